@@ -1,0 +1,309 @@
+#include "CommandCodec.h"
+
+#include "TextFormat.h"
+#include "hart/HartEncoding.h"
+#include "ui/Encoding.h"
+
+#include <QHash>
+
+namespace codec {
+
+namespace {
+
+struct Layout {
+    QList<Field> request;
+    QList<Field> reply;
+};
+
+const QHash<int, Layout>& layouts()
+{
+    static const QHash<int, Layout> table = [] {
+        const Field tag{Kind::Packed, 8, "tag"};
+        const Field descriptor{Kind::Packed, 16, "descriptor"};
+        const Field message{Kind::Packed, 32, "message"};
+        const Field date{Kind::Date, 0, "date"};
+        const Field f32{Kind::F32};
+        QHash<int, Layout> t;
+        t[1] = {{}, {{Kind::Unit}, f32}};
+        t[2] = {{}, {f32, f32}};
+        const QList<Field> address{{Kind::U8, 0, "polling address"}, {Kind::U8, 0, "loop current mode", true}};
+        t[6] = {address, address};
+        t[12] = {{}, {message}};
+        t[13] = {{}, {tag, descriptor, date}};
+        t[14] = {{}, {{Kind::U24}, {Kind::Unit}, f32, f32, f32}};
+        t[15] = {{},
+                 {{Kind::Alarm}, {Kind::Function}, {Kind::Unit}, f32, f32, f32, {Kind::WriteProtect}, {Kind::U8},
+                  {Kind::Manufacturer}}};
+        t[16] = {{}, {{Kind::U24}}};
+        t[17] = {{message}, {message}};
+        t[18] = {{tag, descriptor, date}, {tag, descriptor, date}};
+        t[19] = {{{Kind::U24, 0, "final assembly number"}}, {{Kind::U24}}};
+        t[34] = {{{Kind::F32, 0, "damping"}}, {f32}};
+        const QList<Field> range{{Kind::Unit, 0, "units"},
+                                 {Kind::F32, 0, "upper range value"},
+                                 {Kind::F32, 0, "lower range value"}};
+        t[35] = {range, range};
+        for (int plain : {36, 37, 38, 41, 42, 43})
+            t[plain] = {{}, {}};
+        t[39] = {{{Kind::U8, 0, "EEPROM control"}}, {{Kind::U8}}};
+        t[40] = {{{Kind::F32, 0, "current"}}, {f32}};
+        t[44] = {{{Kind::Unit, 0, "units"}}, {{Kind::Unit}}};
+        t[45] = {{{Kind::F32, 0, "measured current"}}, {f32}};
+        t[46] = t[45];
+        t[47] = {{{Kind::Function, 0, "transfer function"}}, {{Kind::Function}}};
+        t[108] = {{{Kind::U8, 0, "burst command number"}}, {{Kind::U8}}};
+        t[109] = {{{Kind::U8, 0, "burst mode"}}, {{Kind::U8}}};
+        return t;
+    }();
+    return table;
+}
+
+QString invalid(const Field& field, const QString& text)
+{
+    return QStringLiteral("Invalid value \"%1\" for %2!").arg(text, QString::fromLatin1(field.name));
+}
+
+// Every byte of the data as a decimal line.
+QStringList byteLines(const QByteArray& data, int offset = 0)
+{
+    QStringList lines;
+    for (int i = offset; i < data.size(); ++i)
+        lines.append(QString::number(quint8(data.at(i))));
+    return lines;
+}
+
+} // namespace
+
+int fieldBytes(const Field& field)
+{
+    switch (field.kind) {
+    case Kind::U16: return 2;
+    case Kind::U24: return 3;
+    case Kind::U32:
+    case Kind::F32: return 4;
+    case Kind::Packed: return field.size * 3 / 4;
+    case Kind::Text: return field.size;
+    case Kind::Date: return 3;
+    default: return 1;
+    }
+}
+
+std::optional<TemplateToken> parseTemplateToken(const QString& token)
+{
+    if (token.size() < 4) return std::nullopt;
+    bool ok = false;
+    const int command = token.mid(1, 3).toInt(&ok);
+    if (!ok || command < 0 || command > 255) return std::nullopt;
+    TemplateToken result{token.at(0).toUpper(), command, {}};
+    for (int i = 4; i < token.size();) {
+        const QChar letter = token.at(i++).toUpper();
+        int size = 0;
+        while (i < token.size() && token.at(i).isDigit())
+            size = size * 10 + token.at(i++).digitValue();
+        switch (letter.unicode()) {
+        case u'B': result.fields.append({Kind::U8, 0, "byte"}); break;
+        case u'K': result.fields.append({Kind::Selector, 0, "selector"}); break;
+        case u'I': result.fields.append({Kind::U16, 0, "16-bit integer"}); break;
+        case u'M': result.fields.append({Kind::U24, 0, "24-bit integer"}); break;
+        case u'L': result.fields.append({Kind::U32, 0, "32-bit integer"}); break;
+        case u'F': result.fields.append({Kind::F32, 0, "number"}); break;
+        case u'D': result.fields.append({Kind::Date, 0, "date"}); break;
+        case u'U': result.fields.append({Kind::Unit, 0, "units"}); break;
+        case u'T': result.fields.append({Kind::Function, 0, "transfer function"}); break;
+        case u'A':
+            if (size <= 0 || size % 4 != 0 || size > 128) return std::nullopt;
+            result.fields.append({Kind::Packed, size, "text"});
+            break;
+        case u'S':
+            if (size <= 0 || size > 128) return std::nullopt;
+            result.fields.append({Kind::Text, size, "text"});
+            break;
+        default: return std::nullopt;
+        }
+    }
+    return result;
+}
+
+std::optional<QByteArray> CommandCodec::encodeField(const Field& field, const QString& text) const
+{
+    QByteArray out;
+    auto integer = [&](int bytes, quint32 max) -> bool {
+        const auto value = parseUnsigned(text, max);
+        if (!value) return false;
+        hart::appendUInt(out, *value, bytes);
+        return true;
+    };
+    bool ok = false;
+    switch (field.kind) {
+    case Kind::U8:
+    case Kind::Selector:
+    case Kind::Alarm:
+    case Kind::WriteProtect:
+    case Kind::Manufacturer: ok = integer(1, 0xFF); break;
+    case Kind::U16: ok = integer(2, 0xFFFF); break;
+    case Kind::U24: ok = integer(3, 0xFFFFFF); break;
+    case Kind::U32: ok = integer(4, 0xFFFFFFFF); break;
+    case Kind::F32:
+        if (const auto value = parseNumber(text)) {
+            hart::appendFloat(out, *value);
+            ok = true;
+        }
+        break;
+    case Kind::Unit:
+    case Kind::Function:
+        if (const auto code = field.kind == Kind::Unit ? names.unitCode(text) : names.transferFunctionCode(text)) {
+            out.append(char(*code));
+            ok = true;
+        }
+        break;
+    case Kind::Packed:
+        if (const auto packed = hart::packAscii(text, field.size)) {
+            out = *packed;
+            ok = true;
+        }
+        break;
+    case Kind::Text:
+        if (ui::fitsCp1250(text) && ui::toCp1250(text).size() <= field.size) {
+            out = ui::toCp1250(text).leftJustified(field.size, ' ');
+            ok = true;
+        }
+        break;
+    case Kind::Date:
+        if (const auto bytes = hart::encodeDate(parseDate(text))) {
+            out = *bytes;
+            ok = true;
+        }
+        break;
+    }
+    if (!ok) return std::nullopt;
+    return out;
+}
+
+QString CommandCodec::decodeField(const Field& field, const QByteArray& data, int offset) const
+{
+    switch (field.kind) {
+    case Kind::U8:
+    case Kind::Selector: return QString::number(quint8(data.at(offset)));
+    case Kind::U16: return QString::number(hart::readUInt(data, offset, 2));
+    case Kind::U24: return QString::number(hart::readUInt(data, offset, 3));
+    case Kind::U32: return QString::number(hart::readUInt(data, offset, 4));
+    case Kind::F32: return formatNumber(hart::readFloat(data, offset));
+    case Kind::Unit: return names.unitName(quint8(data.at(offset)));
+    case Kind::Function: return names.transferFunctionName(quint8(data.at(offset)));
+    case Kind::Alarm: return names.alarmName(quint8(data.at(offset)));
+    case Kind::WriteProtect: return names.writeProtectName(quint8(data.at(offset)));
+    case Kind::Manufacturer: return names.manufacturerName(quint8(data.at(offset)));
+    case Kind::Packed: {
+        QString text = hart::unpackAscii(data, offset, fieldBytes(field));
+        while (text.endsWith(u' '))
+            text.chop(1);
+        return text;
+    }
+    case Kind::Text: {
+        QByteArray bytes = data.mid(offset, field.size);
+        const int nul = bytes.indexOf('\0');
+        if (nul >= 0) bytes.truncate(nul);
+        return ui::fromCp1250(bytes).trimmed();
+    }
+    case Kind::Date: {
+        const QDate date = hart::decodeDate(data, offset);
+        return date.isValid() ? formatDate(date) : QString();
+    }
+    }
+    return {};
+}
+
+Encoded CommandCodec::encodeFields(const QList<Field>& layout, const QStringList& lines) const
+{
+    Encoded result;
+    for (int i = 0; i < layout.size(); ++i) {
+        const Field& field = layout[i];
+        if (i >= lines.size() && field.optional) break;
+        const QString text = i < lines.size() ? lines[i] : QString();
+        const auto bytes = encodeField(field, text);
+        if (!bytes) return {false, invalid(field, text), {}};
+        result.data += *bytes;
+    }
+    return result;
+}
+
+int CommandCodec::decodeFields(const QList<Field>& layout, const QByteArray& data, int offset,
+                               QStringList& lines) const
+{
+    for (const Field& field : layout) {
+        const int size = fieldBytes(field);
+        if (offset + size > data.size()) break;
+        lines.append(decodeField(field, data, offset));
+        offset += size;
+    }
+    return offset;
+}
+
+Encoded CommandCodec::encodeRequest(int command, const QStringList& fields) const
+{
+    if (command == 11) return encodeFields({{Kind::Packed, 8, "tag"}}, fields);
+    const auto it = layouts().find(command);
+    if (it == layouts().end()) return {}; // commands without a known layout carry no data
+    return encodeFields(it->request, fields);
+}
+
+QStringList CommandCodec::decodeIdentity(const QByteArray& data) const
+{
+    QStringList lines;
+    if (data.size() < 12) return byteLines(data);
+    const int manufacturer = quint8(data.at(1));
+    lines << names.manufacturerName(manufacturer) << names.deviceTypeName(manufacturer, quint8(data.at(2)))
+          << QString::number(quint8(data.at(3))) << QString::number(quint8(data.at(4)))
+          << QString::number(quint8(data.at(5))) << QString::number(quint8(data.at(6)))
+          << QString::number(quint8(data.at(7)) >> 3) << QString::number(quint8(data.at(8)))
+          << QString::number(hart::readUInt(data, 9, 3));
+    // Revision 6 and later add response preambles, device variables, change counter, extended status.
+    decodeFields({{Kind::U8}, {Kind::U8}, {Kind::U16}, {Kind::U8}}, data, 12, lines);
+    return lines;
+}
+
+QStringList CommandCodec::decodeReply(int command, const QByteArray& data) const
+{
+    if (command == 0 || command == 11) return decodeIdentity(data);
+    if (command == 3) {
+        QStringList lines;
+        int offset = decodeFields({{Kind::F32}}, data, 0, lines);
+        while (offset + 5 <= data.size())
+            offset = decodeFields({{Kind::Unit}, {Kind::F32}}, data, offset, lines);
+        return lines;
+    }
+    const auto it = layouts().find(command);
+    if (it == layouts().end()) return byteLines(data); // 48 and device-specific commands: a byte a line
+    QStringList lines;
+    decodeFields(it->reply, data, 0, lines);
+    return lines;
+}
+
+Encoded CommandCodec::encodeTemplate(const TemplateToken& token, const QStringList& lines) const
+{
+    if (token.kind != u'R') {
+        QList<Field> layout = token.fields;
+        while (layout.size() < lines.size()) // lines without a type letter are bytes
+            layout.append({Kind::U8, 0, "byte"});
+        return encodeFields(layout, lines);
+    }
+    Encoded result;
+    for (int i = 0; i < token.fields.size(); ++i) {
+        if (token.fields[i].kind != Kind::Selector) continue;
+        const QString text = i < lines.size() ? lines[i] : QString();
+        const auto bytes = encodeField(token.fields[i], text);
+        if (!bytes) return {false, invalid(token.fields[i], text), {}};
+        result.data += *bytes;
+    }
+    return result;
+}
+
+QStringList CommandCodec::decodeTemplate(const TemplateToken& token, const QByteArray& data) const
+{
+    QStringList lines;
+    const int offset = decodeFields(token.fields, data, 0, lines);
+    if (token.fields.isEmpty()) return byteLines(data, offset);
+    return lines;
+}
+
+} // namespace codec

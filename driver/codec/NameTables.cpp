@@ -1,0 +1,88 @@
+#include "NameTables.h"
+
+#include "ui/Profile.h"
+
+namespace codec {
+
+namespace {
+QString lookup(const QHash<int, QString>& table, int code) { return table.value(code, QString::number(code)); }
+
+std::optional<int> reverse(const QHash<int, QString>& table, const QString& name)
+{
+    const QString wanted = name.trimmed();
+    for (auto it = table.begin(); it != table.end(); ++it)
+        if (it.value() == wanted) return it.key();
+    bool ok = false;
+    const int code = wanted.toInt(&ok);
+    if (ok && code >= 0 && code <= 255) return code;
+    return std::nullopt;
+}
+
+// Codes 250..253 mean the same in every common table.
+QString specialCode(int code)
+{
+    switch (code) {
+    case 250: return QStringLiteral("Not used");
+    case 251: return QStringLiteral("None");
+    case 252: return QStringLiteral("Unknown");
+    case 253: return QStringLiteral("Special");
+    default: return QString::number(code);
+    }
+}
+} // namespace
+
+NameTables::NameTables() = default;
+
+bool NameTables::loadTableFile(const QString& path)
+{
+    const ui::Profile table(path);
+    if (!table.exists()) return false;
+    for (int code = 0; code <= 255; ++code) {
+        const QString unit = table.readString(QStringLiteral("Units"), QString::number(code));
+        if (!unit.isEmpty()) units.insert(code, unit);
+        const QString function = table.readString(QStringLiteral("TransferFunction"), QString::number(code));
+        if (!function.isEmpty()) functions.insert(code, function);
+    }
+    return true;
+}
+
+QString NameTables::unitName(int code) const { return lookup(units, code); }
+
+QString NameTables::transferFunctionName(int code) const { return lookup(functions, code); }
+
+QString NameTables::alarmName(int code) const
+{
+    switch (code) {
+    case 0: return QStringLiteral("High");
+    case 1: return QStringLiteral("Low");
+    case 239: return QStringLiteral("Hold last output value");
+    default: return specialCode(code);
+    }
+}
+
+QString NameTables::writeProtectName(int code) const
+{
+    switch (code) {
+    case 0: return QStringLiteral("No");
+    case 1: return QStringLiteral("Yes");
+    default: return specialCode(code);
+    }
+}
+
+QString NameTables::manufacturerName(int id) const
+{
+    return id == 110 ? QStringLiteral("Ostrevo") : QString::number(id);
+}
+
+QString NameTables::deviceTypeName(int manufacturer, int type) const
+{
+    if (manufacturer == 110 && type == 210) return QStringLiteral("PR210");
+    if (manufacturer == 110 && type == 120) return QStringLiteral("TM120");
+    return QString::number(type);
+}
+
+std::optional<int> NameTables::unitCode(const QString& name) const { return reverse(units, name); }
+
+std::optional<int> NameTables::transferFunctionCode(const QString& name) const { return reverse(functions, name); }
+
+} // namespace codec

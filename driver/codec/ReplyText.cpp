@@ -1,0 +1,50 @@
+#include "ReplyText.h"
+
+namespace codec {
+
+namespace {
+QString warningText(quint8 code)
+{
+    switch (code) {
+    case 8: return QStringLiteral("Set to nearest possible value!");
+    case 14: return QStringLiteral("Span too small, accuracy may be impaired!");
+    default: return {};
+    }
+}
+} // namespace
+
+QString responseText(quint8 responseCode)
+{
+    if (responseCode & 0x80) return CommunicationError;
+    if (responseCode == 0) return {};
+    const QString warning = warningText(responseCode);
+    return warning.isEmpty() ? CommandError : warning;
+}
+
+bool commandDone(quint8 responseCode)
+{
+    return !(responseCode & 0x80) && (responseCode == 0 || !warningText(responseCode).isEmpty());
+}
+
+QString statusText(quint8 deviceStatus)
+{
+    static const char* const sentences[8] = {
+        "Primary variable out of limits. ", "Non-primary variable out of limits. ", "Loop current saturated. ",
+        "Loop current fixed. ",             "More status available. ",              "Cold start. ",
+        "Configuration changed. ",          "Device malfunction. ",
+    };
+    QString text;
+    for (int bit = 7; bit >= 0; --bit)
+        if (deviceStatus & (1 << bit)) text += QString::fromLatin1(sentences[bit]);
+    return text;
+}
+
+QString replyText(const QString& command, const QString& address, const QString& error, const QString& status,
+                  const QStringList& data)
+{
+    QStringList lines{command, address, error, status};
+    lines += data;
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+} // namespace codec

@@ -1,0 +1,179 @@
+#include "DriverSession.h"
+
+#include "codec/ReplyText.h"
+#include "ui/Encoding.h"
+
+namespace session {
+
+using codec::CommunicationError;
+
+namespace {
+QStringList macroLines(const QString& text)
+{
+    QStringList lines = text.split(u'\n');
+    for (QString& line : lines)
+        if (line.endsWith(u'\r')) line.chop(1);
+    // Data lines from templates each end with CR LF: the empty piece after the last is no field.
+    if (lines.size() > 2 && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+QString withoutLeadingZeros(const QString& digits)
+{
+    bool ok = false;
+    const int value = digits.toInt(&ok);
+    return ok ? QString::number(value) : digits;
+}
+} // namespace
+
+std::optional<QByteArray> longAddressFromIdentity(const QByteArray& data)
+{
+    if (data.size() < 12) return std::nullopt;
+    QByteArray address;
+    address.append(char(quint8(data.at(1)) & 0x3F));
+    address.append(data.at(2));
+    address.append(data.mid(9, 3));
+    return address;
+}
+
+DriverSession::DriverSession(hart::Bus& bus, const codec::NameTables& names) : bus(bus), names(names), codec(names) {}
+
+bool DriverSession::execute(const QByteArray& macro, std::function<void(const QString&)> done)
+{
+    if (working) return false;
+    working = true;
+    const QStringList lines = macroLines(ui::fromCp1250(macro));
+    Job job;
+    job.done = std::move(done);
+    job.commandLine = lines.value(0).trimmed();
+    job.addressLine = lines.value(1);
+    QStringList data = lines.mid(2);
+
+    bool ok = false;
+    job.command = job.commandLine.toInt(&ok);
+    if (!ok || job.command < 0 || job.command > 255) {
+        answer(job, codec::replyText(job.commandLine, job.addressLine,
+                                     QStringLiteral("Invalid command number \"%1\"!").arg(job.commandLine), {}));
+        return true;
+    }
+    codec::Encoded encoded;
+    if (job.command == 255) {
+        const QString tokenText = data.value(0).trimmed();
+        job.token = codec::parseTemplateToken(tokenText);
+        job.commandLine = withoutLeadingZeros(tokenText.mid(1, 3));
+        if (!job.token) {
+            answer(job, codec::replyText(job.commandLine, job.addressLine,
+                                         QStringLiteral("Invalid command token \"%1\"!").arg(tokenText), {}));
+            return true;
+        }
+        job.command = job.token->command;
+        encoded = codec.encodeTemplate(*job.token, data.mid(1));
+    } else {
+        encoded = codec.encodeRequest(job.command, data);
+    }
+    if (!encoded.ok) {
+        answer(job, codec::replyText(job.commandLine, job.addressLine, encoded.error, {}));
+        return true;
+    }
+    job.request.command = quint8(job.command);
+    job.request.data = encoded.data;
+
+    const QString address = job.addressLine.trimmed();
+    if (job.command == 11) {
+        job.request.address = hart::Address::broadcast();
+        send(std::move(job));
+        return true;
+    }
+    if (address == QStringLiteral("16")) {
+        if (!taggedDevice) {
+            answer(job, codec::replyText(job.commandLine, job.addressLine, CommunicationError, {}));
+            return true;
+        }
+        job.request.address = hart::Address::longFrame(*taggedDevice);
+        send(std::move(job));
+        return true;
+    }
+    const int polling = address.toInt(&ok);
+    if (!ok || polling < 0 || polling > 63) {
+        answer(job, codec::replyText(job.commandLine, job.addressLine,
+                                     QStringLiteral("Invalid polling address \"%1\"!").arg(address), {}));
+        return true;
+    }
+    if (job.command == 0) {
+        job.request.address = hart::Address::shortFrame(quint8(polling));
+        send(std::move(job));
+    } else if (longAddressOf.contains(polling)) {
+        job.request.address = hart::Address::longFrame(longAddressOf.value(polling));
+        send(std::move(job));
+    } else {
+        identifyThenSend(std::move(job), quint8(polling));
+    }
+    return true;
+}
+
+void DriverSession::identifyThenSend(Job job, quint8 polling)
+{
+    // Devices answer other commands only in long frames: learn the address with command 0 first.
+    const hart::Request identify{hart::Address::shortFrame(polling), 0, {}};
+    bus.transact(identify, [this, job = std::move(job), polling](std::optional<hart::Reply> reply) mutable {
+        const auto address = reply && codec::commandDone(reply->responseCode)
+                                 ? longAddressFromIdentity(reply->data)
+                                 : std::nullopt;
+        if (!address) {
+            answer(job, codec::replyText(job.commandLine, job.addressLine, CommunicationError, {}));
+            return;
+        }
+        longAddressOf.insert(polling, *address);
+        job.request.address = hart::Address::longFrame(*address);
+        send(std::move(job));
+    });
+}
+
+void DriverSession::send(Job job)
+{
+    const hart::Request request = job.request;
+    bus.transact(request, [this, job = std::move(job)](std::optional<hart::Reply> reply) { finish(job, reply); });
+}
+
+void DriverSession::learnIdentity(const Job& job, const hart::Reply& reply)
+{
+    if (job.command == 0 || job.command == 11) {
+        const auto address = longAddressFromIdentity(reply.data);
+        if (!address) return;
+        if (job.command == 11)
+            taggedDevice = address;
+        else
+            longAddressOf.insert(job.request.address.polling, *address);
+    } else if (job.command == 6 && !job.request.data.isEmpty() && job.request.address.isLong) {
+        // The device now answers command 0 at its new polling address.
+        for (auto it = longAddressOf.begin(); it != longAddressOf.end();)
+            it = it.value() == job.request.address.longAddress ? longAddressOf.erase(it) : std::next(it);
+        longAddressOf.insert(quint8(job.request.data.at(0)), job.request.address.longAddress);
+    }
+}
+
+void DriverSession::finish(const Job& job, const std::optional<hart::Reply>& reply)
+{
+    if (!reply || (reply->responseCode & 0x80)) {
+        if (job.command != 0 && job.command != 11 && !job.request.address.isBroadcast() &&
+            job.addressLine.trimmed() != QStringLiteral("16"))
+            longAddressOf.remove(job.addressLine.trimmed().toInt()); // ask the loop anew next time
+        answer(job, codec::replyText(job.commandLine, job.addressLine, CommunicationError, {}));
+        return;
+    }
+    QStringList data;
+    if (codec::commandDone(reply->responseCode)) {
+        learnIdentity(job, *reply);
+        data = job.token ? codec.decodeTemplate(*job.token, reply->data) : codec.decodeReply(job.command, reply->data);
+    }
+    answer(job, codec::replyText(job.commandLine, job.addressLine, codec::responseText(reply->responseCode),
+                                 codec::statusText(reply->deviceStatus), data));
+}
+
+void DriverSession::answer(const Job& job, const QString& text)
+{
+    working = false;
+    if (job.done) job.done(text);
+}
+
+} // namespace session

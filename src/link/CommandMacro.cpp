@@ -1,0 +1,33 @@
+#include "CommandMacro.h"
+
+#include "LinkNames.h"
+
+namespace driverlink {
+
+QString commandField(int command) { return QString::number(command).leftJustified(4, u' '); }
+
+QString linkAddress(const QString& pollAddr) { return pollAddr == UnknownAddress ? TagAddress : pollAddr; }
+
+QString addressPart(const QString& pollAddr) { return CrLf + linkAddress(pollAddr) + CrLf; }
+
+QString commandMacro(int command, const QString& pollAddr, const QStringList& data)
+{
+    return commandField(command) + addressPart(pollAddr) + data.join(CrLf);
+}
+
+QStringList replyLines(const QString& text) { return text.split(CrLf); }
+
+QString serviceApplication(const QString& netPath)
+{
+    if (netPath.isEmpty()) return LocalService;
+    if (netPath.endsWith(u'\\')) return netPath + NetworkSuffix;
+    return netPath + u'\\' + NetworkSuffix;
+}
+
+Conversation chooseConversation(const QString& serviceApplication)
+{
+    if (serviceApplication != LocalService) return {serviceApplication, NetworkTopic, true};
+    return {LocalService, LocalTopic, false};
+}
+
+} // namespace driverlink

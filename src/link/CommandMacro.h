@@ -1,0 +1,34 @@
+#pragma once
+// The texts exchanged with the driver. A command: the command number left-aligned in four
+// characters, CR LF, the polling address ("16" when it is unknown), CR LF, then the data fields
+// joined by CR LF. A reply: lines separated by CR LF (see ReplyLines).
+#include <QString>
+#include <QStringList>
+
+namespace driverlink {
+
+inline const QString CrLf = QStringLiteral("\r\n");
+
+// "2" → "2   ", "108" → "108 ".
+QString commandField(int command);
+// The address the commands carry and the replies must name: the PollAddr text, or "16" for "unknown".
+QString linkAddress(const QString& pollAddr);
+// CR LF, the address, CR LF: the part of a command that the steps append their data to.
+QString addressPart(const QString& pollAddr);
+QString commandMacro(int command, const QString& pollAddr, const QStringList& data = {});
+
+// A reply split at every CR LF; the text after the last CR LF is the last line (an empty text is one empty line).
+QStringList replyLines(const QString& text);
+
+// The service application chosen from the NetPath setting: "Pelmora" when it is empty, else the
+// path, one backslash and "ndde$".
+QString serviceApplication(const QString& netPath);
+
+struct Conversation {
+    QString service;
+    QString topic;
+    bool network = false;
+};
+Conversation chooseConversation(const QString& serviceApplication);
+
+} // namespace driverlink

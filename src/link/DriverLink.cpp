@@ -1,0 +1,104 @@
+#include "DriverLink.h"
+
+#include "CommandMacro.h"
+#include "LinkNames.h"
+#include "ui/Dialogs.h"
+#include "ui/Encoding.h"
+#include "ui/Environment.h"
+#include "ui/EventLoop.h"
+#include "ui/Texts.h"
+
+namespace driverlink {
+
+DriverLink::DriverLink(ui::LinkChannel& channel, LinkView* view)
+    : Timer4(PollIntervalMs), channel(channel), view(view), serviceApp(LocalService)
+{
+    MacroBuffer.reserve(MacroBufferSize);
+    startDriver = [] {
+        const QString program = ui::findProgram(DriverProgram);
+        return !program.isEmpty() && ui::startDetached(program);
+    };
+    Timer4.OnTimer = [this] { Timer4Timer(); };
+    Timer4.setEnabled(true);
+}
+
+bool DriverLink::DoNewLink()
+{
+    const Conversation conversation = chooseConversation(serviceApp);
+    linkOpen = conversation.network ? channel.connectTo(conversation.service, conversation.topic)
+                                    : connectWithDriverStart(conversation.service, conversation.topic);
+    if (!linkOpen) ui::dialogs().error(ui::texts().ddeConnectionNotFound);
+    return linkOpen;
+}
+
+bool DriverLink::connectWithDriverStart(const QString& service, const QString& topic)
+{
+    if (channel.connectTo(service, topic)) return true;
+    if (!startDriver || !startDriver()) return false;
+    // Connect once more, giving the new driver time to open its channel.
+    const qint64 until = ui::eventLoop().nowMs() + DriverStartLimitMs;
+    while (true) {
+        if (channel.connectTo(service, topic)) return true;
+        if (ui::eventLoop().nowMs() >= until) return false;
+        ui::waitFor(100);
+    }
+}
+
+bool DriverLink::isWaiting() { return linkOpen && channel.isWaiting(); }
+
+SendResult DriverLink::send(const QString& text)
+{
+    const QByteArray bytes = ui::toCp1250(text);
+    if (bytes.size() >= MacroBufferSize) {
+        ui::dialogs().error(ui::texts().commandTooLong.arg(bytes.size()).arg(MacroBufferSize - 1));
+        return SendResult::TooLong;
+    }
+    MacroBuffer = bytes;
+    if (view) view->showCommandText(text);
+    if (linkOpen && channel.isWaiting()) return SendResult::Waiting;
+    if (linkOpen && channel.execute(MacroBuffer) == ui::ExecuteResult::Accepted) {
+        Timer4.setEnabled(true);
+        return SendResult::Accepted;
+    }
+    Timer4.setEnabled(false);
+    return SendResult::Refused;
+}
+
+void DriverLink::Timer4Timer()
+{
+    Timer4.setEnabled(false);
+    if (!linkOpen || channel.isWaiting()) {
+        Timer4.setEnabled(true);
+        return;
+    }
+    QByteArray reply = channel.request(ReplyItem, RequestLimitMs);
+    const int nul = reply.indexOf('\0');
+    if (nul >= 0) reply.truncate(nul); // the item is a C text
+    NewReplyText = ui::fromCp1250(reply);
+    if (NewReplyText == LastReplyText) {
+        Timer4.setEnabled(true);
+        return;
+    }
+    LastReplyText = NewReplyText;
+    const QStringList lines = replyLines(NewReplyText);
+    if (view) view->showReplyLines(lines);
+    if (onReply) onReply(lines);
+    Timer4.setEnabled(true);
+}
+
+bool DriverLink::terminate()
+{
+    if (!linkOpen) return false;
+    MacroBuffer = ui::toCp1250(TerminateMacro);
+    if (channel.isWaiting() || channel.execute(MacroBuffer) != ui::ExecuteResult::Accepted) return false;
+    close();
+    return true;
+}
+
+void DriverLink::close()
+{
+    if (linkOpen) channel.disconnect();
+    linkOpen = false;
+}
+
+} // namespace driverlink

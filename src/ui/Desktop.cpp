@@ -1,0 +1,15 @@
+#include "Desktop.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace ui {
+
+bool openDocument(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+} // namespace ui

@@ -1,0 +1,17 @@
+#include "Texts.h"
+
+namespace ui {
+
+namespace {
+Texts& table()
+{
+    static Texts current;
+    return current;
+}
+} // namespace
+
+const Texts& texts() { return table(); }
+
+void setTexts(const Texts& replacement) { table() = replacement; }
+
+} // namespace ui

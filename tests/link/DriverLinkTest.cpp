@@ -1,0 +1,209 @@
+#include "FakeChannel.h"
+#include "ScriptedDialogs.h"
+#include "link/DriverLink.h"
+#include "ui/Texts.h"
+#include "ui/VirtualClock.h"
+
+#include <gtest/gtest.h>
+
+using testing_support::FakeChannel;
+using testing_support::ScriptedDialogs;
+using Kind = ScriptedDialogs::Kind;
+
+namespace {
+
+class RecordingView : public driverlink::LinkView {
+public:
+    void showReplyLines(const QStringList& lines) override { shownLines = lines; }
+    void showCommandText(const QString& text) override { shownCommand = text; }
+    QStringList shownLines;
+    QString shownCommand;
+};
+
+class DriverLinkTest : public ::testing::Test {
+protected:
+    DriverLinkTest()
+    {
+        link.onReply = [this](const QStringList& lines) { replies.append(lines.join(u'|')); };
+        link.startDriver = [this] {
+            ++driverStarts;
+            return startSucceeds;
+        };
+    }
+    void open()
+    {
+        ASSERT_TRUE(link.DoNewLink());
+        channel.connects.clear();
+    }
+
+    ui::VirtualClock clock;
+    ScriptedDialogs dialogs;
+    FakeChannel channel;
+    RecordingView view;
+    driverlink::DriverLink link{channel, &view};
+    QStringList replies;
+    int driverStarts = 0;
+    bool startSucceeds = true;
+};
+
+TEST_F(DriverLinkTest, LocalModeConnectsToThePelmoraService)
+{
+    open();
+    EXPECT_TRUE(link.LinkOpen());
+    EXPECT_EQ(driverStarts, 0);
+}
+
+TEST_F(DriverLinkTest, NetworkModeUsesTheNetworkServiceAndNeverStartsTheDriver)
+{
+    link.setServiceApplication(QStringLiteral("\\\\SERVIS\\ndde$"));
+    channel.connectResults = {false};
+    dialogs.expect(Kind::Error, ui::texts().ddeConnectionNotFound);
+    EXPECT_FALSE(link.DoNewLink());
+    EXPECT_EQ(channel.connects, QStringList{QStringLiteral("\\\\SERVIS\\ndde$|HART$")});
+    EXPECT_EQ(driverStarts, 0);
+}
+
+TEST_F(DriverLinkTest, StartsTheDriverOnceWhenTheFirstConnectFails)
+{
+    channel.connectResults = {false, false, false, true};
+    EXPECT_TRUE(link.DoNewLink());
+    EXPECT_EQ(driverStarts, 1);
+    EXPECT_EQ(channel.connects.size(), 4);
+    EXPECT_EQ(channel.connects.first(), QStringLiteral("Pelmora|DdeHartServer"));
+}
+
+TEST_F(DriverLinkTest, GivesUpWhenTheDriverCannotBeStartedOrNeverAnswers)
+{
+    channel.connectResults = {false};
+    startSucceeds = false;
+    dialogs.expect(Kind::Error, ui::texts().ddeConnectionNotFound);
+    EXPECT_FALSE(link.DoNewLink());
+    EXPECT_EQ(channel.connects.size(), 1);
+
+    startSucceeds = true;
+    channel.connectResults = std::deque<bool>(200, false);
+    dialogs.expect(Kind::Error, ui::texts().ddeConnectionNotFound);
+    const qint64 before = clock.nowMs();
+    EXPECT_FALSE(link.DoNewLink());
+    EXPECT_FALSE(link.LinkOpen());
+    EXPECT_LE(clock.nowMs() - before, driverlink::DriverLink::DriverStartLimitMs + 100);
+}
+
+TEST_F(DriverLinkTest, SendCopiesIntoTheMacroBufferAndShowsTheText)
+{
+    open();
+    EXPECT_EQ(link.send(QStringLiteral("0   \r\n0\r\n")), driverlink::SendResult::Accepted);
+    EXPECT_EQ(channel.executed, QByteArrayList{"0   \r\n0\r\n"});
+    EXPECT_EQ(link.macroBuffer(), QByteArray("0   \r\n0\r\n"));
+    EXPECT_EQ(view.shownCommand, QStringLiteral("0   \r\n0\r\n"));
+}
+
+TEST_F(DriverLinkTest, NothingIsSentWhileTheConversationWaits)
+{
+    open();
+    channel.waiting = true;
+    EXPECT_EQ(link.send(QStringLiteral("2   \r\n0\r\n")), driverlink::SendResult::Waiting);
+    EXPECT_TRUE(channel.executed.isEmpty());
+}
+
+TEST_F(DriverLinkTest, ARefusedSendStopsPollingAndTheNextAcceptedOneRestartsIt)
+{
+    open();
+    channel.refuseExecute = true;
+    EXPECT_EQ(link.send(QStringLiteral("2   \r\n0\r\n")), driverlink::SendResult::Refused);
+    EXPECT_FALSE(link.Timer4.isEnabled());
+    channel.refuseExecute = false;
+    EXPECT_EQ(link.send(QStringLiteral("2   \r\n0\r\n")), driverlink::SendResult::Accepted);
+    EXPECT_TRUE(link.Timer4.isEnabled());
+}
+
+TEST_F(DriverLinkTest, WithoutALinkEverySendIsRefused)
+{
+    EXPECT_EQ(link.send(QStringLiteral("0   \r\n0\r\n")), driverlink::SendResult::Refused);
+    EXPECT_TRUE(channel.executed.isEmpty());
+}
+
+TEST_F(DriverLinkTest, TextsOfMoreThan999CharactersAreRefusedNeverCut)
+{
+    open();
+    const QString fits = QString(999, u'x');
+    EXPECT_EQ(link.send(fits), driverlink::SendResult::Accepted);
+    const QString tooLong = QString(1000, u'x');
+    dialogs.expect(Kind::Error, ui::texts().commandTooLong.arg(1000).arg(999));
+    EXPECT_EQ(link.send(tooLong), driverlink::SendResult::TooLong);
+    EXPECT_EQ(channel.executed.size(), 1);
+    EXPECT_EQ(link.macroBuffer(), fits.toLatin1()) << "the buffer was overwritten by a refused text";
+}
+
+TEST_F(DriverLinkTest, PollsEvery1400MsAndHandsOnlyChangedRepliesOn)
+{
+    open();
+    channel.item = "Busy!";
+    clock.advance(1399);
+    EXPECT_EQ(channel.requests, 0);
+    clock.advance(1);
+    EXPECT_EQ(channel.requests, 1);
+    EXPECT_EQ(replies, QStringList{QStringLiteral("Busy!")});
+    clock.advance(1400);
+    EXPECT_EQ(replies.size(), 1) << "the same text was decoded twice";
+    channel.item = "0\r\n0\r\n\r\n\r\n";
+    clock.advance(1400);
+    EXPECT_EQ(replies.last(), QStringLiteral("0|0|||"));
+    EXPECT_EQ(view.shownLines.size(), 5);
+    EXPECT_EQ(link.LastReplyText, QStringLiteral("0\r\n0\r\n\r\n\r\n"));
+    EXPECT_TRUE(link.Timer4.isEnabled());
+}
+
+TEST_F(DriverLinkTest, AnEmptyRequestResultIsOneEmptyLineWhenItDiffers)
+{
+    open();
+    channel.item = "2\r\n0\r\n\r\n\r\n4.5\r\n3.1";
+    clock.advance(1400);
+    channel.connected = false; // the driver went away: requests come back empty
+    clock.advance(1400);
+    ASSERT_EQ(replies.size(), 2);
+    EXPECT_EQ(replies.last(), QString());
+    clock.advance(1400);
+    EXPECT_EQ(replies.size(), 2);
+}
+
+TEST_F(DriverLinkTest, NoRequestWhileWaitingOrWithoutLink)
+{
+    clock.advance(5000);
+    EXPECT_EQ(channel.requests, 0);
+    open();
+    channel.waiting = true;
+    clock.advance(5000);
+    EXPECT_EQ(channel.requests, 0);
+    EXPECT_TRUE(link.Timer4.isEnabled());
+}
+
+TEST_F(DriverLinkTest, ReplyTextIsCutAtANul)
+{
+    open();
+    channel.item = QByteArray("1\r\n0\0garbage", 13);
+    clock.advance(1400);
+    EXPECT_EQ(replies, QStringList{QStringLiteral("1|0")});
+}
+
+TEST_F(DriverLinkTest, SlowingThePollingAdds20Ms)
+{
+    link.slowPolling();
+    link.slowPolling();
+    EXPECT_EQ(link.Timer4.interval(), 1440);
+}
+
+TEST_F(DriverLinkTest, TerminateClosesOnlyWhenTheDriverTookIt)
+{
+    open();
+    channel.refuseExecute = true;
+    EXPECT_FALSE(link.terminate());
+    EXPECT_TRUE(link.LinkOpen());
+    channel.refuseExecute = false;
+    EXPECT_TRUE(link.terminate());
+    EXPECT_EQ(channel.executed.last(), QByteArray("terminate"));
+    EXPECT_FALSE(link.LinkOpen());
+    EXPECT_FALSE(channel.connected);
+}
+
+} // namespace

@@ -1,0 +1,35 @@
+#pragma once
+// An in-process driver conversation for tests: records what the program executes and lets the
+// test decide what the reply item reads, whether the driver answers, refuses or still waits.
+#include "ui/LinkChannel.h"
+
+#include <QByteArrayList>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+namespace testing_support {
+
+class FakeChannel final : public ui::LinkChannel {
+public:
+    // Results of successive connect attempts; when empty, connects succeed.
+    std::deque<bool> connectResults;
+    QStringList connects; // "service|topic" of every attempt
+    bool connected = false;
+    bool waiting = false;
+    bool refuseExecute = false;
+    QByteArrayList executed;
+    QByteArray item;       // what the reply item reads
+    int requests = 0;
+    // Called for every accepted execute, so a test can play the driver.
+    std::function<void(const QByteArray&)> onExecute;
+
+    bool connectTo(const QString& service, const QString& topic) override;
+    bool isConnected() const override { return connected; }
+    bool isWaiting() override { return waiting; }
+    ui::ExecuteResult execute(const QByteArray& macro) override;
+    QByteArray request(const QString& item, int timeoutMs) override;
+    void disconnect() override { connected = false; }
+};
+
+} // namespace testing_support

@@ -1,0 +1,96 @@
+#include "ScriptedDialogs.h"
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+namespace {
+const char* kindName(ScriptedDialogs::Kind kind)
+{
+    switch (kind) {
+    case ScriptedDialogs::Kind::Message: return "message";
+    case ScriptedDialogs::Kind::Information: return "information";
+    case ScriptedDialogs::Kind::Error: return "error";
+    case ScriptedDialogs::Kind::Confirm: return "confirm";
+    case ScriptedDialogs::Kind::Input: return "input";
+    case ScriptedDialogs::Kind::Password: return "password";
+    case ScriptedDialogs::Kind::OpenFile: return "open file";
+    case ScriptedDialogs::Kind::SaveFile: return "save file";
+    case ScriptedDialogs::Kind::Modal: return "modal";
+    }
+    return "?";
+}
+} // namespace
+
+ScriptedDialogs::ScriptedDialogs() { ui::setDialogs(this); }
+
+ScriptedDialogs::~ScriptedDialogs()
+{
+    ui::setDialogs(nullptr);
+    for (const auto& step : script)
+        ADD_FAILURE() << "expected " << kindName(step.kind) << " \"" << step.text.toStdString() << "\" was never shown";
+}
+
+ScriptedDialogs& ScriptedDialogs::expect(Kind kind, const QString& text, ui::Answer answer, const QString& value)
+{
+    script.push_back({kind, text, answer, value});
+    return *this;
+}
+
+ScriptedDialogs::Step ScriptedDialogs::take(Kind kind, const QString& text)
+{
+    log.append(QString::fromLatin1(kindName(kind)) + QStringLiteral(": ") + text);
+    if (script.empty()) {
+        ADD_FAILURE() << "unexpected " << kindName(kind) << ": \"" << text.toStdString() << "\"";
+        return {kind, text, ui::Answer::Cancel, {}};
+    }
+    Step step = script.front();
+    script.pop_front();
+    if (step.kind != kind || step.text != text) {
+        ADD_FAILURE() << "expected " << kindName(step.kind) << " \"" << step.text.toStdString() << "\", got "
+                      << kindName(kind) << " \"" << text.toStdString() << "\"";
+        return {kind, text, ui::Answer::Cancel, {}};
+    }
+    return step;
+}
+
+void ScriptedDialogs::message(const QString& text) { take(Kind::Message, text); }
+void ScriptedDialogs::information(const QString& text) { take(Kind::Information, text); }
+void ScriptedDialogs::error(const QString& text) { take(Kind::Error, text); }
+ui::Answer ScriptedDialogs::confirm(const QString& text, ui::Buttons) { return take(Kind::Confirm, text).answer; }
+
+bool ScriptedDialogs::inputQuery(const QString&, const QString& prompt, QString& value)
+{
+    const Step step = take(Kind::Input, prompt);
+    if (step.answer != ui::Answer::Ok) return false;
+    value = step.value;
+    return true;
+}
+
+bool ScriptedDialogs::passwordQuery(const QString&, const QString& prompt, QString& value)
+{
+    const Step step = take(Kind::Password, prompt);
+    if (step.answer != ui::Answer::Ok) return false;
+    value = step.value;
+    return true;
+}
+
+QString ScriptedDialogs::openFileName(const QString& caption, const QString&, const QString&)
+{
+    const Step step = take(Kind::OpenFile, caption);
+    return step.answer == ui::Answer::Ok ? step.value : QString();
+}
+
+QString ScriptedDialogs::saveFileName(const QString& caption, const QString&, const QString&)
+{
+    const Step step = take(Kind::SaveFile, caption);
+    return step.answer == ui::Answer::Ok ? step.value : QString();
+}
+
+int ScriptedDialogs::showModal(QWidget& form)
+{
+    return take(Kind::Modal, form.objectName()).answer == ui::Answer::Ok ? 1 : 0;
+}
+
+} // namespace testing_support

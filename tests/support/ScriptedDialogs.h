@@ -1,0 +1,47 @@
+#pragma once
+// A Dialogs double: each expected prompt with its answer, in order. A prompt that was not
+// expected, or whose text differs, fails the test with the text it showed.
+#include "ui/Dialogs.h"
+
+#include <QStringList>
+#include <deque>
+
+namespace testing_support {
+
+class ScriptedDialogs final : public ui::Dialogs {
+public:
+    enum class Kind { Message, Information, Error, Confirm, Input, Password, OpenFile, SaveFile, Modal };
+
+    // Installs itself for its lifetime; on destruction fails the test if expectations are left.
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+
+    ScriptedDialogs& expect(Kind kind, const QString& text, ui::Answer answer = ui::Answer::Ok, const QString& value = {});
+    // Every prompt shown so far, "kind: text".
+    const QStringList& shown() const { return log; }
+    bool done() const { return script.empty(); }
+
+    void message(const QString& text) override;
+    void information(const QString& text) override;
+    void error(const QString& text) override;
+    ui::Answer confirm(const QString& text, ui::Buttons buttons) override;
+    bool inputQuery(const QString& caption, const QString& prompt, QString& value) override;
+    bool passwordQuery(const QString& caption, const QString& prompt, QString& value) override;
+    QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    int showModal(QWidget& form) override;
+
+private:
+    struct Step {
+        Kind kind;
+        QString text;
+        ui::Answer answer;
+        QString value;
+    };
+    Step take(Kind kind, const QString& text);
+
+    std::deque<Step> script;
+    QStringList log;
+};
+
+} // namespace testing_support
