@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tarvik needs (only those missing), builds it, then
+#   ./setup.sh run               starts tarvik; it starts the pelmora driver with its simulated transmitters
+#   ./setup.sh test              runs the whole test suite
+#   ./setup.sh test --sanitize   the same, built with AddressSanitizer and UndefinedBehaviorSanitizer
+set -euo pipefail
+cd "$(dirname "$0")"
+
+action=${1:-}
+sanitize=no
+[ "${2:-}" = "--sanitize" ] && sanitize=yes
+case "$action" in
+  run|test) ;;
+  *) echo "usage: $0 run | test [--sanitize]" >&2; exit 2 ;;
+esac
+
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev libgmock-dev
+          fonts-dejavu-core)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -q
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+build=build
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [ "$sanitize" = yes ]; then
+  build=build-sanitize
+  options=(-DCMAKE_BUILD_TYPE=Debug -DTARVIK_SANITIZE=ON)
+fi
+[ -n "${CI:-}" ] && options+=(-DTARVIK_WERROR=ON)
+[ "$action" = run ] && options+=(-DTARVIK_TESTS=OFF)
+
+cmake -S . -B "$build" -G Ninja "${options[@]}" >/dev/null
+cmake --build "$build"
+
+if [ "$action" = run ]; then
+  exec "$build/bin/tarvik"
+fi
+ctest --test-dir "$build" --output-on-failure -j 2 --timeout 120

@@ -1,0 +1,187 @@
+#include "codec/ReplyText.h"
+#include "session/DriverSession.h"
+
+#include <deque>
+#include <gtest/gtest.h>
+
+using namespace session;
+
+namespace {
+
+// A bus whose transactions the test completes by hand.
+class FakeBus : public hart::Bus {
+public:
+    void transact(const hart::Request& request, std::function<void(std::optional<hart::Reply>)> done) override
+    {
+        requests.push_back(request);
+        pending.push_back(std::move(done));
+    }
+    void complete(std::optional<hart::Reply> reply)
+    {
+        ASSERT_FALSE(pending.empty()) << "no transaction to complete";
+        auto done = std::move(pending.front());
+        pending.pop_front();
+        done(reply);
+    }
+    std::vector<hart::Request> requests;
+    std::deque<std::function<void(std::optional<hart::Reply>)>> pending;
+};
+
+const QByteArray PressureIdentity = QByteArray::fromHex("fe6ed2050503020800" "0a1b2c");
+const QByteArray PressureLongAddress = QByteArray::fromHex("2ed20a1b2c");
+
+hart::Reply ok(const QByteArray& data = {}, quint8 status = 0) { return {0, status, data}; }
+
+class SessionTest : public ::testing::Test {
+protected:
+    SessionTest() : session(bus, names) { names.setUnit(12, QStringLiteral("kPa")); }
+
+    bool run(const char* macro)
+    {
+        return session.execute(QByteArray(macro), [this](const QString& text) { replies.append(text); });
+    }
+    QString lastReply() const { return replies.isEmpty() ? QString() : replies.last(); }
+    void identify(const char* address)
+    {
+        run(QByteArray(QByteArray("0   \r\n") + address + "\r\n").constData());
+        bus.complete(ok(PressureIdentity));
+    }
+
+    codec::NameTables names;
+    FakeBus bus;
+    DriverSession session;
+    QStringList replies;
+};
+
+TEST_F(SessionTest, CommandZeroGoesInAShortFrameAndTeachesTheLongAddress)
+{
+    identify("0");
+    ASSERT_EQ(bus.requests.size(), 1u);
+    EXPECT_FALSE(bus.requests[0].address.isLong);
+    EXPECT_EQ(bus.requests[0].address.polling, 0);
+    EXPECT_EQ(lastReply(), QStringLiteral("0\r\n0\r\n\r\n\r\nOstrevo\r\nPR210\r\n5\r\n5\r\n3\r\n2\r\n1\r\n0\r\n662316"));
+
+    run("13  \r\n0\r\n");
+    ASSERT_EQ(bus.requests.size(), 2u);
+    EXPECT_TRUE(bus.requests[1].address.isLong);
+    EXPECT_EQ(bus.requests[1].address.longAddress, PressureLongAddress);
+    EXPECT_EQ(bus.requests[1].command, 13);
+}
+
+TEST_F(SessionTest, AnUnknownPollingAddressIsIdentifiedFirst)
+{
+    run("15  \r\n2\r\n");
+    ASSERT_EQ(bus.requests.size(), 1u);
+    EXPECT_EQ(bus.requests[0].command, 0);
+    EXPECT_EQ(bus.requests[0].address.polling, 2);
+    bus.complete(ok(PressureIdentity));
+    ASSERT_EQ(bus.requests.size(), 2u);
+    EXPECT_EQ(bus.requests[1].command, 15);
+    EXPECT_EQ(bus.requests[1].address.longAddress, PressureLongAddress);
+    EXPECT_TRUE(replies.isEmpty()) << "answered before the command itself was done";
+    bus.complete(ok());
+    EXPECT_TRUE(lastReply().startsWith(QStringLiteral("15\r\n2\r\n\r\n")));
+}
+
+TEST_F(SessionTest, NoDeviceGivesCommunicationError)
+{
+    run("0   \r\n9\r\n");
+    bus.complete(std::nullopt);
+    EXPECT_EQ(lastReply(), QStringLiteral("0\r\n9\r\nCommunication Error!\r\n"));
+    run("13  \r\n9\r\n");
+    bus.complete(std::nullopt); // the identification of address 9 fails too
+    EXPECT_EQ(lastReply(), QStringLiteral("13\r\n9\r\nCommunication Error!\r\n"));
+    EXPECT_FALSE(session.busy());
+}
+
+TEST_F(SessionTest, CommunicationErrorFlagsInTheReply)
+{
+    identify("0");
+    run("1   \r\n0\r\n");
+    bus.complete(hart::Reply{0x88, 0, {}});
+    EXPECT_EQ(lastReply(), QStringLiteral("1\r\n0\r\nCommunication Error!\r\n"));
+}
+
+TEST_F(SessionTest, RefusedCommandsCarryNoDataAndWarningsDo)
+{
+    identify("0");
+    run("99  \r\n0\r\n");
+    bus.complete(hart::Reply{64, 0x40, {}});
+    EXPECT_EQ(lastReply(), QStringLiteral("99\r\n0\r\nCommand Error!\r\nConfiguration changed. "));
+    run("35  \r\n0\r\nkPa\r\n5\r\n0");
+    bus.complete(hart::Reply{14, 0, QByteArray::fromHex("0c40a0000000000000")});
+    EXPECT_EQ(lastReply(),
+              QStringLiteral("35\r\n0\r\nSpan too small, accuracy may be impaired!\r\n\r\nkPa\r\n5\r\n0"));
+}
+
+TEST_F(SessionTest, BadDataIsRefusedWithoutSendingAnything)
+{
+    run("34  \r\n0\r\nfast");
+    EXPECT_TRUE(bus.requests.empty());
+    EXPECT_EQ(lastReply(), QStringLiteral("34\r\n0\r\nInvalid value \"fast\" for damping!\r\n"));
+    run("x\r\n0\r\n");
+    EXPECT_EQ(lastReply(), QStringLiteral("x\r\n0\r\nInvalid command number \"x\"!\r\n"));
+    run("2   \r\n77\r\n");
+    EXPECT_EQ(lastReply(), QStringLiteral("2\r\n77\r\nInvalid polling address \"77\"!\r\n"));
+    EXPECT_TRUE(bus.requests.empty());
+}
+
+TEST_F(SessionTest, Address16IsTheDeviceFoundByTheLastTagSearch)
+{
+    run("13  \r\n16\r\n");
+    EXPECT_TRUE(bus.requests.empty());
+    EXPECT_EQ(lastReply(), QStringLiteral("13\r\n16\r\nCommunication Error!\r\n"));
+
+    run("11  \r\n16\r\nPT-101");
+    ASSERT_EQ(bus.requests.size(), 1u);
+    EXPECT_TRUE(bus.requests[0].address.isBroadcast());
+    EXPECT_EQ(bus.requests[0].data.toHex(), QByteArray("414b71c31820"));
+    bus.complete(ok(PressureIdentity));
+    EXPECT_TRUE(lastReply().startsWith(QStringLiteral("11\r\n16\r\n\r\n\r\nOstrevo\r\n")));
+
+    run("13  \r\n16\r\n");
+    ASSERT_EQ(bus.requests.size(), 2u);
+    EXPECT_EQ(bus.requests[1].address.longAddress, PressureLongAddress);
+}
+
+TEST_F(SessionTest, OneCommandAtATime)
+{
+    EXPECT_TRUE(run("0   \r\n0\r\n"));
+    EXPECT_TRUE(session.busy());
+    EXPECT_FALSE(run("0   \r\n1\r\n"));
+    EXPECT_EQ(bus.requests.size(), 1u);
+    bus.complete(ok(PressureIdentity));
+    EXPECT_FALSE(session.busy());
+    EXPECT_EQ(replies.size(), 1);
+}
+
+TEST_F(SessionTest, ExtendedTemplateUsesItsTokenAndAnswersUnderTheRealNumber)
+{
+    identify("0");
+    run("255 \r\n0\r\nR132KF\r\n001\r\n12\r\n");
+    ASSERT_EQ(bus.requests.size(), 2u);
+    EXPECT_EQ(bus.requests[1].command, 132);
+    EXPECT_EQ(bus.requests[1].data.toHex(), QByteArray("01"));
+    bus.complete(ok(QByteArray::fromHex("0141480000")));
+    EXPECT_EQ(lastReply(), QStringLiteral("132\r\n0\r\n\r\n\r\n1\r\n12.5"));
+
+    run("255 \r\n0\r\nW005\r\n");
+    EXPECT_EQ(bus.requests.back().command, 5);
+    bus.complete(ok());
+    EXPECT_EQ(lastReply(), QStringLiteral("5\r\n0\r\n\r\n"));
+
+    run("255 \r\n0\r\nR1x0\r\n");
+    EXPECT_EQ(lastReply(), QStringLiteral("1x0\r\n0\r\nInvalid command token \"R1x0\"!\r\n"));
+}
+
+TEST_F(SessionTest, ANewPollingAddressFollowsTheDevice)
+{
+    identify("0");
+    run("6   \r\n0\r\n3");
+    bus.complete(ok(QByteArray::fromHex("03")));
+    run("13  \r\n3\r\n");
+    EXPECT_EQ(bus.requests.back().command, 13) << "the device at 3 was asked for its identity again";
+    EXPECT_EQ(bus.requests.back().address.longAddress, PressureLongAddress);
+}
+
+} // namespace

@@ -1,0 +1,46 @@
+#include "codec/TextFormat.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace codec;
+
+namespace {
+
+TEST(FormatNumber, PlainShortestText)
+{
+    const std::pair<float, const char*> cases[] = {
+        {20.0f, "20"},   {0.25f, "0.25"},         {12.5f, "12.5"},     {0.1f, "0.1"},     {-100.0f, "-100"},
+        {-0.0f, "0"},    {10000000.0f, "10000000"}, {1.5e-5f, "0.000015"}, {3.6f, "3.6"}, {1234.567f, "1234.567"}};
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(formatNumber(value), QString::fromLatin1(text)) << text;
+    EXPECT_EQ(formatNumber(std::nanf("")), QStringLiteral("NaN"));
+}
+
+TEST(ParseNumber, WhatATechnicianTypes)
+{
+    EXPECT_EQ(parseNumber(QStringLiteral("12,5")), 12.5f);
+    EXPECT_EQ(parseNumber(QStringLiteral(" 7 ")), 7.0f);
+    EXPECT_EQ(parseNumber(QStringLiteral("-0.5")), -0.5f);
+    EXPECT_EQ(parseNumber(QStringLiteral("1.5e3")), 1500.0f);
+    EXPECT_TRUE(std::isnan(*parseNumber(QStringLiteral("nan"))));
+    for (const char* bad : {"", "1.2.3", "12,5.3", "1 000", "abc", "0x10", "1e39", "inf"})
+        EXPECT_FALSE(parseNumber(QString::fromLatin1(bad))) << bad;
+    // Every formatted number reads back as itself.
+    for (float v : {0.1f, 1.0f / 3.0f, 123456.79f, -42.125f, 1e-6f})
+        EXPECT_EQ(parseNumber(formatNumber(v)), v);
+}
+
+TEST(ParseDate, CommonShortForms)
+{
+    const QDate expected(2026, 12, 8);
+    for (const char* text : {"8.12.2026", "08.12.2026", "8.12.26", "2026-12-08", "8-12-2026"})
+        EXPECT_EQ(parseDate(QString::fromLatin1(text)), expected) << text;
+    EXPECT_EQ(parseDate(QStringLiteral("1.1.49")), QDate(2049, 1, 1));
+    EXPECT_EQ(parseDate(QStringLiteral("1.1.50")), QDate(1950, 1, 1));
+    for (const char* bad : {"", "31.2.2026", "tomorrow", "13/13/2026"})
+        EXPECT_FALSE(parseDate(QString::fromLatin1(bad)).isValid()) << bad;
+    EXPECT_EQ(parseDate(formatDate(expected)), expected);
+}
+
+} // namespace

@@ -1,0 +1,98 @@
+#include "DriverProcess.h"
+
+#include "ui/Encoding.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QThread>
+
+namespace e2e {
+
+DriverProcess::DriverProcess(const QString& folder, const QStringList& extraArguments)
+    : folder(folder), extra(extraArguments)
+{
+}
+
+DriverProcess::~DriverProcess()
+{
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+}
+
+bool DriverProcess::start()
+{
+    process.setProgram(QStringLiteral(PELMORA_BIN));
+    process.setArguments(QStringList{QStringLiteral("--sim"), stateFile(), QStringLiteral("--socket"), socketPath(),
+                                     QStringLiteral("--table"), QStringLiteral(TARVIK_DATA_DIR "/TABEN.DDF")} +
+                         extra);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start();
+    if (!process.waitForStarted(5000)) return false;
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 5000) {
+        QLocalSocket probe;
+        probe.connectToServer(socketPath());
+        if (probe.waitForConnected(200)) return true;
+        QThread::msleep(20);
+    }
+    return false;
+}
+
+bool DriverProcess::waitForExit(int ms) { return process.waitForFinished(ms); }
+
+bool RawClient::connectTo(const QString& path)
+{
+    socket.connectToServer(path);
+    return socket.waitForConnected(2000);
+}
+
+std::optional<ui::channel::Message> RawClient::ask(const QByteArray& bytes)
+{
+    socket.write(bytes);
+    socket.flush();
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 10000) {
+        if (auto message = reader.next()) return message;
+        if (!socket.waitForReadyRead(1000) && socket.state() != QLocalSocket::ConnectedState) break;
+        reader.feed(socket.readAll());
+    }
+    return reader.next();
+}
+
+std::optional<ui::channel::Message> RawClient::execute(const QString& macro)
+{
+    return ask(ui::channel::encodeWithPayload("EXECUTE", ui::toCp1250(macro)));
+}
+
+QString RawClient::request()
+{
+    const auto answer = ask(ui::channel::encode("REQUEST", "DdeHartCommand"));
+    return answer && answer->verb == "DATA" ? ui::fromCp1250(answer->payload) : QStringLiteral("<no data>");
+}
+
+QStringList RawClient::transact(const QString& macro, QStringList* seen)
+{
+    const auto accepted = execute(macro);
+    if (!accepted || accepted->verb != "OK") return {QStringLiteral("<refused>")};
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 10000) {
+        const QString text = request();
+        if (seen) seen->append(text);
+        if (text != QStringLiteral("Busy!")) return text.split(QStringLiteral("\r\n"));
+        QThread::msleep(50);
+    }
+    return {QStringLiteral("<still busy>")};
+}
+
+QString macro(int command, int address, const QStringList& data)
+{
+    return QString::number(command).leftJustified(4, u' ') + QStringLiteral("\r\n") + QString::number(address) +
+           QStringLiteral("\r\n") + data.join(QStringLiteral("\r\n"));
+}
+
+} // namespace e2e

@@ -1,0 +1,46 @@
+#pragma once
+// Runs the real pelmora program for a test, on a socket and a state file of the test's own,
+// and speaks the link protocol to it as an independent client would.
+#include "ui/ChannelProtocol.h"
+
+#include <QLocalSocket>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <optional>
+
+namespace e2e {
+
+class DriverProcess {
+public:
+    explicit DriverProcess(const QString& folder, const QStringList& extraArguments = {});
+    ~DriverProcess();
+    bool start();
+    bool waitForExit(int ms);
+    QString socketPath() const { return folder + QStringLiteral("/pelmora.sock"); }
+    QString stateFile() const { return folder + QStringLiteral("/sim.json"); }
+    QProcess process;
+
+private:
+    QString folder;
+    QStringList extra;
+};
+
+class RawClient {
+public:
+    bool connectTo(const QString& path);
+    // Sends one message and waits for the answer.
+    std::optional<ui::channel::Message> ask(const QByteArray& bytes);
+    std::optional<ui::channel::Message> execute(const QString& macro);
+    QString request();
+    // Executes a command and polls the item until the reply (not "Busy!") is there.
+    QStringList transact(const QString& macro, QStringList* seen = nullptr);
+
+    QLocalSocket socket;
+
+private:
+    ui::channel::MessageReader reader;
+};
+
+QString macro(int command, int address, const QStringList& data = {});
+
+} // namespace e2e
