@@ -1,0 +1,72 @@
+#include "SimBus.h"
+
+#include "SimDevices.h"
+#include "SimStateFile.h"
+
+#include "ui/Environment.h"
+
+#include <QDebug>
+
+namespace sim {
+
+SimBus::SimBus(QString stateFile) : path(std::move(stateFile))
+{
+    all.push_back(makePressureTransmitter());
+    all.push_back(makeTemperatureTransmitter());
+    for (const QString& problem : loadState(path, all))
+        qWarning().noquote() << problem;
+    wire.OnTimer = [this] { finish(); };
+}
+
+SimBus::~SimBus() = default;
+
+QString SimBus::defaultStateFile() { return ui::sharedDataFolder() + u"pelmora/simulated-devices.json"; }
+
+SimTransmitter* SimBus::device(const QString& name)
+{
+    for (auto& device : all)
+        if (device.name() == name) return &device;
+    return nullptr;
+}
+
+void SimBus::transact(const hart::Request& request, std::function<void(std::optional<hart::Reply>)> done)
+{
+    queue.push_back({request, std::move(done), std::nullopt});
+    if (queue.size() == 1) startNext();
+}
+
+// The device answers at once; the reply reaches the master when both frames have crossed the wire.
+void SimBus::startNext()
+{
+    Transaction& next = queue.front();
+    for (auto& device : all) {
+        if (!device.answers(next.request)) continue;
+        next.reply = device.handle(next.request);
+        break;
+    }
+    saveIfChanged();
+    wire.setInterval(hart::transactionMs(next.request, next.reply));
+    wire.setEnabled(true);
+}
+
+void SimBus::finish()
+{
+    wire.setEnabled(false);
+    Transaction done = std::move(queue.front());
+    queue.pop_front();
+    // The next one goes on the wire before the callback, which may well queue another.
+    if (!queue.empty()) startNext();
+    if (done.done) done.done(done.reply);
+}
+
+void SimBus::saveIfChanged()
+{
+    bool changed = false;
+    for (auto& device : all)
+        changed = device.takeStoredChange() || changed;
+    if (!changed || path.isEmpty()) return;
+    const QString error = saveState(path, all);
+    if (!error.isEmpty()) qWarning().noquote() << u"simulated devices state " + path + u": " + error;
+}
+
+} // namespace sim

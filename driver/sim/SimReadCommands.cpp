@@ -1,0 +1,127 @@
+// The identity and read commands of the simulated transmitters.
+#include "SimTransmitter.h"
+
+#include "SimProcess.h"
+
+#include "hart/HartEncoding.h"
+#include "ui/EventLoop.h"
+
+namespace sim {
+
+using namespace hart;
+
+namespace {
+// Stored texts are always packable: the writers and the state file reader see to that.
+QByteArray packed(const QString& text, int characters)
+{
+    return packAscii(text, characters).value_or(QByteArray(characters / 4 * 3, '\0'));
+}
+
+void appendValue(QByteArray& out, quint8 unit, double value)
+{
+    out.append(char(unit));
+    appendFloat(out, float(value));
+}
+} // namespace
+
+SimTransmitter::Answer SimTransmitter::identity(const QByteArray&)
+{
+    const Identity& id = model.identity;
+    QByteArray data;
+    data.append(char(254));
+    data.append(char(id.manufacturerId));
+    data.append(char(id.deviceType));
+    data.append(char(id.minPreambles));
+    data.append(char(id.universalRevision));
+    data.append(char(id.deviceRevision));
+    data.append(char(id.softwareRevision));
+    data.append(char(id.hardwareRevision << 3)); // signalling code 0: Bell 202 current
+    data.append(char(id.flags));
+    appendUInt(data, id.deviceId, 3);
+    return {rc::Success, data};
+}
+
+SimTransmitter::Answer SimTransmitter::readPrimary(const QByteArray&)
+{
+    QByteArray data;
+    appendValue(data, working.pvUnit, pvScale().fromBase(primaryValue()));
+    return {rc::Success, data};
+}
+
+SimTransmitter::Answer SimTransmitter::readCurrent(const QByteArray&)
+{
+    QByteArray data;
+    appendFloat(data, float(loopCurrentMa()));
+    appendFloat(
+        data, float(percentOfRange(primaryValue(), working.lowerRange, working.upperRange, working.transferFunction)));
+    return {rc::Success, data};
+}
+
+SimTransmitter::Answer SimTransmitter::readVariables(const QByteArray&)
+{
+    QByteArray data;
+    appendFloat(data, float(loopCurrentMa()));
+    const double pv = primaryValue();
+    appendValue(data, working.pvUnit, pvScale().fromBase(pv));
+    const double seconds = double(ui::eventLoop().nowMs()) / 1000.0;
+    for (const auto& variable : model.variables)
+        appendValue(data, variable.unit, variable.value(seconds, pv));
+    return {rc::Success, data};
+}
+
+SimTransmitter::Answer SimTransmitter::readMessage(const QByteArray&)
+{
+    return {rc::Success, packed(working.message, limits::MessageChars)};
+}
+
+SimTransmitter::Answer SimTransmitter::readTagDescriptorDate(const QByteArray&)
+{
+    QByteArray data = packed(working.tag, limits::TagChars) + packed(working.descriptor, limits::DescriptorChars);
+    data += encodeDate(working.date).value_or(QByteArray(3, '\0'));
+    return {rc::Success, data};
+}
+
+SimTransmitter::Answer SimTransmitter::readSensorInfo(const QByteArray&)
+{
+    const UnitScale scale = pvScale();
+    QByteArray data;
+    appendUInt(data, model.sensorSerial, 3);
+    data.append(char(working.pvUnit));
+    appendFloat(data, float(scale.fromBase(model.upperSensorLimit)));
+    appendFloat(data, float(scale.fromBase(model.lowerSensorLimit)));
+    appendFloat(data, float(scale.spanFromBase(model.minSpan)));
+    return {rc::Success, data};
+}
+
+SimTransmitter::Answer SimTransmitter::readOutputInfo(const QByteArray&)
+{
+    const UnitScale scale = pvScale();
+    QByteArray data;
+    data.append(char(0)); // alarm selection: high
+    data.append(char(working.transferFunction));
+    data.append(char(working.pvUnit));
+    appendFloat(data, float(scale.fromBase(working.upperRange)));
+    appendFloat(data, float(scale.fromBase(working.lowerRange)));
+    appendFloat(data, float(working.damping));
+    data.append(char(working.writeProtect ? 1 : 0));
+    data.append(char(250));
+    data.append(char(model.identity.manufacturerId)); // private label distributor
+    return {rc::Success, data};
+}
+
+SimTransmitter::Answer SimTransmitter::readFinalAssembly(const QByteArray&)
+{
+    QByteArray data;
+    appendUInt(data, working.finalAssemblyNumber, 3);
+    return {rc::Success, data};
+}
+
+SimTransmitter::Answer SimTransmitter::readStatus(const QByteArray&)
+{
+    const QByteArray data = extendedStatus();
+    statusLastRead = data;
+    selfTestResult = false;
+    return {rc::Success, data};
+}
+
+} // namespace sim

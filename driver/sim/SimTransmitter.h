@@ -1,0 +1,141 @@
+#pragma once
+// One simulated field device: takes a request already addressed to it and answers like the real
+// transmitter would, from its configuration and a process model driven by the program's clock.
+// It knows nothing of frames, timing or files; SimBus adds those.
+//
+// Two copies of the configuration: `working` is what the device runs with, `stored` what survives
+// a restart (the state file). A device that keeps writes at once copies working to stored after
+// every write; one with flags bit 2 only on command 39.
+#include "SimModel.h"
+
+#include "hart/HartTypes.h"
+
+#include <optional>
+
+namespace sim {
+
+class SimTransmitter {
+public:
+    SimTransmitter(DeviceModel model, Config factory);
+
+    const DeviceModel& deviceModel() const { return model; }
+    const QString& name() const { return model.name; }
+    // Manufacturer id (6 bits), device type, device id.
+    QByteArray longAddress() const;
+
+    // The device's own short or long address.
+    bool answers(const hart::Address& address) const;
+    // Also the broadcast address, for command 11 with this device's tag.
+    bool answers(const hart::Request& request) const;
+    // The reply, or nothing when the device stays silent (command 11 with another tag).
+    std::optional<hart::Reply> handle(const hart::Request& request);
+
+    const Config& config() const { return working; }
+    const Config& storedConfig() const { return stored; }
+    const Config& factoryConfig() const { return factory; }
+    // Starts up with a saved configuration, as after power-on.
+    void load(const Config& config);
+    // True once after the stored configuration changed (it must be saved).
+    bool takeStoredChange();
+    // The write-protect jumper.
+    void setWriteProtected(bool on);
+
+    // A calibrator holding the sensor input at a value in base units; nothing: the live process.
+    void holdProcess(std::optional<double> base) { held = base; }
+    // The primary variable now, in base units.
+    double primaryValue() const;
+    bool multidrop() const { return working.pollingAddress != 0; }
+    bool currentFixed() const { return multidrop() || fixedMa.has_value(); }
+    // The current the device believes it drives (commands 2 and 3).
+    double loopCurrentMa() const;
+    // The current a meter in the loop would read: the device's current through the imperfect
+    // output stage and the output trims.
+    double analogOutputMa() const;
+
+private:
+    struct Answer {
+        quint8 code = hart::rc::Success;
+        QByteArray data;
+    };
+    using Handler = Answer (SimTransmitter::*)(const QByteArray& data);
+    struct Command {
+        quint8 number;
+        int requestBytes;
+        bool writes; // refused under write protection, sets "configuration changed"
+        Handler handler;
+    };
+    static const Command* findCommand(quint8 number, bool withDisplay);
+
+    bool tagMatches(const QByteArray& data) const;
+    UnitScale pvScale() const;
+    bool saturated() const;
+    bool pvOutOfLimits() const;
+    quint8 statusByte() const;
+    QByteArray extendedStatus() const;
+    void acceptWrite();
+    void reset();
+    void setWorking(const Config& config);
+    // 0, a limit error, or the warning "span too small" for a new range in base units.
+    quint8 rangeCode(double upper, double lower) const;
+    Answer applyRange(double upper, double lower);
+    Answer trimOutput(const QByteArray& data, double point);
+
+    // Identity and reads (SimReadCommands.cpp)
+    Answer identity(const QByteArray&);
+    Answer readPrimary(const QByteArray&);
+    Answer readCurrent(const QByteArray&);
+    Answer readVariables(const QByteArray&);
+    Answer readMessage(const QByteArray&);
+    Answer readTagDescriptorDate(const QByteArray&);
+    Answer readSensorInfo(const QByteArray&);
+    Answer readOutputInfo(const QByteArray&);
+    Answer readFinalAssembly(const QByteArray&);
+    Answer readStatus(const QByteArray&);
+    // Writes and device actions (SimWriteCommands.cpp)
+    Answer writePollingAddress(const QByteArray&);
+    Answer writeMessage(const QByteArray&);
+    Answer writeTagDescriptorDate(const QByteArray&);
+    Answer writeFinalAssembly(const QByteArray&);
+    Answer writeDamping(const QByteArray&);
+    Answer writeRange(const QByteArray&);
+    Answer setUpperToApplied(const QByteArray&);
+    Answer setLowerToApplied(const QByteArray&);
+    Answer resetChangedFlag(const QByteArray&);
+    Answer eepromControl(const QByteArray&);
+    Answer fixCurrent(const QByteArray&);
+    Answer selfTest(const QByteArray&);
+    Answer deviceReset(const QByteArray&);
+    Answer zeroTrim(const QByteArray&);
+    Answer writeUnits(const QByteArray&);
+    Answer trimLower(const QByteArray&);
+    Answer trimUpper(const QByteArray&);
+    Answer writeTransferFunction(const QByteArray&);
+    Answer writeBurstCommand(const QByteArray&);
+    Answer writeBurstMode(const QByteArray&);
+    // Display, alarm currents and sensor trim points (SimDisplayCommands.cpp)
+    Answer readDisplay(const QByteArray&);
+    Answer writeDisplay(const QByteArray&);
+    Answer readAlarmCurrents(const QByteArray&);
+    Answer writeAlarmCurrents(const QByteArray&);
+    Answer readTrimPoint(const QByteArray&);
+    Answer writeTrimPoint(const QByteArray&);
+    Answer restoreDisplayDefaults(const QByteArray&);
+
+    static const Command Universal[];
+    static const Command DisplayCommands[];
+
+    DeviceModel model;
+    Config factory;
+    Config working;
+    Config stored;
+    bool storedChanged = false;
+    // Run-time state, lost at a reset.
+    std::optional<double> held;
+    std::optional<double> fixedMa; // fixed by command 40
+    bool configChanged = false;
+    bool coldStart = false;
+    bool selfTestResult = false; // a self test result waits to be read with command 48
+    QByteArray statusLastRead;   // command 48 as last read: a difference means "more status"
+};
+
+} // namespace sim

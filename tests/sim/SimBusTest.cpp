@@ -1,0 +1,185 @@
+// The bus of the simulated devices: routing, wire timing on the virtual clock, and keeping the
+// devices' state over a restart.
+#include "SimBus.h"
+#include "SimTestSupport.h"
+
+#include "ui/VirtualClock.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+
+using namespace simtest;
+
+namespace {
+
+struct Outcome {
+    bool done = false;
+    std::optional<hart::Reply> reply;
+    qint64 atMs = -1;
+};
+
+class SimBusTest : public testing::Test {
+protected:
+    // Starts a transaction whose outcome lands in the returned record.
+    std::shared_ptr<Outcome> send(sim::SimBus& bus, const hart::Request& request)
+    {
+        auto outcome = std::make_shared<Outcome>();
+        bus.transact(request, [this, outcome](std::optional<hart::Reply> reply) {
+            outcome->done = true;
+            outcome->reply = std::move(reply);
+            outcome->atMs = clock.nowMs();
+        });
+        return outcome;
+    }
+
+    // A transaction that must be answered.
+    hart::Reply exchange(sim::SimBus& bus, const hart::Request& request)
+    {
+        const auto outcome = send(bus, request);
+        EXPECT_TRUE(clock.runUntil([&] { return outcome->done; }, 5000));
+        EXPECT_TRUE(outcome->reply.has_value()) << "command " << int(request.command);
+        return outcome->reply.value_or(hart::Reply{0xFF, 0xFF, {}});
+    }
+
+    QString statePath() const { return dir.filePath(QStringLiteral("simulated-devices.json")); }
+
+    ui::VirtualClock clock;
+    QTemporaryDir dir;
+};
+
+TEST_F(SimBusTest, ReplyArrivesAfterTheFrameTime)
+{
+    sim::SimBus bus(QString{});
+    const hart::Request request{hart::Address::shortFrame(0), 0, {}};
+    const int frameMs = hart::transactionMs(request, hart::Reply{0, 0, QByteArray(12, '\0')});
+    const auto outcome = send(bus, request);
+    EXPECT_TRUE(bus.isBusy());
+    clock.advance(frameMs - 1);
+    EXPECT_FALSE(outcome->done);
+    clock.advance(1);
+    ASSERT_TRUE(outcome->done);
+    ASSERT_TRUE(outcome->reply.has_value());
+    EXPECT_EQ(byteAt(*outcome->reply, 2), 210);
+    EXPECT_FALSE(bus.isBusy());
+}
+
+TEST_F(SimBusTest, TransactionsQueueBehindEachOther)
+{
+    sim::SimBus bus(QString{});
+    const hart::Request first{hart::Address::shortFrame(0), 0, {}};
+    const hart::Request second{hart::Address::shortFrame(1), 3, {}};
+    const int firstMs = hart::transactionMs(first, hart::Reply{0, 0, QByteArray(12, '\0')});
+    const int secondMs = hart::transactionMs(second, hart::Reply{0, 0, QByteArray(24, '\0')});
+
+    const auto a = send(bus, first);
+    const auto b = send(bus, second);
+    ASSERT_TRUE(clock.runUntil([&] { return b->done; }, 5000));
+    EXPECT_EQ(a->atMs, firstMs);
+    EXPECT_EQ(b->atMs, firstMs + secondMs);
+    ASSERT_TRUE(b->reply.has_value());
+    EXPECT_EQ(b->reply->data.size(), 24);
+}
+
+TEST_F(SimBusTest, ACallbackMayStartTheNextTransaction)
+{
+    sim::SimBus bus(QString{});
+    const hart::Request request{hart::Address::shortFrame(0), 1, {}};
+    std::shared_ptr<Outcome> chained;
+    bus.transact(request, [&](std::optional<hart::Reply>) { chained = send(bus, request); });
+    ASSERT_TRUE(clock.runUntil([&] { return chained && chained->done; }, 5000));
+    EXPECT_TRUE(chained->reply.has_value());
+}
+
+TEST_F(SimBusTest, NobodyAtTheAddress)
+{
+    sim::SimBus bus(QString{});
+    const hart::Request request{hart::Address::shortFrame(7), 0, {}};
+    const int silentMs = hart::transactionMs(request, std::nullopt);
+    const auto outcome = send(bus, request);
+    clock.advance(silentMs - 1);
+    EXPECT_FALSE(outcome->done) << "the master is still retrying";
+    clock.advance(1);
+    EXPECT_TRUE(outcome->done);
+    EXPECT_FALSE(outcome->reply.has_value());
+}
+
+TEST_F(SimBusTest, Routing)
+{
+    sim::SimBus bus(QString{});
+    struct Case {
+        const char* name;
+        hart::Request request;
+        int deviceType; // -1: nobody answers
+    };
+    const Case cases[] = {
+        {"short 0", {hart::Address::shortFrame(0), 0, {}}, 210},
+        {"short 1", {hart::Address::shortFrame(1), 0, {}}, 120},
+        {"long PR210", {hart::Address::longFrame(bytes({110 & 0x3F, 210, 0x0A, 0x1B, 0x2C})), 0, {}}, 210},
+        {"long TM120", {hart::Address::longFrame(bytes({110 & 0x3F, 120, 0x0B, 0x2C, 0x3D})), 0, {}}, 120},
+        {"long, wrong id", {hart::Address::longFrame(bytes({110 & 0x3F, 120, 0x0A, 0x1B, 0x2C})), 0, {}}, -1},
+        {"tag TT-205", {hart::Address::broadcast(), 11, packed(QStringLiteral("TT-205"), 8)}, 120},
+        {"tag PT-101", {hart::Address::broadcast(), 11, packed(QStringLiteral("PT-101"), 8)}, 210},
+        {"unknown tag", {hart::Address::broadcast(), 11, packed(QStringLiteral("PT-102"), 8)}, -1},
+        {"broadcast, not 11", {hart::Address::broadcast(), 0, {}}, -1},
+    };
+    for (const auto& c : cases) {
+        const auto outcome = send(bus, c.request);
+        ASSERT_TRUE(clock.runUntil([&] { return outcome->done; }, 10000)) << c.name;
+        if (c.deviceType < 0) {
+            EXPECT_FALSE(outcome->reply.has_value()) << c.name;
+        } else {
+            ASSERT_TRUE(outcome->reply.has_value()) << c.name;
+            EXPECT_EQ(byteAt(*outcome->reply, 2), c.deviceType) << c.name;
+        }
+    }
+}
+
+TEST_F(SimBusTest, StateSurvivesARestart)
+{
+    const QByteArray tdd = packed(QStringLiteral("PT-555"), 8) + packed(QStringLiteral("NEW"), 16) + bytes({2, 3, 124});
+    const hart::Address tm120 = hart::Address::shortFrame(1);
+    {
+        sim::SimBus bus(statePath());
+        EXPECT_FALSE(QFile::exists(statePath())) << "nothing written before a change";
+        ASSERT_EQ(exchange(bus, {hart::Address::shortFrame(0), 18, tdd}).responseCode, 0);
+        EXPECT_TRUE(QFile::exists(statePath()));
+        ASSERT_EQ(exchange(bus, {hart::Address::shortFrame(0), 35, bytes({6}) + floats({100.0, 0.0})}).responseCode, 0);
+        ASSERT_EQ(exchange(bus, {tm120, 34, floats({3.0})}).responseCode, 0);
+        ASSERT_EQ(exchange(bus, {tm120, 39, bytes({0})}).responseCode, 0);
+        ASSERT_EQ(exchange(bus, {tm120, 34, floats({9.0})}).responseCode, 0); // never burned
+    }
+    sim::SimBus bus(statePath());
+    EXPECT_EQ(exchange(bus, {hart::Address::shortFrame(0), 13, {}}).data, tdd);
+    const hart::Reply output = exchange(bus, {hart::Address::shortFrame(0), 15, {}});
+    EXPECT_EQ(byteAt(output, 2), 6);
+    EXPECT_FLOAT_EQ(floatAt(output, 3), 100.0f);
+    EXPECT_FLOAT_EQ(floatAt(exchange(bus, {tm120, 15, {}}), 11), 3.0f);
+}
+
+TEST_F(SimBusTest, CorruptStateFileGivesDefaultsAndAWarning)
+{
+    {
+        QFile file(statePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("{\"devices\": {\"PR210\": {\"tag\": ");
+    }
+    static QStringList warnings;
+    warnings.clear();
+    const auto previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtWarningMsg) warnings << text;
+    });
+    sim::SimBus bus(statePath());
+    qInstallMessageHandler(previous);
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].contains(statePath()));
+    EXPECT_EQ(bus.device(QStringLiteral("PR210"))->config().tag, QStringLiteral("PT-101"));
+
+    // The next change writes a sound file again.
+    ASSERT_EQ(exchange(bus, {hart::Address::shortFrame(0), 34, floats({2.0})}).responseCode, 0);
+    QFile file(statePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QJsonDocument::fromJson(file.readAll()).isObject());
+}
+
+} // namespace
