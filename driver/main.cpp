@@ -50,8 +50,7 @@ bool parse(const QStringList& args, Options& options, QString& error)
             if (!value(options.socketPath)) return false;
         } else if (arg == QStringLiteral("--listen")) {
             if (!value(options.listen)) return false;
-            if (!options.listen.contains(u':'))
-                options.listen += u':' + QString::number(ui::channel::DefaultTcpPort);
+            if (!options.listen.contains(u':')) options.listen += u':' + QString::number(ui::channel::DefaultTcpPort);
         } else if (arg == QStringLiteral("--table")) {
             if (!value(options.tableFile)) return false;
         } else {

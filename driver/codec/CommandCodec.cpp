@@ -32,16 +32,22 @@ const QHash<int, Layout>& layouts()
         t[13] = {{}, {tag, descriptor, date}};
         t[14] = {{}, {{Kind::U24}, {Kind::Unit}, f32, f32, f32}};
         t[15] = {{},
-                 {{Kind::Alarm}, {Kind::Function}, {Kind::Unit}, f32, f32, f32, {Kind::WriteProtect}, {Kind::U8},
+                 {{Kind::Alarm},
+                  {Kind::Function},
+                  {Kind::Unit},
+                  f32,
+                  f32,
+                  f32,
+                  {Kind::WriteProtect},
+                  {Kind::U8},
                   {Kind::Manufacturer}}};
         t[16] = {{}, {{Kind::U24}}};
         t[17] = {{message}, {message}};
         t[18] = {{tag, descriptor, date}, {tag, descriptor, date}};
         t[19] = {{{Kind::U24, 0, "final assembly number"}}, {{Kind::U24}}};
         t[34] = {{{Kind::F32, 0, "damping"}}, {f32}};
-        const QList<Field> range{{Kind::Unit, 0, "units"},
-                                 {Kind::F32, 0, "upper range value"},
-                                 {Kind::F32, 0, "lower range value"}};
+        const QList<Field> range{
+            {Kind::Unit, 0, "units"}, {Kind::F32, 0, "upper range value"}, {Kind::F32, 0, "lower range value"}};
         t[35] = {range, range};
         for (int plain : {36, 37, 38, 41, 42, 43})
             t[plain] = {{}, {}};
@@ -227,8 +233,7 @@ Encoded CommandCodec::encodeFields(const QList<Field>& layout, const QStringList
     return result;
 }
 
-int CommandCodec::decodeFields(const QList<Field>& layout, const QByteArray& data, int offset,
-                               QStringList& lines) const
+int CommandCodec::decodeFields(const QList<Field>& layout, const QByteArray& data, int offset, QStringList& lines) const
 {
     for (const Field& field : layout) {
         const int size = fieldBytes(field);

@@ -23,8 +23,8 @@ enum class Kind {
     Alarm,
     WriteProtect,
     Manufacturer,
-    Packed,   // packed ASCII, `size` characters
-    Text,     // plain Windows-1250 text, `size` bytes, blank-padded
+    Packed, // packed ASCII, `size` characters
+    Text,   // plain Windows-1250 text, `size` bytes, blank-padded
     Date,
     Selector, // a byte that a read command sends and the reply repeats
 };
@@ -46,7 +46,7 @@ struct Encoded {
 // per data line (B byte, K selector byte, I 16-bit, M 24-bit, L 32-bit integer, F float, D date,
 // U unit, T transfer function, A<n> packed ASCII of n characters, S<n> plain text of n bytes).
 struct TemplateToken {
-    QChar kind;       // R reads: only the K lines go into the request
+    QChar kind; // R reads: only the K lines go into the request
     int command = 0;
     QList<Field> fields;
 };

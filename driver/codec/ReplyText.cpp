@@ -29,8 +29,9 @@ bool commandDone(quint8 responseCode)
 QString statusText(quint8 deviceStatus)
 {
     static const char* const sentences[8] = {
-        "Primary variable out of limits. ", "Non-primary variable out of limits. ", "Loop current saturated. ",
-        "Loop current fixed. ",             "More status available. ",              "Cold start. ",
+        "Primary variable out of limits. ", "Non-primary variable out of limits. ",
+        "Loop current saturated. ",         "Loop current fixed. ",
+        "More status available. ",          "Cold start. ",
         "Configuration changed. ",          "Device malfunction. ",
     };
     QString text;

@@ -10,7 +10,7 @@ namespace hart {
 
 struct Address {
     bool isLong = false;
-    quint8 polling = 0;  // short frames: 0..63
+    quint8 polling = 0;     // short frames: 0..63
     QByteArray longAddress; // long frames: 5 bytes, master and burst bits cleared
 
     static Address shortFrame(quint8 polling) { return {false, polling, {}}; }

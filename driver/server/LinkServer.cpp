@@ -110,10 +110,10 @@ void LinkServer::handle(Client& client, const ui::channel::Message& message)
         const int blank = argument.lastIndexOf(u' ');
         const QString service = argument.left(blank).trimmed();
         const QString topic = argument.mid(blank + 1);
-        const bool known = client.network
-                               ? service.endsWith(QStringLiteral("ndde$"), Qt::CaseInsensitive) &&
-                                     topic == QStringLiteral("HART$")
-                               : service == QStringLiteral("Pelmora") && topic == QStringLiteral("DdeHartServer");
+        const bool known =
+            client.network
+                ? service.endsWith(QStringLiteral("ndde$"), Qt::CaseInsensitive) && topic == QStringLiteral("HART$")
+                : service == QStringLiteral("Pelmora") && topic == QStringLiteral("DdeHartServer");
         client.connected = blank > 0 && known;
         reply(client, client.connected ? encode("OK") : encode("ERR", "unknown service or topic"));
         return;

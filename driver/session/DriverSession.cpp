@@ -116,9 +116,8 @@ void DriverSession::identifyThenSend(Job job, quint8 polling)
     // Devices answer other commands only in long frames: learn the address with command 0 first.
     const hart::Request identify{hart::Address::shortFrame(polling), 0, {}};
     bus.transact(identify, [this, job = std::move(job), polling](std::optional<hart::Reply> reply) mutable {
-        const auto address = reply && codec::commandDone(reply->responseCode)
-                                 ? longAddressFromIdentity(reply->data)
-                                 : std::nullopt;
+        const auto address =
+            reply && codec::commandDone(reply->responseCode) ? longAddressFromIdentity(reply->data) : std::nullopt;
         if (!address) {
             answer(job, codec::replyText(job.commandLine, job.addressLine, CommunicationError, {}));
             return;

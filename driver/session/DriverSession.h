@@ -39,7 +39,7 @@ private:
     const codec::NameTables& names;
     codec::CommandCodec codec;
     bool working = false;
-    QHash<int, QByteArray> longAddressOf; // polling address → long address
+    QHash<int, QByteArray> longAddressOf;   // polling address → long address
     std::optional<QByteArray> taggedDevice; // found by the last command 11
 };
 

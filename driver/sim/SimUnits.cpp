@@ -35,16 +35,11 @@ std::optional<UnitScale> unitScale(Quantity quantity, quint8 code)
         return std::nullopt;
     }
     switch (code) {
-    case unit::DegC:
-        return UnitScale{1.0, 0.0};
-    case unit::DegF:
-        return UnitScale{1.8, 32.0};
-    case unit::Kelvin:
-        return UnitScale{1.0, 273.15};
-    case unit::DegR:
-        return UnitScale{1.8, 491.67};
-    default:
-        return std::nullopt;
+    case unit::DegC: return UnitScale{1.0, 0.0};
+    case unit::DegF: return UnitScale{1.8, 32.0};
+    case unit::Kelvin: return UnitScale{1.0, 273.15};
+    case unit::DegR: return UnitScale{1.8, 491.67};
+    default: return std::nullopt;
     }
 }
 

@@ -130,8 +130,7 @@ SimTransmitter::Answer SimTransmitter::eepromControl(const QByteArray& data)
             setWorking(stored);
         }
         break;
-    default:
-        return {rc::InvalidSelection, {}};
+    default: return {rc::InvalidSelection, {}};
     }
     return {rc::Success, data.left(1)};
 }

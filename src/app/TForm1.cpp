@@ -42,7 +42,8 @@ TForm1::~TForm1() = default;
 void TForm1::FormCreate()
 {
     ui::Profile settings(ui::userConfigFolder() + QStringLiteral("VELKOR.INI"));
-    link.setServiceApplication(driverlink::serviceApplication(settings.readString(QStringLiteral("Velkor"), QStringLiteral("NetPath"))));
+    link.setServiceApplication(
+        driverlink::serviceApplication(settings.readString(QStringLiteral("Velkor"), QStringLiteral("NetPath"))));
     if (link.DoNewLink())
         ProgramStatus->setText(QStringLiteral("Connected to the HART driver (%1).").arg(link.serviceApplication()));
     else

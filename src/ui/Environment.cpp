@@ -32,7 +32,10 @@ QString programFolder()
     return withSeparator(QCoreApplication::applicationDirPath());
 }
 
-void setProgramFolder(const QString& folder) { overriddenProgramFolder = folder.isEmpty() ? folder : withSeparator(folder); }
+void setProgramFolder(const QString& folder)
+{
+    overriddenProgramFolder = folder.isEmpty() ? folder : withSeparator(folder);
+}
 
 QString userConfigFolder() { return xdgFolder("XDG_CONFIG_HOME", QStringLiteral(".config")); }
 

@@ -34,7 +34,10 @@ void QtEventLoop::stop(Timer& timer)
 
 void QtEventLoop::processMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
-void QtEventLoop::waitForEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents); }
+void QtEventLoop::waitForEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
 
 qint64 QtEventLoop::nowMs() const { return clock.elapsed(); }
 

@@ -53,43 +53,53 @@ TEST_P(RequestEncoding, DataBytesOrError)
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, RequestEncoding,
-    ::testing::Values(
-        RequestCase{"read commands carry nothing", 3, {}, "", nullptr},
-        RequestCase{"polling address", 6, lines({"3"}), "03", nullptr},
-        RequestCase{"polling address with current mode", 6, lines({"3", "0"}), "0300", nullptr},
-        RequestCase{"polling address not a byte", 6, lines({"256"}), nullptr,
-                    "Invalid value \"256\" for polling address!"},
-        RequestCase{"tag search packs the tag", 11, lines({"PT-101"}), "414b71c31820", nullptr},
-        RequestCase{"lower case is packed as upper case", 11, lines({"pt-101"}), "414b71c31820", nullptr},
-        RequestCase{"tag longer than 8", 11, lines({"PT-1010101"}), nullptr, "Invalid value \"PT-1010101\" for tag!"},
-        RequestCase{"message outside the packed set", 17, lines({"TEPLOTA \xc4\x8c" "ERPADLA"}), nullptr,
-                    "Invalid value \"TEPLOTA \xc4\x8c" "ERPADLA\" for message!"},
-        RequestCase{"empty message is blanks", 17, lines({""}),
-                    "820820820820820820820820820820820820820820820820", nullptr},
-        RequestCase{"tag, descriptor, date", 18, lines({"A", "B", "8.12.2026"}),
-                    "060820820820" "0a0820820820820820820820" "080c7e", nullptr},
-        RequestCase{"date that is no date", 18, lines({"A", "B", "31.2.2026"}), nullptr,
-                    "Invalid value \"31.2.2026\" for date!"},
-        RequestCase{"final assembly number", 19, lines({"1234567"}), "12d687", nullptr},
-        RequestCase{"final assembly number too large", 19, lines({"16777216"}), nullptr,
-                    "Invalid value \"16777216\" for final assembly number!"},
-        RequestCase{"damping", 34, lines({"0.5"}), "3f000000", nullptr},
-        RequestCase{"damping with a decimal comma", 34, lines({"1,5"}), "3fc00000", nullptr},
-        RequestCase{"damping missing", 34, {}, nullptr, "Invalid value \"\" for damping!"},
-        RequestCase{"range values", 35, lines({"kPa", "100", "0"}), "0c42c8000000000000", nullptr},
-        RequestCase{"range with an unknown unit", 35, lines({"furlong", "100", "0"}), nullptr,
-                    "Invalid value \"furlong\" for units!"},
-        RequestCase{"range value not a number", 35, lines({"bar", "1O0", "0"}), nullptr,
-                    "Invalid value \"1O0\" for upper range value!"},
-        RequestCase{"EEPROM burn", 39, lines({"0"}), "00", nullptr},
-        RequestCase{"fixed current", 40, lines({"4"}), "40800000", nullptr},
-        RequestCase{"units by name", 44, lines({"\xc2\xb0" "C"}), "20", nullptr},
-        RequestCase{"units by code", 44, lines({"7"}), "07", nullptr},
-        RequestCase{"trim measured current", 45, lines({"4.012"}), "4080624e", nullptr},
-        RequestCase{"transfer function by name", 47, lines({"Square root"}), "01", nullptr},
-        RequestCase{"burst command", 108, lines({"3"}), "03", nullptr},
-        RequestCase{"burst mode on", 109, lines({"1"}), "01", nullptr},
-        RequestCase{"unknown command carries nothing", 200, lines({"5"}), "", nullptr}));
+    ::testing::Values(RequestCase{"read commands carry nothing", 3, {}, "", nullptr},
+                      RequestCase{"polling address", 6, lines({"3"}), "03", nullptr},
+                      RequestCase{"polling address with current mode", 6, lines({"3", "0"}), "0300", nullptr},
+                      RequestCase{"polling address not a byte", 6, lines({"256"}), nullptr,
+                                  "Invalid value \"256\" for polling address!"},
+                      RequestCase{"tag search packs the tag", 11, lines({"PT-101"}), "414b71c31820", nullptr},
+                      RequestCase{"lower case is packed as upper case", 11, lines({"pt-101"}), "414b71c31820", nullptr},
+                      RequestCase{"tag longer than 8", 11, lines({"PT-1010101"}), nullptr,
+                                  "Invalid value \"PT-1010101\" for tag!"},
+                      RequestCase{"message outside the packed set", 17,
+                                  lines({"TEPLOTA \xc4\x8c"
+                                         "ERPADLA"}),
+                                  nullptr,
+                                  "Invalid value \"TEPLOTA \xc4\x8c"
+                                  "ERPADLA\" for message!"},
+                      RequestCase{"empty message is blanks", 17, lines({""}),
+                                  "820820820820820820820820820820820820820820820820", nullptr},
+                      RequestCase{"tag, descriptor, date", 18, lines({"A", "B", "8.12.2026"}),
+                                  "060820820820"
+                                  "0a0820820820820820820820"
+                                  "080c7e",
+                                  nullptr},
+                      RequestCase{"date that is no date", 18, lines({"A", "B", "31.2.2026"}), nullptr,
+                                  "Invalid value \"31.2.2026\" for date!"},
+                      RequestCase{"final assembly number", 19, lines({"1234567"}), "12d687", nullptr},
+                      RequestCase{"final assembly number too large", 19, lines({"16777216"}), nullptr,
+                                  "Invalid value \"16777216\" for final assembly number!"},
+                      RequestCase{"damping", 34, lines({"0.5"}), "3f000000", nullptr},
+                      RequestCase{"damping with a decimal comma", 34, lines({"1,5"}), "3fc00000", nullptr},
+                      RequestCase{"damping missing", 34, {}, nullptr, "Invalid value \"\" for damping!"},
+                      RequestCase{"range values", 35, lines({"kPa", "100", "0"}), "0c42c8000000000000", nullptr},
+                      RequestCase{"range with an unknown unit", 35, lines({"furlong", "100", "0"}), nullptr,
+                                  "Invalid value \"furlong\" for units!"},
+                      RequestCase{"range value not a number", 35, lines({"bar", "1O0", "0"}), nullptr,
+                                  "Invalid value \"1O0\" for upper range value!"},
+                      RequestCase{"EEPROM burn", 39, lines({"0"}), "00", nullptr},
+                      RequestCase{"fixed current", 40, lines({"4"}), "40800000", nullptr},
+                      RequestCase{"units by name", 44,
+                                  lines({"\xc2\xb0"
+                                         "C"}),
+                                  "20", nullptr},
+                      RequestCase{"units by code", 44, lines({"7"}), "07", nullptr},
+                      RequestCase{"trim measured current", 45, lines({"4.012"}), "4080624e", nullptr},
+                      RequestCase{"transfer function by name", 47, lines({"Square root"}), "01", nullptr},
+                      RequestCase{"burst command", 108, lines({"3"}), "03", nullptr},
+                      RequestCase{"burst mode on", 109, lines({"1"}), "01", nullptr},
+                      RequestCase{"unknown command carries nothing", 200, lines({"5"}), "", nullptr}));
 
 struct ReplyCase {
     const char* name;
@@ -109,31 +119,59 @@ TEST_P(ReplyDecoding, OneFieldALine)
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, ReplyDecoding,
-    ::testing::Values(
-        ReplyCase{"identity", 0, "fe6ed2050503020800" "0a1b2c",
-                  lines({"Ostrevo", "PR210", "5", "5", "3", "2", "1", "0", "662316"})},
-        ReplyCase{"identity of a revision 7 device", 0, "fe6ed2050703020802" "0a1b2c" "0504" "0012" "00",
-                  lines({"Ostrevo", "PR210", "5", "7", "3", "2", "1", "2", "662316", "5", "4", "18", "0"})},
-        ReplyCase{"identity of an unknown maker", 11, "fe26a0050503020800" "000001",
-                  lines({"38", "160", "5", "5", "3", "2", "1", "0", "1"})},
-        ReplyCase{"primary variable", 1, "0c43e10000", lines({"kPa", "450"})},
-        ReplyCase{"current and percent", 2, "408000003e800000", lines({"4", "0.25"})},
-        ReplyCase{"dynamic variables", 3, "41480000" "0c43e10000" "2041c40000",
-                  lines({"12.5", "kPa", "450", "\xc2\xb0" "C", "24.5"})},
-        ReplyCase{"dynamic variables, PV only", 3, "41480000" "0c43e10000", lines({"12.5", "kPa", "450"})},
-        ReplyCase{"message", 12, "820820820820820820820820820820820820820820820820", lines({""})},
-        ReplyCase{"sensor", 14, "0a1b2c" "0c" "44c80000" "c2c80000" "41200000",
-                  lines({"662316", "kPa", "1600", "-100", "10"})},
-        ReplyCase{"output information", 15, "00000c" "447a0000" "00000000" "3f000000" "00fa6e",
-                  lines({"High", "Linear", "kPa", "1000", "0", "0.5", "No", "250", "Ostrevo"})},
-        ReplyCase{"output information cut short", 15, "01010c", lines({"Low", "Square root", "kPa"})},
-        ReplyCase{"final assembly number", 16, "000001", lines({"1"})},
-        ReplyCase{"not used value", 1, "0c7fa00000", lines({"kPa", "NaN"})},
-        ReplyCase{"unit missing from the table", 44, "c8", lines({"200"})},
-        ReplyCase{"longer reply than known", 34, "3f00000001020304", lines({"0.5"})},
-        ReplyCase{"additional status, a byte a line", 48, "0102000000000000000000000000",
-                  lines({"1", "2", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"})},
-        ReplyCase{"empty reply", 38, "", {}}));
+    ::testing::Values(ReplyCase{"identity", 0,
+                                "fe6ed2050503020800"
+                                "0a1b2c",
+                                lines({"Ostrevo", "PR210", "5", "5", "3", "2", "1", "0", "662316"})},
+                      ReplyCase{
+                          "identity of a revision 7 device", 0,
+                          "fe6ed2050703020802"
+                          "0a1b2c"
+                          "0504"
+                          "0012"
+                          "00",
+                          lines({"Ostrevo", "PR210", "5", "7", "3", "2", "1", "2", "662316", "5", "4", "18", "0"})},
+                      ReplyCase{"identity of an unknown maker", 11,
+                                "fe26a0050503020800"
+                                "000001",
+                                lines({"38", "160", "5", "5", "3", "2", "1", "0", "1"})},
+                      ReplyCase{"primary variable", 1, "0c43e10000", lines({"kPa", "450"})},
+                      ReplyCase{"current and percent", 2, "408000003e800000", lines({"4", "0.25"})},
+                      ReplyCase{"dynamic variables", 3,
+                                "41480000"
+                                "0c43e10000"
+                                "2041c40000",
+                                lines({"12.5", "kPa", "450",
+                                       "\xc2\xb0"
+                                       "C",
+                                       "24.5"})},
+                      ReplyCase{"dynamic variables, PV only", 3,
+                                "41480000"
+                                "0c43e10000",
+                                lines({"12.5", "kPa", "450"})},
+                      ReplyCase{"message", 12, "820820820820820820820820820820820820820820820820", lines({""})},
+                      ReplyCase{"sensor", 14,
+                                "0a1b2c"
+                                "0c"
+                                "44c80000"
+                                "c2c80000"
+                                "41200000",
+                                lines({"662316", "kPa", "1600", "-100", "10"})},
+                      ReplyCase{"output information", 15,
+                                "00000c"
+                                "447a0000"
+                                "00000000"
+                                "3f000000"
+                                "00fa6e",
+                                lines({"High", "Linear", "kPa", "1000", "0", "0.5", "No", "250", "Ostrevo"})},
+                      ReplyCase{"output information cut short", 15, "01010c", lines({"Low", "Square root", "kPa"})},
+                      ReplyCase{"final assembly number", 16, "000001", lines({"1"})},
+                      ReplyCase{"not used value", 1, "0c7fa00000", lines({"kPa", "NaN"})},
+                      ReplyCase{"unit missing from the table", 44, "c8", lines({"200"})},
+                      ReplyCase{"longer reply than known", 34, "3f00000001020304", lines({"0.5"})},
+                      ReplyCase{"additional status, a byte a line", 48, "0102000000000000000000000000",
+                                lines({"1", "2", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"})},
+                      ReplyCase{"empty reply", 38, "", {}}));
 
 TEST(ReplyDecoding, TagDescriptorAndDateInTheLocalesShortForm)
 {
@@ -204,7 +242,8 @@ TEST(ReplyText, ResponseCodesAndStatusSentences)
 TEST(NameTables, TableFileNamesMatchTheProgramsLists)
 {
     EXPECT_EQ(tables().unitName(12), QStringLiteral("kPa"));
-    EXPECT_EQ(tables().unitName(32), QString::fromUtf8("\xc2\xb0" "C"));
+    EXPECT_EQ(tables().unitName(32), QString::fromUtf8("\xc2\xb0"
+                                                       "C"));
     EXPECT_EQ(tables().transferFunctionName(1), QStringLiteral("Square root"));
     EXPECT_EQ(tables().unitCode(QStringLiteral("mbar")), 8);
     EXPECT_EQ(tables().unitCode(QStringLiteral("MBAR")), std::nullopt) << "names are compared exactly";

@@ -27,7 +27,8 @@ public:
     std::deque<std::function<void(std::optional<hart::Reply>)>> pending;
 };
 
-const QByteArray PressureIdentity = QByteArray::fromHex("fe6ed2050503020800" "0a1b2c");
+const QByteArray PressureIdentity = QByteArray::fromHex("fe6ed2050503020800"
+                                                        "0a1b2c");
 const QByteArray PressureLongAddress = QByteArray::fromHex("2ed20a1b2c");
 
 hart::Reply ok(const QByteArray& data = {}, quint8 status = 0) { return {0, status, data}; }
@@ -59,7 +60,8 @@ TEST_F(SessionTest, CommandZeroGoesInAShortFrameAndTeachesTheLongAddress)
     ASSERT_EQ(bus.requests.size(), 1u);
     EXPECT_FALSE(bus.requests[0].address.isLong);
     EXPECT_EQ(bus.requests[0].address.polling, 0);
-    EXPECT_EQ(lastReply(), QStringLiteral("0\r\n0\r\n\r\n\r\nOstrevo\r\nPR210\r\n5\r\n5\r\n3\r\n2\r\n1\r\n0\r\n662316"));
+    EXPECT_EQ(lastReply(),
+              QStringLiteral("0\r\n0\r\n\r\n\r\nOstrevo\r\nPR210\r\n5\r\n5\r\n3\r\n2\r\n1\r\n0\r\n662316"));
 
     run("13  \r\n0\r\n");
     ASSERT_EQ(bus.requests.size(), 2u);
@@ -110,8 +112,7 @@ TEST_F(SessionTest, RefusedCommandsCarryNoDataAndWarningsDo)
     EXPECT_EQ(lastReply(), QStringLiteral("99\r\n0\r\nCommand Error!\r\nConfiguration changed. "));
     run("35  \r\n0\r\nkPa\r\n5\r\n0");
     bus.complete(hart::Reply{14, 0, QByteArray::fromHex("0c40a0000000000000")});
-    EXPECT_EQ(lastReply(),
-              QStringLiteral("35\r\n0\r\nSpan too small, accuracy may be impaired!\r\n\r\nkPa\r\n5\r\n0"));
+    EXPECT_EQ(lastReply(), QStringLiteral("35\r\n0\r\nSpan too small, accuracy may be impaired!\r\n\r\nkPa\r\n5\r\n0"));
 }
 
 TEST_F(SessionTest, BadDataIsRefusedWithoutSendingAnything)

@@ -10,8 +10,8 @@ namespace {
 TEST(FormatNumber, PlainShortestText)
 {
     const std::pair<float, const char*> cases[] = {
-        {20.0f, "20"},   {0.25f, "0.25"},         {12.5f, "12.5"},     {0.1f, "0.1"},     {-100.0f, "-100"},
-        {-0.0f, "0"},    {10000000.0f, "10000000"}, {1.5e-5f, "0.000015"}, {3.6f, "3.6"}, {1234.567f, "1234.567"}};
+        {20.0f, "20"}, {0.25f, "0.25"},           {12.5f, "12.5"},       {0.1f, "0.1"}, {-100.0f, "-100"},
+        {-0.0f, "0"},  {10000000.0f, "10000000"}, {1.5e-5f, "0.000015"}, {3.6f, "3.6"}, {1234.567f, "1234.567"}};
     for (const auto& [value, text] : cases)
         EXPECT_EQ(formatNumber(value), QString::fromLatin1(text)) << text;
     EXPECT_EQ(formatNumber(std::nanf("")), QStringLiteral("NaN"));

@@ -132,8 +132,8 @@ TEST_F(DriverProtocolTest, DampingWrittenWith34SurvivesADriverRestart)
 
 TEST_F(DriverProtocolTest, BadDataGetsAClearErrorAndNothingIsWritten)
 {
-    const QStringList refused = client.transact(macro(18, 0, {QStringLiteral("TAG\xa7"), QStringLiteral("D"),
-                                                               QStringLiteral("1.1.2020")}));
+    const QStringList refused =
+        client.transact(macro(18, 0, {QStringLiteral("TAG\xa7"), QStringLiteral("D"), QStringLiteral("1.1.2020")}));
     ASSERT_GE(refused.size(), 3);
     EXPECT_EQ(refused[2], QStringLiteral("Invalid value \"TAG\xa7\" for tag!"));
     const QStringList tag = client.transact(macro(13, 0));

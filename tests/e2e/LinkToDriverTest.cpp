@@ -34,7 +34,8 @@ QStringList awaitReply(driverlink::DriverLink& link, const QString& command)
 
 class EnvironmentGuard {
 public:
-    EnvironmentGuard(const char* name, const QByteArray& value) : name(name), saved(qgetenv(name)), had(qEnvironmentVariableIsSet(name))
+    EnvironmentGuard(const char* name, const QByteArray& value)
+        : name(name), saved(qgetenv(name)), had(qEnvironmentVariableIsSet(name))
     {
         qputenv(name, value);
     }

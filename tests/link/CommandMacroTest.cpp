@@ -26,10 +26,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(MacroCase{0, "3", {}, "0   \r\n3\r\n"}, MacroCase{2, "0", {}, "2   \r\n0\r\n"},
                       MacroCase{108, "0", {QStringLiteral("3")}, "108 \r\n0\r\n3"},
                       MacroCase{255, "0", {QStringLiteral("W130")}, "255 \r\n0\r\nW130"},
-                      MacroCase{35, "5", {QStringLiteral("kPa"), QStringLiteral("100"), QStringLiteral("0")},
+                      MacroCase{35,
+                                "5",
+                                {QStringLiteral("kPa"), QStringLiteral("100"), QStringLiteral("0")},
                                 "35  \r\n5\r\nkPa\r\n100\r\n0"},
-                      MacroCase{13, "unknown", {}, "13  \r\n16\r\n"},
-                      MacroCase{1000, "0", {}, "1000\r\n0\r\n"}));
+                      MacroCase{13, "unknown", {}, "13  \r\n16\r\n"}, MacroCase{1000, "0", {}, "1000\r\n0\r\n"}));
 
 TEST(LinkAddress, UnknownBecomes16)
 {
@@ -46,8 +47,7 @@ TEST(ReplyLines, SplitAtEveryCrLfOnly)
     EXPECT_EQ(replyLines(QStringLiteral("Busy!")), QStringList{QStringLiteral("Busy!")});
     EXPECT_EQ(replyLines(QString()), QStringList{QString()});
     // A lone LF or CR is part of a line.
-    EXPECT_EQ(replyLines(QStringLiteral("a\nb\rc\r\n")),
-              (QStringList{QStringLiteral("a\nb\rc"), QString()}));
+    EXPECT_EQ(replyLines(QStringLiteral("a\nb\rc\r\n")), (QStringList{QStringLiteral("a\nb\rc"), QString()}));
 }
 
 struct ServiceCase {

@@ -1,6 +1,6 @@
+#include "link/DriverLink.h"
 #include "FakeChannel.h"
 #include "ScriptedDialogs.h"
-#include "link/DriverLink.h"
 #include "ui/Texts.h"
 #include "ui/VirtualClock.h"
 

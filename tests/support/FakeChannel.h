@@ -19,7 +19,7 @@ public:
     bool waiting = false;
     bool refuseExecute = false;
     QByteArrayList executed;
-    QByteArray item;       // what the reply item reads
+    QByteArray item; // what the reply item reads
     int requests = 0;
     // Called for every accepted execute, so a test can play the driver.
     std::function<void(const QByteArray&)> onExecute;

@@ -16,7 +16,8 @@ public:
     ScriptedDialogs();
     ~ScriptedDialogs() override;
 
-    ScriptedDialogs& expect(Kind kind, const QString& text, ui::Answer answer = ui::Answer::Ok, const QString& value = {});
+    ScriptedDialogs& expect(Kind kind, const QString& text, ui::Answer answer = ui::Answer::Ok,
+                            const QString& value = {});
     // Every prompt shown so far, "kind: text".
     const QStringList& shown() const { return log; }
     bool done() const { return script.empty(); }

@@ -10,8 +10,9 @@ namespace {
 TEST(MessageReader, SplitsHeadersAndPayloadsArrivingInPieces)
 {
     MessageReader reader;
-    const QByteArray stream = encode("CONNECT", "Pelmora DdeHartServer") + encodeWithPayload("EXECUTE", "0   \r\n0\r\n") +
-                              encode("REQUEST", "DdeHartCommand") + encodeWithPayload("DATA", QByteArray());
+    const QByteArray stream = encode("CONNECT", "Pelmora DdeHartServer") +
+                              encodeWithPayload("EXECUTE", "0   \r\n0\r\n") + encode("REQUEST", "DdeHartCommand") +
+                              encodeWithPayload("DATA", QByteArray());
     std::vector<Message> messages;
     for (char c : stream) { // one byte at a time
         reader.feed(QByteArray(1, c));
@@ -78,10 +79,8 @@ INSTANTIATE_TEST_SUITE_P(NetPaths, TcpAddressTest,
                                            NetPathCase{"//10.0.0.7:3000/", "10.0.0.7", 3000, true},
                                            NetPathCase{"\\\\plant-pc:20100\\ndde$", "plant-pc", 20100, true},
                                            NetPathCase{"[::1]:4000", "::1", 4000, true},
-                                           NetPathCase{"host:0", "", 0, false},
-                                           NetPathCase{"host:http", "", 0, false},
-                                           NetPathCase{"\\\\", "", 0, false},
-                                           NetPathCase{"\\\\a\\b", "", 0, false}));
+                                           NetPathCase{"host:0", "", 0, false}, NetPathCase{"host:http", "", 0, false},
+                                           NetPathCase{"\\\\", "", 0, false}, NetPathCase{"\\\\a\\b", "", 0, false}));
 
 TEST(LocalSocketPath, RuntimeFolderOrTmpWithTheUserId)
 {

@@ -1,5 +1,5 @@
-#include "ui/Encoding.h"
 #include "ui/Profile.h"
+#include "ui/Encoding.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -94,12 +94,16 @@ TEST_F(ProfileTest, DeleteKeyRemovesOnlyThatLine)
 
 TEST_F(ProfileTest, TextIsWindows1250OnDisk)
 {
-    writeBytes("[Velkor]\r\nLanguageDdf=\xe8" "esky\r\n"); // "česky" in Windows-1250
+    writeBytes("[Velkor]\r\nLanguageDdf=\xe8"
+               "esky\r\n"); // "česky" in Windows-1250
     ui::Profile profile(path());
-    EXPECT_EQ(profile.readString(QStringLiteral("Velkor"), QStringLiteral("LanguageDdf")),
-              QString::fromUtf8("\xc4\x8d" "esky"));
-    ASSERT_TRUE(profile.writeString(QStringLiteral("Velkor"), QStringLiteral("Unit"), QString::fromUtf8("\xc2\xb0" "C")));
-    EXPECT_TRUE(readBytes().contains(QByteArray("Unit=\xb0" "C\r\n")));
+    EXPECT_EQ(profile.readString(QStringLiteral("Velkor"), QStringLiteral("LanguageDdf")), QString::fromUtf8("\xc4\x8d"
+                                                                                                             "esky"));
+    ASSERT_TRUE(profile.writeString(QStringLiteral("Velkor"), QStringLiteral("Unit"),
+                                    QString::fromUtf8("\xc2\xb0"
+                                                      "C")));
+    EXPECT_TRUE(readBytes().contains(QByteArray("Unit=\xb0"
+                                                "C\r\n")));
 }
 
 TEST_F(ProfileTest, WriteIntoAFolderThatIsMissingReportsThePlatformError)
