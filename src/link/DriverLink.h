@@ -52,6 +52,11 @@ public:
     void close();
 
     void Timer4Timer();
+    // Empties the diagnostic reply memo.
+    void clearReplyView()
+    {
+        if (view) view->showReplyLines({});
+    }
     // Makes the reply polling 20 ms slower.
     void slowPolling() { Timer4.setInterval(Timer4.interval() + 20); }
 

@@ -14,6 +14,17 @@ struct Texts {
     QString commandTooLong =
         QStringLiteral("The command is too long for the driver (%1 characters, at most %2) and was not sent.");
 
+    // Sequencer and reply decoder
+    QString readingVariables = QStringLiteral("Reading variables ...");
+    QString readingConfiguration = QStringLiteral("Reading of configuration");
+    QString writtenWithErrors =
+        QStringLiteral("Some errors or warnings occured during writing.\r\nSee the help for details!");
+    QString writtenIntoDevice = QStringLiteral("Changes has been writen into the device!");
+    QString testOk = QStringLiteral("Test OK!");
+    QString testFailed = QStringLiteral("Test Failed!");
+    // %1: the flags field of an identity reply that is no number 0..255.
+    QString badDeviceFlags = QStringLiteral("Identity reply refused: device flags \"%1\" are not a number 0..255!");
+
     // Main window
     QString programCaption = QStringLiteral("Tarvik");
     QString helpFileName = QStringLiteral("tarvik_en.chm");

@@ -1,0 +1,213 @@
+#include "SequencerFixture.h"
+#include "ui/Texts.h"
+
+using driverlink::Control;
+using driverlink::Sequencer;
+
+namespace {
+
+QStringList reply(std::initializer_list<const char*> lines)
+{
+    QStringList out;
+    for (const char* line : lines)
+        out.append(QString::fromUtf8(line));
+    return out;
+}
+
+class ReplyDecoderTest : public SequencerFixture, public ::testing::Test {};
+
+struct DecoderRow {
+    const char* name;
+    QStringList lines;
+    QMap<Control, QString> expected; // controls that must show these texts
+    QList<Control> untouched;        // controls that must keep "old"
+};
+void PrintTo(const DecoderRow& r, std::ostream* os) { *os << r.name; }
+
+class ReplyDecoderTable : public SequencerFixture, public ::testing::TestWithParam<DecoderRow> {};
+
+TEST_P(ReplyDecoderTable, FieldsSetFromTheDataLines)
+{
+    const DecoderRow& row = GetParam();
+    for (Control c : row.untouched)
+        host.texts[c] = QStringLiteral("old");
+    sequencer.DdeClientItem1Change(row.lines);
+    for (auto it = row.expected.begin(); it != row.expected.end(); ++it)
+        EXPECT_EQ(host.text(it.key()), it.value()) << int(it.key());
+    for (Control c : row.untouched)
+        EXPECT_EQ(host.text(c), QStringLiteral("old")) << int(c);
+}
+
+const QStringList Identity = reply({"0", "0", "", "", " Ostrevo ", "PR210 ", "5", "5", " 3", "4", "2", "2", "662316"});
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, ReplyDecoderTable,
+    ::testing::Values(
+        DecoderRow{"identity, trimmed",
+                   Identity,
+                   {{Control::Vyrobce, QStringLiteral("Ostrevo")},
+                    {Control::Typ, QStringLiteral("PR210")},
+                    {Control::Verze, QStringLiteral("3")},
+                    {Control::UI, QStringLiteral("662316")}},
+                   {}},
+        DecoderRow{"identity with 12 lines changes nothing",
+                   Identity.mid(0, 12),
+                   {},
+                   {Control::Vyrobce, Control::Typ, Control::Verze, Control::UI}},
+        DecoderRow{"tag search identity", [] { auto l = Identity; l[0] = QStringLiteral("11"); return l; }(),
+                   {{Control::Vyrobce, QStringLiteral("Ostrevo")}}, {}},
+        DecoderRow{"PV", reply({"1", "0", "", "", "kPa", "450.5"}), {{Control::PV, QStringLiteral("450.5 kPa")}}, {}},
+        DecoderRow{"current and percent",
+                   reply({"2", "0", "", "", "12", "50"}),
+                   {{Control::PVI, QStringLiteral("12 mA")}, {Control::PVP, QStringLiteral("50 %")}},
+                   {}},
+        DecoderRow{"dynamic variables with 9 lines",
+                   reply({"3", "0", "", "", "12", "kPa", "450", "\xc2\xb0" "C", "24"}),
+                   {{Control::PVI, QStringLiteral("12 mA")},
+                    {Control::PV, QStringLiteral("450 kPa")},
+                    {Control::SV, QString::fromUtf8("24 \xc2\xb0" "C")}},
+                   {Control::TV, Control::FV}},
+        DecoderRow{"dynamic variables, all four",
+                   reply({"3", "0", "", "", "12", "kPa", "1", "kPa", "2", "Ohm", "3", "mV", "4"}),
+                   {{Control::TV, QStringLiteral("3 Ohm")}, {Control::FV, QStringLiteral("4 mV")}},
+                   {}},
+        DecoderRow{"dynamic variables too short", reply({"3", "0", "", "", "12", "kPa"}), {}, {Control::PVI}},
+        DecoderRow{"message", reply({"12", "0", "", "", "HELLO"}), {{Control::Zprava, QStringLiteral("HELLO")}}, {}},
+        DecoderRow{"message written", reply({"17", "0", "", "", "BYE"}), {{Control::Zprava, QStringLiteral("BYE")}},
+                   {}},
+        DecoderRow{"tag, descriptor, date",
+                   reply({"18", "0", "", "", "TT-1", "DESC", "1.2.2025"}),
+                   {{Control::Oznaceni, QStringLiteral("TT-1")},
+                    {Control::Popis, QStringLiteral("DESC")},
+                    {Control::Datum, QStringLiteral("1.2.2025")}},
+                   {}},
+        DecoderRow{"sensor limits share the unit",
+                   reply({"14", "0", "", "", "77", "bar", "16", "-1", "0.1"}),
+                   {{Control::VyrCisCidla, QStringLiteral("77")},
+                    {Control::HorniMez, QStringLiteral("16 bar")},
+                    {Control::DolniMez, QStringLiteral("-1 bar")},
+                    {Control::MinRozpeti, QStringLiteral("0.1 bar")}},
+                   {}},
+        DecoderRow{"output information",
+                   reply({"15", "0", "", "", "Low", "Square root", "psi", "100", "5", "2", "Yes", "250"}),
+                   {{Control::Porucha, QStringLiteral("Low")},
+                    {Control::Funkce, QStringLiteral("Square root")},
+                    {Control::Jednotky, QStringLiteral("psi")},
+                    {Control::Konec, QStringLiteral("100")},
+                    {Control::Pocatek, QStringLiteral("5")},
+                    {Control::Tlumeni, QStringLiteral("2")},
+                    {Control::Ochrana, QStringLiteral("Yes")}},
+                   {}},
+        DecoderRow{"output information with an unknown unit selects the first",
+                   reply({"15", "0", "", "", "Low", "Linear", "furlong", "100", "5", "2", "Yes", "250"}),
+                   {{Control::Jednotky, QStringLiteral("bar")}},
+                   {}},
+        DecoderRow{"output information with 11 lines", reply({"15", "0", "", "", "Low", "L", "psi", "1", "2", "3", "Y"}),
+                   {}, {Control::Konec, Control::Porucha}},
+        DecoderRow{"final assembly number", reply({"16", "0", "", "", "410021"}),
+                   {{Control::VyrCislo, QStringLiteral("410021")}}, {}},
+        DecoderRow{"another address decodes nothing", reply({"16", "3", "", "", "1"}), {}, {Control::VyrCislo}},
+        DecoderRow{"two lines decode nothing", reply({"16", "0"}), {}, {Control::VyrCislo}},
+        DecoderRow{"status sentences one per line",
+                   reply({"38", "0", "", "Configuration changed. Cold start. "}),
+                   {{Control::Status, QStringLiteral("Configuration changed.\r\nCold start.\r\n")}},
+                   {}},
+        DecoderRow{"a full stop without a blank stays", reply({"38", "0", "", "Ver.2 ok."}),
+                   {{Control::Status, QStringLiteral("Ver.2 ok.")}}, {}}));
+
+TEST_F(ReplyDecoderTest, BusyIsRecognisedByLineZeroAlone)
+{
+    sequencer.TimeoutTimer.setEnabled(true);
+    sequencer.DdeClientItem1Change(reply({"Busy!"}));
+    EXPECT_TRUE(sequencer.DriverBusy);
+    EXPECT_FALSE(sequencer.TimeoutTimer.isEnabled());
+    sequencer.DdeClientItem1Change(reply({"Busy! ", "0", "", ""}));
+    EXPECT_FALSE(sequencer.DriverBusy);
+}
+
+TEST_F(ReplyDecoderTest, AdvancesOnceForTheExpectedCommandWhateverTheAddress)
+{
+    sequencer.SequencerState = 101;
+    sequencer.CommandCode = 3;
+    sequencer.ReplyTaken = false;
+    sequencer.DdeClientItem1Change(reply({"2", "0", "", ""}));
+    EXPECT_EQ(sequencer.SequencerState, 101) << "advanced on a reply to another command";
+    sequencer.DdeClientItem1Change(reply({"3", "9"}));
+    EXPECT_EQ(sequencer.SequencerState, 102);
+    sequencer.DdeClientItem1Change(reply({"3", "0", "", ""}));
+    EXPECT_EQ(sequencer.SequencerState, 102) << "advanced twice on one command";
+    EXPECT_EQ(host.text(Control::Label26), QStringLiteral("3 3"));
+}
+
+TEST_F(ReplyDecoderTest, UnknownAddressExpects16)
+{
+    host.texts[Control::PollAddr] = QStringLiteral("unknown");
+    sequencer.DdeClientItem1Change(reply({"16", "0", "", "", "1"}));
+    EXPECT_TRUE(host.text(Control::VyrCislo).isEmpty());
+    sequencer.DdeClientItem1Change(reply({"16", "16", "", "", "2"}));
+    EXPECT_EQ(host.text(Control::VyrCislo), QStringLiteral("2"));
+}
+
+TEST_F(ReplyDecoderTest, RearmsOnlyWhileAnExchangeRunsWithoutError)
+{
+    sequencer.DdeClientItem1Change(reply({"2", "0", "", ""}));
+    EXPECT_FALSE(sequencer.Timer1.isEnabled());
+    sequencer.ExchangeRunning = true;
+    sequencer.DdeClientItem1Change(reply({"3", "0", "", ""}));
+    EXPECT_TRUE(sequencer.Timer1.isEnabled());
+    EXPECT_TRUE(sequencer.TimeoutTimer.isEnabled());
+}
+
+TEST_F(ReplyDecoderTest, DeviceFlagsThatAreNoByteRefuseTheIdentity)
+{
+    for (const char* bad : {"x", "256", "-1", ""}) {
+        QStringList lines = Identity;
+        lines[11] = QString::fromLatin1(bad);
+        host.errors.clear();
+        sequencer.DeviceFlags = 7;
+        sequencer.DdeClientItem1Change(lines);
+        EXPECT_EQ(sequencer.DeviceFlags, 7) << bad;
+        EXPECT_TRUE(host.text(Control::Vyrobce).isEmpty()) << bad;
+        EXPECT_EQ(host.errors, QStringList{ui::texts().badDeviceFlags.arg(QString::fromLatin1(bad))});
+    }
+    sequencer.DdeClientItem1Change(Identity);
+    EXPECT_EQ(sequencer.DeviceFlags, 2);
+}
+
+TEST_F(ReplyDecoderTest, SelfTestResultByTheMasks)
+{
+    QStringList lines = reply({"48", "0", "", "", "0", "4", "0"});
+    while (lines.size() < 16)
+        lines.append(QStringLiteral("0"));
+    sequencer.DdeClientItem1Change(lines);
+    host.masks[1] = 0x04;
+    sequencer.DdeClientItem1Change(lines);
+    lines[5] = QStringLiteral("x");
+    sequencer.DdeClientItem1Change(lines);
+    sequencer.DdeClientItem1Change(lines.mid(0, 15));
+    EXPECT_EQ(host.errors, (QStringList{ui::texts().testOk, ui::texts().testFailed}));
+}
+
+TEST_F(ReplyDecoderTest, TemplateRepliesGoToTheDetailedSetupDuringARead)
+{
+    sequencer.SequencerState = 203;
+    sequencer.DdeClientItem1Change(reply({"130", "0", "", "", "1"}));
+    sequencer.SequencerState = 100;
+    sequencer.DdeClientItem1Change(reply({"131", "0", "", "", "2"}));
+    EXPECT_EQ(host.evaluatedStates, QList<int>{203});
+}
+
+TEST_F(ReplyDecoderTest, AnEmptyListDoesNothingAndOneEmptyLineIsNoReply)
+{
+    sequencer.TimeoutTimer.setEnabled(true);
+    sequencer.DdeClientItem1Change({});
+    EXPECT_TRUE(sequencer.TimeoutTimer.isEnabled());
+    sequencer.ExchangeRunning = true;
+    sequencer.CommandCode = 2;
+    sequencer.SequencerState = 100;
+    sequencer.DdeClientItem1Change(QStringList{QString()});
+    EXPECT_EQ(sequencer.SequencerState, 100);
+    EXPECT_TRUE(sequencer.Timer1.isEnabled()) << "the step was not re-armed";
+}
+
+} // namespace

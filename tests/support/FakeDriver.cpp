@@ -1,0 +1,64 @@
+#include "FakeDriver.h"
+
+namespace testing_support {
+
+FakeDriver::FakeDriver(FakeChannel& channel) : channel(channel), work(WorkMs)
+{
+    channel.onExecute = [this](const QByteArray& macro) { execute(macro); };
+    work.OnTimer = [this] {
+        work.setEnabled(false);
+        this->channel.item = pendingReply.toLatin1();
+    };
+}
+
+QList<int> FakeDriver::commands() const
+{
+    QList<int> list;
+    for (const auto& s : sent)
+        list.append(s.command);
+    return list;
+}
+
+void FakeDriver::execute(const QByteArray& macro)
+{
+    QStringList lines = QString::fromLatin1(macro).split(QStringLiteral("\r\n"));
+    SentCommand command;
+    command.command = lines.value(0).trimmed().toInt();
+    command.address = lines.value(1);
+    command.data = lines.mid(2);
+    if (!command.data.isEmpty() && command.data.last().isEmpty()) command.data.removeLast();
+    if (command.command == 255 && !command.data.isEmpty()) command.command = command.data.first().mid(1, 3).toInt();
+    sent.append(command);
+
+    if (silentFor.value(command.command) > 0) {
+        silentFor[command.command] -= 1;
+        return;
+    }
+    channel.item = "Busy!";
+    const QString commandLine = nextCommandLine.isEmpty() ? QString::number(command.command) : nextCommandLine;
+    const QString addressLine = nextAddressLine.isEmpty() ? command.address : nextAddressLine;
+    nextCommandLine.clear();
+    nextAddressLine.clear();
+    QStringList reply{commandLine, addressLine};
+    if (!addresses.contains(command.address)) {
+        reply << QStringLiteral("Communication Error!") << QString();
+    } else {
+        const QString error = errors.value(command.command);
+        reply << error << status;
+        if (error != QStringLiteral("Command Error!") && error != QStringLiteral("Communication Error!"))
+            reply += replies.value(command.command);
+    }
+    pendingReply = reply.join(QStringLiteral("\r\n"));
+    work.setInterval(workMs.value(command.command, WorkMs));
+    work.setEnabled(true);
+}
+
+QStringList identityLines(const QString& manufacturer, const QString& type, const QString& revision, int flags,
+                          const QString& uniqueId)
+{
+    return {manufacturer,      type,         QStringLiteral("5"),
+            QStringLiteral("5"), revision,   QStringLiteral("4"),
+            QStringLiteral("2"), QString::number(flags), uniqueId};
+}
+
+} // namespace testing_support

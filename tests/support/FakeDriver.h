@@ -1,0 +1,52 @@
+#pragma once
+// An in-process driver for tests: it answers every executed command text like pelmora would, after
+// a short time in which the reply item reads "Busy!". What a device answers is the test's to say.
+#include "FakeChannel.h"
+#include "ui/Timer.h"
+
+#include <QMap>
+#include <QStringList>
+
+namespace testing_support {
+
+struct SentCommand {
+    int command = -1;
+    QString address;
+    QStringList data;
+};
+
+class FakeDriver {
+public:
+    static constexpr int WorkMs = 300;
+
+    explicit FakeDriver(FakeChannel& channel);
+
+    // Data lines a command answers with (default: none), an error text for line 2, the status line.
+    QMap<int, QStringList> replies;
+    QMap<int, QString> errors;
+    QString status;
+    // Addresses with a device; others get "Communication Error!".
+    QStringList addresses{QStringLiteral("0")};
+    // Commands the driver takes but never answers (the item keeps its text) for the given number of sends.
+    QMap<int, int> silentFor;
+    // How long a command keeps the item at "Busy!" (default WorkMs).
+    QMap<int, int> workMs;
+    // Overrides the line 0 of the next reply (a reply to another command).
+    QString nextCommandLine;
+    QString nextAddressLine;
+
+    QList<SentCommand> sent;
+    QList<int> commands() const;
+
+private:
+    void execute(const QByteArray& macro);
+    FakeChannel& channel;
+    ui::Timer work;
+    QString pendingReply;
+};
+
+// The identity lines of a device (command 0) with the given flags.
+QStringList identityLines(const QString& manufacturer, const QString& type, const QString& revision, int flags,
+                          const QString& uniqueId);
+
+} // namespace testing_support
