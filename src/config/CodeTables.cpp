@@ -1,0 +1,52 @@
+#include "CodeTables.h"
+
+#include "ui/Profile.h"
+
+namespace config {
+
+namespace {
+
+constexpr int HighestCode = 255;
+constexpr int HighestTemplateStep = 50;
+
+} // namespace
+
+QStringList codeTableNames(const QString& tableFilePath, const QString& section)
+{
+    const ui::Profile table(tableFilePath);
+    QStringList names;
+    for (int code = 0; code <= HighestCode; ++code) {
+        const QString name = table.readString(section, QString::number(code));
+        if (!name.isEmpty()) names.append(name);
+    }
+    return names;
+}
+
+QStringList codeTableNames(const QString& tableFilePath, const QString& section, const QList<int>& codes)
+{
+    const ui::Profile table(tableFilePath);
+    QStringList names;
+    for (const int code : codes) {
+        if (code < 0 || code > HighestCode) continue;
+        const QString name = table.readString(section, QString::number(code));
+        if (!name.isEmpty()) names.append(name);
+    }
+    return names;
+}
+
+int templateStepCount(const QString& filePath, const QString& section)
+{
+    const ui::Profile file(filePath);
+    for (int step = HighestTemplateStep; step >= 1; --step)
+        if (!file.readString(section, QString::number(step)).isEmpty()) return step;
+    return 0;
+}
+
+int selectionByName(const QStringList& entries, const QString& text)
+{
+    if (entries.isEmpty()) return -1;
+    const int last = entries.lastIndexOf(text);
+    return last < 0 ? 0 : last;
+}
+
+} // namespace config

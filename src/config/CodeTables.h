@@ -1,0 +1,25 @@
+#pragma once
+// The code tables of a language table file (unit and transfer-function names by code) and the
+// lists built from them. Names are exchanged with the driver as texts, so the lists hold names only;
+// the codes serve to narrow a list to what a device definition file offers.
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace config {
+
+// The non-empty values of keys "0".."255" of a section ("Units" or "TransferFunction") in key order;
+// empty when the file or section is missing.
+QStringList codeTableNames(const QString& tableFilePath, const QString& section);
+// The names of the given codes in the given order; codes the table lacks or leaves empty are skipped.
+QStringList codeTableNames(const QString& tableFilePath, const QString& section, const QList<int>& codes);
+
+// The highest key among "1".."50" with a non-empty value in a template section ("READ"/"WRITE");
+// 0 when none.
+int templateStepCount(const QString& filePath, const QString& section);
+
+// The index a list selects by name: the first entry, then every entry equal to the text in turn, so
+// the last equal entry wins (0 when none is equal; -1 for an empty list).
+int selectionByName(const QStringList& entries, const QString& text);
+
+} // namespace config

@@ -1,0 +1,25 @@
+#include "DefinitionFile.h"
+
+#include <algorithm>
+
+namespace config {
+
+namespace {
+
+bool safeNamePart(const QString& text)
+{
+    if (text.trimmed().isEmpty()) return false;
+    if (text.contains(u'/') || text.contains(u'\\') || text.contains(QStringLiteral(".."))) return false;
+    return std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
+}
+
+} // namespace
+
+QString deviceDefinitionPath(const QString& programFolder, const QString& manufacturer, const QString& type,
+                             const QString& revision, const QString& suffix)
+{
+    if (!safeNamePart(manufacturer) || !safeNamePart(type) || !safeNamePart(revision)) return {};
+    return programFolder + manufacturer + u'-' + type + u'-' + revision + suffix;
+}
+
+} // namespace config
