@@ -1,61 +1,375 @@
 #include "TForm1.h"
 
+#include "BareWindows.h"
+#include "TAboutBox.h"
+#include "TCekej.h"
+#include "config/CodeTables.h"
+#include "config/DefinitionFile.h"
+#include "config/Language.h"
+#include "config/ScreenCapture.h"
+#include "detailed/PlainTemplates.h"
 #include "link/CommandMacro.h"
+#include "settings/Folders.h"
+#include "ui/Desktop.h"
+#include "ui/Dialogs.h"
 #include "ui/Environment.h"
 #include "ui/Profile.h"
+#include "ui/Random.h"
 #include "ui/Texts.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGroupBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
-#include <QVBoxLayout>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent), link(channel, this)
+using driverlink::ChangeGroup;
+using driverlink::Control;
+using driverlink::Sequencer;
+using driverlink::StopSender;
+
+TForm1::TForm1(ui::LinkChannel& channel, QWidget* parent)
+    : QMainWindow(parent), link(channel, this), sequencer(link, *this)
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(ui::texts().programCaption);
-
-    auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    auto* statusGroup = new QGroupBox(QStringLiteral("Program Status Messages"), central);
-    auto* statusLayout = new QVBoxLayout(statusGroup);
-    ProgramStatus = new QLabel(statusGroup);
-    ProgramStatus->setObjectName(QStringLiteral("ProgramStatus"));
-    statusLayout->addWidget(ProgramStatus);
-    layout->addWidget(statusGroup);
-
-    DdeDat = new QPlainTextEdit(central);
-    DdeDat->setObjectName(QStringLiteral("DdeDat"));
-    DdeDat->setReadOnly(true);
-    DdeDat->setAccessibleName(QStringLiteral("Driver reply"));
-    layout->addWidget(DdeDat);
-    Label27 = new QLabel(central);
-    Label27->setObjectName(QStringLiteral("Label27"));
-    layout->addWidget(Label27);
-    setCentralWidget(central);
-    resize(640, 420);
+    form.setup(*this);
+    link.onReply = [this](const QStringList& lines) { sequencer.DdeClientItem1Change(lines); };
+    connectHandlers();
+    trackChanges();
 }
 
 TForm1::~TForm1() = default;
 
-void TForm1::FormCreate()
+void TForm1::createForms()
 {
-    ui::Profile settings(ui::userConfigFolder() + QStringLiteral("VELKOR.INI"));
-    link.setServiceApplication(
-        driverlink::serviceApplication(settings.readString(QStringLiteral("Velkor"), QStringLiteral("NetPath"))));
-    if (link.DoNewLink())
-        ProgramStatus->setText(QStringLiteral("Connected to the HART driver (%1).").arg(link.serviceApplication()));
-    else
-        ProgramStatus->setText(ui::texts().driverNotFound);
+    Database = new TDatabase(this);
+    AboutBox = new TAboutBox(this);
+    Cekej = new TCekej(this);
+    connect(Cekej, &TCekej::stopClicked, this, [this] { OdpojClick(StopSender::WaitDialog); });
+    Form2 = new TForm2(this);
+    TiskEdit = new TTiskEdit(this);
+    DetailedSetup = new TDetailedSetup(this);
+    Options = new TOptions(this);
 }
 
-void TForm1::showReplyLines(const QStringList& lines) { DdeDat->setPlainText(lines.join(u'\n')); }
+void TForm1::connectHandlers()
+{
+    connect(form.Pripoj, &QPushButton::clicked, this, [this] { PripojClick(); });
+    connect(form.Odpoj, &QPushButton::clicked, this, [this] { OdpojClick(StopSender::StopButton); });
+    connect(form.Konec1, &QAction::triggered, this, [this] { Konec1Click(); });
+    connect(form.Obsah1, &QAction::triggered, this, [this] { Obsah1Click(); });
+    connect(form.Oprogramu1, &QAction::triggered, this, [this] { Oprogramu1Click(); });
+    connect(form.Button1, &QPushButton::clicked, this, [this] { sequencer.Timer1.setEnabled(false); });
+    connect(form.Button2, &QPushButton::clicked, this, [this] { sequencer.Timer1.setEnabled(true); });
+}
 
-void TForm1::showCommandText(const QString& text) { Label27->setText(text); }
+void TForm1::trackChanges()
+{
+    auto track = [this](QLineEdit* edit, bool config::ChangeFlags::*flag) {
+        connect(edit, &QLineEdit::textChanged, this, [this, flag] {
+            changes.*flag = true;
+            form.ZapisPrev->setEnabled(true);
+        });
+    };
+    track(form.Zprava, &config::ChangeFlags::MessageChanged);
+    track(form.Oznaceni, &config::ChangeFlags::TagChanged);
+    track(form.Popis, &config::ChangeFlags::TagChanged);
+    track(form.Datum, &config::ChangeFlags::TagChanged);
+    track(form.Pocatek, &config::ChangeFlags::RangeChanged);
+    track(form.Konec, &config::ChangeFlags::RangeChanged);
+    track(form.Tlumeni, &config::ChangeFlags::DampingChanged);
+    connect(form.Jednotky, &QComboBox::activated, this, [this] {
+        changes.UnitsChanged = changes.RangeChanged = true;
+        form.ZapisPrev->setEnabled(true);
+    });
+    connect(form.Funkce, &QComboBox::activated, this, [this] {
+        changes.TransferFunctionChanged = true;
+        form.ZapisPrev->setEnabled(true);
+    });
+}
+
+void TForm1::FormCreate()
+{
+    ReadOnlyUser = false;
+    showDetailedSetup(false);
+    sequencer.RetryCount = 0;
+    ui::seedRandomFromClock();
+    sequencer.ExchangeRunning = sequencer.WaitShown = sequencer.ReplyTaken = sequencer.CommError = false;
+    form.PollAddr->setText(QStringLiteral("0"));
+    sequencer.SequencerState = Sequencer::Idle;
+    sequencer.Timer1.setEnabled(false);
+
+    QString netPath;
+    try {
+        const ui::Profile settingsFile(settings::settingsFile());
+        // A first start has no settings file yet: the definition language is then the one the Options
+        // dialog offers by default, so that the very first read of a device is complete.
+        const QString ddfSetting = settingsFile.readString(settings::SettingsSection, QStringLiteral("LanguageDdf"),
+                                                           QStringLiteral("english"));
+        if (const auto code = config::languageCodeForSetting(ddfSetting)) config::language().DdfLanguage = *code;
+        config::language().SetLanguageDdf(config::language().DdfLanguage);
+        netPath = settingsFile.readString(settings::SettingsSection, QStringLiteral("NetPath"));
+    } catch (const std::exception& error) {
+        ui::dialogs().error(QString::fromUtf8(error.what()));
+    }
+    link.setServiceApplication(driverlink::serviceApplication(netPath));
+    link.DoNewLink();
+}
+
+void TForm1::PripojClick()
+{
+    if (!link.LinkOpen()) {
+        ui::dialogs().message(ui::texts().driverNotFound);
+        return;
+    }
+    ScreenFromFile = false;
+    HistoryRefresh = true;
+    form.Odpoj->setEnabled(true);
+    form.Error->clear();
+    sequencer.CommError = false;
+    form.SetupPanels->setCurrentWidget(form.InstrumentBox);
+    showDetailedSetup(false);
+    config::language().DataLanguage = config::language().DdfLanguage;
+    sequencer.ExchangeRunning = true;
+    sequencer.start(200, true);
+}
+
+void TForm1::OdpojClick(StopSender sender)
+{
+    sequencer.EndWait();
+    if (sender == StopSender::WaitDialog) {
+        sequencer.Timer1.setEnabled(false);
+        sequencer.TimeoutTimer.setEnabled(false);
+        sequencer.SequencerState = Sequencer::Idle;
+        HourGlasCur(false);
+        EnableMenu(false);
+        ClearAll();
+        form.Error->clear();
+        form.ProgramStatus->clear();
+        ItemsEnabled(false, false);
+        form.Pripoj->setEnabled(true);
+        form.ZapisPrev->setEnabled(false);
+        form.Odpoj->setEnabled(false);
+        sequencer.ExchangeRunning = false;
+        return;
+    }
+    if (changes.AreChanges() && !sequencer.CommError &&
+        ui::dialogs().confirm(ui::texts().changesNotSavedInDevice, ui::Buttons::YesNoCancel) != ui::Answer::Yes)
+        return;
+    form.ProgramStatus->clear();
+    sequencer.Timer1.setEnabled(false);
+    sequencer.TimeoutTimer.setEnabled(false);
+    sequencer.SequencerState = Sequencer::Idle;
+    form.Pripoj->setEnabled(true);
+    form.ZapisPrev->setEnabled(true);
+    form.Odpoj->setEnabled(false);
+    sequencer.ExchangeRunning = false;
+    EnableMenu(false);
+    ItemsEnabled(true, false);
+}
+
+bool TForm1::FormCloseQuery()
+{
+    if (form.Odpoj->isEnabled()) {
+        ui::dialogs().message(ui::texts().stopCommunicationFirst);
+        return false;
+    }
+    if (changes.AreChanges() && form.Zprava->isEnabled() &&
+        ui::dialogs().confirm(ui::texts().changesNotSaved, ui::Buttons::YesNoCancel) != ui::Answer::Yes)
+        return false;
+    bool autoOff = true;
+    try {
+        autoOff = settings::readFlag(QStringLiteral("DriverAutoOff"), true);
+    } catch (const std::exception&) {
+        // Without a working folder the default holds.
+    }
+    if (autoOff) link.terminate();
+    return true;
+}
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    link.close();
-    event->accept();
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
 }
+
+void TForm1::Obsah1Click()
+{
+    if (!ui::openDocument(ui::programFolder() + ui::texts().helpFileName))
+        ui::dialogs().error(ui::texts().helpNotOpened);
+}
+
+void TForm1::Oprogramu1Click()
+{
+    sequencer.Timer1.setEnabled(false);
+    ui::dialogs().showModal(*AboutBox);
+}
+
+void TForm1::HourGlasCur(bool on)
+{
+    QList<QWidget*> widgets = form.hourGlassWidgets();
+    widgets << this << Cekej << Database;
+    for (QWidget* widget : widgets) {
+        if (!widget) continue;
+        if (on)
+            widget->setCursor(Qt::WaitCursor);
+        else
+            widget->unsetCursor();
+    }
+}
+
+void TForm1::EnableMenu(bool enable)
+{
+    for (QAction* action : form.deviceCommands())
+        action->setEnabled(enable);
+}
+
+void TForm1::ItemsEnabled(bool enable, bool showOnline)
+{
+    for (QWidget* field : form.editableFields())
+        field->setEnabled(enable);
+    for (QWidget* widget : form.onlineWidgets())
+        widget->setVisible(showOnline);
+}
+
+void TForm1::setupWaitGauge(bool shown, int maximum, bool writing)
+{
+    if (!Cekej) return;
+    Cekej->showGauge(shown);
+    Cekej->gauge()->setMinimum(0);
+    Cekej->gauge()->setValue(0);
+    if (!shown) return;
+    Cekej->gauge()->setMaximum(maximum);
+    Cekej->setGaugeColour(writing ? QColor(255, 0, 0) : QColor(0, 0, 255));
+}
+
+void TForm1::setWaitSecondLine(const QString& text)
+{
+    if (Cekej) Cekej->setSecondLine(text);
+}
+
+void TForm1::showWaitDialog()
+{
+    if (Cekej) ui::dialogs().showModal(*Cekej);
+}
+
+void TForm1::closeWaitDialog()
+{
+    if (Cekej && Cekej->isVisible()) Cekej->done(QDialog::Accepted);
+}
+
+QString TForm1::tableFile() const
+{
+    const QString name = config::language().TableFileName;
+    return name.isEmpty() ? QString() : ui::programFolder() + name;
+}
+
+void TForm1::ClearAll()
+{
+    const QList<QWidget*> values{form.Vyrobce,    form.Typ,         form.Verze,    form.UI,
+                                 form.VyrCislo,   form.VyrCisCidla, form.HorniMez, form.DolniMez,
+                                 form.MinRozpeti, form.Ochrana,     form.Porucha};
+    for (QWidget* w : values)
+        static_cast<QLabel*>(w)->clear();
+    for (QLineEdit* edit :
+         {form.Pocatek, form.Konec, form.Tlumeni, form.Oznaceni, form.Popis, form.Datum, form.Zprava}) {
+        edit->clear();
+        edit->setReadOnly(false);
+    }
+    for (QLabel* label : {form.Status, form.ProgramStatus, form.PV, form.PVI, form.PVP, form.SV, form.TV, form.FV})
+        label->clear();
+    ItemsEnabled(false, false);
+    form.Funkce->setVisible(true);
+    form.Label20->setVisible(true);
+
+    const QString table = tableFile();
+    for (auto [combo, section] : {std::pair{form.Jednotky, QStringLiteral("Units")},
+                                  std::pair{form.Funkce, QStringLiteral("TransferFunction")}}) {
+        const QSignalBlocker quiet(combo);
+        combo->clear();
+        combo->addItems(config::codeTableNames(table, section));
+    }
+    readStepCount = config::templateStepCount(table, QStringLiteral("READ"));
+    writeStepCount = config::templateStepCount(table, QStringLiteral("WRITE"));
+    if (Cekej) {
+        Cekej->gauge()->setMinimum(0);
+        Cekej->gauge()->setMaximum(readStepCount);
+    }
+}
+
+QString TForm1::deviceDefinitionFile() const
+{
+    const QString path = config::deviceDefinitionPath(ui::programFolder(), form.Vyrobce->text(), form.Typ->text(),
+                                                      form.Verze->text(), config::language().DeviceDdfSuffix);
+    return !path.isEmpty() && ui::fileExists(path) ? path : QString();
+}
+
+quint8 TForm1::GetRWCommand(int base, int state, const QString& section, QString&, quint8&)
+{
+    const int k = state - base;
+    if (Cekej) Cekej->gauge()->setValue(k - 1);
+    const QString device = deviceDefinitionFile();
+    return detailed::plainTemplateCommand(device.isEmpty() ? tableFile() : device, section, k);
+}
+
+void TForm1::EvalReadCommand(int, int, const QStringList&)
+{
+    // Replies of plain templates are decoded by the main window itself.
+}
+
+bool TForm1::isChanged(ChangeGroup group)
+{
+    switch (group) {
+    case ChangeGroup::Message: return changes.MessageChanged;
+    case ChangeGroup::Tag: return changes.TagChanged;
+    case ChangeGroup::Damping: return changes.DampingChanged;
+    case ChangeGroup::Range: return changes.RangeChanged;
+    case ChangeGroup::Units: return changes.UnitsChanged;
+    case ChangeGroup::TransferFunction: return changes.TransferFunctionChanged;
+    case ChangeGroup::Detailed: return changes.DetailedChanged;
+    }
+    return false;
+}
+
+quint16 TForm1::selfTestMask(int byte) { return byte == 0 ? SelfTestMask1 : byte == 1 ? SelfTestMask2 : SelfTestMask3; }
+
+void TForm1::CaptureInitialConfig()
+{
+    using config::Field;
+    if (form.Vyrobce->text() == InitialConfig.text(Field::Manufacturer) &&
+        form.Typ->text() == InitialConfig.text(Field::DeviceType) &&
+        form.UI->text() == InitialConfig.text(Field::UniqueId))
+        return; // the same device again: the snapshot of its first read stays
+    config::FromScreen(windowScreen, InitialConfig);
+    form.NavratHodnotm1->setEnabled(true);
+    // The history records "Connected" here once history logging exists.
+}
+
+void TForm1::sequenceEnded()
+{
+    changes.ClearChanged();
+    ItemsEnabled(true, true);
+    EnableMenu(true);
+    form.Pripoj->setEnabled(false);
+    form.Odpoj->setEnabled(true);
+    form.ZapisPrev->setEnabled(true);
+}
+
+void TForm1::CheckDeviceDdf() { showDetailedSetup(!deviceDefinitionFile().isEmpty()); }
+
+void TForm1::showDetailedSetup(bool shown)
+{
+    form.SetupPanels->setTabVisible(form.SetupPanels->indexOf(form.pDetailedSetup), shown);
+    form.DetailedSetupMenu->setVisible(shown);
+}
+
+void TForm1::showReplyLines(const QStringList& lines) { form.DdeDat->setPlainText(lines.join(u'\n')); }
+
+void TForm1::showCommandText(const QString& text) { form.Label27->setText(text); }

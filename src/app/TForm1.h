@@ -1,33 +1,104 @@
 #pragma once
-// The main window. For now it opens the driver link at start-up and shows what the driver says;
-// the device pages, the sequencer and the menus grow into it.
+// The main window: it owns the driver link, the sequencer and its timers, the configuration shown on
+// its pages, the initial-values snapshot and the change flags. Its handlers start and stop the
+// connection with a device; the sequencer and the reply decoder reach it through SequencerHost and
+// the MainScreen of its controls.
+#include "MainWindowLayout.h"
+#include "WindowScreen.h"
+#include "config/ChangeFlags.h"
+#include "config/TConfigRecord.h"
 #include "link/DriverLink.h"
-#include "ui/SocketChannel.h"
+#include "link/Sequencer.h"
+#include "link/SequencerHost.h"
 
 #include <QMainWindow>
 
-class QLabel;
-class QPlainTextEdit;
+class TAboutBox;
+class TCekej;
+class TDatabase;
+class TDetailedSetup;
+class TForm2;
+class TOptions;
+class TTiskEdit;
 
-class TForm1 : public QMainWindow, public driverlink::LinkView {
+class TForm1 : public QMainWindow, public driverlink::SequencerHost, public driverlink::LinkView {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    explicit TForm1(ui::LinkChannel& channel, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Opens the driver link; called once the window is up.
-    void FormCreate();
+    // The windows that live as long as the program, created after the main window in this order.
+    void createForms();
 
+    // Handlers
+    void FormCreate();
+    void PripojClick();
+    void OdpojClick(driverlink::StopSender sender) override;
+    bool FormCloseQuery();
+    void Konec1Click() { close(); }
+    void Obsah1Click();
+    void Oprogramu1Click();
+
+    void HourGlasCur(bool on) override;
+    void EnableMenu(bool enable);
+    void ItemsEnabled(bool enable, bool showOnline);
+
+    // SequencerHost
+    driverlink::MainScreen& screen() override { return windowScreen; }
+    void setupWaitGauge(bool shown, int maximum, bool writing) override;
+    void setWaitSecondLine(const QString& text) override;
+    void showWaitDialog() override;
+    void closeWaitDialog() override;
+    void ClearAll() override;
+    quint8 GetRWCommand(int base, int state, const QString& section, QString& data, quint8& realCommand) override;
+    void EvalReadCommand(int base, int state, const QStringList& lines) override;
+    int ReadStepCount() override { return readStepCount; }
+    int WriteStepCount() override { return writeStepCount; }
+    QString MethodSection() override { return methodSection; }
+    bool isChanged(driverlink::ChangeGroup group) override;
+    quint16 selfTestMask(int byte) override;
+    void CaptureInitialConfig() override;
+    void sequenceEnded() override;
+    void CheckDeviceDdf() override;
+
+    // LinkView
     void showReplyLines(const QStringList& lines) override;
     void showCommandText(const QString& text) override;
+
+    // The device definition file of the device on screen, or empty when there is none.
+    QString deviceDefinitionFile() const;
+
+    MainWindowLayout form;
+    driverlink::DriverLink link;
+    driverlink::Sequencer sequencer;
+    config::TConfigRecord InitialConfig;
+    config::ChangeFlags changes;
+    bool ReadOnlyUser = false;
+    bool ScreenFromFile = false;
+    bool HistoryRefresh = false;
+    quint16 SelfTestMask1 = 0;
+    quint16 SelfTestMask2 = 0;
+    quint16 SelfTestMask3 = 0;
+
+    TDatabase* Database = nullptr;
+    TAboutBox* AboutBox = nullptr;
+    TCekej* Cekej = nullptr;
+    TForm2* Form2 = nullptr;
+    TTiskEdit* TiskEdit = nullptr;
+    TDetailedSetup* DetailedSetup = nullptr;
+    TOptions* Options = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    ui::SocketChannel channel;
-    driverlink::DriverLink link;
-    QLabel* ProgramStatus;
-    QPlainTextEdit* DdeDat;
-    QLabel* Label27;
+    void connectHandlers();
+    void trackChanges();
+    QString tableFile() const;
+    void showDetailedSetup(bool shown);
+
+    WindowScreen windowScreen{form};
+    int readStepCount = 0;
+    int writeStepCount = 0;
+    QString methodSection;
 };

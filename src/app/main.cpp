@@ -1,5 +1,6 @@
 #include "TForm1.h"
 #include "ui/QtDialogs.h"
+#include "ui/SocketChannel.h"
 
 #include <QApplication>
 
@@ -7,10 +8,13 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvik"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVIK_VERSION));
     ui::QtDialogs dialogs;
     ui::setDialogs(&dialogs);
-    TForm1 form;
-    form.show();
+    ui::SocketChannel channel;
+    TForm1 form(channel);
     form.FormCreate();
+    form.createForms();
+    form.show();
     return QApplication::exec();
 }

@@ -142,15 +142,27 @@ void Sequencer::performState(QString& data)
         return;
     case 250: CommandCode = 0; return;
     case 251: idleStep(Online); return;
-    case 300: BeginWait(true, false); templateWrite(data); return;
+    case 300:
+        BeginWait(true, false);
+        templateWrite(data);
+        return;
     case 349: endAfterWriting(200); return;
-    case 400: BeginWait(false, false); CommandCode = 37; return;
-    case 410: BeginWait(false, false); CommandCode = 36; return;
+    case 400:
+        BeginWait(false, false);
+        CommandCode = 37;
+        return;
+    case 410:
+        BeginWait(false, false);
+        CommandCode = 36;
+        return;
     case 401:
     case 411: eepromCheck(data, [&] { endAfterWriting(200); }); return;
     case 402:
     case 412: endAfterWriting(200); return;
-    case 420: BeginWait(false, false); CommandCode = 43; return;
+    case 420:
+        BeginWait(false, false);
+        CommandCode = 43;
+        return;
     case 421: eepromCheck(data, [&] { endProcedure(Online); }); return;
     case 422: endProcedure(Online); return;
     case 430:
@@ -175,10 +187,19 @@ void Sequencer::performState(QString& data)
         screen.setText(Control::PollAddr, StepData);
         endProcedure(Online);
         return;
-    case 500: BeginWait(false, false); CommandCode = 41; return;
+    case 500:
+        BeginWait(false, false);
+        CommandCode = 41;
+        return;
     case 501: CommandCode = 48; return;
-    case 510: BeginWait(false, false); CommandCode = 42; return;
-    case 515: BeginWait(false, false); CommandCode = 38; return;
+    case 510:
+        BeginWait(false, false);
+        CommandCode = 42;
+        return;
+    case 515:
+        BeginWait(false, false);
+        CommandCode = 38;
+        return;
     case 502:
     case 511:
     case 516:
@@ -234,7 +255,10 @@ void Sequencer::performState(QString& data)
         CommandCode = 19;
         return;
     case 591: endProcedure(200); return;
-    case 600: BeginWait(false, false); templateMethod(data); return;
+    case 600:
+        BeginWait(false, false);
+        templateMethod(data);
+        return;
     default: break;
     }
     if (state >= 201 && state <= 249)
@@ -249,9 +273,9 @@ void Sequencer::performState(QString& data)
 void Sequencer::templateRead(QString& data)
 {
     // A definition has at most 48 read steps: state 249 always ends the read.
-    const quint8 code = SequencerState <= 248 ? host.GetRWCommand(200, SequencerState, QStringLiteral("READ"), data,
-                                                                  realCommand)
-                                              : NoCommand;
+    const quint8 code = SequencerState <= 248
+                            ? host.GetRWCommand(200, SequencerState, QStringLiteral("READ"), data, realCommand)
+                            : NoCommand;
     if (code == NoCommand) {
         host.CaptureInitialConfig();
         EndSequence();

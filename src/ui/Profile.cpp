@@ -23,6 +23,7 @@ bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::Case
 
 Profile::Profile(const QString& path) : filePath(path)
 {
+    if (path.isEmpty()) return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return;
     fileFound = true;

@@ -26,6 +26,10 @@ struct Texts {
     QString badDeviceFlags = QStringLiteral("Identity reply refused: device flags \"%1\" are not a number 0..255!");
 
     // Main window
+    QString changesNotSavedInDevice =
+        QStringLiteral("Changes are not saved in device! Do you really want to disconnect?");
+    QString stopCommunicationFirst = QStringLiteral("At first stop communication, please!");
+    QString changesNotSaved = QStringLiteral("Changes are not saved! Do you really want to close the program?");
     QString programCaption = QStringLiteral("Tarvik");
     QString helpFileName = QStringLiteral("tarvik_en.chm");
     QString helpNotOpened = QStringLiteral("Help was not opened, file not found.");

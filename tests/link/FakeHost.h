@@ -4,9 +4,9 @@
 #include "link/SequencerHost.h"
 
 #include <QMap>
-#include <functional>
 #include <QSet>
 #include <QStringList>
+#include <functional>
 
 class FakeHost : public driverlink::SequencerHost, public driverlink::MainScreen {
 public:
@@ -67,7 +67,7 @@ public:
     // Plain templates; an entry "255:130:W130" is an extended template for command 130.
     QStringList readList{QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("15"),
                          QStringLiteral("16")};
-    QStringList writeList{QStringLiteral("17"), QStringLiteral("18"), QStringLiteral("34"), QStringLiteral("44"),
-                          QStringLiteral("35"), QStringLiteral("47")};
+    QStringList writeList{QStringLiteral("17"), QStringLiteral("18"), QStringLiteral("34"),
+                          QStringLiteral("44"), QStringLiteral("35"), QStringLiteral("47")};
     QStringList methodList;
 };

@@ -54,18 +54,28 @@ INSTANTIATE_TEST_SUITE_P(
                    Identity.mid(0, 12),
                    {},
                    {Control::Vyrobce, Control::Typ, Control::Verze, Control::UI}},
-        DecoderRow{"tag search identity", [] { auto l = Identity; l[0] = QStringLiteral("11"); return l; }(),
-                   {{Control::Vyrobce, QStringLiteral("Ostrevo")}}, {}},
+        DecoderRow{"tag search identity",
+                   [] {
+                       auto l = Identity;
+                       l[0] = QStringLiteral("11");
+                       return l;
+                   }(),
+                   {{Control::Vyrobce, QStringLiteral("Ostrevo")}},
+                   {}},
         DecoderRow{"PV", reply({"1", "0", "", "", "kPa", "450.5"}), {{Control::PV, QStringLiteral("450.5 kPa")}}, {}},
         DecoderRow{"current and percent",
                    reply({"2", "0", "", "", "12", "50"}),
                    {{Control::PVI, QStringLiteral("12 mA")}, {Control::PVP, QStringLiteral("50 %")}},
                    {}},
         DecoderRow{"dynamic variables with 9 lines",
-                   reply({"3", "0", "", "", "12", "kPa", "450", "\xc2\xb0" "C", "24"}),
+                   reply({"3", "0", "", "", "12", "kPa", "450",
+                          "\xc2\xb0"
+                          "C",
+                          "24"}),
                    {{Control::PVI, QStringLiteral("12 mA")},
                     {Control::PV, QStringLiteral("450 kPa")},
-                    {Control::SV, QString::fromUtf8("24 \xc2\xb0" "C")}},
+                    {Control::SV, QString::fromUtf8("24 \xc2\xb0"
+                                                    "C")}},
                    {Control::TV, Control::FV}},
         DecoderRow{"dynamic variables, all four",
                    reply({"3", "0", "", "", "12", "kPa", "1", "kPa", "2", "Ohm", "3", "mV", "4"}),
@@ -73,8 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {}},
         DecoderRow{"dynamic variables too short", reply({"3", "0", "", "", "12", "kPa"}), {}, {Control::PVI}},
         DecoderRow{"message", reply({"12", "0", "", "", "HELLO"}), {{Control::Zprava, QStringLiteral("HELLO")}}, {}},
-        DecoderRow{"message written", reply({"17", "0", "", "", "BYE"}), {{Control::Zprava, QStringLiteral("BYE")}},
-                   {}},
+        DecoderRow{
+            "message written", reply({"17", "0", "", "", "BYE"}), {{Control::Zprava, QStringLiteral("BYE")}}, {}},
         DecoderRow{"tag, descriptor, date",
                    reply({"18", "0", "", "", "TT-1", "DESC", "1.2.2025"}),
                    {{Control::Oznaceni, QStringLiteral("TT-1")},
@@ -102,18 +112,24 @@ INSTANTIATE_TEST_SUITE_P(
                    reply({"15", "0", "", "", "Low", "Linear", "furlong", "100", "5", "2", "Yes", "250"}),
                    {{Control::Jednotky, QStringLiteral("bar")}},
                    {}},
-        DecoderRow{"output information with 11 lines", reply({"15", "0", "", "", "Low", "L", "psi", "1", "2", "3", "Y"}),
-                   {}, {Control::Konec, Control::Porucha}},
-        DecoderRow{"final assembly number", reply({"16", "0", "", "", "410021"}),
-                   {{Control::VyrCislo, QStringLiteral("410021")}}, {}},
+        DecoderRow{"output information with 11 lines",
+                   reply({"15", "0", "", "", "Low", "L", "psi", "1", "2", "3", "Y"}),
+                   {},
+                   {Control::Konec, Control::Porucha}},
+        DecoderRow{"final assembly number",
+                   reply({"16", "0", "", "", "410021"}),
+                   {{Control::VyrCislo, QStringLiteral("410021")}},
+                   {}},
         DecoderRow{"another address decodes nothing", reply({"16", "3", "", "", "1"}), {}, {Control::VyrCislo}},
         DecoderRow{"two lines decode nothing", reply({"16", "0"}), {}, {Control::VyrCislo}},
         DecoderRow{"status sentences one per line",
                    reply({"38", "0", "", "Configuration changed. Cold start. "}),
                    {{Control::Status, QStringLiteral("Configuration changed.\r\nCold start.\r\n")}},
                    {}},
-        DecoderRow{"a full stop without a blank stays", reply({"38", "0", "", "Ver.2 ok."}),
-                   {{Control::Status, QStringLiteral("Ver.2 ok.")}}, {}}));
+        DecoderRow{"a full stop without a blank stays",
+                   reply({"38", "0", "", "Ver.2 ok."}),
+                   {{Control::Status, QStringLiteral("Ver.2 ok.")}},
+                   {}}));
 
 TEST_F(ReplyDecoderTest, BusyIsRecognisedByLineZeroAlone)
 {

@@ -37,24 +37,7 @@ protected:
     {
         ASSERT_TRUE(clock.runUntil(done, 60000)) << "the sequencer did not get there";
     }
-    void answerAsPressureTransmitter()
-    {
-        using testing_support::identityLines;
-        driver.replies[0] = identityLines(QStringLiteral("Ostrevo"), QStringLiteral("PR210"), QStringLiteral("3"), 0,
-                                          QStringLiteral("662316"));
-        driver.replies[12] = QStringList{QStringLiteral("SIMULATED")};
-        driver.replies[13] = QStringList{QStringLiteral("PT-101"), QStringLiteral("PUMP"), QStringLiteral("8.12.2026")};
-        driver.replies[14] = QStringList{QStringLiteral("662316"), QStringLiteral("kPa"), QStringLiteral("1600"),
-                                         QStringLiteral("-100"), QStringLiteral("10")};
-        driver.replies[15] =
-            QStringList{QStringLiteral("High"), QStringLiteral("Linear"), QStringLiteral("kPa"), QStringLiteral("1000"),
-                        QStringLiteral("0"),    QStringLiteral("0.5"),    QStringLiteral("No"),  QStringLiteral("250"),
-                        QStringLiteral("Ostrevo")};
-        driver.replies[16] = QStringList{QStringLiteral("410021")};
-        driver.replies[2] = QStringList{QStringLiteral("12.1"), QStringLiteral("50.6")};
-        driver.replies[3] = QStringList{QStringLiteral("12.1"), QStringLiteral("kPa"), QStringLiteral("506.2"),
-                                        QString::fromUtf8("\xc2\xb0" "C"), QStringLiteral("24.5")};
-    }
+    void answerAsPressureTransmitter() { testing_support::answerAsPressureTransmitter(driver); }
 
     ui::VirtualClock clock;
     testing_support::ScriptedDialogs dialogs;

@@ -30,16 +30,26 @@ TEST_F(SequencerTest, ReadFillsTheWindowThenTheOnlineLoopAlternatesCommands2And3
     EXPECT_FALSE(host.hourGlass);
 
     const QMap<Control, QString> expected{
-        {Control::Vyrobce, QStringLiteral("Ostrevo")},     {Control::Typ, QStringLiteral("PR210")},
-        {Control::Verze, QStringLiteral("3")},             {Control::UI, QStringLiteral("662316")},
-        {Control::Zprava, QStringLiteral("SIMULATED")},    {Control::Oznaceni, QStringLiteral("PT-101")},
-        {Control::Popis, QStringLiteral("PUMP")},          {Control::Datum, QStringLiteral("8.12.2026")},
-        {Control::VyrCisCidla, QStringLiteral("662316")},  {Control::HorniMez, QStringLiteral("1600 kPa")},
-        {Control::DolniMez, QStringLiteral("-100 kPa")},   {Control::MinRozpeti, QStringLiteral("10 kPa")},
-        {Control::Porucha, QStringLiteral("High")},        {Control::Funkce, QStringLiteral("Linear")},
-        {Control::Jednotky, QStringLiteral("kPa")},        {Control::Konec, QStringLiteral("1000")},
-        {Control::Pocatek, QStringLiteral("0")},           {Control::Tlumeni, QStringLiteral("0.5")},
-        {Control::Ochrana, QStringLiteral("No")},          {Control::VyrCislo, QStringLiteral("410021")},
+        {Control::Vyrobce, QStringLiteral("Ostrevo")},
+        {Control::Typ, QStringLiteral("PR210")},
+        {Control::Verze, QStringLiteral("3")},
+        {Control::UI, QStringLiteral("662316")},
+        {Control::Zprava, QStringLiteral("SIMULATED")},
+        {Control::Oznaceni, QStringLiteral("PT-101")},
+        {Control::Popis, QStringLiteral("PUMP")},
+        {Control::Datum, QStringLiteral("8.12.2026")},
+        {Control::VyrCisCidla, QStringLiteral("662316")},
+        {Control::HorniMez, QStringLiteral("1600 kPa")},
+        {Control::DolniMez, QStringLiteral("-100 kPa")},
+        {Control::MinRozpeti, QStringLiteral("10 kPa")},
+        {Control::Porucha, QStringLiteral("High")},
+        {Control::Funkce, QStringLiteral("Linear")},
+        {Control::Jednotky, QStringLiteral("kPa")},
+        {Control::Konec, QStringLiteral("1000")},
+        {Control::Pocatek, QStringLiteral("0")},
+        {Control::Tlumeni, QStringLiteral("0.5")},
+        {Control::Ochrana, QStringLiteral("No")},
+        {Control::VyrCislo, QStringLiteral("410021")},
     };
     for (auto it = expected.begin(); it != expected.end(); ++it)
         EXPECT_EQ(host.text(it.key()), it.value()) << int(it.key());
@@ -52,7 +62,8 @@ TEST_F(SequencerTest, ReadFillsTheWindowThenTheOnlineLoopAlternatesCommands2And3
     EXPECT_EQ(host.text(Control::PV), QStringLiteral("506.2 kPa"));
     EXPECT_EQ(host.text(Control::PVI), QStringLiteral("12.1 mA"));
     EXPECT_EQ(host.text(Control::PVP), QStringLiteral("50.6 %"));
-    EXPECT_EQ(host.text(Control::SV), QString::fromUtf8("24.5 \xc2\xb0" "C"));
+    EXPECT_EQ(host.text(Control::SV), QString::fromUtf8("24.5 \xc2\xb0"
+                                                        "C"));
     EXPECT_EQ(host.text(Control::ProgramStatus), ui::texts().readingVariables);
 }
 

@@ -45,6 +45,9 @@ private:
     QString pendingReply;
 };
 
+// Makes the driver answer like a pressure transmitter "Ostrevo" "PR210" revision 3 at address 0.
+void answerAsPressureTransmitter(FakeDriver& driver, int flags = 0);
+
 // The identity lines of a device (command 0) with the given flags.
 QStringList identityLines(const QString& manufacturer, const QString& type, const QString& revision, int flags,
                           const QString& uniqueId);

@@ -18,6 +18,12 @@ public:
 
     ScriptedDialogs& expect(Kind kind, const QString& text, ui::Answer answer = ui::Answer::Ok,
                             const QString& value = {});
+    // Windows of this object name may be shown modally at any time; they close at once with OK.
+    ScriptedDialogs& allowModal(const QString& objectName)
+    {
+        modalsAllowed.append(objectName);
+        return *this;
+    }
     // Every prompt shown so far, "kind: text".
     const QStringList& shown() const { return log; }
     bool done() const { return script.empty(); }
@@ -42,6 +48,7 @@ private:
     Step take(Kind kind, const QString& text);
 
     std::deque<Step> script;
+    QStringList modalsAllowed;
     QStringList log;
 };
 

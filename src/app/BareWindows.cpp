@@ -1,0 +1,31 @@
+#include "BareWindows.h"
+
+TDatabase::TDatabase(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TDatabase"));
+    setWindowTitle(tr("History"));
+}
+
+TForm2::TForm2(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TForm2"));
+    setWindowTitle(tr("Preview"));
+}
+
+TTiskEdit::TTiskEdit(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TTiskEdit"));
+    setWindowTitle(tr("Print Note"));
+}
+
+TDetailedSetup::TDetailedSetup(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TDetailedSetup"));
+    setWindowTitle(tr("Detailed Setup"));
+}
+
+TOptions::TOptions(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TOptions"));
+    setWindowTitle(tr("Options"));
+}

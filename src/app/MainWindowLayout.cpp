@@ -1,0 +1,475 @@
+#include "MainWindowLayout.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// Widths are given in characters of the window's font, so the window grows with a larger font.
+int charWidth(const QWidget* w) { return w->fontMetrics().horizontalAdvance(QLatin1Char('0')); }
+
+void setName(QObject* object, const char* name) { object->setObjectName(QString::fromLatin1(name)); }
+
+QAction* addCommand(QMenu* menu, const char* name, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    setName(action, name);
+    return action;
+}
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption)
+{
+    QMenu* menu = bar->addMenu(caption);
+    setName(menu, name);
+    return menu;
+}
+
+QFormLayout* newForm(QWidget* parent)
+{
+    auto* form = new QFormLayout(parent);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->setRowWrapPolicy(QFormLayout::DontWrapRows);
+    form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    form->setFormAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return form;
+}
+
+// A blank row between groups of related rows in a form.
+void addGap(QFormLayout* form, int height)
+{
+    form->addItem(new QSpacerItem(0, height, QSizePolicy::Minimum, QSizePolicy::Fixed));
+}
+
+// The height of one line edit: value labels take it too, so rows line up the same on every page.
+int fieldHeight(const QWidget* parent)
+{
+    QLineEdit probe;
+    probe.setFont(parent->font());
+    return probe.sizeHint().height();
+}
+
+// A read-only value shown in a sunken field. Its width never follows its text, so a long value cannot
+// resize the fixed window; the text is clipped instead and stays selectable for copying.
+QLabel* newValue(QWidget* parent, const char* name, int minChars, Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto* label = new QLabel(parent);
+    setName(label, name);
+    label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    label->setAutoFillBackground(true); // the comparison colours are painted through the palette
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setIndent(charWidth(parent) / 2);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    label->setMinimumWidth(minChars * charWidth(parent));
+    label->setFixedHeight(fieldHeight(parent));
+    return label;
+}
+
+// The width of an edit whose text area holds textWidth pixels: frame and text margins of the style come on top.
+int editWidth(const QLineEdit* edit, int textWidth)
+{
+    return textWidth + edit->sizeHint().width() - edit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 17;
+}
+
+QLineEdit* newEdit(QWidget* parent, const char* name, int chars)
+{
+    auto* edit = new QLineEdit(parent);
+    setName(edit, name);
+    edit->setFixedWidth(editWidth(edit, chars * charWidth(parent)));
+    return edit;
+}
+
+QComboBox* newList(QWidget* parent, const char* name, int chars)
+{
+    auto* combo = new QComboBox(parent);
+    setName(combo, name);
+    combo->setEditable(false);
+    // The lists are refilled from the language table; their width must not follow the longest entry.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(chars);
+    combo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return combo;
+}
+
+QGroupBox* newGroup(QWidget* parent, const char* name, const QString& title)
+{
+    auto* group = new QGroupBox(title, parent);
+    setName(group, name);
+    group->setAccessibleName(title);
+    return group;
+}
+
+QPushButton* newButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    setName(button, name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void retainSizeWhenHidden(QWidget* widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+} // namespace
+
+void MainWindowLayout::setup(QMainWindow& window)
+{
+    setName(&window, "Form1");
+    window.setWindowTitle(tr("Tarvik"));
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    // Menus
+    QMenuBar* bar = window.menuBar();
+    setName(bar, "MainMenu");
+
+    File1 = addMenu(bar, "File1", tr("File"));
+    Menu1 = addCommand(File1, "Menu1", tr("Open"));
+    Uloz = addCommand(File1, "Uloz", tr("Save"));
+    File1->addSeparator();
+    TiskniPreview = addCommand(File1, "TiskniPreview", tr("Print Preview"));
+    Tiskni = addCommand(File1, "Tiskni", tr("Print"));
+    File1->addSeparator();
+    Konec1 = addCommand(File1, "Konec1", tr("Exit"));
+
+    Initialization1 = addMenu(bar, "Initialization1", tr("Initialization"));
+    Inicializaceoznaenm1 = addCommand(Initialization1, "Inicializaceoznaenm1", tr("Initialization by Tag"));
+    Inicializacedotazovacadresou1 =
+        addCommand(Initialization1, "Inicializacedotazovacadresou1", tr("Initialization by Address"));
+
+    Configuration1 = addMenu(bar, "Configuration1", tr("Configuration"));
+    NastaveniPocatku = addCommand(Configuration1, "NastaveniPocatku", tr("Lower Range Value"));
+    NastaveniKonce = addCommand(Configuration1, "NastaveniKonce", tr("Upper Range Value"));
+    NulovaniCidla = addCommand(Configuration1, "NulovaniCidla", tr("Sensor Zeroing"));
+    ZmenaAdresy = addCommand(Configuration1, "ZmenaAdresy", tr("Address Changing"));
+    DetailedSetupMenu = addCommand(Configuration1, "DetailedSetupMenu", tr("Detailed Setup"));
+    Configuration1->addSeparator();
+    NavratHodnotm1 = addCommand(Configuration1, "NavratHodnotm1", tr("Back to Initial Values"));
+
+    Service1 = addMenu(bar, "Service1", tr("Service"));
+    TestPristroje = addCommand(Service1, "TestPristroje", tr("Device Test"));
+    ResetPristroje = addCommand(Service1, "ResetPristroje", tr("Device Reset"));
+    NulujPriznakm1 = addCommand(Service1, "NulujPriznakm1", tr("Clear Configuration Changed Flag"));
+    Writefinalassemblynumber1 = addCommand(Service1, "Writefinalassemblynumber1", tr("Write Final Assembly Number"));
+    Service1->addSeparator();
+    FixovaniVystupnihoProudu =
+        addCommand(Service1, "FixovaniVystupnihoProudu", tr("Enter Fixed Output Status (LoopTest)"));
+    Zrusfixovaniproudu = addCommand(Service1, "Zrusfixovaniproudu", tr("Exit Fixed Output Status"));
+    Service1->addSeparator();
+    Trimovani4mA = addCommand(Service1, "Trimovani4mA", tr("Trim DAC Lower Output Value"));
+    Trimovani20mA = addCommand(Service1, "Trimovani20mA", tr("Trim DAC Upper Output Value"));
+    Service1->addSeparator();
+    NastaveniBURSTfunkce = addCommand(Service1, "NastaveniBURSTfunkce", tr("Set Burst Function"));
+    ZapnutiBURSTmodu = addCommand(Service1, "ZapnutiBURSTmodu", tr("Enter Burst Mode"));
+    VypnutiBURSTmodu = addCommand(Service1, "VypnutiBURSTmodu", tr("Exit Burst mode"));
+
+    MenuHistory = bar->addAction(tr("History"));
+    setName(MenuHistory, "MenuHistory");
+    Options1 = bar->addAction(tr("Options"));
+    setName(Options1, "Options1");
+
+    Help1 = addMenu(bar, "Help1", tr("Help"));
+    Obsah1 = addCommand(Help1, "Obsah1", tr("Contents"));
+    Obsah1->setShortcut(QKeySequence(Qt::Key_F1));
+    Oprogramu1 = addCommand(Help1, "Oprogramu1", tr("About ..."));
+
+    auto* central = new QWidget(&window);
+    setName(central, "ClientArea");
+    window.setCentralWidget(central);
+    const int gap = fieldHeight(central) / 2;
+
+    // A caption label beside its control: the buddy relation lets screen readers announce the control under
+    // its caption, and captionOf() finds it again.
+    auto caption = [this](QWidget* parent, QWidget* control, const QString& text, const char* name = nullptr) {
+        auto* label = new QLabel(text, parent);
+        label->setObjectName(name ? QString::fromLatin1(name) : QString(control->objectName() + u"Caption"));
+        label->setBuddy(control);
+        captions.insert(control, label);
+        return label;
+    };
+    auto valueRow = [&](QFormLayout* form, QLabel* value, const QString& text) {
+        QLabel* label = caption(value->parentWidget(), value, text);
+        value->setAccessibleDescription(text);
+        form->addRow(label, value);
+    };
+
+    // Page control
+    SetupPanels = new QTabWidget(central);
+    setName(SetupPanels, "SetupPanels");
+
+    // Device Info: identity, sensor, output
+    InstrumentBox = new QWidget(SetupPanels);
+    setName(InstrumentBox, "InstrumentBox");
+    {
+        QFormLayout* form = newForm(InstrumentBox);
+        const int w = 34;
+        Vyrobce = newValue(InstrumentBox, "Vyrobce", w);
+        Typ = newValue(InstrumentBox, "Typ", w);
+        Verze = newValue(InstrumentBox, "Verze", w);
+        UI = newValue(InstrumentBox, "UI", w);
+        VyrCislo = newValue(InstrumentBox, "VyrCislo", w);
+        VyrCisCidla = newValue(InstrumentBox, "VyrCisCidla", w);
+        HorniMez = newValue(InstrumentBox, "HorniMez", w);
+        DolniMez = newValue(InstrumentBox, "DolniMez", w);
+        MinRozpeti = newValue(InstrumentBox, "MinRozpeti", w);
+        Porucha = newValue(InstrumentBox, "Porucha", w);
+        Ochrana = newValue(InstrumentBox, "Ochrana", w);
+        valueRow(form, Vyrobce, tr("Distributor:"));
+        valueRow(form, Typ, tr("Type:"));
+        valueRow(form, Verze, tr("Revision:"));
+        valueRow(form, UI, tr("Unique Identifier:"));
+        valueRow(form, VyrCislo, tr("Serial No:"));
+        addGap(form, gap);
+        valueRow(form, VyrCisCidla, tr("Sensor Serial No:"));
+        valueRow(form, HorniMez, tr("Upper Range Limit:"));
+        valueRow(form, DolniMez, tr("Lower Range Limit:"));
+        valueRow(form, MinRozpeti, tr("Minimum Span:"));
+        addGap(form, gap);
+        valueRow(form, Porucha, tr("Alarm Signaling:"));
+        valueRow(form, Ochrana, tr("Write Protection:"));
+    }
+
+    // Basic Setup: range and output, then the identification texts
+    BasicSetup = new QWidget(SetupPanels);
+    setName(BasicSetup, "BasicSetup");
+    {
+        QFormLayout* form = newForm(BasicSetup);
+        // Two widths only: short for numbers, tag and date, longer for the lists and the descriptor. The message
+        // takes the whole row.
+        const int shortWidth = 12;
+        const int longWidth = 20;
+        Pocatek = newEdit(BasicSetup, "Pocatek", shortWidth);
+        Konec = newEdit(BasicSetup, "Konec", shortWidth);
+        Jednotky = newList(BasicSetup, "Jednotky", longWidth);
+        Tlumeni = newEdit(BasicSetup, "Tlumeni", shortWidth);
+        Funkce = newList(BasicSetup, "Funkce", longWidth);
+        Oznaceni = newEdit(BasicSetup, "Oznaceni", shortWidth);
+        Popis = newEdit(BasicSetup, "Popis", longWidth);
+        Datum = newEdit(BasicSetup, "Datum", shortWidth);
+        Zprava = new QLineEdit(BasicSetup);
+        setName(Zprava, "Zprava");
+        // A whole message of 32 capitals (the device keeps capitals only) is visible without scrolling.
+        Zprava->setMinimumWidth(editWidth(Zprava, Zprava->fontMetrics().horizontalAdvance(QString(32, u'A'))));
+        Jednotky->setFixedWidth(Popis->maximumWidth());
+        Funkce->setFixedWidth(Popis->maximumWidth());
+
+        form->addRow(caption(BasicSetup, Pocatek, tr("Lower Range Value:")), Pocatek);
+        form->addRow(caption(BasicSetup, Konec, tr("Upper Range Value:")), Konec);
+        form->addRow(caption(BasicSetup, Jednotky, tr("Units:")), Jednotky);
+        auto* damping = new QHBoxLayout;
+        damping->addWidget(Tlumeni);
+        auto* seconds = new QLabel(tr("s"), BasicSetup);
+        setName(seconds, "TlumeniUnit");
+        damping->addWidget(seconds);
+        damping->addStretch();
+        form->addRow(caption(BasicSetup, Tlumeni, tr("Damping:")), damping);
+        // A device definition may hide the transfer function; the rows below keep their places.
+        Label20 = caption(BasicSetup, Funkce, tr("Transfer Function:"), "Label20");
+        retainSizeWhenHidden(Label20);
+        retainSizeWhenHidden(Funkce);
+        form->addRow(Label20, Funkce);
+        addGap(form, gap);
+        form->addRow(caption(BasicSetup, Oznaceni, tr("Tag:")), Oznaceni);
+        form->addRow(caption(BasicSetup, Popis, tr("Descriptor:")), Popis);
+        form->addRow(caption(BasicSetup, Datum, tr("Date:")), Datum);
+        form->addRow(caption(BasicSetup, Zprava, tr("Message:")), Zprava);
+    }
+
+    // The same caption column on both pages, so the fields do not shift when the user switches pages.
+    {
+        int widest = 0;
+        for (QLabel* label : captions)
+            widest = qMax(widest, label->sizeHint().width());
+        for (QLabel* label : captions)
+            label->setMinimumWidth(widest);
+    }
+
+    pDetailedSetup = new QWidget(SetupPanels);
+    setName(pDetailedSetup, "pDetailedSetup");
+    new QVBoxLayout(pDetailedSetup);
+
+    SetupPanels->addTab(InstrumentBox, tr("Device Info"));
+    SetupPanels->addTab(BasicSetup, tr("Basic Setup"));
+    SetupPanels->addTab(pDetailedSetup, tr("Detailed Setup"));
+    for (int i = 0; i < SetupPanels->count(); ++i)
+        SetupPanels->widget(i)->setAccessibleName(SetupPanels->tabText(i));
+    SetupPanels->setTabVisible(SetupPanels->indexOf(pDetailedSetup), false);
+    SetupPanels->setCurrentWidget(InstrumentBox);
+
+    // On-line values
+    OnlineBox = newGroup(central, "OnlineBox", tr("On-line Values"));
+    {
+        QFormLayout* form = newForm(OnlineBox);
+        const int w = 22;
+        PollAddr = newValue(OnlineBox, "PollAddr", w, Qt::AlignRight);
+        PollAddr->setText(QStringLiteral("0"));
+        PV = newValue(OnlineBox, "PV", w, Qt::AlignRight);
+        PVI = newValue(OnlineBox, "PVI", w, Qt::AlignRight);
+        PVP = newValue(OnlineBox, "PVP", w, Qt::AlignRight);
+        SV = newValue(OnlineBox, "SV", w, Qt::AlignRight);
+        TV = newValue(OnlineBox, "TV", w, Qt::AlignRight);
+        FV = newValue(OnlineBox, "FV", w, Qt::AlignRight);
+        valueRow(form, PollAddr, tr("Polling Address:"));
+        addGap(form, gap / 2);
+        valueRow(form, PV, tr("Primary Variable:"));
+        valueRow(form, PVI, tr("Output Current:"));
+        valueRow(form, PVP, tr("% Output:"));
+        valueRow(form, SV, tr("Secondary Variable:"));
+        valueRow(form, TV, tr("Tertiary Variable:"));
+        valueRow(form, FV, tr("Fourth Variable:"));
+    }
+
+    StatusBox = newGroup(central, "StatusBox", tr("Device Status Messages"));
+    {
+        auto* box = new QVBoxLayout(StatusBox);
+        Status = new QLabel(StatusBox);
+        setName(Status, "Status");
+        Status->setAccessibleName(StatusBox->title());
+        Status->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        Status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        Status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        Status->setIndent(charWidth(central) / 2);
+        Status->setWordWrap(true);
+        // Room for three lines; a fixed height keeps the wrapped text from resizing the window.
+        Status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        Status->setFixedHeight(Status->fontMetrics().lineSpacing() * 3 + 2 * Status->frameWidth() + 4);
+        box->addWidget(Status);
+    }
+
+    ErrorBox = newGroup(central, "ErrorBox", tr("Device Error Messages"));
+    {
+        auto* box = new QVBoxLayout(ErrorBox);
+        Error = new QListWidget(ErrorBox);
+        setName(Error, "Error");
+        Error->setAccessibleName(ErrorBox->title());
+        Error->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        Error->setFixedHeight(Error->fontMetrics().lineSpacing() * 4 + 2 * Error->frameWidth() + 4);
+        box->addWidget(Error);
+    }
+
+    ProgramStatusBox = newGroup(central, "ProgramStatusBox", tr("Program Status Messages"));
+    {
+        auto* box = new QVBoxLayout(ProgramStatusBox);
+        ProgramStatus = newValue(ProgramStatusBox, "ProgramStatus", 20);
+        ProgramStatus->setAccessibleName(ProgramStatusBox->title());
+        box->addWidget(ProgramStatus);
+    }
+
+    // The values of the pages and on-line box come and go; the window keeps its size when they are hidden.
+    for (QWidget* w : {static_cast<QWidget*>(PV), static_cast<QWidget*>(PVI), static_cast<QWidget*>(PVP),
+                       static_cast<QWidget*>(SV), static_cast<QWidget*>(TV), static_cast<QWidget*>(FV),
+                       static_cast<QWidget*>(Status), static_cast<QWidget*>(Error)})
+        retainSizeWhenHidden(w);
+
+    Pripoj = newButton(central, "Pripoj", tr("Read!"));
+    Odpoj = newButton(central, "Odpoj", tr("Stop!"));
+    ZapisPrev = newButton(central, "ZapisPrev", tr("Write in device!"));
+    ZapisPrev->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Pripoj);
+    buttons->addWidget(Odpoj);
+    buttons->addWidget(ZapisPrev);
+
+    auto* grid = new QGridLayout(central);
+    grid->addWidget(SetupPanels, 0, 0, 3, 1);
+    grid->addWidget(OnlineBox, 0, 1);
+    grid->addWidget(StatusBox, 1, 1);
+    grid->addWidget(ErrorBox, 2, 1);
+    grid->addWidget(ProgramStatusBox, 3, 0);
+    grid->addLayout(buttons, 3, 1, Qt::AlignBottom);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(2, 1);
+
+    // Diagnostics: a hidden child outside the layout.
+    DiagnosticPanel = new QWidget(central);
+    setName(DiagnosticPanel, "DiagnosticPanel");
+    {
+        auto* box = new QVBoxLayout(DiagnosticPanel);
+        DdeDat = new QPlainTextEdit(DiagnosticPanel);
+        setName(DdeDat, "DdeDat");
+        DdeDat->setReadOnly(true);
+        Label26 = new QLabel(DiagnosticPanel);
+        setName(Label26, "Label26");
+        Label27 = new QLabel(DiagnosticPanel);
+        setName(Label27, "Label27");
+        Label30 = new QLabel(DiagnosticPanel);
+        setName(Label30, "Label30");
+        Button1 = newButton(DiagnosticPanel, "Button1", QStringLiteral("STOP"));
+        Button2 = newButton(DiagnosticPanel, "Button2", QStringLiteral("RUN"));
+        for (QWidget* w :
+             {static_cast<QWidget*>(DdeDat), static_cast<QWidget*>(Label26), static_cast<QWidget*>(Label27),
+              static_cast<QWidget*>(Label30), static_cast<QWidget*>(Button1), static_cast<QWidget*>(Button2)})
+            box->addWidget(w);
+    }
+    DiagnosticPanel->hide();
+
+    // State after start
+    Odpoj->setEnabled(false);
+    ZapisPrev->setEnabled(false);
+    for (QAction* action : deviceCommands())
+        action->setEnabled(false);
+    DetailedSetupMenu->setVisible(false);
+    NavratHodnotm1->setEnabled(false);
+    for (QWidget* w : editableFields())
+        w->setEnabled(false);
+
+    // Single fixed border: the window takes the size its contents ask for and nothing else.
+    window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QLabel* MainWindowLayout::captionOf(const QWidget* control) const { return captions.value(control, nullptr); }
+
+QList<QAction*> MainWindowLayout::deviceCommands() const
+{
+    return {Tiskni,
+            TiskniPreview,
+            Uloz,
+            NastaveniPocatku,
+            NastaveniKonce,
+            NulovaniCidla,
+            ZmenaAdresy,
+            DetailedSetupMenu,
+            TestPristroje,
+            ResetPristroje,
+            NulujPriznakm1,
+            Writefinalassemblynumber1,
+            FixovaniVystupnihoProudu,
+            Zrusfixovaniproudu,
+            Trimovani4mA,
+            Trimovani20mA,
+            NastaveniBURSTfunkce,
+            ZapnutiBURSTmodu,
+            VypnutiBURSTmodu};
+}
+
+QList<QWidget*> MainWindowLayout::hourGlassWidgets() const
+{
+    return {Error, OnlineBox, StatusBox, ErrorBox, ProgramStatusBox, InstrumentBox, SetupPanels, Pripoj};
+}
+
+QList<QWidget*> MainWindowLayout::editableFields() const
+{
+    return {Pocatek, Konec, Tlumeni, Oznaceni, Popis, Datum, Zprava, Jednotky, Funkce};
+}
+
+QList<QWidget*> MainWindowLayout::onlineWidgets() const { return {PV, PVI, PVP, SV, TV, FV, Status, Error}; }

@@ -1,0 +1,154 @@
+#pragma once
+// The controls, menus and layout of the main window, without any behaviour. TForm1 calls setup(*this) once
+// and then connects its handlers to the members. Every member's name is also the widget's objectName, so tests
+// and the rest of the program can find a control either way.
+//
+// The window has a fixed size taken from its layout. Everything whose content changes at run time (value labels,
+// lists, status lines, the on-line values that get hidden and shown) is sized so that its content can never
+// change that size: a window that jumps while a technician works would be worse than a clipped text.
+#include <QCoreApplication>
+#include <QHash>
+#include <QList>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMainWindow;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+
+struct MainWindowLayout {
+    Q_DECLARE_TR_FUNCTIONS(MainWindowLayout)
+
+public:
+    // Menu File
+    QMenu* File1 = nullptr;
+    QAction* Menu1 = nullptr;         // Open
+    QAction* Uloz = nullptr;          // Save
+    QAction* TiskniPreview = nullptr; // Print Preview
+    QAction* Tiskni = nullptr;        // Print
+    QAction* Konec1 = nullptr;        // Exit
+
+    // Menu Initialization
+    QMenu* Initialization1 = nullptr;
+    QAction* Inicializaceoznaenm1 = nullptr;          // Initialization by Tag
+    QAction* Inicializacedotazovacadresou1 = nullptr; // Initialization by Address
+
+    // Menu Configuration
+    QMenu* Configuration1 = nullptr;
+    QAction* NastaveniPocatku = nullptr;  // Lower Range Value
+    QAction* NastaveniKonce = nullptr;    // Upper Range Value
+    QAction* NulovaniCidla = nullptr;     // Sensor Zeroing
+    QAction* ZmenaAdresy = nullptr;       // Address Changing
+    QAction* DetailedSetupMenu = nullptr; // Detailed Setup (hidden until a device definition exists)
+    QAction* NavratHodnotm1 = nullptr;    // Back to Initial Values
+
+    // Menu Service
+    QMenu* Service1 = nullptr;
+    QAction* TestPristroje = nullptr;             // Device Test
+    QAction* ResetPristroje = nullptr;            // Device Reset
+    QAction* NulujPriznakm1 = nullptr;            // Clear Configuration Changed Flag
+    QAction* Writefinalassemblynumber1 = nullptr; // Write Final Assembly Number
+    QAction* FixovaniVystupnihoProudu = nullptr;  // Enter Fixed Output Status (LoopTest)
+    QAction* Zrusfixovaniproudu = nullptr;        // Exit Fixed Output Status
+    QAction* Trimovani4mA = nullptr;              // Trim DAC Lower Output Value
+    QAction* Trimovani20mA = nullptr;             // Trim DAC Upper Output Value
+    QAction* NastaveniBURSTfunkce = nullptr;      // Set Burst Function
+    QAction* ZapnutiBURSTmodu = nullptr;          // Enter Burst Mode
+    QAction* VypnutiBURSTmodu = nullptr;          // Exit Burst mode
+
+    // Commands directly on the menu bar
+    QAction* MenuHistory = nullptr; // History
+    QAction* Options1 = nullptr;    // Options
+
+    // Menu Help
+    QMenu* Help1 = nullptr;
+    QAction* Obsah1 = nullptr;     // Contents (F1)
+    QAction* Oprogramu1 = nullptr; // About ...
+
+    // Page control
+    QTabWidget* SetupPanels = nullptr;
+    QWidget* InstrumentBox = nullptr;  // Device Info
+    QWidget* BasicSetup = nullptr;     // Basic Setup
+    QWidget* pDetailedSetup = nullptr; // Detailed Setup (tab hidden until a device definition exists)
+
+    // Device Info page
+    QLabel* Vyrobce = nullptr;
+    QLabel* Typ = nullptr;
+    QLabel* Verze = nullptr;
+    QLabel* UI = nullptr;
+    QLabel* VyrCislo = nullptr;
+    QLabel* VyrCisCidla = nullptr;
+    QLabel* HorniMez = nullptr;
+    QLabel* DolniMez = nullptr;
+    QLabel* MinRozpeti = nullptr;
+    QLabel* Porucha = nullptr;
+    QLabel* Ochrana = nullptr;
+
+    // Basic Setup page
+    QLineEdit* Pocatek = nullptr;
+    QLineEdit* Konec = nullptr;
+    QComboBox* Jednotky = nullptr;
+    QLineEdit* Tlumeni = nullptr;
+    QComboBox* Funkce = nullptr;
+    QLabel* Label20 = nullptr; // caption of Funkce, hidden with it
+    QLineEdit* Oznaceni = nullptr;
+    QLineEdit* Popis = nullptr;
+    QLineEdit* Datum = nullptr;
+    QLineEdit* Zprava = nullptr;
+
+    // On-line values and messages
+    QGroupBox* OnlineBox = nullptr;
+    QLabel* PollAddr = nullptr;
+    QLabel* PV = nullptr;
+    QLabel* PVI = nullptr;
+    QLabel* PVP = nullptr;
+    QLabel* SV = nullptr;
+    QLabel* TV = nullptr;
+    QLabel* FV = nullptr;
+    QGroupBox* StatusBox = nullptr;
+    QLabel* Status = nullptr;
+    QGroupBox* ErrorBox = nullptr;
+    QListWidget* Error = nullptr;
+    QGroupBox* ProgramStatusBox = nullptr;
+    QLabel* ProgramStatus = nullptr;
+
+    QPushButton* Pripoj = nullptr;    // Read!
+    QPushButton* Odpoj = nullptr;     // Stop!
+    QPushButton* ZapisPrev = nullptr; // Write in device!
+
+    // Diagnostics the user never sees; kept for the sequencer's own traces.
+    QWidget* DiagnosticPanel = nullptr;
+    QPlainTextEdit* DdeDat = nullptr;
+    QLabel* Label26 = nullptr;
+    QLabel* Label27 = nullptr;
+    QLabel* Label30 = nullptr;
+    QPushButton* Button1 = nullptr; // STOP
+    QPushButton* Button2 = nullptr; // RUN
+
+    // Creates every control, menu and layout on the window, in the state after start: Stop!, Write in device!,
+    // the device commands, Back to Initial Values and the editable fields disabled; the Detailed Setup page and
+    // menu command hidden.
+    void setup(QMainWindow& window);
+
+    // The caption label beside a control of the pages or the on-line values box; nullptr for anything else.
+    QLabel* captionOf(const QWidget* control) const;
+
+    // The menu commands that exist only while a device is connected, in the order they are switched.
+    QList<QAction*> deviceCommands() const;
+    // The widgets that show the hour-glass cursor while the program waits for the device (besides the windows).
+    QList<QWidget*> hourGlassWidgets() const;
+    // The editable configuration fields of the Basic Setup page.
+    QList<QWidget*> editableFields() const;
+    // The on-line values and device messages, shown only while values come from a device.
+    QList<QWidget*> onlineWidgets() const;
+
+private:
+    QHash<const QWidget*, QLabel*> captions;
+};

@@ -1,0 +1,19 @@
+#pragma once
+// Where the program keeps its files: the per-user working folder holds the settings file.
+#include <QString>
+
+namespace settings {
+
+inline const QString SettingsFileName = QStringLiteral("VELKOR.INI");
+inline const QString SettingsSection = QStringLiteral("Velkor");
+
+// The working folder, ending in "/", created when missing: $APPDATA when set, else the user's
+// configuration folder, followed by "Morvel Software/Tarvik/". Empty when APPDATA is set but empty.
+// Throws std::runtime_error("Eroor creating working directory") when the folder cannot be made.
+QString IniFilePath();
+// The settings file with its folder.
+QString settingsFile();
+// A flag of the settings file: on when its value, trimmed of blanks and control characters, is "1".
+bool readFlag(const QString& key, bool defaultValue);
+
+} // namespace settings
