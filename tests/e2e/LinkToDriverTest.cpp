@@ -1,5 +1,6 @@
 // The program's driver link against the real pelmora, over the real channel.
 #include "DriverProcess.h"
+#include "ScopedEnvironment.h"
 #include "ScriptedDialogs.h"
 #include "link/CommandMacro.h"
 #include "link/DriverLink.h"
@@ -32,26 +33,7 @@ QStringList awaitReply(driverlink::DriverLink& link, const QString& command)
     return reply;
 }
 
-class EnvironmentGuard {
-public:
-    EnvironmentGuard(const char* name, const QByteArray& value)
-        : name(name), saved(qgetenv(name)), had(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(name, value);
-    }
-    ~EnvironmentGuard()
-    {
-        if (had)
-            qputenv(name, saved);
-        else
-            qunsetenv(name);
-    }
-
-private:
-    const char* name;
-    QByteArray saved;
-    bool had;
-};
+using EnvironmentGuard = testing_support::ScopedEnvironment;
 
 class LinkToDriverTest : public ::testing::Test {
 protected:

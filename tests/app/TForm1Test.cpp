@@ -1,0 +1,318 @@
+// The main window's connection control against an in-process driver, on the virtual clock.
+#include "app/TForm1.h"
+#include "FakeChannel.h"
+#include "FakeDriver.h"
+#include "ScopedEnvironment.h"
+#include "ScriptedDialogs.h"
+#include "app/BareWindows.h"
+#include "app/TCekej.h"
+#include "config/Language.h"
+#include "ui/Environment.h"
+#include "ui/Profile.h"
+#include "ui/Texts.h"
+#include "ui/VirtualClock.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using driverlink::Sequencer;
+using driverlink::StopSender;
+using testing_support::ScriptedDialogs;
+using Kind = ScriptedDialogs::Kind;
+
+namespace {
+
+class TForm1Test : public ::testing::Test {
+protected:
+    TForm1Test()
+    {
+        QDir().mkpath(programFolder());
+        QFile::copy(QStringLiteral(TARVIK_DATA_DIR "/TABEN.DDF"), programFolder() + QStringLiteral("TABEN.DDF"));
+        ui::setProgramFolder(programFolder());
+        config::language() = config::LanguageState{};
+        dialogs.allowModal(QStringLiteral("TCekej"));
+        testing_support::answerAsPressureTransmitter(driver);
+    }
+    ~TForm1Test() override { ui::setProgramFolder({}); }
+
+    QString programFolder() const { return dir.path() + QStringLiteral("/bin/"); }
+    void writeSetting(const QString& key, const QString& value)
+    {
+        const QString folder = dir.path() + QStringLiteral("/Morvel Software/Tarvik/");
+        QDir().mkpath(folder);
+        ASSERT_TRUE(
+            ui::Profile(folder + QStringLiteral("VELKOR.INI")).writeString(QStringLiteral("Velkor"), key, value));
+    }
+    // The window as the program starts it.
+    TForm1& start()
+    {
+        window = std::make_unique<TForm1>(channel);
+        window->link.startDriver = [] { return false; };
+        window->FormCreate();
+        window->createForms();
+        return *window;
+    }
+    void read()
+    {
+        window->PripojClick();
+        ASSERT_TRUE(clock.runUntil([&] { return !window->form.Pripoj->isEnabled(); }, 60000)) << "the read never ended";
+    }
+    void runFor(int ms) { clock.advance(ms); }
+    // The state of the buttons and commands: Read!, Stop!, Write in device!, device commands.
+    std::array<bool, 4> buttons() const
+    {
+        bool commands = true;
+        for (QAction* action : window->form.deviceCommands())
+            if (action->isVisible()) commands = commands && action->isEnabled(); // a hidden action reads as disabled
+        return {window->form.Pripoj->isEnabled(), window->form.Odpoj->isEnabled(), window->form.ZapisPrev->isEnabled(),
+                commands};
+    }
+
+    QTemporaryDir dir;
+    testing_support::ScopedEnvironment appData{"APPDATA", dir.path().toLocal8Bit()};
+    ui::VirtualClock clock;
+    ScriptedDialogs dialogs;
+    testing_support::FakeChannel channel;
+    testing_support::FakeDriver driver{channel};
+    std::unique_ptr<TForm1> window;
+};
+
+using Buttons = std::array<bool, 4>;
+
+TEST_F(TForm1Test, AfterStartOnlyReadIsAvailable)
+{
+    TForm1& w = start();
+    EXPECT_EQ(buttons(), (Buttons{true, false, false, false}));
+    EXPECT_EQ(w.sequencer.SequencerState, Sequencer::Idle);
+    EXPECT_FALSE(w.sequencer.Timer1.isEnabled());
+    EXPECT_EQ(w.form.PollAddr->text(), QStringLiteral("0"));
+    EXPECT_EQ(config::language().TableFileName, QStringLiteral("TABEN.DDF"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Tarvik"));
+}
+
+TEST_F(TForm1Test, ReadShowsTheDeviceAndConnects)
+{
+    TForm1& w = start();
+    w.PripojClick();
+    EXPECT_EQ(buttons(), (Buttons{true, true, false, false})) << "reading";
+    EXPECT_EQ(w.form.SetupPanels->currentWidget(), w.form.InstrumentBox);
+    ASSERT_TRUE(clock.runUntil([&] { return !w.form.Pripoj->isEnabled(); }, 60000));
+    EXPECT_EQ(buttons(), (Buttons{false, true, true, true})) << "connected";
+    EXPECT_EQ(driver.commands().mid(0, 7), (QList<int>{0, 12, 13, 14, 15, 16, 2}));
+    EXPECT_EQ(w.form.Vyrobce->text(), QStringLiteral("Ostrevo"));
+    EXPECT_EQ(w.form.Typ->text(), QStringLiteral("PR210"));
+    EXPECT_EQ(w.form.HorniMez->text(), QStringLiteral("1600 kPa"));
+    EXPECT_EQ(w.form.Konec->text(), QStringLiteral("1000"));
+    EXPECT_EQ(w.form.Jednotky->currentText(), QStringLiteral("kPa"));
+    EXPECT_EQ(w.form.Funkce->currentText(), QStringLiteral("Linear"));
+    EXPECT_EQ(w.form.Oznaceni->text(), QStringLiteral("PT-101"));
+    EXPECT_EQ(w.form.Zprava->text(), QStringLiteral("SIMULATED"));
+    EXPECT_TRUE(w.form.Pocatek->isEnabled());
+    EXPECT_FALSE(w.changes.AreChanges()) << "the read itself counted as an edit";
+    runFor(8000);
+    EXPECT_EQ(w.form.PV->text(), QStringLiteral("506.2 kPa"));
+    EXPECT_EQ(w.form.PVP->text(), QStringLiteral("50.6 %"));
+    EXPECT_FALSE(w.form.PV->isHidden());
+    EXPECT_EQ(w.sequencer.SequencerState <= 102 && w.sequencer.SequencerState >= 100, true);
+}
+
+TEST_F(TForm1Test, StopKeepsTheConfigurationOnScreen)
+{
+    TForm1& w = start();
+    read();
+    w.OdpojClick(StopSender::StopButton);
+    EXPECT_EQ(buttons(), (Buttons{true, false, true, false})) << "stopped";
+    EXPECT_EQ(w.sequencer.SequencerState, Sequencer::Idle);
+    EXPECT_EQ(w.form.Vyrobce->text(), QStringLiteral("Ostrevo"));
+    EXPECT_TRUE(w.form.Pocatek->isEnabled());
+    EXPECT_TRUE(w.form.PV->isHidden());
+    const qsizetype sent = driver.sent.size();
+    runFor(20000);
+    EXPECT_EQ(driver.sent.size(), sent) << "commands went on after Stop!";
+}
+
+TEST_F(TForm1Test, StopWithUnsavedChangesAsksFirst)
+{
+    TForm1& w = start();
+    read();
+    w.form.Tlumeni->setText(QStringLiteral("3"));
+    EXPECT_TRUE(w.changes.DampingChanged);
+    dialogs.expect(Kind::Confirm, ui::texts().changesNotSavedInDevice, ui::Answer::No);
+    w.OdpojClick(StopSender::StopButton);
+    EXPECT_EQ(buttons(), (Buttons{false, true, true, true})) << "No did not keep the connection";
+    const qsizetype sent = driver.sent.size();
+    runFor(5000);
+    EXPECT_GT(driver.sent.size(), sent);
+
+    dialogs.expect(Kind::Confirm, ui::texts().changesNotSavedInDevice, ui::Answer::Yes);
+    w.OdpojClick(StopSender::StopButton);
+    EXPECT_EQ(buttons(), (Buttons{true, false, true, false}));
+}
+
+TEST_F(TForm1Test, TheWaitDialogsStopCancelsAndClearsTheScreen)
+{
+    TForm1& w = start();
+    w.PripojClick();
+    ASSERT_TRUE(clock.runUntil([&] { return !w.form.Vyrobce->text().isEmpty(); }, 20000));
+    emit w.Cekej->bStop->click();
+    EXPECT_EQ(buttons(), (Buttons{true, false, false, false})) << "cancelled";
+    EXPECT_TRUE(w.form.Vyrobce->text().isEmpty());
+    EXPECT_EQ(w.form.Error->count(), 0);
+    EXPECT_FALSE(w.form.Pocatek->isEnabled());
+    EXPECT_EQ(w.sequencer.SequencerState, Sequencer::Idle);
+}
+
+TEST_F(TForm1Test, ACommunicationErrorStopsWithoutAQuestion)
+{
+    TForm1& w = start();
+    read();
+    w.form.Tlumeni->setText(QStringLiteral("3")); // unsaved, yet no question follows
+    driver.addresses.clear();
+    ASSERT_TRUE(clock.runUntil([&] { return w.sequencer.CommError; }, 20000));
+    EXPECT_EQ(buttons(), (Buttons{true, false, true, false}));
+    ASSERT_GE(w.form.Error->count(), 1);
+    EXPECT_EQ(w.form.Error->item(0)->text(), QStringLiteral("Communication Error!"));
+    EXPECT_FALSE(w.form.Error->isHidden());
+}
+
+TEST_F(TForm1Test, ClosingWhileConnectedIsRefused)
+{
+    TForm1& w = start();
+    read();
+    dialogs.expect(Kind::Message, ui::texts().stopCommunicationFirst);
+    EXPECT_FALSE(w.FormCloseQuery());
+}
+
+TEST_F(TForm1Test, ClosingTerminatesTheDriverOnlyWhenTheSettingSaysSo)
+{
+    writeSetting(QStringLiteral("DriverAutoOff"), QStringLiteral("0"));
+    TForm1& w = start();
+    EXPECT_TRUE(w.FormCloseQuery());
+    EXPECT_TRUE(channel.executed.isEmpty());
+    writeSetting(QStringLiteral("DriverAutoOff"), QStringLiteral(" 1 "));
+    EXPECT_TRUE(w.FormCloseQuery());
+    EXPECT_EQ(channel.executed, QByteArrayList{"terminate"});
+}
+
+TEST_F(TForm1Test, ClosingWithUnsavedChangesAsks)
+{
+    TForm1& w = start();
+    read();
+    w.OdpojClick(StopSender::StopButton);
+    w.form.Zprava->setText(QStringLiteral("NEW"));
+    dialogs.expect(Kind::Confirm, ui::texts().changesNotSaved, ui::Answer::Cancel);
+    EXPECT_FALSE(w.FormCloseQuery());
+    dialogs.expect(Kind::Confirm, ui::texts().changesNotSaved, ui::Answer::Yes);
+    EXPECT_TRUE(w.FormCloseQuery());
+}
+
+TEST_F(TForm1Test, WithoutADriverEveryReadSaysSo)
+{
+    channel.connectResults = {false};
+    dialogs.expect(Kind::Error, ui::texts().ddeConnectionNotFound);
+    TForm1& w = start();
+    dialogs.expect(Kind::Message, ui::texts().driverNotFound);
+    w.PripojClick();
+    EXPECT_EQ(buttons(), (Buttons{true, false, false, false}));
+}
+
+TEST_F(TForm1Test, NetworkPathChoosesTheNetworkConversation)
+{
+    writeSetting(QStringLiteral("NetPath"), QStringLiteral("\\\\SERVIS"));
+    start();
+    EXPECT_EQ(channel.connects, QStringList{QStringLiteral("\\\\SERVIS\\ndde$|HART$")});
+}
+
+TEST_F(TForm1Test, TheFirstReadOfADeviceIsItsInitialSnapshot)
+{
+    TForm1& w = start();
+    EXPECT_FALSE(w.form.NavratHodnotm1->isEnabled());
+    read();
+    EXPECT_TRUE(w.form.NavratHodnotm1->isEnabled());
+    EXPECT_EQ(w.InitialConfig.text(config::Field::Tag), QStringLiteral("PT-101"));
+    EXPECT_EQ(w.InitialConfig.text(config::Field::Units), QStringLiteral("kPa"));
+    EXPECT_EQ(w.InitialConfig.magic(), QStringLiteral("HART20File"));
+
+    // The same device read again, its tag changed meanwhile: the first snapshot stays.
+    w.OdpojClick(StopSender::StopButton);
+    driver.replies[13][0] = QStringLiteral("PT-202");
+    read();
+    EXPECT_EQ(w.form.Oznaceni->text(), QStringLiteral("PT-202"));
+    EXPECT_EQ(w.InitialConfig.text(config::Field::Tag), QStringLiteral("PT-101"));
+
+    // Another device replaces it.
+    w.OdpojClick(StopSender::StopButton);
+    driver.replies[0][8] = QStringLiteral("999");
+    read();
+    EXPECT_EQ(w.InitialConfig.text(config::Field::UniqueId), QStringLiteral("999"));
+    EXPECT_EQ(w.InitialConfig.text(config::Field::Tag), QStringLiteral("PT-202"));
+}
+
+TEST_F(TForm1Test, TheDetailedSetupExistsExactlyWhenTheDefinitionFileDoes)
+{
+    TForm1& w = start();
+    const int page = w.form.SetupPanels->indexOf(w.form.pDetailedSetup);
+    read();
+    EXPECT_FALSE(w.form.SetupPanels->isTabVisible(page));
+    QFile definition(programFolder() + QStringLiteral("Ostrevo-PR210-3-EN.DDF"));
+    ASSERT_TRUE(definition.open(QIODevice::WriteOnly));
+    definition.write("[Definitions]\r\n[READ]\r\n1=12\r\n");
+    definition.close();
+    w.OdpojClick(StopSender::StopButton);
+    read();
+    EXPECT_TRUE(w.form.SetupPanels->isTabVisible(page));
+    EXPECT_TRUE(w.form.DetailedSetupMenu->isVisible());
+}
+
+TEST_F(TForm1Test, ADeviceCannotNameADefinitionFileOutsideTheProgramsFolder)
+{
+    // A file the device's texts would reach by climbing out of the program's folder.
+    QFile outside(dir.path() + QStringLiteral("/x-PR210-3-EN.DDF"));
+    ASSERT_TRUE(outside.open(QIODevice::WriteOnly));
+    outside.write("[Definitions]\r\n");
+    outside.close();
+    driver.replies[0][0] = QStringLiteral("../x");
+    TForm1& w = start();
+    read();
+    EXPECT_EQ(w.form.Vyrobce->text(), QStringLiteral("../x"));
+    EXPECT_FALSE(w.form.SetupPanels->isTabVisible(w.form.SetupPanels->indexOf(w.form.pDetailedSetup)));
+    EXPECT_TRUE(w.deviceDefinitionFile().isEmpty());
+}
+
+TEST_F(TForm1Test, HelpAndAbout)
+{
+    TForm1& w = start();
+    dialogs.expect(Kind::Error, ui::texts().helpNotOpened);
+    w.Obsah1Click();
+    read();
+    dialogs.expect(Kind::Modal, QStringLiteral("TAboutBox"));
+    w.Oprogramu1Click();
+    EXPECT_FALSE(w.sequencer.Timer1.isEnabled());
+    const qsizetype sent = driver.sent.size();
+    runFor(12000); // the on-line reading comes back through the time-out
+    EXPECT_GT(driver.sent.size(), sent);
+}
+
+TEST_F(TForm1Test, TheWaitDialogShowsTheReadProgressInBlue)
+{
+    TForm1& w = start();
+    w.PripojClick();
+    ASSERT_TRUE(clock.runUntil([&] { return driver.commands().size() >= 4; }, 20000));
+    EXPECT_TRUE(w.sequencer.WaitShown);
+    EXPECT_FALSE(w.Cekej->gauge()->isHidden());
+    EXPECT_EQ(w.Cekej->gauge()->maximum(), 5);
+    EXPECT_EQ(w.Cekej->gauge()->value(), 2);
+    EXPECT_TRUE(dialogs.shown().contains(QStringLiteral("modal: TCekej")));
+}
+
+} // namespace
