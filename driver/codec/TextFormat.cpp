@@ -1,5 +1,7 @@
 #include "TextFormat.h"
 
+#include "ui/DateText.h"
+
 #include <QLocale>
 #include <charconv>
 #include <cmath>
@@ -39,27 +41,8 @@ std::optional<quint32> parseUnsigned(const QString& text, quint32 max)
     return quint32(value);
 }
 
-QString formatDate(const QDate& date) { return QLocale::system().toString(date, QLocale::ShortFormat); }
+QString formatDate(const QDate& date) { return ui::formatShortDate(date); }
 
-QDate parseDate(const QString& text)
-{
-    const QString t = text.trimmed();
-    const QStringList formats{QLocale::system().dateFormat(QLocale::ShortFormat),
-                              QStringLiteral("d.M.yyyy"),
-                              QStringLiteral("d.M.yy"),
-                              QStringLiteral("yyyy-MM-dd"),
-                              QStringLiteral("d/M/yyyy"),
-                              QStringLiteral("M/d/yyyy"),
-                              QStringLiteral("d/M/yy"),
-                              QStringLiteral("M/d/yy"),
-                              QStringLiteral("d-M-yyyy")};
-    for (const QString& format : formats) {
-        QDate date = QDate::fromString(t, format);
-        if (!date.isValid()) continue;
-        if (!format.contains(QStringLiteral("yyyy")) && date.year() < 1950) date = date.addYears(100);
-        return date;
-    }
-    return {};
-}
+QDate parseDate(const QString& text) { return ui::parseShortDate(text); }
 
 } // namespace codec

@@ -6,7 +6,6 @@
 #include "config/CodeTables.h"
 #include "config/DefinitionFile.h"
 #include "config/Language.h"
-#include "config/ScreenCapture.h"
 #include "detailed/PlainTemplates.h"
 #include "link/CommandMacro.h"
 #include "settings/Folders.h"
@@ -24,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -66,10 +66,28 @@ void TForm1::connectHandlers()
     connect(form.Oprogramu1, &QAction::triggered, this, [this] { Oprogramu1Click(); });
     connect(form.Button1, &QPushButton::clicked, this, [this] { sequencer.Timer1.setEnabled(false); });
     connect(form.Button2, &QPushButton::clicked, this, [this] { sequencer.Timer1.setEnabled(true); });
+    connect(form.ZapisPrev, &QPushButton::clicked, this, [this] { writing.ZapisPrevClick(); });
+    connect(form.NavratHodnotm1, &QAction::triggered, this, [this] { writing.NavratHodnotm1Click(); });
+}
+
+void TForm1::limitLength(QLineEdit* edit, int limit)
+{
+    connect(edit, &QLineEdit::textChanged, this, [edit, limit](const QString& text) {
+        if (text.size() <= limit) return;
+        const int caret = edit->cursorPosition();
+        const int at = caret > 0 ? caret - 1 : int(text.size()) - 1;
+        QString kept = text;
+        kept.remove(at, 1);
+        edit->setText(kept); // runs this handler again while the text is still too long
+        edit->setCursorPosition(at);
+    });
 }
 
 void TForm1::trackChanges()
 {
+    limitLength(form.Zprava, 32);
+    limitLength(form.Popis, 16);
+    limitLength(form.Oznaceni, 8);
     auto track = [this](QLineEdit* edit, bool config::ChangeFlags::*flag) {
         connect(edit, &QLineEdit::textChanged, this, [this, flag] {
             changes.*flag = true;
@@ -83,11 +101,12 @@ void TForm1::trackChanges()
     track(form.Pocatek, &config::ChangeFlags::RangeChanged);
     track(form.Konec, &config::ChangeFlags::RangeChanged);
     track(form.Tlumeni, &config::ChangeFlags::DampingChanged);
-    connect(form.Jednotky, &QComboBox::activated, this, [this] {
+    // Only the user's choice counts: selecting by program blocks the list's signals.
+    connect(form.Jednotky, &QComboBox::currentIndexChanged, this, [this] {
         changes.UnitsChanged = changes.RangeChanged = true;
         form.ZapisPrev->setEnabled(true);
     });
-    connect(form.Funkce, &QComboBox::activated, this, [this] {
+    connect(form.Funkce, &QComboBox::currentIndexChanged, this, [this] {
         changes.TransferFunctionChanged = true;
         form.ZapisPrev->setEnabled(true);
     });
@@ -273,16 +292,17 @@ QString TForm1::tableFile() const
 
 void TForm1::ClearAll()
 {
-    const QList<QWidget*> values{form.Vyrobce,    form.Typ,         form.Verze,    form.UI,
-                                 form.VyrCislo,   form.VyrCisCidla, form.HorniMez, form.DolniMez,
-                                 form.MinRozpeti, form.Ochrana,     form.Porucha};
-    for (QWidget* w : values)
-        static_cast<QLabel*>(w)->clear();
-    for (QLineEdit* edit :
-         {form.Pocatek, form.Konec, form.Tlumeni, form.Oznaceni, form.Popis, form.Datum, form.Zprava}) {
-        edit->clear();
-        edit->setReadOnly(false);
+    using driverlink::Control;
+    for (Control c : {Control::Vyrobce, Control::Typ,      Control::Verze,    Control::VyrCislo,   Control::VyrCisCidla,
+                      Control::UI,      Control::DolniMez, Control::HorniMez, Control::MinRozpeti, Control::Ochrana,
+                      Control::Porucha, Control::PollAddr, Control::Pocatek,  Control::Konec,      Control::Jednotky,
+                      Control::Tlumeni, Control::Oznaceni, Control::Funkce,   Control::Popis,      Control::Datum,
+                      Control::Zprava}) {
+        highlight(c, false);
+        if (c != Control::PollAddr && c != Control::Jednotky && c != Control::Funkce) windowScreen.setText(c, {});
     }
+    for (QLineEdit* edit : {form.Pocatek, form.Konec, form.Tlumeni, form.Oznaceni, form.Popis, form.Datum, form.Zprava})
+        edit->setReadOnly(false);
     for (QLabel* label : {form.Status, form.ProgramStatus, form.PV, form.PVI, form.PVP, form.SV, form.TV, form.FV})
         label->clear();
     ItemsEnabled(false, false);
@@ -302,6 +322,40 @@ void TForm1::ClearAll()
         Cekej->gauge()->setMinimum(0);
         Cekej->gauge()->setMaximum(readStepCount);
     }
+}
+
+void TForm1::highlight(driverlink::Control control, bool differs)
+{
+    using driverlink::Control;
+    QWidget* widget = nullptr;
+    switch (control) {
+    case Control::Pocatek: widget = form.Pocatek; break;
+    case Control::Konec: widget = form.Konec; break;
+    case Control::Jednotky: widget = form.Jednotky; break;
+    case Control::Tlumeni: widget = form.Tlumeni; break;
+    case Control::Funkce: widget = form.Funkce; break;
+    case Control::Oznaceni: widget = form.Oznaceni; break;
+    case Control::Popis: widget = form.Popis; break;
+    case Control::Datum: widget = form.Datum; break;
+    case Control::Zprava: widget = form.Zprava; break;
+    default: break;
+    }
+    const bool isLabel = widget == nullptr;
+    if (isLabel) {
+        const QHash<Control, QLabel*> labels{
+            {Control::Vyrobce, form.Vyrobce},       {Control::Typ, form.Typ},
+            {Control::Verze, form.Verze},           {Control::UI, form.UI},
+            {Control::VyrCislo, form.VyrCislo},     {Control::VyrCisCidla, form.VyrCisCidla},
+            {Control::HorniMez, form.HorniMez},     {Control::DolniMez, form.DolniMez},
+            {Control::MinRozpeti, form.MinRozpeti}, {Control::Ochrana, form.Ochrana},
+            {Control::Porucha, form.Porucha},       {Control::PollAddr, form.PollAddr}};
+        widget = labels.value(control);
+    }
+    if (!widget) return;
+    const QPalette::ColorRole role = isLabel ? QPalette::Window : QPalette::Base;
+    QPalette palette = widget->palette();
+    palette.setColor(role, differs ? QColor(255, 255, 0) : QApplication::palette(widget).color(role));
+    widget->setPalette(palette);
 }
 
 QString TForm1::deviceDefinitionFile() const
@@ -347,7 +401,7 @@ void TForm1::CaptureInitialConfig()
         form.Typ->text() == InitialConfig.text(Field::DeviceType) &&
         form.UI->text() == InitialConfig.text(Field::UniqueId))
         return; // the same device again: the snapshot of its first read stays
-    config::FromScreen(windowScreen, InitialConfig);
+    config::FromScreen(*this, InitialConfig);
     form.NavratHodnotm1->setEnabled(true);
     // The history records "Connected" here once history logging exists.
 }
@@ -373,3 +427,20 @@ void TForm1::showDetailedSetup(bool shown)
 void TForm1::showReplyLines(const QStringList& lines) { form.DdeDat->setPlainText(lines.join(u'\n')); }
 
 void TForm1::showCommandText(const QString& text) { form.Label27->setText(text); }
+
+void TForm1::clearErrors() { form.Error->clear(); }
+
+void TForm1::recordHistory(const QString&, bool)
+{
+    // Activities are recorded once the history files exist.
+}
+
+void TForm1::enableWriteButton() { form.ZapisPrev->setEnabled(true); }
+
+QString TForm1::detailText(const QString&) const { return {}; }
+
+void TForm1::setDetailText(const QString&, const QString&) {}
+
+void TForm1::highlightDetail(const QString&, bool) {}
+
+void TForm1::rebuildDetailedItems() {}

@@ -6,7 +6,9 @@
 #include "MainWindowLayout.h"
 #include "WindowScreen.h"
 #include "config/ChangeFlags.h"
+#include "config/ScreenMapping.h"
 #include "config/TConfigRecord.h"
+#include "config/WriteProcedure.h"
 #include "link/DriverLink.h"
 #include "link/Sequencer.h"
 #include "link/SequencerHost.h"
@@ -20,8 +22,13 @@ class TDetailedSetup;
 class TForm2;
 class TOptions;
 class TTiskEdit;
+class QLineEdit;
 
-class TForm1 : public QMainWindow, public driverlink::SequencerHost, public driverlink::LinkView {
+class TForm1 : public QMainWindow,
+               public driverlink::SequencerHost,
+               public driverlink::LinkView,
+               public config::ScreenPages,
+               public config::WriteHost {
     Q_OBJECT
 public:
     explicit TForm1(ui::LinkChannel& channel, QWidget* parent = nullptr);
@@ -41,7 +48,6 @@ public:
 
     void HourGlasCur(bool on) override;
     void EnableMenu(bool enable);
-    void ItemsEnabled(bool enable, bool showOnline);
 
     // SequencerHost
     driverlink::MainScreen& screen() override { return windowScreen; }
@@ -61,6 +67,26 @@ public:
     void sequenceEnded() override;
     void CheckDeviceDdf() override;
 
+    // ScreenPages
+    QString detailText(const QString& item) const override;
+    void setDetailText(const QString& item, const QString& text) override;
+    void highlight(driverlink::Control control, bool differs) override;
+    void highlightDetail(const QString& item, bool differs) override;
+    void rebuildDetailedItems() override;
+
+    // WriteHost
+    bool linkOpen() override { return link.LinkOpen(); }
+    bool readOnlyUser() override { return ReadOnlyUser; }
+    bool screenFromFile() override { return ScreenFromFile; }
+    config::ChangeFlags& changeFlags() override { return changes; }
+    driverlink::Sequencer& commandSequencer() override { return sequencer; }
+    void clearErrors() override;
+    void ItemsEnabled(bool enable, bool showOnline) override;
+    void markHistoryForReload() override { HistoryRefresh = true; }
+    void recordHistory(const QString& activity, bool withSnapshot) override;
+    void showInitialConfig() override { config::SetScreen(*this, InitialConfig); }
+    void enableWriteButton() override;
+
     // LinkView
     void showReplyLines(const QStringList& lines) override;
     void showCommandText(const QString& text) override;
@@ -73,6 +99,7 @@ public:
     driverlink::Sequencer sequencer;
     config::TConfigRecord InitialConfig;
     config::ChangeFlags changes;
+    config::WriteProcedure writing{*this};
     bool ReadOnlyUser = false;
     bool ScreenFromFile = false;
     bool HistoryRefresh = false;
@@ -94,6 +121,8 @@ protected:
 private:
     void connectHandlers();
     void trackChanges();
+    // An edit's length rule: a text grown past its limit loses the character before the caret.
+    void limitLength(QLineEdit* edit, int limit);
     QString tableFile() const;
     void showDetailedSetup(bool shown);
 

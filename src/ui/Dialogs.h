@@ -17,6 +17,8 @@ public:
     virtual void message(const QString& text) = 0;
     // A notice with the information icon.
     virtual void information(const QString& text) = 0;
+    // A warning, with the warning icon and an OK button.
+    virtual void warning(const QString& text) = 0;
     // A failure, with the error icon and an OK button.
     virtual void error(const QString& text) = 0;
     // A question; only Yes or OK lets the caller go on.

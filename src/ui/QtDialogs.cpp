@@ -33,6 +33,8 @@ void QtDialogs::information(const QString& text)
     QMessageBox::information(owner(), texts().captionInformation, text);
 }
 
+void QtDialogs::warning(const QString& text) { QMessageBox::warning(owner(), texts().captionWarning, text); }
+
 void QtDialogs::error(const QString& text) { QMessageBox::critical(owner(), texts().captionError, text); }
 
 Answer QtDialogs::confirm(const QString& text, Buttons buttons)

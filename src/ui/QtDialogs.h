@@ -8,6 +8,7 @@ class QtDialogs final : public Dialogs {
 public:
     void message(const QString& text) override;
     void information(const QString& text) override;
+    void warning(const QString& text) override;
     void error(const QString& text) override;
     Answer confirm(const QString& text, Buttons buttons) override;
     bool inputQuery(const QString& caption, const QString& prompt, QString& value) override;

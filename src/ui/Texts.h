@@ -25,6 +25,26 @@ struct Texts {
     // %1: the flags field of an identity reply that is no number 0..255.
     QString badDeviceFlags = QStringLiteral("Identity reply refused: device flags \"%1\" are not a number 0..255!");
 
+    // Main screen
+    QString wrongDateFormat = QStringLiteral("Wrong format of date!");
+
+    // Writing the configuration
+    QString noAuthorization = QStringLiteral("You don't have authorization to do this!");
+    QString writeDataFromFile = QStringLiteral("Do you really want to write data from file in the device?");
+    QString noChangesWriteAnyway = QStringLiteral("There are not any changes! Write anyway?");
+    QString writeChangesToDevice =
+        QStringLiteral("Write changes to device?\r\nSwitch controler to manual! Output value may be changes!");
+    QString executingCommand = QStringLiteral("Executing Command ...");
+    QString noDeviceConnected = QStringLiteral("No device connected!");
+    QString notCompatibleDevice = QStringLiteral("Connected not compatible device! Cannot continue!");
+    QString cloneConfiguration = QStringLiteral("Do you really want to clone configuration to this device?");
+    QString writingConfiguration = QStringLiteral("Writing configuration...");
+    QString returnToOriginalValues = QStringLiteral("Do you really want to return to original values?");
+    QString valuesRefreshedNotWritten =
+        QStringLiteral("Values was refreshed but not writen!\r\nDo you want to write original values to device?\r\n");
+    QString activityModified = QStringLiteral("Modified");
+    QString activityReturned = QStringLiteral("Returned to initial values");
+
     // Main window
     QString changesNotSavedInDevice =
         QStringLiteral("Changes are not saved in device! Do you really want to disconnect?");
@@ -38,6 +58,22 @@ struct Texts {
     QString captionInformation = QStringLiteral("Information");
     QString captionConfirm = QStringLiteral("Confirm");
     QString captionError = QStringLiteral("Error");
+    QString captionWarning = QStringLiteral("Warning");
+
+    // Detailed setup
+    QString detailedSetupCaption = QStringLiteral("Detailed Setup");
+    QString detailedOk = QStringLiteral("OK");
+    QString detailedCancel = QStringLiteral("Cancel");
+    // A definition line that could not be read: "Error in " + key (or section:step) + CR LF.
+    QString detailedErrorIn = QStringLiteral("Error in ");
+    // A faulty condition token: "Cond. line " + line + " " + list section + CR LF.
+    QString detailedConditionLine = QStringLiteral("Cond. line ");
+    // What the output-trim dialogs show and offer when the definition file does not say.
+    QString detailedLowerOutputLabel = QStringLiteral("4 mA");
+    QString detailedUpperOutputLabel = QStringLiteral("20 mA");
+    QString detailedLowerOutputDefault = QStringLiteral("4.00");
+    QString detailedUpperOutputDefault = QStringLiteral("20.00");
+    QString detailedFixOffValue = QStringLiteral("0.00");
 };
 
 const Texts& texts();

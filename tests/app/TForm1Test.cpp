@@ -315,4 +315,66 @@ TEST_F(TForm1Test, TheWaitDialogShowsTheReadProgressInBlue)
     EXPECT_TRUE(dialogs.shown().contains(QStringLiteral("modal: TCekej")));
 }
 
+TEST_F(TForm1Test, TagDescriptorAndMessageKeepTheirLengths)
+{
+    TForm1& w = start();
+    w.form.Oznaceni->setText(QStringLiteral("ABCDEFGH"));
+    w.form.Oznaceni->insert(QStringLiteral("I")); // typed at the end
+    EXPECT_EQ(w.form.Oznaceni->text(), QStringLiteral("ABCDEFGH"));
+    EXPECT_EQ(w.form.Oznaceni->cursorPosition(), 8);
+    w.form.Oznaceni->setCursorPosition(3);
+    w.form.Oznaceni->insert(QStringLiteral("X")); // typed in the middle
+    EXPECT_EQ(w.form.Oznaceni->text(), QStringLiteral("ABCDEFGH"));
+    EXPECT_EQ(w.form.Oznaceni->cursorPosition(), 3);
+    w.form.Popis->setText(QString(16, u'D'));
+    w.form.Popis->insert(QStringLiteral("E"));
+    EXPECT_EQ(w.form.Popis->text().size(), 16);
+    w.form.Zprava->setText(QString(32, u'M'));
+    w.form.Zprava->insert(QStringLiteral("EXTRA")); // a paste loses as much as is too long
+    EXPECT_EQ(w.form.Zprava->text().size(), 32);
+    EXPECT_TRUE(w.changes.TagChanged);
+    EXPECT_TRUE(w.changes.MessageChanged);
+}
+
+TEST_F(TForm1Test, ChoosingAnotherUnitMarksUnitsAndRange)
+{
+    TForm1& w = start();
+    read();
+    EXPECT_FALSE(w.changes.AreChanges());
+    w.form.Jednotky->setCurrentIndex(w.form.Jednotky->findText(QStringLiteral("bar")));
+    EXPECT_TRUE(w.changes.UnitsChanged);
+    EXPECT_TRUE(w.changes.RangeChanged);
+    EXPECT_FALSE(w.changes.DampingChanged);
+}
+
+TEST_F(TForm1Test, WriteInDeviceSendsTheChangedDampingAndReadsBack)
+{
+    TForm1& w = start();
+    read();
+    w.form.Tlumeni->setText(QStringLiteral("2.5"));
+    dialogs.expect(Kind::Confirm, ui::texts().writeChangesToDevice, ui::Answer::Yes);
+    dialogs.expect(Kind::Information, ui::texts().writtenIntoDevice);
+    w.form.ZapisPrev->click();
+    QList<int> procedure = driver.commands().mid(7);
+    procedure.removeAll(2);
+    procedure.removeAll(3);
+    ASSERT_GE(procedure.size(), 3);
+    EXPECT_EQ(procedure.mid(0, 3), (QList<int>{0, 34, 0}));
+    EXPECT_FALSE(w.changes.AreChanges());
+    EXPECT_TRUE(w.form.Tlumeni->isEnabled()) << "the fields stayed disabled after the read-back";
+}
+
+TEST_F(TForm1Test, BackToInitialValuesPutsTheFirstReadBack)
+{
+    TForm1& w = start();
+    read();
+    w.form.Oznaceni->setText(QStringLiteral("EDITED"));
+    dialogs.expect(Kind::Confirm, ui::texts().returnToOriginalValues, ui::Answer::Yes);
+    dialogs.expect(Kind::Confirm, ui::texts().valuesRefreshedNotWritten, ui::Answer::No);
+    w.form.NavratHodnotm1->trigger();
+    EXPECT_EQ(w.form.Oznaceni->text(), QStringLiteral("PT-101"));
+    EXPECT_FALSE(w.changes.TransferFunctionChanged);
+    EXPECT_TRUE(w.changes.DampingChanged);
+}
+
 } // namespace

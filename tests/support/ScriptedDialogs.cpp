@@ -11,6 +11,7 @@ const char* kindName(ScriptedDialogs::Kind kind)
     switch (kind) {
     case ScriptedDialogs::Kind::Message: return "message";
     case ScriptedDialogs::Kind::Information: return "information";
+    case ScriptedDialogs::Kind::Warning: return "warning";
     case ScriptedDialogs::Kind::Error: return "error";
     case ScriptedDialogs::Kind::Confirm: return "confirm";
     case ScriptedDialogs::Kind::Input: return "input";
@@ -57,6 +58,7 @@ ScriptedDialogs::Step ScriptedDialogs::take(Kind kind, const QString& text)
 
 void ScriptedDialogs::message(const QString& text) { take(Kind::Message, text); }
 void ScriptedDialogs::information(const QString& text) { take(Kind::Information, text); }
+void ScriptedDialogs::warning(const QString& text) { take(Kind::Warning, text); }
 void ScriptedDialogs::error(const QString& text) { take(Kind::Error, text); }
 ui::Answer ScriptedDialogs::confirm(const QString& text, ui::Buttons) { return take(Kind::Confirm, text).answer; }
 

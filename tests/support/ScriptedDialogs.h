@@ -10,7 +10,7 @@ namespace testing_support {
 
 class ScriptedDialogs final : public ui::Dialogs {
 public:
-    enum class Kind { Message, Information, Error, Confirm, Input, Password, OpenFile, SaveFile, Modal };
+    enum class Kind { Message, Information, Warning, Error, Confirm, Input, Password, OpenFile, SaveFile, Modal };
 
     // Installs itself for its lifetime; on destruction fails the test if expectations are left.
     ScriptedDialogs();
@@ -30,6 +30,7 @@ public:
 
     void message(const QString& text) override;
     void information(const QString& text) override;
+    void warning(const QString& text) override;
     void error(const QString& text) override;
     ui::Answer confirm(const QString& text, ui::Buttons buttons) override;
     bool inputQuery(const QString& caption, const QString& prompt, QString& value) override;

@@ -32,10 +32,17 @@ public:
     int ReadStepCount() override { return int(readList.size()); }
     int WriteStepCount() override { return int(writeList.size()); }
     QString MethodSection() override { return QStringLiteral("B01METHOD"); }
-    bool isChanged(driverlink::ChangeGroup group) override { return changed.contains(group); }
+    bool isChanged(driverlink::ChangeGroup group) override
+    {
+        return isChangedHook ? isChangedHook(group) : changed.contains(group);
+    }
     quint16 selfTestMask(int byte) override { return masks[byte]; }
     void CaptureInitialConfig() override { ++captures; }
-    void sequenceEnded() override { ++sequenceEnds; }
+    void sequenceEnded() override
+    {
+        ++sequenceEnds;
+        if (sequenceEndedHook) sequenceEndedHook();
+    }
     void CheckDeviceDdf() override { ++ddfChecks; }
     void OdpojClick(driverlink::StopSender sender) override
     {
@@ -43,6 +50,8 @@ public:
         if (onStop) onStop();
     }
     std::function<void()> onStop;
+    std::function<void()> sequenceEndedHook;
+    std::function<bool(driverlink::ChangeGroup)> isChangedHook;
 
     QMap<driverlink::Control, QString> texts;
     QStringList units{QStringLiteral("bar"), QStringLiteral("kPa"), QStringLiteral("psi")};

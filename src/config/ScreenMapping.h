@@ -1,0 +1,42 @@
+#pragma once
+// Moves a configuration between the main window's pages (and the detailed setup items) and a
+// TConfigRecord: capture, apply, and the comparison that colours what differs.
+#include "TConfigRecord.h"
+#include "link/MainScreen.h"
+
+#include <QDate>
+
+namespace config {
+
+// The pages as the mapping sees them.
+class ScreenPages {
+public:
+    virtual ~ScreenPages() = default;
+    virtual driverlink::MainScreen& screen() = 0;
+    virtual QString detailText(const QString& item) const = 0;
+    // C items select by text (and a read-only list is cut down to it); E, V, Q take the text.
+    virtual void setDetailText(const QString& item, const QString& text) = 0;
+    virtual void highlight(driverlink::Control control, bool differs) = 0;
+    virtual void highlightDetail(const QString& item, bool differs) = 0;
+    // Builds the detailed setup items from the definition files of the device on screen.
+    virtual void rebuildDetailedItems() = 0;
+    // Shows or hides the Detailed Setup page and menu command.
+    virtual void CheckDeviceDdf() = 0;
+};
+
+// The control that shows a field of the record.
+driverlink::Control controlOf(Field field);
+
+// The Date box's text as stored in a record: day.month.year without leading zeros, "0.0.0" when
+// the box is empty; nothing when the text is no date.
+std::optional<QString> storedDate(const QString& shown);
+// The date a stored day.month.year text stands for, with the two-digit year rules.
+QDate dateOfStored(const QString& stored);
+
+// Capture: magic "HART20File", every field from its control (the date normalised), the detailed items.
+// An unreadable date shows "Wrong format of date!" and is stored as 0.0.0.
+void FromScreen(ScreenPages& pages, TConfigRecord& record);
+void SetScreen(ScreenPages& pages, const TConfigRecord& record);
+void CompareScreen(ScreenPages& pages, const TConfigRecord& record);
+
+} // namespace config

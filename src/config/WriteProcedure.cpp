@@ -1,0 +1,133 @@
+#include "WriteProcedure.h"
+
+#include "ui/Dialogs.h"
+#include "ui/EventLoop.h"
+#include "ui/Texts.h"
+
+namespace config {
+
+using driverlink::Control;
+using driverlink::Sequencer;
+
+namespace {
+bool yes(const QString& question)
+{
+    return ui::dialogs().confirm(question, ui::Buttons::YesNoCancel) == ui::Answer::Yes;
+}
+} // namespace
+
+bool WriteProcedure::allowed()
+{
+    if (!host.linkOpen()) {
+        ui::dialogs().message(ui::texts().driverNotFound);
+        return false;
+    }
+    if (host.readOnlyUser()) {
+        ui::dialogs().message(ui::texts().noAuthorization);
+        return false;
+    }
+    return true;
+}
+
+void WriteProcedure::waitForStepEnd()
+{
+    Sequencer& s = host.commandSequencer();
+    ui::waitUntil([&] { return s.Timer1.isEnabled() || s.SequencerState == Sequencer::Idle; });
+}
+
+bool WriteProcedure::waitForOnline()
+{
+    // A stop (the user's or after a communication error) ends the wait too: the write cannot go on then.
+    Sequencer& s = host.commandSequencer();
+    ui::waitUntil(
+        [&] { return s.SequencerState == Sequencer::Online || s.CommError || s.SequencerState == Sequencer::Idle; });
+    return s.SequencerState == Sequencer::Online && !s.CommError;
+}
+
+void WriteProcedure::startAt(quint16 state)
+{
+    Sequencer& s = host.commandSequencer();
+    s.ExchangeRunning = true;
+    s.Timer1.setEnabled(false);
+    s.SequencerState = state;
+    s.Timer1.setEnabled(true);
+}
+
+void WriteProcedure::ZapisPrevClick()
+{
+    if (!allowed()) return;
+    Sequencer& s = host.commandSequencer();
+    driverlink::MainScreen& screen = host.screen();
+    if (host.screenFromFile()) {
+        if (!yes(ui::texts().writeDataFromFile)) return;
+        host.clearErrors();
+        s.CommError = false;
+        host.changeFlags().setAll();
+    }
+    if (!host.changeFlags().AreChanges() && !yes(ui::texts().noChangesWriteAnyway)) return;
+    if (!yes(ui::texts().writeChangesToDevice)) return;
+
+    host.clearErrors();
+    s.CommError = false;
+    host.markHistoryForReload();
+    const QString uniqueId = screen.text(Control::UI);
+    const QString manufacturer = screen.text(Control::Vyrobce);
+    const QString type = screen.text(Control::Typ);
+
+    // Make sure the device on the loop is still the one on screen.
+    if (s.ExchangeRunning) waitForStepEnd();
+    s.ReplyTaken = true;
+    s.CommError = false;
+    screen.setText(Control::ProgramStatus, ui::texts().executingCommand);
+    startAt(250);
+    if (!waitForOnline()) {
+        s.ExchangeRunning = false;
+        if (s.CommError) ui::dialogs().error(ui::texts().noDeviceConnected);
+        return;
+    }
+    if (screen.text(Control::Vyrobce) != manufacturer || screen.text(Control::Typ) != type) {
+        s.ExchangeRunning = false;
+        ui::dialogs().error(ui::texts().notCompatibleDevice);
+        s.ReplyTaken = true;
+        s.CommError = false;
+        startAt(200); // read the device now connected; the edits on screen are lost
+        return;
+    }
+    if (screen.text(Control::UI) != uniqueId) {
+        if (!yes(ui::texts().cloneConfiguration)) return;
+        host.changeFlags().setAll();
+    }
+
+    screen.setText(Control::ProgramStatus, ui::texts().writingConfiguration);
+    host.clearErrors();
+    screen.showErrorList();
+    host.ItemsEnabled(false, false);
+    s.ReplyTaken = true;
+    s.CommError = false;
+    waitForStepEnd();
+    startAt(300);
+    const bool completed = waitForOnline();
+    if (completed) host.recordHistory(ui::texts().activityModified, true);
+    if (screen.errorCount() > 0)
+        ui::dialogs().warning(ui::texts().writtenWithErrors);
+    else
+        ui::dialogs().information(ui::texts().writtenIntoDevice);
+    if (!completed) return; // the connection was stopped: nothing is to be restarted
+    s.Timer1.setEnabled(true);
+    s.TimeoutTimer.setEnabled(true);
+}
+
+void WriteProcedure::NavratHodnotm1Click()
+{
+    if (!allowed()) return;
+    if (yes(ui::texts().returnToOriginalValues)) {
+        host.showInitialConfig();
+        ChangeFlags& c = host.changeFlags();
+        c.MessageChanged = c.TagChanged = c.DampingChanged = c.RangeChanged = c.UnitsChanged = c.DetailedChanged = true;
+        host.enableWriteButton();
+        if (yes(ui::texts().valuesRefreshedNotWritten)) ZapisPrevClick();
+    }
+    host.recordHistory(ui::texts().activityReturned, true);
+}
+
+} // namespace config

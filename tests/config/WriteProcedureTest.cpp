@@ -1,0 +1,215 @@
+// Writing a configuration into the device, with scripted answers, against the in-process driver.
+#include "config/WriteProcedure.h"
+#include "SequencerFixture.h"
+#include "ui/Texts.h"
+
+using driverlink::Control;
+using driverlink::Sequencer;
+using Kind = testing_support::ScriptedDialogs::Kind;
+
+namespace {
+
+class WriteProcedureTest : public SequencerFixture, public config::WriteHost, public ::testing::Test {
+protected:
+    WriteProcedureTest()
+    {
+        answerAsPressureTransmitter();
+        host.sequenceEndedHook = [this] { flags.ClearChanged(); };
+        // Connected: the device has been read and the on-line loop runs.
+        startRead();
+        runUntil([&] { return host.sequenceEnds == 1; });
+        driver.sent.clear();
+        host.isChangedHook = [this](driverlink::ChangeGroup g) { return changed(g); };
+    }
+    bool changed(driverlink::ChangeGroup g) const
+    {
+        using G = driverlink::ChangeGroup;
+        switch (g) {
+        case G::Message: return flags.MessageChanged;
+        case G::Tag: return flags.TagChanged;
+        case G::Damping: return flags.DampingChanged;
+        case G::Range: return flags.RangeChanged;
+        case G::Units: return flags.UnitsChanged;
+        case G::TransferFunction: return flags.TransferFunctionChanged;
+        case G::Detailed: return flags.DetailedChanged;
+        }
+        return false;
+    }
+    void expectWriteQuestions() { dialogs.expect(Kind::Confirm, ui::texts().writeChangesToDevice, ui::Answer::Yes); }
+    // WriteHost
+    bool linkOpen() override { return open; }
+    bool readOnlyUser() override { return readOnly; }
+    bool screenFromFile() override { return fromFile; }
+    config::ChangeFlags& changeFlags() override { return flags; }
+    Sequencer& commandSequencer() override { return SequencerFixture::sequencer; }
+    driverlink::MainScreen& screen() override { return host; }
+    void clearErrors() override { host.errors.clear(); }
+    void ItemsEnabled(bool enable, bool) override { fieldsEnabled = enable; }
+    void markHistoryForReload() override { historyReload = true; }
+    void recordHistory(const QString& activity, bool) override { history.append(activity); }
+    void showInitialConfig() override { ++initialShown; }
+    void enableWriteButton() override { writeEnabled = true; }
+
+    config::WriteProcedure write{*this};
+    config::ChangeFlags flags;
+    bool open = true, readOnly = false, fromFile = false, fieldsEnabled = true, historyReload = false,
+         writeEnabled = false;
+    int initialShown = 0;
+    QStringList history;
+};
+
+TEST_F(WriteProcedureTest, RefusedWithoutDriverOrForAReadOnlyUser)
+{
+    open = false;
+    dialogs.expect(Kind::Message, ui::texts().driverNotFound);
+    write.ZapisPrevClick();
+    open = true;
+    readOnly = true;
+    dialogs.expect(Kind::Message, ui::texts().noAuthorization);
+    write.ZapisPrevClick();
+    EXPECT_FALSE(driver.commands().contains(0)) << "a refused write re-identified the device";
+}
+
+TEST_F(WriteProcedureTest, NoChangesAndNoWriteAnywayDoesNothing)
+{
+    dialogs.expect(Kind::Confirm, ui::texts().noChangesWriteAnyway, ui::Answer::No);
+    write.ZapisPrevClick();
+    EXPECT_FALSE(driver.commands().contains(0));
+    EXPECT_TRUE(history.isEmpty());
+}
+
+TEST_F(WriteProcedureTest, ADampingChangeSendsCommand34OnlyThenReadsBack)
+{
+    host.texts[Control::Tlumeni] = QStringLiteral("2.5");
+    flags.DampingChanged = true;
+    expectWriteQuestions();
+    dialogs.expect(Kind::Information, ui::texts().writtenIntoDevice);
+    write.ZapisPrevClick();
+    const QList<int> sent = driver.commands();
+    QList<int> procedure = sent; // without the on-line reading between the steps
+    procedure.removeAll(2);
+    procedure.removeAll(3);
+    ASSERT_GE(procedure.size(), 3);
+    EXPECT_EQ(procedure.mid(0, 3), (QList<int>{0, 34, 0})) << "re-identify, write, read back";
+    EXPECT_EQ(driver.sent[sent.indexOf(34)].data, QStringList{QStringLiteral("2.5")});
+    EXPECT_EQ(history, QStringList{ui::texts().activityModified});
+    EXPECT_FALSE(flags.AreChanges()) << "the read-back did not clear the flags";
+    EXPECT_FALSE(fieldsEnabled);
+    EXPECT_TRUE(historyReload);
+    EXPECT_TRUE(SequencerFixture::sequencer.Timer1.isEnabled() || SequencerFixture::sequencer.TimeoutTimer.isEnabled());
+}
+
+TEST_F(WriteProcedureTest, WriteAnywaySendsOnlyUnguardedSteps)
+{
+    host.writeList = {QStringLiteral("17"), QStringLiteral("38"), QStringLiteral("34")};
+    dialogs.expect(Kind::Confirm, ui::texts().noChangesWriteAnyway, ui::Answer::Yes);
+    expectWriteQuestions();
+    dialogs.expect(Kind::Information, ui::texts().writtenIntoDevice);
+    write.ZapisPrevClick();
+    QList<int> sent = driver.commands();
+    sent.removeAll(2);
+    sent.removeAll(3);
+    EXPECT_EQ(sent.mid(0, 3), (QList<int>{0, 38, 0}));
+}
+
+TEST_F(WriteProcedureTest, NoAnswerToTheReidentificationWritesNothing)
+{
+    flags.DampingChanged = true;
+    driver.errors[0] = QStringLiteral("Communication Error!");
+    expectWriteQuestions();
+    dialogs.expect(Kind::Error, ui::texts().noDeviceConnected);
+    write.ZapisPrevClick();
+    EXPECT_FALSE(driver.commands().contains(34));
+    EXPECT_TRUE(flags.DampingChanged) << "the edits were lost";
+    EXPECT_FALSE(SequencerFixture::sequencer.ExchangeRunning);
+}
+
+TEST_F(WriteProcedureTest, AnotherTypeOfDeviceIsReadInsteadOfWritten)
+{
+    flags.DampingChanged = true;
+    driver.replies[0][1] = QStringLiteral("TM120");
+    expectWriteQuestions();
+    dialogs.expect(Kind::Error, ui::texts().notCompatibleDevice);
+    write.ZapisPrevClick();
+    EXPECT_EQ(SequencerFixture::sequencer.SequencerState, 200);
+    runUntil([&] { return host.sequenceEnds == 2; });
+    EXPECT_FALSE(driver.commands().contains(34));
+    EXPECT_EQ(host.text(Control::Typ), QStringLiteral("TM120"));
+}
+
+TEST_F(WriteProcedureTest, AnotherDeviceOfTheSameTypeAsksToCloneAndThenWritesEverything)
+{
+    host.texts[Control::UI] = QStringLiteral("1");
+    fromFile = true;
+    dialogs.expect(Kind::Confirm, ui::texts().writeDataFromFile, ui::Answer::Yes);
+    expectWriteQuestions();
+    dialogs.expect(Kind::Confirm, ui::texts().cloneConfiguration, ui::Answer::No);
+    write.ZapisPrevClick();
+    EXPECT_FALSE(driver.commands().contains(17));
+
+    host.texts[Control::UI] = QStringLiteral("1");
+    dialogs.expect(Kind::Confirm, ui::texts().writeDataFromFile, ui::Answer::Yes);
+    expectWriteQuestions();
+    dialogs.expect(Kind::Confirm, ui::texts().cloneConfiguration, ui::Answer::Yes);
+    dialogs.expect(Kind::Information, ui::texts().writtenIntoDevice);
+    write.ZapisPrevClick();
+    for (int command : {17, 18, 34, 44, 35, 47})
+        EXPECT_TRUE(driver.commands().contains(command)) << command;
+}
+
+TEST_F(WriteProcedureTest, ErrorsDuringTheWriteEndInAWarning)
+{
+    flags.DampingChanged = true;
+    driver.errors[34] = QStringLiteral("Command Error!");
+    expectWriteQuestions();
+    dialogs.expect(Kind::Warning, ui::texts().writtenWithErrors);
+    write.ZapisPrevClick();
+    EXPECT_EQ(host.errors, QStringList{QStringLiteral("Command Error!:34")});
+}
+
+TEST_F(WriteProcedureTest, AConnectionLostDuringTheWriteEndsIt)
+{
+    flags.DampingChanged = true;
+    driver.errors[34] = QStringLiteral("Communication Error!");
+    expectWriteQuestions();
+    dialogs.expect(Kind::Warning, ui::texts().writtenWithErrors);
+    write.ZapisPrevClick(); // returns instead of waiting for an on-line loop that never comes
+    EXPECT_TRUE(history.isEmpty());
+    EXPECT_FALSE(SequencerFixture::sequencer.Timer1.isEnabled());
+}
+
+TEST_F(WriteProcedureTest, BackToInitialValuesMarksAllButTheTransferFunction)
+{
+    dialogs.expect(Kind::Confirm, ui::texts().returnToOriginalValues, ui::Answer::Yes);
+    dialogs.expect(Kind::Confirm, ui::texts().valuesRefreshedNotWritten, ui::Answer::No);
+    write.NavratHodnotm1Click();
+    EXPECT_EQ(initialShown, 1);
+    EXPECT_TRUE(flags.MessageChanged && flags.TagChanged && flags.DampingChanged && flags.RangeChanged &&
+                flags.UnitsChanged && flags.DetailedChanged);
+    EXPECT_FALSE(flags.TransferFunctionChanged);
+    EXPECT_TRUE(writeEnabled);
+    EXPECT_EQ(history, QStringList{ui::texts().activityReturned});
+}
+
+TEST_F(WriteProcedureTest, DecliningBackToInitialValuesStillRecordsIt)
+{
+    dialogs.expect(Kind::Confirm, ui::texts().returnToOriginalValues, ui::Answer::Cancel);
+    write.NavratHodnotm1Click();
+    EXPECT_EQ(initialShown, 0);
+    EXPECT_EQ(history, QStringList{ui::texts().activityReturned});
+}
+
+TEST_F(WriteProcedureTest, BackToInitialValuesAndWriteLeavesTheTransferFunctionOut)
+{
+    dialogs.expect(Kind::Confirm, ui::texts().returnToOriginalValues, ui::Answer::Yes);
+    dialogs.expect(Kind::Confirm, ui::texts().valuesRefreshedNotWritten, ui::Answer::Yes);
+    expectWriteQuestions();
+    dialogs.expect(Kind::Information, ui::texts().writtenIntoDevice);
+    write.NavratHodnotm1Click();
+    for (int command : {17, 18, 34, 44, 35})
+        EXPECT_TRUE(driver.commands().contains(command)) << command;
+    EXPECT_FALSE(driver.commands().contains(47));
+    EXPECT_EQ(history, (QStringList{ui::texts().activityModified, ui::texts().activityReturned}));
+}
+
+} // namespace
