@@ -18,12 +18,6 @@ TTiskEdit::TTiskEdit(QWidget* parent) : QDialog(parent)
     setWindowTitle(tr("Print Note"));
 }
 
-TDetailedSetup::TDetailedSetup(QWidget* parent) : QDialog(parent)
-{
-    setObjectName(QStringLiteral("TDetailedSetup"));
-    setWindowTitle(tr("Detailed Setup"));
-}
-
 TOptions::TOptions(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TOptions"));

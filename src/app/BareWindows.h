@@ -24,13 +24,6 @@ public:
     explicit TTiskEdit(QWidget* parent = nullptr);
 };
 
-// The device-specific items read from the device's definition file.
-class TDetailedSetup : public QDialog {
-    Q_OBJECT
-public:
-    explicit TDetailedSetup(QWidget* parent = nullptr);
-};
-
 // The program settings.
 class TOptions : public QDialog {
     Q_OBJECT

@@ -6,7 +6,7 @@
 #include "config/CodeTables.h"
 #include "config/DefinitionFile.h"
 #include "config/Language.h"
-#include "detailed/PlainTemplates.h"
+#include "detailed/TDetailedSetup.h"
 #include "link/CommandMacro.h"
 #include "settings/Folders.h"
 #include "ui/Desktop.h"
@@ -54,6 +54,14 @@ void TForm1::createForms()
     Form2 = new TForm2(this);
     TiskEdit = new TTiskEdit(this);
     DetailedSetup = new TDetailedSetup(this);
+    DetailedSetup->gaugeProgress = [this](int position) {
+        if (Cekej) Cekej->gauge()->setValue(position);
+    };
+    DetailedSetup->repeatStep = [this] {
+        sequencer.ReplyTaken = true;
+        sequencer.Timer1.setEnabled(true);
+    };
+    DetailedSetup->onHelp = [this] { Obsah1Click(); };
     Options = new TOptions(this);
 }
 
@@ -254,6 +262,7 @@ void TForm1::ItemsEnabled(bool enable, bool showOnline)
 {
     for (QWidget* field : form.editableFields())
         field->setEnabled(enable);
+    if (DetailedSetup) DetailedSetup->ItemsEnabled(enable, showOnline);
     for (QWidget* widget : form.onlineWidgets())
         widget->setVisible(showOnline);
 }
@@ -301,6 +310,7 @@ void TForm1::ClearAll()
         highlight(c, false);
         if (c != Control::PollAddr && c != Control::Jednotky && c != Control::Funkce) windowScreen.setText(c, {});
     }
+    if (DetailedSetup) DetailedSetup->ClearAll();
     for (QLineEdit* edit : {form.Pocatek, form.Konec, form.Tlumeni, form.Oznaceni, form.Popis, form.Datum, form.Zprava})
         edit->setReadOnly(false);
     for (QLabel* label : {form.Status, form.ProgramStatus, form.PV, form.PVI, form.PVP, form.SV, form.TV, form.FV})
@@ -318,6 +328,10 @@ void TForm1::ClearAll()
     }
     readStepCount = config::templateStepCount(table, QStringLiteral("READ"));
     writeStepCount = config::templateStepCount(table, QStringLiteral("WRITE"));
+    if (DetailedSetup) {
+        DetailedSetup->ReadStepCount = readStepCount;
+        DetailedSetup->WriteStepCount = writeStepCount;
+    }
     if (Cekej) {
         Cekej->gauge()->setMinimum(0);
         Cekej->gauge()->setMaximum(readStepCount);
@@ -358,25 +372,6 @@ void TForm1::highlight(driverlink::Control control, bool differs)
     widget->setPalette(palette);
 }
 
-QString TForm1::deviceDefinitionFile() const
-{
-    const QString path = config::deviceDefinitionPath(ui::programFolder(), form.Vyrobce->text(), form.Typ->text(),
-                                                      form.Verze->text(), config::language().DeviceDdfSuffix);
-    return !path.isEmpty() && ui::fileExists(path) ? path : QString();
-}
-
-quint8 TForm1::GetRWCommand(int base, int state, const QString& section, QString&, quint8&)
-{
-    const int k = state - base;
-    if (Cekej) Cekej->gauge()->setValue(k - 1);
-    const QString device = deviceDefinitionFile();
-    return detailed::plainTemplateCommand(device.isEmpty() ? tableFile() : device, section, k);
-}
-
-void TForm1::EvalReadCommand(int, int, const QStringList&)
-{
-    // Replies of plain templates are decoded by the main window itself.
-}
 
 bool TForm1::isChanged(ChangeGroup group)
 {
@@ -416,8 +411,6 @@ void TForm1::sequenceEnded()
     form.ZapisPrev->setEnabled(true);
 }
 
-void TForm1::CheckDeviceDdf() { showDetailedSetup(!deviceDefinitionFile().isEmpty()); }
-
 void TForm1::showDetailedSetup(bool shown)
 {
     form.SetupPanels->setTabVisible(form.SetupPanels->indexOf(form.pDetailedSetup), shown);
@@ -437,10 +430,3 @@ void TForm1::recordHistory(const QString&, bool)
 
 void TForm1::enableWriteButton() { form.ZapisPrev->setEnabled(true); }
 
-QString TForm1::detailText(const QString&) const { return {}; }
-
-void TForm1::setDetailText(const QString&, const QString&) {}
-
-void TForm1::highlightDetail(const QString&, bool) {}
-
-void TForm1::rebuildDetailedItems() {}

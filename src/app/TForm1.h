@@ -19,6 +19,9 @@ class TAboutBox;
 class TCekej;
 class TDatabase;
 class TDetailedSetup;
+namespace detailed {
+struct DefinitionModel;
+}
 class TForm2;
 class TOptions;
 class TTiskEdit;
@@ -58,9 +61,9 @@ public:
     void ClearAll() override;
     quint8 GetRWCommand(int base, int state, const QString& section, QString& data, quint8& realCommand) override;
     void EvalReadCommand(int base, int state, const QStringList& lines) override;
-    int ReadStepCount() override { return readStepCount; }
-    int WriteStepCount() override { return writeStepCount; }
-    QString MethodSection() override { return methodSection; }
+    int ReadStepCount() override;
+    int WriteStepCount() override;
+    QString MethodSection() override;
     bool isChanged(driverlink::ChangeGroup group) override;
     quint16 selfTestMask(int byte) override;
     void CaptureInitialConfig() override;
@@ -106,6 +109,12 @@ public:
     quint16 SelfTestMask1 = 0;
     quint16 SelfTestMask2 = 0;
     quint16 SelfTestMask3 = 0;
+    // Texts and values of the output trims and the fixed output, from the definition file.
+    QString LowerOutputLabel = QStringLiteral("4 mA");
+    QString UpperOutputLabel = QStringLiteral("20 mA");
+    QString LowerOutputDefault = QStringLiteral("4.00");
+    QString UpperOutputDefault = QStringLiteral("20.00");
+    QString FixOffValue = QStringLiteral("0.00");
 
     TDatabase* Database = nullptr;
     TAboutBox* AboutBox = nullptr;
@@ -124,10 +133,13 @@ private:
     // An edit's length rule: a text grown past its limit loses the character before the caret.
     void limitLength(QLineEdit* edit, int limit);
     QString tableFile() const;
+    // The file the command templates come from: the device's definition file, else the code table.
+    QString templateFile() const;
+    // Tunes the main screen from a definition: output texts, masks, editable fields, narrowed lists.
+    void applyDefinition(const struct detailed::DefinitionModel& model);
     void showDetailedSetup(bool shown);
 
     WindowScreen windowScreen{form};
     int readStepCount = 0;
     int writeStepCount = 0;
-    QString methodSection;
 };

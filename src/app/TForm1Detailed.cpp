@@ -1,0 +1,123 @@
+// The main window's side of the device definition files: finding the file of the device on
+// screen, loading it into the detailed setup window and tuning the main screen from it, and the
+// command templates of the sequencer.
+#include "BareWindows.h"
+#include "TCekej.h"
+#include "TForm1.h"
+#include "config/CodeTables.h"
+#include "config/DefinitionFile.h"
+#include "config/Language.h"
+#include "detailed/DefinitionModel.h"
+#include "detailed/TDetailedSetup.h"
+#include "ui/Environment.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+
+QString TForm1::deviceDefinitionFile() const
+{
+    const QString path = config::deviceDefinitionPath(ui::programFolder(), form.Vyrobce->text(), form.Typ->text(),
+                                                      form.Verze->text(), config::language().DeviceDdfSuffix);
+    return !path.isEmpty() && ui::fileExists(path) ? path : QString();
+}
+
+QString TForm1::templateFile() const
+{
+    const QString device = deviceDefinitionFile();
+    return device.isEmpty() ? tableFile() : device;
+}
+
+void TForm1::CheckDeviceDdf()
+{
+    const bool exists = !deviceDefinitionFile().isEmpty();
+    if (exists) rebuildDetailedItems();
+    showDetailedSetup(exists);
+}
+
+void TForm1::rebuildDetailedItems()
+{
+    const QString file = deviceDefinitionFile();
+    if (file.isEmpty() || !DetailedSetup) return;
+    const detailed::DefinitionModel model = detailed::loadDefinition(file, DetailedSetup->scaleFactor());
+    applyDefinition(model);
+    DetailedSetup->SetVariableItems(model);
+}
+
+void TForm1::applyDefinition(const detailed::DefinitionModel& model)
+{
+    LowerOutputLabel = model.lowerOutputLabel;
+    UpperOutputLabel = model.upperOutputLabel;
+    LowerOutputDefault = model.lowerOutputDefault;
+    UpperOutputDefault = model.upperOutputDefault;
+    FixOffValue = model.fixOffValue;
+    SelfTestMask1 = model.selfTestMasks[0];
+    SelfTestMask2 = model.selfTestMasks[1];
+    SelfTestMask3 = model.selfTestMasks[2];
+
+    // Only what the device's write list can write stays editable.
+    for (QLineEdit* edit : {form.Zprava, form.Oznaceni, form.Popis, form.Datum, form.Tlumeni, form.Pocatek, form.Konec})
+        edit->setReadOnly(true);
+    form.Funkce->setVisible(false);
+    form.Label20->setVisible(false);
+    DetailedSetup->ReadStepCount = model.readStepCount;
+    DetailedSetup->WriteStepCount = model.writeStepCount;
+    if (Cekej) Cekej->gauge()->setMaximum(model.readStepCount);
+    const QHash<int, QList<QLineEdit*>> unlocked{{17, {form.Zprava}},
+                                                {18, {form.Oznaceni, form.Datum, form.Popis}},
+                                                {34, {form.Tlumeni}},
+                                                {35, {form.Pocatek, form.Konec}}};
+    for (int command : model.writeCommands) {
+        for (QLineEdit* edit : unlocked.value(command))
+            edit->setReadOnly(false);
+        if (command == 47) {
+            form.Funkce->setVisible(true);
+            form.Label20->setVisible(true);
+        }
+    }
+
+    const QString table = tableFile();
+    auto narrow = [&](QComboBox* list, const std::optional<QList<int>>& codes, const QString& section) {
+        if (!codes) return;
+        const QString shown = list->currentText();
+        const QSignalBlocker quiet(list);
+        list->clear();
+        list->addItems(config::codeTableNames(table, section, *codes));
+        const int index = list->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index >= 0) list->setCurrentIndex(index);
+    };
+    narrow(form.Jednotky, model.units, QStringLiteral("Units"));
+    narrow(form.Funkce, model.transferFunctions, QStringLiteral("TransferFunction"));
+}
+
+quint8 TForm1::GetRWCommand(int base, int state, const QString& section, QString& data, quint8& realCommand)
+{
+    return detailed::GetRWCommand(templateFile(), base, state, section, data, realCommand, *DetailedSetup);
+}
+
+void TForm1::EvalReadCommand(int base, int state, const QStringList& lines)
+{
+    detailed::EvalReadCommand(templateFile(), base, state, lines, *DetailedSetup);
+}
+
+int TForm1::ReadStepCount() { return DetailedSetup ? DetailedSetup->ReadStepCount : readStepCount; }
+
+int TForm1::WriteStepCount() { return DetailedSetup ? DetailedSetup->WriteStepCount : writeStepCount; }
+
+QString TForm1::MethodSection() { return DetailedSetup ? DetailedSetup->MethodSection : QString(); }
+
+QString TForm1::detailText(const QString& item) const
+{
+    return DetailedSetup ? DetailedSetup->detailText(item) : QString();
+}
+
+void TForm1::setDetailText(const QString& item, const QString& text)
+{
+    if (DetailedSetup) DetailedSetup->setDetailText(item, text);
+}
+
+void TForm1::highlightDetail(const QString& item, bool differs)
+{
+    if (DetailedSetup) DetailedSetup->setItemColour(item, differs);
+}

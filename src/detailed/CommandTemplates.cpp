@@ -1,0 +1,171 @@
+#include "CommandTemplates.h"
+
+#include "ItemNames.h"
+#include "SectionValues.h"
+#include "TokenReaders.h"
+#include "ui/Profile.h"
+#include "ui/Texts.h"
+
+namespace detailed {
+
+namespace {
+
+constexpr int HighestStep = 50;
+constexpr int HighestCommand = 255;
+constexpr qsizetype TokenLength = 3;
+// Reply line of the first value.
+constexpr int FirstValueLine = 4;
+const QString LineEnd = QStringLiteral("\r\n");
+
+QString stepError(const QString& section, int k)
+{
+    return ui::texts().detailedErrorIn + section + u':' + QString::number(k) + LineEnd;
+}
+
+// "AAA|BBB": AAA when sending, BBB when reading a reply.
+QString resolveToken(const QString& token, bool sending)
+{
+    if (token.size() == 7 && token.at(3) == u'|') return sending ? token.left(3) : token.right(3);
+    return token;
+}
+
+bool isLiteral(const QString& token) { return token.front() == u'0' || token.front() == u'1' || token.front() == u'2'; }
+
+// The items a template can name: option boxes and the three kinds of edit fields.
+std::optional<ItemRef> templateItem(const QString& token)
+{
+    const std::optional<ItemRef> item = itemByName(token);
+    if (!item) return std::nullopt;
+    switch (item->kind) {
+    case ItemKind::Option:
+    case ItemKind::Editable:
+    case ItemKind::Argument:
+    case ItemKind::Display: return item;
+    default: return std::nullopt;
+    }
+}
+
+// The reply's line 0 for a command token: its digits 2 to 4 without up to two leading zeros.
+QString replyCommand(const QString& commandToken)
+{
+    QString number = commandToken.mid(1, 3);
+    for (int i = 0; i < 2 && number.size() > 1 && number.front() == u'0'; ++i)
+        number.remove(0, 1);
+    return number;
+}
+
+} // namespace
+
+quint8 GetRWCommand(const QString& templateFile, int base, int state, const QString& section, QString& data,
+                    quint8& realCommand, ItemAccess& items)
+{
+    const int k = state - base;
+    items.setGaugeProgress(k - 1);
+    if (k < 1 || k > HighestStep) return NoCommand;
+    const ui::Profile file(templateFile);
+    QString rest = file.readString(section, QString::number(k));
+    if (rest.isEmpty()) return NoCommand;
+
+    bool error = false;
+    const int leading = TakeNumber(rest, error);
+    if (leading != ExtendedCommand) {
+        // A leading token that is no number counts as command 0; only a number too big for the
+        // command field is refused.
+        if (leading >= 0 && leading <= HighestCommand) return quint8(leading);
+        items.appendError(stepError(section, k));
+        return NoCommand;
+    }
+
+    const QString command = TakeText(rest, error);
+    if (command.size() >= 4) {
+        const std::optional<int> number = parseInteger(QStringView(command).mid(1, 3));
+        if (number && *number >= 0 && *number <= HighestCommand)
+            realCommand = quint8(*number);
+        else
+            error = true;
+    }
+    data += command + LineEnd;
+    const quint8 result = error ? NoCommand : ExtendedCommand;
+
+    std::optional<SectionValues> lists[ComboCount + 1];
+    while (!rest.isEmpty()) {
+        bool ignored = false;
+        const QString token = resolveToken(TakeText(rest, ignored), true);
+        if (token.size() != TokenLength) return result;
+        if (isLiteral(token)) {
+            data += token + LineEnd;
+            continue;
+        }
+        const std::optional<ItemRef> item = templateItem(token);
+        if (!item) continue;
+        if (item->kind == ItemKind::Option) {
+            // With no list, or for codes the list lacks, the option text is empty: a box showing
+            // nothing finds the highest such code.
+            std::optional<SectionValues>& list = lists[item->number];
+            if (!list) {
+                const QString listSection = items.comboListSection(item->number);
+                list = listSection.isEmpty() ? SectionValues() : SectionValues(file, listSection);
+            }
+            data += QString::number(optionCode(*list, items.itemText(token), true)) + LineEnd;
+        } else {
+            data += items.itemText(token) + LineEnd;
+        }
+    }
+    if (error) items.appendError(stepError(section, k));
+    return result;
+}
+
+void EvalReadCommand(const QString& templateFile, int base, int state, const QStringList& lines, ItemAccess& items)
+{
+    const int k = state - base;
+    if (k < 1 || k > HighestStep) return;
+    const ui::Profile file(templateFile);
+    const QString section = QStringLiteral("READ");
+    QString rest = file.readString(section, QString::number(k));
+    if (rest.isEmpty()) return;
+
+    bool error = false;
+    TakeNumber(rest, error);
+    bool ignored = false;
+    const QString command = TakeText(rest, ignored);
+    if (command.size() < 4) return; // a plain template: the main window decodes its reply
+    if (lines.isEmpty() || lines.at(0) != replyCommand(command)) return;
+
+    for (int p = 1; !rest.isEmpty(); ++p) {
+        const QString token = resolveToken(TakeText(rest, ignored), false);
+        if (token.size() != TokenLength) return;
+        // A reply shorter than its template leaves the items of the missing lines as they are.
+        if (p + FirstValueLine - 1 >= lines.size()) break;
+        const QString value = lines.at(p + FirstValueLine - 1);
+        if (isLiteral(token)) {
+            const std::optional<int> expected = parseInteger(token);
+            const std::optional<int> received = parseInteger(value.trimmed());
+            if (!expected || !received || *expected != *received) {
+                // The reply belongs to something else: the step goes out once more.
+                items.repeatReadStep();
+                return;
+            }
+            continue;
+        }
+        const std::optional<ItemRef> item = templateItem(token);
+        if (!item) continue;
+        if (item->kind != ItemKind::Option) {
+            items.setItemText(token, value);
+            continue;
+        }
+        const int n = item->number;
+        const QString listSection = items.comboListSection(n);
+        const QString optionText =
+            listSection.isEmpty() ? QString() : detailed::optionText(file.readString(listSection, value));
+        const QStringList entries = items.comboEntries(n);
+        for (qsizetype i = entries.size() - 1; i >= 0; --i)
+            if (entries.at(i) == value || entries.at(i) == optionText) {
+                items.selectComboEntry(n, int(i));
+                break;
+            }
+        if (!items.comboWritable(n)) items.replaceComboEntries(n, {items.itemText(token)}, 0);
+    }
+    if (error) items.appendError(stepError(section, k));
+}
+
+} // namespace detailed

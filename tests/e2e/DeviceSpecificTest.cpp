@@ -1,0 +1,90 @@
+// The simulated pressure transmitter has a definition file: the main window reads its device-specific
+// items and writes them back through pelmora, and the device keeps them over a driver restart.
+#include "DriverProcess.h"
+#include "ScopedEnvironment.h"
+#include "ScriptedDialogs.h"
+#include "app/TForm1.h"
+#include "detailed/TDetailedSetup.h"
+#include "ui/EventLoop.h"
+#include "ui/SocketChannel.h"
+#include "ui/Texts.h"
+#include "ui/Timer.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using testing_support::ScopedEnvironment;
+using Kind = testing_support::ScriptedDialogs::Kind;
+
+namespace {
+
+bool waitAtMost(int ms, const std::function<bool()>& done)
+{
+    bool late = false;
+    ui::Timer guard(ms, true);
+    guard.OnTimer = [&] { late = true; };
+    ui::waitUntil([&] { return done() || late; });
+    return done();
+}
+
+TEST(DeviceSpecific, ReadAndWriteTheDetailedItemsOfTheSimulatedTransmitter)
+{
+    QTemporaryDir dir;
+    ScopedEnvironment runtime("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
+    ScopedEnvironment data("XDG_DATA_HOME", dir.path().toLocal8Bit());
+    ScopedEnvironment appData("APPDATA", dir.path().toLocal8Bit());
+    testing_support::ScriptedDialogs dialogs;
+    dialogs.allowModal(QStringLiteral("TCekej"));
+
+    {
+        ui::SocketChannel channel;
+        TForm1 window(channel);
+        window.FormCreate();
+        window.createForms();
+        window.PripojClick();
+        ASSERT_TRUE(waitAtMost(40000, [&] { return !window.form.Pripoj->isEnabled(); })) << "the read did not end";
+        TDetailedSetup& items = *window.DetailedSetup;
+        EXPECT_TRUE(window.form.SetupPanels->isTabVisible(window.form.SetupPanels->indexOf(window.form.pDetailedSetup)));
+        EXPECT_EQ(items.detailText(QStringLiteral("C01")), QStringLiteral("Primary variable"));
+        EXPECT_EQ(items.detailText(QStringLiteral("C02")), QStringLiteral("2 decimals"));
+        EXPECT_EQ(items.detailText(QStringLiteral("E01")), QStringLiteral("3.6"));
+        EXPECT_EQ(items.detailText(QStringLiteral("E02")), QStringLiteral("21.75"));
+        EXPECT_EQ(items.detailText(QStringLiteral("E04")), QStringLiteral("1000"));
+        EXPECT_FALSE(window.form.Funkce->isHidden()) << "47 is in the write list: the list stays";
+
+        window.form.Tlumeni->setText(QStringLiteral("2.5"));
+        items.setDetailText(QStringLiteral("E01"), QStringLiteral("3.7"));
+        window.changes.DetailedChanged = true;
+        window.changes.TagChanged = false;
+        dialogs.expect(Kind::Confirm, ui::texts().writeChangesToDevice, ui::Answer::Yes);
+        dialogs.expect(Kind::Information, ui::texts().writtenIntoDevice);
+        window.form.ZapisPrev->click();
+        EXPECT_EQ(window.form.Tlumeni->text(), QStringLiteral("2.5"));
+        EXPECT_EQ(items.detailText(QStringLiteral("E01")), QStringLiteral("3.7"));
+
+        window.OdpojClick(driverlink::StopSender::StopButton);
+        EXPECT_TRUE(window.FormCloseQuery()); // ends the driver
+    }
+
+    // A new driver on the same state file reports the written values.
+    e2e::RawClient client;
+    e2e::DriverProcess driver(dir.path());
+    QFile::copy(dir.path() + QStringLiteral("/pelmora/simulated-devices.json"), driver.stateFile());
+    ASSERT_TRUE(driver.start());
+    ASSERT_TRUE(client.connectTo(driver.socketPath()));
+    ASSERT_TRUE(client.ask(ui::channel::encode("CONNECT", "Pelmora DdeHartServer")));
+    const QStringList output = client.transact(e2e::macro(15, 0));
+    ASSERT_GE(output.size(), 10);
+    EXPECT_EQ(output[9], QStringLiteral("2.5"));
+    const QStringList alarms = client.transact(e2e::macro(255, 0, {QStringLiteral("R130FF")}));
+    ASSERT_GE(alarms.size(), 6);
+    EXPECT_EQ(alarms[0], QStringLiteral("130"));
+    EXPECT_EQ(alarms[4], QStringLiteral("3.7"));
+}
+
+} // namespace
