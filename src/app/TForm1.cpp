@@ -62,6 +62,7 @@ void TForm1::createForms()
         sequencer.Timer1.setEnabled(true);
     };
     DetailedSetup->onHelp = [this] { Obsah1Click(); };
+    DetailedSetup->onMethod = [this](const QString& button) { DoNowClick(button); };
     Options = new TOptions(this);
 }
 
@@ -76,6 +77,8 @@ void TForm1::connectHandlers()
     connect(form.Button2, &QPushButton::clicked, this, [this] { sequencer.Timer1.setEnabled(true); });
     connect(form.ZapisPrev, &QPushButton::clicked, this, [this] { writing.ZapisPrevClick(); });
     connect(form.NavratHodnotm1, &QAction::triggered, this, [this] { writing.NavratHodnotm1Click(); });
+    connect(form.DetailedSetupMenu, &QAction::triggered, this, [this] { DetailedSetupMenuClick(); });
+    connect(form.SetupPanels, &QTabWidget::currentChanged, this, [this] { SetupPanelsChange(); });
 }
 
 void TForm1::limitLength(QLineEdit* edit, int limit)
@@ -372,7 +375,6 @@ void TForm1::highlight(driverlink::Control control, bool differs)
     widget->setPalette(palette);
 }
 
-
 bool TForm1::isChanged(ChangeGroup group)
 {
     switch (group) {
@@ -429,4 +431,3 @@ void TForm1::recordHistory(const QString&, bool)
 }
 
 void TForm1::enableWriteButton() { form.ZapisPrev->setEnabled(true); }
-

@@ -49,6 +49,10 @@ public:
     void Obsah1Click();
     void Oprogramu1Click();
 
+    void DetailedSetupMenuClick();
+    void SetupPanelsChange();
+    void DoNowClick(const QString& buttonName);
+
     void HourGlasCur(bool on) override;
     void EnableMenu(bool enable);
 

@@ -9,12 +9,18 @@
 #include "config/Language.h"
 #include "detailed/DefinitionModel.h"
 #include "detailed/TDetailedSetup.h"
+#include "ui/Dialogs.h"
 #include "ui/Environment.h"
+#include "ui/EventLoop.h"
+#include "ui/Texts.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
 
 QString TForm1::deviceDefinitionFile() const
 {
@@ -65,9 +71,9 @@ void TForm1::applyDefinition(const detailed::DefinitionModel& model)
     DetailedSetup->WriteStepCount = model.writeStepCount;
     if (Cekej) Cekej->gauge()->setMaximum(model.readStepCount);
     const QHash<int, QList<QLineEdit*>> unlocked{{17, {form.Zprava}},
-                                                {18, {form.Oznaceni, form.Datum, form.Popis}},
-                                                {34, {form.Tlumeni}},
-                                                {35, {form.Pocatek, form.Konec}}};
+                                                 {18, {form.Oznaceni, form.Datum, form.Popis}},
+                                                 {34, {form.Tlumeni}},
+                                                 {35, {form.Pocatek, form.Konec}}};
     for (int command : model.writeCommands) {
         for (QLineEdit* edit : unlocked.value(command))
             edit->setReadOnly(false);
@@ -120,4 +126,70 @@ void TForm1::setDetailText(const QString& item, const QString& text)
 void TForm1::highlightDetail(const QString& item, bool differs)
 {
     if (DetailedSetup) DetailedSetup->setItemColour(item, differs);
+}
+
+void TForm1::SetupPanelsChange()
+{
+    // The Detailed Setup page is never shown itself: choosing it opens the window.
+    if (form.SetupPanels->currentWidget() != form.pDetailedSetup) return;
+    DetailedSetupMenuClick();
+    form.SetupPanels->setCurrentWidget(form.BasicSetup);
+}
+
+void TForm1::DetailedSetupMenuClick()
+{
+    ui::processMessages();
+    config::TConfigRecord before;
+    config::FromScreen(*this, before);
+    DetailedSetup->resetChangeTracking();
+    while (true) {
+        const bool confirmed = ui::dialogs().showModal(*DetailedSetup) == QDialog::Accepted;
+        if (!confirmed) {
+            if (!DetailedSetup->changedSinceOpen()) return;
+            if (ui::dialogs().confirm(ui::texts().cancelChanges, ui::Buttons::YesNo) != ui::Answer::Yes) continue;
+            config::SetScreen(*this, before);
+            DetailedSetup->resetChangeTracking();
+            return;
+        }
+        if (ReadOnlyUser) {
+            ui::dialogs().message(ui::texts().noAuthorization);
+            return;
+        }
+        if (!DetailedSetup->ConditionsOk(deviceDefinitionFile())) {
+            ui::dialogs().error(ui::texts().wrongConfiguration);
+            continue;
+        }
+        changes.DetailedChanged = true;
+        if (ui::dialogs().confirm(ui::texts().writeNow, ui::Buttons::YesNoCancel) == ui::Answer::Yes)
+            writing.ZapisPrevClick();
+        else
+            form.ZapisPrev->setEnabled(true);
+        return;
+    }
+}
+
+void TForm1::DoNowClick(const QString& buttonName)
+{
+    if (ReadOnlyUser) {
+        ui::dialogs().message(ui::texts().noAuthorization);
+        return;
+    }
+    DetailedSetup->MethodSection = buttonName + QStringLiteral("METHOD");
+    const QString name = detailed::methodName(deviceDefinitionFile(), DetailedSetup->MethodSection);
+    if (ui::dialogs().confirm(ui::texts().performOperation, ui::Buttons::YesNoCancel) != ui::Answer::Yes) return;
+    form.Error->clear();
+    sequencer.CommError = false;
+    sequencer.ReplyTaken = true;
+    form.ProgramStatus->setText(ui::texts().executingCommand);
+    sequencer.waitForStepEnd();
+    sequencer.Timer1.setEnabled(false);
+    sequencer.SequencerState = 600;
+    sequencer.Timer1.setEnabled(true);
+    sequencer.waitForOnline();
+    if (form.Error->count() > 0)
+        ui::dialogs().warning(ui::texts().operationFailed);
+    else
+        ui::dialogs().information(ui::texts().operationDone);
+    recordHistory(name, true);
+    sequencer.TimeoutTimer.setEnabled(true);
 }

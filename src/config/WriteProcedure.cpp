@@ -1,7 +1,6 @@
 #include "WriteProcedure.h"
 
 #include "ui/Dialogs.h"
-#include "ui/EventLoop.h"
 #include "ui/Texts.h"
 
 namespace config {
@@ -27,21 +26,6 @@ bool WriteProcedure::allowed()
         return false;
     }
     return true;
-}
-
-void WriteProcedure::waitForStepEnd()
-{
-    Sequencer& s = host.commandSequencer();
-    ui::waitUntil([&] { return s.Timer1.isEnabled() || s.SequencerState == Sequencer::Idle; });
-}
-
-bool WriteProcedure::waitForOnline()
-{
-    // A stop (the user's or after a communication error) ends the wait too: the write cannot go on then.
-    Sequencer& s = host.commandSequencer();
-    ui::waitUntil(
-        [&] { return s.SequencerState == Sequencer::Online || s.CommError || s.SequencerState == Sequencer::Idle; });
-    return s.SequencerState == Sequencer::Online && !s.CommError;
 }
 
 void WriteProcedure::startAt(quint16 state)
@@ -75,12 +59,12 @@ void WriteProcedure::ZapisPrevClick()
     const QString type = screen.text(Control::Typ);
 
     // Make sure the device on the loop is still the one on screen.
-    if (s.ExchangeRunning) waitForStepEnd();
+    if (s.ExchangeRunning) s.waitForStepEnd();
     s.ReplyTaken = true;
     s.CommError = false;
     screen.setText(Control::ProgramStatus, ui::texts().executingCommand);
     startAt(250);
-    if (!waitForOnline()) {
+    if (!s.waitForOnline()) {
         s.ExchangeRunning = false;
         if (s.CommError) ui::dialogs().error(ui::texts().noDeviceConnected);
         return;
@@ -104,9 +88,9 @@ void WriteProcedure::ZapisPrevClick()
     host.ItemsEnabled(false, false);
     s.ReplyTaken = true;
     s.CommError = false;
-    waitForStepEnd();
+    s.waitForStepEnd();
     startAt(300);
-    const bool completed = waitForOnline();
+    const bool completed = s.waitForOnline();
     if (completed) host.recordHistory(ui::texts().activityModified, true);
     if (screen.errorCount() > 0)
         ui::dialogs().warning(ui::texts().writtenWithErrors);

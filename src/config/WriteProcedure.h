@@ -34,10 +34,6 @@ public:
 
 private:
     bool allowed();
-    // Waits, handling events, until the sequencer is between two steps.
-    void waitForStepEnd();
-    // Waits until the sequencer is back in the on-line loop; false when the connection stopped instead.
-    bool waitForOnline();
     // Starts a procedure of the sequencer as a write does.
     void startAt(quint16 state);
 

@@ -30,9 +30,15 @@ void Sequencer::start(quint16 state, bool withTimeout)
     if (withTimeout) TimeoutTimer.setEnabled(true);
 }
 
-void Sequencer::waitForOnline()
+void Sequencer::waitForStepEnd()
 {
-    ui::waitUntil([this] { return SequencerState == Online || CommError; });
+    ui::waitUntil([this] { return Timer1.isEnabled() || SequencerState == Idle; });
+}
+
+bool Sequencer::waitForOnline()
+{
+    ui::waitUntil([this] { return SequencerState == Online || CommError || SequencerState == Idle; });
+    return SequencerState == Online && !CommError;
 }
 
 void Sequencer::Timer1Timer()

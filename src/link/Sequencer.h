@@ -23,8 +23,11 @@ public:
 
     // Starts a procedure at its first state.
     void start(quint16 state, bool withTimeout = false);
-    // Handles events until the sequencer is back in the on-line loop or a communication error came.
-    void waitForOnline();
+    // Handles events until the sequencer is between two steps (Timer1 armed) or stopped.
+    void waitForStepEnd();
+    // Handles events until the sequencer is back in the on-line loop; false when the connection
+    // stopped instead (a communication error or Stop!).
+    bool waitForOnline();
 
     void Timer1Timer();
     void TimeoutTimerTimer();

@@ -45,6 +45,18 @@ struct Texts {
     QString activityModified = QStringLiteral("Modified");
     QString activityReturned = QStringLiteral("Returned to initial values");
 
+    // Opening the detailed setup and running its methods
+    QString cancelChanges = QStringLiteral("Do you really want to cancel changes?");
+    QString writeNow =
+        QStringLiteral("Configuration changed! You should immediately write changes into transmitter! Write now?");
+    QString wrongConfiguration =
+        QStringLiteral("Wrong configuration! Try to select another combination of parameters!");
+    QString performOperation =
+        QStringLiteral("Do you really want to perform this operation? Configuration of the device CANNOT BE RETURNED!");
+    QString operationFailed = QStringLiteral("Some errors or warnings occured. Operation was not successfully "
+                                             "performed!\r\nSee the help or device manual for details!");
+    QString operationDone = QStringLiteral("Operation successfully performed!");
+
     // Main window
     QString changesNotSavedInDevice =
         QStringLiteral("Changes are not saved in device! Do you really want to disconnect?");

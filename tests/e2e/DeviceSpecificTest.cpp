@@ -49,7 +49,8 @@ TEST(DeviceSpecific, ReadAndWriteTheDetailedItemsOfTheSimulatedTransmitter)
         window.PripojClick();
         ASSERT_TRUE(waitAtMost(40000, [&] { return !window.form.Pripoj->isEnabled(); })) << "the read did not end";
         TDetailedSetup& items = *window.DetailedSetup;
-        EXPECT_TRUE(window.form.SetupPanels->isTabVisible(window.form.SetupPanels->indexOf(window.form.pDetailedSetup)));
+        EXPECT_TRUE(
+            window.form.SetupPanels->isTabVisible(window.form.SetupPanels->indexOf(window.form.pDetailedSetup)));
         EXPECT_EQ(items.detailText(QStringLiteral("C01")), QStringLiteral("Primary variable"));
         EXPECT_EQ(items.detailText(QStringLiteral("C02")), QStringLiteral("2 decimals"));
         EXPECT_EQ(items.detailText(QStringLiteral("E01")), QStringLiteral("3.6"));

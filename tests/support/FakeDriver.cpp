@@ -46,7 +46,7 @@ void FakeDriver::execute(const QByteArray& macro)
         const QString error = errors.value(command.command);
         reply << error << status;
         if (error != QStringLiteral("Command Error!") && error != QStringLiteral("Communication Error!"))
-            reply += replies.value(command.command);
+            reply += respond ? respond(command) : replies.value(command.command);
     }
     pendingReply = reply.join(QStringLiteral("\r\n"));
     work.setInterval(workMs.value(command.command, WorkMs));
@@ -70,6 +70,18 @@ void answerAsPressureTransmitter(FakeDriver& driver, int flags)
                                     QString::fromUtf8("\xc2\xb0"
                                                       "C"),
                                     QStringLiteral("24.5")};
+    driver.replies[128] = QStringList{QStringLiteral("0"), QStringLiteral("2")};
+    driver.replies[130] = QStringList{QStringLiteral("3.6"), QStringLiteral("21.75")};
+    driver.respond = [&driver](const SentCommand& sent) {
+        if (sent.command == 132) { // the trim point of the index asked for, which the device repeats
+            const int index = sent.data.value(1).toInt();
+            return QStringList{QString::number(index), index == 0 ? QStringLiteral("0") : QStringLiteral("1000")};
+        }
+        if (sent.command == 14 && sent.data.value(0).startsWith(u'R')) // the short read of the sensor limits
+            return QStringList{QStringLiteral("662316"), QStringLiteral("kPa"), QStringLiteral("1600"),
+                               QStringLiteral("-100")};
+        return driver.replies.value(sent.command);
+    };
 }
 
 QStringList identityLines(const QString& manufacturer, const QString& type, const QString& revision, int flags,

@@ -6,6 +6,7 @@
 
 #include <QMap>
 #include <QStringList>
+#include <functional>
 
 namespace testing_support {
 
@@ -23,6 +24,8 @@ public:
 
     // Data lines a command answers with (default: none), an error text for line 2, the status line.
     QMap<int, QStringList> replies;
+    // When set, gives the data lines of every reply instead of `replies`.
+    std::function<QStringList(const SentCommand&)> respond;
     QMap<int, QString> errors;
     QString status;
     // Addresses with a device; others get "Communication Error!".
@@ -45,7 +48,8 @@ private:
     QString pendingReply;
 };
 
-// Makes the driver answer like a pressure transmitter "Ostrevo" "PR210" revision 3 at address 0.
+// Makes the driver answer like a pressure transmitter "Ostrevo" "PR210" revision 3 at address 0,
+// its device-specific reads included.
 void answerAsPressureTransmitter(FakeDriver& driver, int flags = 0);
 
 // The identity lines of a device (command 0) with the given flags.

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace testing_support {
 
@@ -35,7 +36,14 @@ ScriptedDialogs::~ScriptedDialogs()
 
 ScriptedDialogs& ScriptedDialogs::expect(Kind kind, const QString& text, ui::Answer answer, const QString& value)
 {
-    script.push_back({kind, text, answer, value});
+    script.push_back({kind, text, answer, value, {}});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::expectModal(const QString& objectName, ui::Answer answer,
+                                              std::function<void()> whileShown)
+{
+    script.push_back({Kind::Modal, objectName, answer, {}, std::move(whileShown)});
     return *this;
 }
 
@@ -44,14 +52,15 @@ ScriptedDialogs::Step ScriptedDialogs::take(Kind kind, const QString& text)
     log.append(QString::fromLatin1(kindName(kind)) + QStringLiteral(": ") + text);
     if (script.empty()) {
         ADD_FAILURE() << "unexpected " << kindName(kind) << ": \"" << text.toStdString() << "\"";
-        return {kind, text, ui::Answer::Cancel, {}};
+        // Answering would let a loop that repeats its question run for ever: end the test here.
+        throw std::runtime_error("unexpected prompt");
     }
     Step step = script.front();
     script.pop_front();
     if (step.kind != kind || step.text != text) {
         ADD_FAILURE() << "expected " << kindName(step.kind) << " \"" << step.text.toStdString() << "\", got "
                       << kindName(kind) << " \"" << text.toStdString() << "\"";
-        return {kind, text, ui::Answer::Cancel, {}};
+        throw std::runtime_error("unexpected prompt");
     }
     return step;
 }
@@ -96,7 +105,9 @@ int ScriptedDialogs::showModal(QWidget& form)
         log.append(QStringLiteral("modal: ") + form.objectName());
         return 1;
     }
-    return take(Kind::Modal, form.objectName()).answer == ui::Answer::Ok ? 1 : 0;
+    const Step step = take(Kind::Modal, form.objectName());
+    if (step.whileShown) step.whileShown();
+    return step.answer == ui::Answer::Ok ? 1 : 0;
 }
 
 } // namespace testing_support

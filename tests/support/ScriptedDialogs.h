@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 namespace testing_support {
 
@@ -18,6 +19,8 @@ public:
 
     ScriptedDialogs& expect(Kind kind, const QString& text, ui::Answer answer = ui::Answer::Ok,
                             const QString& value = {});
+    // A window shown modally; whileShown plays the user's part before it closes with the answer.
+    ScriptedDialogs& expectModal(const QString& objectName, ui::Answer answer, std::function<void()> whileShown = {});
     // Windows of this object name may be shown modally at any time; they close at once with OK.
     ScriptedDialogs& allowModal(const QString& objectName)
     {
@@ -45,6 +48,7 @@ private:
         QString text;
         ui::Answer answer;
         QString value;
+        std::function<void()> whileShown;
     };
     Step take(Kind kind, const QString& text);
 

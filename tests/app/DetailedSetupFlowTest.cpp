@@ -1,0 +1,175 @@
+// Opening the detailed setup window from the main window, confirming or cancelling changes, and
+// running a method, for the simulated pressure transmitter's definition file.
+#include "FakeChannel.h"
+#include "FakeDriver.h"
+#include "ScopedEnvironment.h"
+#include "ScriptedDialogs.h"
+#include "app/TForm1.h"
+#include "config/Language.h"
+#include "detailed/TDetailedSetup.h"
+#include "ui/Environment.h"
+#include "ui/Texts.h"
+#include "ui/VirtualClock.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using testing_support::ScriptedDialogs;
+using Kind = ScriptedDialogs::Kind;
+
+namespace {
+
+const QString Window = QStringLiteral("TDetailedSetup");
+
+class DetailedSetupFlowTest : public ::testing::Test {
+protected:
+    DetailedSetupFlowTest()
+    {
+        const QString bin = dir.path() + QStringLiteral("/bin/");
+        QDir().mkpath(bin);
+        for (const char* file : {"TABEN.DDF", "Ostrevo-PR210-3-EN.DDF"})
+            QFile::copy(QStringLiteral(TARVIK_DATA_DIR "/") + QString::fromLatin1(file),
+                        bin + QString::fromLatin1(file));
+        ui::setProgramFolder(bin);
+        config::language() = config::LanguageState{};
+        dialogs.allowModal(QStringLiteral("TCekej"));
+        testing_support::answerAsPressureTransmitter(driver);
+        window = std::make_unique<TForm1>(channel);
+        window->FormCreate();
+        window->createForms();
+        window->PripojClick();
+        EXPECT_TRUE(clock.runUntil([&] { return !window->form.Pripoj->isEnabled(); }, 120000));
+        items = window->DetailedSetup;
+    }
+    ~DetailedSetupFlowTest() override { ui::setProgramFolder({}); }
+
+    QTemporaryDir dir;
+    testing_support::ScopedEnvironment appData{"APPDATA", dir.path().toLocal8Bit()};
+    ui::VirtualClock clock;
+    ScriptedDialogs dialogs;
+    testing_support::FakeChannel channel;
+    testing_support::FakeDriver driver{channel};
+    std::unique_ptr<TForm1> window;
+    TDetailedSetup* items = nullptr;
+};
+
+TEST_F(DetailedSetupFlowTest, TheReadFillsTheDeviceSpecificItems)
+{
+    EXPECT_TRUE(window->form.SetupPanels->isTabVisible(window->form.SetupPanels->indexOf(window->form.pDetailedSetup)));
+    EXPECT_EQ(items->detailText(QStringLiteral("C01")), QStringLiteral("Primary variable"));
+    EXPECT_EQ(items->detailText(QStringLiteral("C02")), QStringLiteral("2 decimals"));
+    EXPECT_EQ(items->detailText(QStringLiteral("E01")), QStringLiteral("3.6"));
+    EXPECT_EQ(items->detailText(QStringLiteral("E04")), QStringLiteral("1000"));
+    EXPECT_EQ(items->detailText(QStringLiteral("V03")), QStringLiteral("1600"));
+    EXPECT_EQ(window->ReadStepCount(), 10);
+    EXPECT_TRUE(items->errorText().isEmpty()) << items->errorText().toStdString();
+    EXPECT_FALSE(window->changes.AreChanges());
+}
+
+TEST_F(DetailedSetupFlowTest, CancellingAChangeAsksAndRestoresBothWindows)
+{
+    dialogs.expectModal(Window, ui::Answer::Cancel,
+                        [&] { items->setDetailText(QStringLiteral("E01"), QStringLiteral("3.7")); });
+    dialogs.expect(Kind::Confirm, ui::texts().cancelChanges, ui::Answer::No);
+    dialogs.expectModal(Window, ui::Answer::Cancel, [&] {
+        EXPECT_EQ(items->detailText(QStringLiteral("E01")), QStringLiteral("3.7")) << "No did not keep the change";
+    });
+    dialogs.expect(Kind::Confirm, ui::texts().cancelChanges, ui::Answer::Yes);
+    window->DetailedSetupMenuClick();
+    EXPECT_EQ(items->detailText(QStringLiteral("E01")), QStringLiteral("3.6"));
+    EXPECT_EQ(window->form.Oznaceni->text(), QStringLiteral("PT-101"));
+}
+
+TEST_F(DetailedSetupFlowTest, ClosingWithoutAChangeDoesNothing)
+{
+    dialogs.expectModal(Window, ui::Answer::Cancel);
+    window->DetailedSetupMenuClick();
+    EXPECT_FALSE(window->changes.DetailedChanged);
+}
+
+TEST_F(DetailedSetupFlowTest, ConfirmedChangesAreMarkedAndWrittenLaterOrNow)
+{
+    dialogs.expectModal(Window, ui::Answer::Ok,
+                        [&] { items->setDetailText(QStringLiteral("E02"), QStringLiteral("22")); });
+    dialogs.expect(Kind::Confirm, ui::texts().writeNow, ui::Answer::No);
+    window->DetailedSetupMenuClick();
+    EXPECT_TRUE(window->changes.DetailedChanged);
+    EXPECT_TRUE(window->form.ZapisPrev->isEnabled());
+
+    dialogs.expectModal(Window, ui::Answer::Ok,
+                        [&] { items->setDetailText(QStringLiteral("E02"), QStringLiteral("22.5")); });
+    dialogs.expect(Kind::Confirm, ui::texts().writeNow, ui::Answer::Yes);
+    dialogs.expect(Kind::Confirm, ui::texts().writeChangesToDevice, ui::Answer::Yes);
+    dialogs.expect(Kind::Information, ui::texts().writtenIntoDevice);
+    window->DetailedSetupMenuClick();
+    QStringList written;
+    for (const auto& sent : driver.sent)
+        if (sent.command == 131) written = sent.data;
+    EXPECT_EQ(written, (QStringList{QStringLiteral("W131FF"), QStringLiteral("3.6"), QStringLiteral("22.5")}));
+    EXPECT_FALSE(driver.commands().contains(34)) << "an unchanged group was written";
+}
+
+TEST_F(DetailedSetupFlowTest, AForbiddenCombinationReopensTheWindow)
+{
+    const int fourDecimals = items->C[1]->findText(QStringLiteral("4 decimals"));
+    const int alternating = items->C[0]->findText(QStringLiteral("Alternating"));
+    dialogs.expectModal(Window, ui::Answer::Ok, [&] {
+        // As the user picks them.
+        items->C[0]->setCurrentIndex(alternating);
+        emit items->C[0]->activated(alternating);
+        items->C[1]->setCurrentIndex(fourDecimals);
+        emit items->C[1]->activated(fourDecimals);
+    });
+    dialogs.expect(Kind::Error, ui::texts().wrongConfiguration);
+    dialogs.expectModal(Window, ui::Answer::Cancel);
+    dialogs.expect(Kind::Confirm, ui::texts().cancelChanges, ui::Answer::Yes);
+    window->DetailedSetupMenuClick();
+    EXPECT_FALSE(window->changes.DetailedChanged);
+    EXPECT_EQ(items->detailText(QStringLiteral("C01")), QStringLiteral("Primary variable"));
+}
+
+TEST_F(DetailedSetupFlowTest, AReadOnlyUserCannotConfirmChanges)
+{
+    window->ReadOnlyUser = true;
+    dialogs.expectModal(Window, ui::Answer::Ok,
+                        [&] { items->setDetailText(QStringLiteral("E01"), QStringLiteral("3.7")); });
+    dialogs.expect(Kind::Message, ui::texts().noAuthorization);
+    window->DetailedSetupMenuClick();
+    EXPECT_FALSE(window->changes.DetailedChanged);
+    EXPECT_EQ(items->detailText(QStringLiteral("E01")), QStringLiteral("3.7")) << "the value should stay on screen";
+}
+
+TEST_F(DetailedSetupFlowTest, ChoosingTheDetailedSetupPageOpensTheWindow)
+{
+    dialogs.expectModal(Window, ui::Answer::Cancel);
+    window->form.SetupPanels->setCurrentWidget(window->form.pDetailedSetup);
+    EXPECT_EQ(window->form.SetupPanels->currentWidget(), window->form.BasicSetup);
+}
+
+TEST_F(DetailedSetupFlowTest, AMethodRunsItsStepsAndReports)
+{
+    dialogs.expect(Kind::Confirm, ui::texts().performOperation, ui::Answer::Yes);
+    dialogs.expect(Kind::Information, ui::texts().operationDone);
+    window->DoNowClick(QStringLiteral("B01"));
+    EXPECT_TRUE(driver.commands().contains(140));
+    EXPECT_EQ(window->sequencer.SequencerState <= 102, true);
+
+    driver.errors[42] = QStringLiteral("Command Error!");
+    dialogs.expect(Kind::Confirm, ui::texts().performOperation, ui::Answer::Yes);
+    dialogs.expect(Kind::Warning, ui::texts().operationFailed);
+    window->DoNowClick(QStringLiteral("B02"));
+
+    dialogs.expect(Kind::Confirm, ui::texts().performOperation, ui::Answer::No);
+    const qsizetype sent = driver.sent.size();
+    window->DoNowClick(QStringLiteral("B01"));
+    EXPECT_FALSE(driver.commands().mid(sent).contains(140));
+}
+
+} // namespace
