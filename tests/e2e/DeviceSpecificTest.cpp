@@ -1,8 +1,7 @@
 // The simulated pressure transmitter has a definition file: the main window reads its device-specific
 // items and writes them back through pelmora, and the device keeps them over a driver restart.
 #include "DriverProcess.h"
-#include "ScopedEnvironment.h"
-#include "ScriptedDialogs.h"
+#include "ProgramUnderTest.h"
 #include "app/TForm1.h"
 #include "detailed/TDetailedSetup.h"
 #include "ui/EventLoop.h"
@@ -18,28 +17,15 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using testing_support::ScopedEnvironment;
 using Kind = testing_support::ScriptedDialogs::Kind;
 
 namespace {
 
-bool waitAtMost(int ms, const std::function<bool()>& done)
-{
-    bool late = false;
-    ui::Timer guard(ms, true);
-    guard.OnTimer = [&] { late = true; };
-    ui::waitUntil([&] { return done() || late; });
-    return done();
-}
 
 TEST(DeviceSpecific, ReadAndWriteTheDetailedItemsOfTheSimulatedTransmitter)
 {
-    QTemporaryDir dir;
-    ScopedEnvironment runtime("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
-    ScopedEnvironment data("XDG_DATA_HOME", dir.path().toLocal8Bit());
-    ScopedEnvironment appData("APPDATA", dir.path().toLocal8Bit());
-    testing_support::ScriptedDialogs dialogs;
-    dialogs.allowModal(QStringLiteral("TCekej"));
+    e2e::ProgramUnderTest program;
+    auto& dialogs = program.dialogs;
 
     {
         ui::SocketChannel channel;
@@ -47,7 +33,7 @@ TEST(DeviceSpecific, ReadAndWriteTheDetailedItemsOfTheSimulatedTransmitter)
         window.FormCreate();
         window.createForms();
         window.PripojClick();
-        ASSERT_TRUE(waitAtMost(40000, [&] { return !window.form.Pripoj->isEnabled(); })) << "the read did not end";
+        ASSERT_TRUE(e2e::waitAtMost(40000, [&] { return !window.form.Pripoj->isEnabled(); })) << "the read did not end";
         TDetailedSetup& items = *window.DetailedSetup;
         EXPECT_TRUE(
             window.form.SetupPanels->isTabVisible(window.form.SetupPanels->indexOf(window.form.pDetailedSetup)));
@@ -74,8 +60,8 @@ TEST(DeviceSpecific, ReadAndWriteTheDetailedItemsOfTheSimulatedTransmitter)
 
     // A new driver on the same state file reports the written values.
     e2e::RawClient client;
-    e2e::DriverProcess driver(dir.path());
-    QFile::copy(dir.path() + QStringLiteral("/pelmora/simulated-devices.json"), driver.stateFile());
+    e2e::DriverProcess driver(program.dir.path());
+    QFile::copy(program.dir.path() + QStringLiteral("/pelmora/simulated-devices.json"), driver.stateFile());
     ASSERT_TRUE(driver.start());
     ASSERT_TRUE(client.connectTo(driver.socketPath()));
     ASSERT_TRUE(client.ask(ui::channel::encode("CONNECT", "Pelmora DdeHartServer")));

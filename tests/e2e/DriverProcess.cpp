@@ -96,3 +96,16 @@ QString macro(int command, int address, const QStringList& data)
 }
 
 } // namespace e2e
+
+#include "ProgramUnderTest.h"
+#include "ui/EventLoop.h"
+#include "ui/Timer.h"
+
+bool e2e::waitAtMost(int ms, const std::function<bool()>& done)
+{
+    bool late = false;
+    ui::Timer guard(ms, true);
+    guard.OnTimer = [&] { late = true; };
+    ui::waitUntil([&] { return done() || late; });
+    return done();
+}

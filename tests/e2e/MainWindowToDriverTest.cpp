@@ -1,6 +1,5 @@
 // The main window reads the simulated pressure transmitter through the real pelmora.
-#include "ScopedEnvironment.h"
-#include "ScriptedDialogs.h"
+#include "ProgramUnderTest.h"
 #include "app/TForm1.h"
 #include "ui/EventLoop.h"
 #include "ui/SocketChannel.h"
@@ -13,28 +12,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using testing_support::ScopedEnvironment;
 
 namespace {
 
-// Handles events until done() holds or the time is up; false when it did not hold.
-bool waitAtMost(int ms, const std::function<bool()>& done)
-{
-    bool late = false;
-    ui::Timer guard(ms, true);
-    guard.OnTimer = [&] { late = true; };
-    ui::waitUntil([&] { return done() || late; });
-    return done();
-}
-
 TEST(MainWindowToDriver, ReadShowsTheSimulatedTransmitterAndItsLiveValues)
 {
-    QTemporaryDir dir;
-    ScopedEnvironment runtime("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
-    ScopedEnvironment data("XDG_DATA_HOME", dir.path().toLocal8Bit());
-    ScopedEnvironment appData("APPDATA", dir.path().toLocal8Bit());
-    testing_support::ScriptedDialogs dialogs;
-    dialogs.allowModal(QStringLiteral("TCekej"));
+    e2e::ProgramUnderTest program;
 
     ui::SocketChannel channel;
     TForm1 window(channel);
@@ -43,7 +26,7 @@ TEST(MainWindowToDriver, ReadShowsTheSimulatedTransmitterAndItsLiveValues)
     ASSERT_TRUE(window.link.LinkOpen()) << "pelmora was not started";
 
     window.PripojClick();
-    ASSERT_TRUE(waitAtMost(30000, [&] { return !window.form.Pripoj->isEnabled(); })) << "the read did not end";
+    ASSERT_TRUE(e2e::waitAtMost(30000, [&] { return !window.form.Pripoj->isEnabled(); })) << "the read did not end";
     EXPECT_EQ(window.form.Vyrobce->text(), QStringLiteral("Ostrevo"));
     EXPECT_EQ(window.form.Typ->text(), QStringLiteral("PR210"));
     EXPECT_EQ(window.form.Oznaceni->text(), QStringLiteral("PT-101"));
@@ -53,9 +36,9 @@ TEST(MainWindowToDriver, ReadShowsTheSimulatedTransmitterAndItsLiveValues)
     EXPECT_EQ(window.form.Tlumeni->text(), QStringLiteral("0.5"));
     EXPECT_EQ(window.form.HorniMez->text(), QStringLiteral("1600 kPa"));
 
-    ASSERT_TRUE(waitAtMost(10000, [&] { return window.form.PV->text().endsWith(QStringLiteral(" kPa")); }));
+    ASSERT_TRUE(e2e::waitAtMost(10000, [&] { return window.form.PV->text().endsWith(QStringLiteral(" kPa")); }));
     const QString first = window.form.PV->text();
-    EXPECT_TRUE(waitAtMost(10000, [&] { return window.form.PV->text() != first; })) << "the value did not move";
+    EXPECT_TRUE(e2e::waitAtMost(10000, [&] { return window.form.PV->text() != first; })) << "the value did not move";
     EXPECT_TRUE(window.form.PVI->text().endsWith(QStringLiteral(" mA")));
 
     window.OdpojClick(driverlink::StopSender::StopButton);
