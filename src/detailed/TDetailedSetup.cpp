@@ -259,6 +259,15 @@ void TDetailedSetup::SetVariableItems(const detailed::DefinitionModel& model)
                 hints.remove(widget);
             else
                 hints.insert(widget, definition->hint);
+            // A screen reader announces an item by the short part of its hint (a label's caption
+            // is the text itself) and reads the long part as its description.
+            const QString shortHint = definition->hint.section(u'|', 0, 0).trimmed();
+            if (!definition->caption.isEmpty())
+                widget->setAccessibleName(definition->caption);
+            else
+                widget->setAccessibleName(shortHint.isEmpty() ? name : shortHint);
+            widget->setAccessibleDescription(definition->hint.isEmpty() ? QString()
+                                                                        : detailed::longHintText(definition->hint));
             widget->show();
         }
     }

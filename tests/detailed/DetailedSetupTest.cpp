@@ -421,3 +421,16 @@ TEST_F(DetailedSetupWindowTest, TemplatesReadAndWriteTheItems)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DetailedSetupWindowTest, ScreenReadersAnnounceItemsByTheirHints)
+{
+    loadFile(FirstDevice);
+    EXPECT_EQ(find("C01")->accessibleName(), QStringLiteral("Display mode"));
+    EXPECT_EQ(find("C01")->accessibleDescription(),
+              QStringLiteral("What the local display shows.\r\nAlternating switches."));
+    EXPECT_EQ(find("E01")->accessibleName(), QStringLiteral("Low alarm"));
+}
+
+} // namespace
