@@ -2,6 +2,7 @@
 // running a method, for the simulated pressure transmitter's definition file.
 #include "FakeChannel.h"
 #include "FakeDriver.h"
+#include "ProgramFolder.h"
 #include "ScopedEnvironment.h"
 #include "ScriptedDialogs.h"
 #include "app/TForm1.h"
@@ -32,13 +33,6 @@ class DetailedSetupFlowTest : public ::testing::Test {
 protected:
     DetailedSetupFlowTest()
     {
-        const QString bin = dir.path() + QStringLiteral("/bin/");
-        QDir().mkpath(bin);
-        for (const char* file : {"TABEN.DDF", "Ostrevo-PR210-3-EN.DDF"})
-            QFile::copy(QStringLiteral(TARVIK_DATA_DIR "/") + QString::fromLatin1(file),
-                        bin + QString::fromLatin1(file));
-        ui::setProgramFolder(bin);
-        config::language() = config::LanguageState{};
         dialogs.allowModal(QStringLiteral("TCekej"));
         testing_support::answerAsPressureTransmitter(driver);
         window = std::make_unique<TForm1>(channel);
@@ -48,10 +42,8 @@ protected:
         EXPECT_TRUE(clock.runUntil([&] { return !window->form.Pripoj->isEnabled(); }, 120000));
         items = window->DetailedSetup;
     }
-    ~DetailedSetupFlowTest() override { ui::setProgramFolder({}); }
 
-    QTemporaryDir dir;
-    testing_support::ScopedEnvironment appData{"APPDATA", dir.path().toLocal8Bit()};
+    ProgramFolder folder{"TABEN.DDF", "Ostrevo-PR210-3-EN.DDF"};
     ui::VirtualClock clock;
     ScriptedDialogs dialogs;
     testing_support::FakeChannel channel;

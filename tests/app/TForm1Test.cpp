@@ -2,6 +2,7 @@
 #include "app/TForm1.h"
 #include "FakeChannel.h"
 #include "FakeDriver.h"
+#include "ProgramFolder.h"
 #include "ScopedEnvironment.h"
 #include "ScriptedDialogs.h"
 #include "app/BareWindows.h"
@@ -36,19 +37,14 @@ class TForm1Test : public ::testing::Test {
 protected:
     TForm1Test()
     {
-        QDir().mkpath(programFolder());
-        QFile::copy(QStringLiteral(TARVIK_DATA_DIR "/TABEN.DDF"), programFolder() + QStringLiteral("TABEN.DDF"));
-        ui::setProgramFolder(programFolder());
-        config::language() = config::LanguageState{};
         dialogs.allowModal(QStringLiteral("TCekej"));
         testing_support::answerAsPressureTransmitter(driver);
     }
-    ~TForm1Test() override { ui::setProgramFolder({}); }
 
-    QString programFolder() const { return dir.path() + QStringLiteral("/bin/"); }
+    QString programFolder() const { return folder.path(); }
     void writeSetting(const QString& key, const QString& value)
     {
-        const QString folder = dir.path() + QStringLiteral("/Morvel Software/Tarvik/");
+        const QString folder = this->folder.root() + QStringLiteral("/Morvel Software/Tarvik/");
         QDir().mkpath(folder);
         ASSERT_TRUE(
             ui::Profile(folder + QStringLiteral("VELKOR.INI")).writeString(QStringLiteral("Velkor"), key, value));
@@ -78,8 +74,7 @@ protected:
                 commands};
     }
 
-    QTemporaryDir dir;
-    testing_support::ScopedEnvironment appData{"APPDATA", dir.path().toLocal8Bit()};
+    ProgramFolder folder{"TABEN.DDF"};
     ui::VirtualClock clock;
     ScriptedDialogs dialogs;
     testing_support::FakeChannel channel;
@@ -277,7 +272,7 @@ TEST_F(TForm1Test, TheDetailedSetupExistsExactlyWhenTheDefinitionFileDoes)
 TEST_F(TForm1Test, ADeviceCannotNameADefinitionFileOutsideTheProgramsFolder)
 {
     // A file the device's texts would reach by climbing out of the program's folder.
-    QFile outside(dir.path() + QStringLiteral("/x-PR210-3-EN.DDF"));
+    QFile outside(folder.root() + QStringLiteral("/x-PR210-3-EN.DDF"));
     ASSERT_TRUE(outside.open(QIODevice::WriteOnly));
     outside.write("[Definitions]\r\n");
     outside.close();
