@@ -43,4 +43,4 @@ cmake --build "$build"
 if [ "$action" = run ]; then
   exec "$build/bin/tarvik"
 fi
-ctest --test-dir "$build" --output-on-failure -j 2 --timeout 120
+ctest --test-dir "$build" --output-on-failure -j 2 --timeout 300

@@ -33,7 +33,7 @@ TEST(DeviceSpecific, ReadAndWriteTheDetailedItemsOfTheSimulatedTransmitter)
         window.FormCreate();
         window.createForms();
         window.PripojClick();
-        ASSERT_TRUE(e2e::waitAtMost(40000, [&] { return !window.form.Pripoj->isEnabled(); })) << "the read did not end";
+        ASSERT_TRUE(e2e::waitAtMost(90000, [&] { return !window.form.Pripoj->isEnabled(); })) << "the read did not end";
         TDetailedSetup& items = *window.DetailedSetup;
         EXPECT_TRUE(
             window.form.SetupPanels->isTabVisible(window.form.SetupPanels->indexOf(window.form.pDetailedSetup)));

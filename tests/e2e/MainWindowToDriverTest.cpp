@@ -26,7 +26,7 @@ TEST(MainWindowToDriver, ReadShowsTheSimulatedTransmitterAndItsLiveValues)
     ASSERT_TRUE(window.link.LinkOpen()) << "pelmora was not started";
 
     window.PripojClick();
-    ASSERT_TRUE(e2e::waitAtMost(30000, [&] { return !window.form.Pripoj->isEnabled(); })) << "the read did not end";
+    ASSERT_TRUE(e2e::waitAtMost(60000, [&] { return !window.form.Pripoj->isEnabled(); })) << "the read did not end";
     EXPECT_EQ(window.form.Vyrobce->text(), QStringLiteral("Ostrevo"));
     EXPECT_EQ(window.form.Typ->text(), QStringLiteral("PR210"));
     EXPECT_EQ(window.form.Oznaceni->text(), QStringLiteral("PT-101"));
@@ -36,9 +36,9 @@ TEST(MainWindowToDriver, ReadShowsTheSimulatedTransmitterAndItsLiveValues)
     EXPECT_EQ(window.form.Tlumeni->text(), QStringLiteral("0.5"));
     EXPECT_EQ(window.form.HorniMez->text(), QStringLiteral("1600 kPa"));
 
-    ASSERT_TRUE(e2e::waitAtMost(10000, [&] { return window.form.PV->text().endsWith(QStringLiteral(" kPa")); }));
+    ASSERT_TRUE(e2e::waitAtMost(20000, [&] { return window.form.PV->text().endsWith(QStringLiteral(" kPa")); }));
     const QString first = window.form.PV->text();
-    EXPECT_TRUE(e2e::waitAtMost(10000, [&] { return window.form.PV->text() != first; })) << "the value did not move";
+    EXPECT_TRUE(e2e::waitAtMost(20000, [&] { return window.form.PV->text() != first; })) << "the value did not move";
     EXPECT_TRUE(window.form.PVI->text().endsWith(QStringLiteral(" mA")));
 
     window.OdpojClick(driverlink::StopSender::StopButton);
