@@ -1,5 +1,6 @@
 // The program's driver link against the real pelmora, over the real channel.
 #include "DriverProcess.h"
+#include "ProgramUnderTest.h"
 #include "ScopedEnvironment.h"
 #include "ScriptedDialogs.h"
 #include "link/CommandMacro.h"
@@ -22,13 +23,10 @@ namespace {
 QStringList awaitReply(driverlink::DriverLink& link, const QString& command)
 {
     QStringList reply;
-    bool timedOut = false;
-    ui::Timer guard(15000, true);
-    guard.OnTimer = [&] { timedOut = true; };
     link.onReply = [&](const QStringList& lines) {
         if (lines.value(0) == command) reply = lines;
     };
-    ui::waitUntil([&] { return !reply.isEmpty() || timedOut; });
+    e2e::waitAtMost(15000, [&] { return !reply.isEmpty(); });
     link.onReply = nullptr;
     return reply;
 }
