@@ -1,10 +1,10 @@
 // pelmora, the HART driver: serves the link and carries each command to the simulated devices.
 #include "codec/NameTables.h"
+#include "platform/ChannelProtocol.h"
+#include "platform/Environment.h"
 #include "server/LinkServer.h"
 #include "session/DriverSession.h"
 #include "sim/SimBus.h"
-#include "ui/ChannelProtocol.h"
-#include "ui/Environment.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -50,7 +50,8 @@ bool parse(const QStringList& args, Options& options, QString& error)
             if (!value(options.socketPath)) return false;
         } else if (arg == QStringLiteral("--listen")) {
             if (!value(options.listen)) return false;
-            if (!options.listen.contains(u':')) options.listen += u':' + QString::number(ui::channel::DefaultTcpPort);
+            if (!options.listen.contains(u':'))
+                options.listen += u':' + QString::number(platform::channel::DefaultTcpPort);
         } else if (arg == QStringLiteral("--table")) {
             if (!value(options.tableFile)) return false;
         } else {
@@ -84,11 +85,13 @@ int main(int argc, char* argv[])
         return fail(error);
     }
     if (options.stateFile.isEmpty()) options.stateFile = sim::SimBus::defaultStateFile();
-    if (options.tableFile.isEmpty()) options.tableFile = ui::programFolder() + QStringLiteral("TABEN.DDF");
+    if (options.tableFile.isEmpty()) options.tableFile = platform::programFolder() + QStringLiteral("TABEN.DDF");
     if (options.socketPath.isEmpty()) {
-        const QString folder = ui::channel::localSocketFolder(QStringLiteral("Pelmora"));
-        if (!ui::channel::makeLocalSocketFolder(folder)) return fail(QStringLiteral("cannot create %1").arg(folder));
-        options.socketPath = ui::channel::localSocketPath(QStringLiteral("Pelmora"), QStringLiteral("DdeHartServer"));
+        const QString folder = platform::channel::localSocketFolder(platform::channel::LocalService);
+        if (!platform::channel::makeLocalSocketFolder(folder))
+            return fail(QStringLiteral("cannot create %1").arg(folder));
+        options.socketPath =
+            platform::channel::localSocketPath(platform::channel::LocalService, platform::channel::LocalTopic);
     }
 
     codec::NameTables names;

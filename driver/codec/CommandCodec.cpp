@@ -1,8 +1,8 @@
-#include "CommandCodec.h"
+#include "codec/CommandCodec.h"
 
-#include "TextFormat.h"
+#include "codec/TextFormat.h"
 #include "hart/HartEncoding.h"
-#include "ui/Encoding.h"
+#include "platform/Encoding.h"
 
 #include <QHash>
 
@@ -169,8 +169,8 @@ std::optional<QByteArray> CommandCodec::encodeField(const Field& field, const QS
         }
         break;
     case Kind::Text:
-        if (ui::fitsCp1250(text) && ui::toCp1250(text).size() <= field.size) {
-            out = ui::toCp1250(text).leftJustified(field.size, ' ');
+        if (platform::fitsCp1250(text) && platform::toCp1250(text).size() <= field.size) {
+            out = platform::toCp1250(text).leftJustified(field.size, ' ');
             ok = true;
         }
         break;
@@ -209,7 +209,7 @@ QString CommandCodec::decodeField(const Field& field, const QByteArray& data, in
         QByteArray bytes = data.mid(offset, field.size);
         const int nul = bytes.indexOf('\0');
         if (nul >= 0) bytes.truncate(nul);
-        return ui::fromCp1250(bytes).trimmed();
+        return platform::fromCp1250(bytes).trimmed();
     }
     case Kind::Date: {
         const QDate date = hart::decodeDate(data, offset);

@@ -3,7 +3,7 @@
 // data lines of a reply text: one field a line, in the order of the HART reply, numbers plain,
 // codes as names. Every command the program sends has its layout here; an extended template
 // brings its own layout in its command token (see TemplateToken).
-#include "NameTables.h"
+#include "codec/NameTables.h"
 
 #include <QByteArray>
 #include <QList>

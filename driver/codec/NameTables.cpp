@@ -1,6 +1,6 @@
-#include "NameTables.h"
+#include "codec/NameTables.h"
 
-#include "ui/Profile.h"
+#include "platform/Profile.h"
 
 namespace codec {
 
@@ -35,7 +35,7 @@ NameTables::NameTables() = default;
 
 bool NameTables::loadTableFile(const QString& path)
 {
-    const ui::Profile table(path);
+    const platform::Profile table(path);
     if (!table.exists()) return false;
     for (int code = 0; code <= 255; ++code) {
         const QString unit = table.readString(QStringLiteral("Units"), QString::number(code));

@@ -1,4 +1,4 @@
-#include "ReplyText.h"
+#include "codec/ReplyText.h"
 
 namespace codec {
 

@@ -1,6 +1,6 @@
-#include "TextFormat.h"
+#include "codec/TextFormat.h"
 
-#include "ui/DateText.h"
+#include "platform/DateText.h"
 
 #include <QLocale>
 #include <charconv>
@@ -41,8 +41,8 @@ std::optional<quint32> parseUnsigned(const QString& text, quint32 max)
     return quint32(value);
 }
 
-QString formatDate(const QDate& date) { return ui::formatShortDate(date); }
+QString formatDate(const QDate& date) { return platform::formatShortDate(date); }
 
-QDate parseDate(const QString& text) { return ui::parseShortDate(text); }
+QDate parseDate(const QString& text) { return platform::parseShortDate(text); }
 
 } // namespace codec

@@ -1,4 +1,4 @@
-#include "HartEncoding.h"
+#include "hart/HartEncoding.h"
 
 #include <cstring>
 

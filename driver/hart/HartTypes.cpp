@@ -1,4 +1,4 @@
-#include "HartTypes.h"
+#include "hart/HartTypes.h"
 
 namespace hart {
 

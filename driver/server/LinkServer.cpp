@@ -1,7 +1,7 @@
-#include "LinkServer.h"
+#include "server/LinkServer.h"
 
 #include "codec/ReplyText.h"
-#include "ui/Encoding.h"
+#include "platform/Encoding.h"
 
 #include <QHostAddress>
 #include <QLocalServer>
@@ -11,7 +11,8 @@
 
 namespace server {
 
-using ui::channel::encode;
+using platform::channel::encode;
+namespace channel = platform::channel;
 
 LinkServer::LinkServer(session::DriverSession& session) : session(session) {}
 
@@ -103,17 +104,16 @@ void LinkServer::readFrom(QIODevice* socket)
 
 void LinkServer::reply(Client& client, const QByteArray& bytes) { client.socket->write(bytes); }
 
-void LinkServer::handle(Client& client, const ui::channel::Message& message)
+void LinkServer::handle(Client& client, const platform::channel::Message& message)
 {
     if (message.verb == "CONNECT") {
-        const QString argument = ui::fromCp1250(message.argument).trimmed();
+        const QString argument = platform::fromCp1250(message.argument).trimmed();
         const int blank = argument.lastIndexOf(u' ');
         const QString service = argument.left(blank).trimmed();
         const QString topic = argument.mid(blank + 1);
-        const bool known =
-            client.network
-                ? service.endsWith(QStringLiteral("ndde$"), Qt::CaseInsensitive) && topic == QStringLiteral("HART$")
-                : service == QStringLiteral("Pelmora") && topic == QStringLiteral("DdeHartServer");
+        const bool known = client.network ? service.endsWith(channel::NetworkSuffix, Qt::CaseInsensitive) &&
+                                                topic == channel::NetworkTopic
+                                          : service == channel::LocalService && topic == channel::LocalTopic;
         client.connected = blank > 0 && known;
         reply(client, client.connected ? encode("OK") : encode("ERR", "unknown service or topic"));
         return;
@@ -127,14 +127,14 @@ void LinkServer::handle(Client& client, const ui::channel::Message& message)
         return;
     }
     if (message.verb == "REQUEST") {
-        if (ui::fromCp1250(message.argument).trimmed().compare(ReplyItem, Qt::CaseInsensitive) != 0)
+        if (platform::fromCp1250(message.argument).trimmed().compare(channel::ReplyItem, Qt::CaseInsensitive) != 0)
             reply(client, encode("ERR", "unknown item"));
         else
-            reply(client, ui::channel::encodeWithPayload("DATA", ui::toCp1250(itemText)));
+            reply(client, platform::channel::encodeWithPayload("DATA", platform::toCp1250(itemText)));
         return;
     }
     if (message.verb == "EXECUTE") {
-        if (message.payload == "terminate") {
+        if (message.payload == channel::TerminateMacro) {
             reply(client, encode("OK"));
             client.socket->waitForBytesWritten(1000);
             if (onTerminate) onTerminate();

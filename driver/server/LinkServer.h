@@ -3,8 +3,8 @@
 // topic "DdeHartServer") and, when asked, on TCP (a service ending in "ndde$", topic "HART$");
 // hands executed macros to the session one at a time and keeps the reply item that every
 // conversation reads.
+#include "platform/ChannelProtocol.h"
 #include "session/DriverSession.h"
-#include "ui/ChannelProtocol.h"
 
 #include <QObject>
 #include <functional>
@@ -15,8 +15,6 @@ class QTcpServer;
 class QIODevice;
 
 namespace server {
-
-inline const QString ReplyItem = QStringLiteral("DdeHartCommand");
 
 class LinkServer : public QObject {
 public:
@@ -36,13 +34,13 @@ public:
 private:
     struct Client {
         QIODevice* socket = nullptr;
-        ui::channel::MessageReader reader;
+        platform::channel::MessageReader reader;
         bool network = false;
         bool connected = false;
     };
     void accept(QIODevice* socket, bool network);
     void readFrom(QIODevice* socket);
-    void handle(Client& client, const ui::channel::Message& message);
+    void handle(Client& client, const platform::channel::Message& message);
     void reply(Client& client, const QByteArray& bytes);
 
     session::DriverSession& session;

@@ -1,7 +1,7 @@
-#include "DriverSession.h"
+#include "session/DriverSession.h"
 
 #include "codec/ReplyText.h"
-#include "ui/Encoding.h"
+#include "platform/Encoding.h"
 
 namespace session {
 
@@ -42,7 +42,7 @@ bool DriverSession::execute(const QByteArray& macro, std::function<void(const QS
 {
     if (working) return false;
     working = true;
-    const QStringList lines = macroLines(ui::fromCp1250(macro));
+    const QStringList lines = macroLines(platform::fromCp1250(macro));
     Job job;
     job.done = std::move(done);
     job.commandLine = lines.value(0).trimmed();

@@ -1,9 +1,9 @@
-#include "SimBus.h"
+#include "sim/SimBus.h"
 
-#include "SimDevices.h"
-#include "SimStateFile.h"
+#include "sim/SimDevices.h"
+#include "sim/SimStateFile.h"
 
-#include "ui/Environment.h"
+#include "platform/Environment.h"
 
 #include <QDebug>
 
@@ -20,7 +20,7 @@ SimBus::SimBus(QString stateFile) : path(std::move(stateFile))
 
 SimBus::~SimBus() = default;
 
-QString SimBus::defaultStateFile() { return ui::sharedDataFolder() + u"pelmora/simulated-devices.json"; }
+QString SimBus::defaultStateFile() { return platform::sharedDataFolder() + u"pelmora/simulated-devices.json"; }
 
 SimTransmitter* SimBus::device(const QString& name)
 {

@@ -3,9 +3,9 @@
 // delivers the reply after the time the frames would take on a real 1200 bit/s loop, one
 // transaction after another. Whatever a device keeps over a restart is loaded from the state file
 // at start and written back after every change.
-#include "SimTransmitter.h"
+#include "sim/SimTransmitter.h"
 
-#include "ui/Timer.h"
+#include "platform/Timer.h"
 
 #include <deque>
 #include <vector>
@@ -44,7 +44,7 @@ private:
     QString path;
     std::vector<SimTransmitter> all;
     std::deque<Transaction> queue; // the front is on the wire
-    ui::Timer wire;
+    platform::Timer wire;
 };
 
 } // namespace sim

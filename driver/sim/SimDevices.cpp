@@ -1,6 +1,6 @@
-#include "SimDevices.h"
+#include "sim/SimDevices.h"
 
-#include "SimProcess.h"
+#include "sim/SimProcess.h"
 
 #include <cmath>
 #include <numbers>

@@ -2,7 +2,7 @@
 // The simulated transmitters pelmora offers: an Ostrevo PR210 pressure transmitter at polling
 // address 0 and an Ostrevo TM120 temperature transmitter at polling address 1, with their
 // factory configuration.
-#include "SimTransmitter.h"
+#include "sim/SimTransmitter.h"
 
 namespace sim {
 

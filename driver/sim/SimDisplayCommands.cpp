@@ -1,6 +1,6 @@
 // Device-specific commands of the pressure transmitter: local display, alarm currents and the
 // points of the last sensor trim. A device without them answers "not implemented".
-#include "SimTransmitter.h"
+#include "sim/SimTransmitter.h"
 
 #include "hart/HartEncoding.h"
 

@@ -2,7 +2,7 @@
 // What a simulated device is made of: the fixed identity and sensor of its type (DeviceModel) and
 // the configuration a technician can write (Config). Config values that are measured quantities
 // are kept in the model's base unit (kPa or degrees Celsius), whatever unit the device shows.
-#include "SimUnits.h"
+#include "sim/SimUnits.h"
 
 #include <QDate>
 #include <QString>

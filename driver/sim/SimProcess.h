@@ -2,7 +2,7 @@
 // The process model of the simulated sensors and the arithmetic of the current output. Everything
 // is a pure function of the clock reading, so a test on the virtual clock sees the same values
 // every run, and two reads at the same instant agree.
-#include "SimModel.h"
+#include "sim/SimModel.h"
 
 #include <optional>
 

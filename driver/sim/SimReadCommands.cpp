@@ -1,10 +1,10 @@
 // The identity and read commands of the simulated transmitters.
-#include "SimTransmitter.h"
+#include "sim/SimTransmitter.h"
 
-#include "SimProcess.h"
+#include "sim/SimProcess.h"
 
 #include "hart/HartEncoding.h"
-#include "ui/EventLoop.h"
+#include "platform/EventLoop.h"
 
 namespace sim {
 
@@ -63,7 +63,7 @@ SimTransmitter::Answer SimTransmitter::readVariables(const QByteArray&)
     appendFloat(data, float(loopCurrentMa()));
     const double pv = primaryValue();
     appendValue(data, working.pvUnit, pvScale().fromBase(pv));
-    const double seconds = double(ui::eventLoop().nowMs()) / 1000.0;
+    const double seconds = double(platform::eventLoop().nowMs()) / 1000.0;
     for (const auto& variable : model.variables)
         appendValue(data, variable.unit, variable.value(seconds, pv));
     return {rc::Success, data};

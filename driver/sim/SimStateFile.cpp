@@ -1,7 +1,7 @@
-#include "SimStateFile.h"
+#include "sim/SimStateFile.h"
 
 #include "hart/HartEncoding.h"
-#include "ui/Environment.h"
+#include "platform/Environment.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -214,7 +214,7 @@ QString saveState(const QString& path, const std::vector<SimTransmitter>& device
     root[u"devices"] = saved;
 
     const QString folder = QFileInfo(path).absolutePath();
-    if (!ui::makeFolder(folder)) return u"cannot create the folder " + folder;
+    if (!platform::makeFolder(folder)) return u"cannot create the folder " + folder;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     file.write(QJsonDocument(root).toJson(QJsonDocument::Indented));

@@ -7,7 +7,7 @@
 // Measured quantities (range values, zero offset, trim points) are in the device's base unit, kPa
 // or degrees Celsius; "pvUnit" is the unit the device shows them in. Reading never fails: a value
 // that is missing keeps the factory setting, one that is unusable too, with a problem reported.
-#include "SimTransmitter.h"
+#include "sim/SimTransmitter.h"
 
 #include <QJsonObject>
 #include <QStringList>

@@ -1,9 +1,9 @@
-#include "SimTransmitter.h"
+#include "sim/SimTransmitter.h"
 
-#include "SimProcess.h"
+#include "sim/SimProcess.h"
 
 #include "hart/HartEncoding.h"
-#include "ui/EventLoop.h"
+#include "platform/EventLoop.h"
 
 #include <cmath>
 #include <utility>
@@ -173,7 +173,7 @@ UnitScale SimTransmitter::pvScale() const { return unitScale(model.quantity, wor
 
 double SimTransmitter::primaryValue() const
 {
-    return sensorReading(model.process, ui::eventLoop().nowMs(), working.damping, held) + working.zeroOffset;
+    return sensorReading(model.process, platform::eventLoop().nowMs(), working.damping, held) + working.zeroOffset;
 }
 
 double SimTransmitter::loopCurrentMa() const

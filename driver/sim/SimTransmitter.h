@@ -6,7 +6,7 @@
 // Two copies of the configuration: `working` is what the device runs with, `stored` what survives
 // a restart (the state file). A device that keeps writes at once copies working to stored after
 // every write; one with flags bit 2 only on command 39.
-#include "SimModel.h"
+#include "sim/SimModel.h"
 
 #include "hart/HartTypes.h"
 

@@ -1,4 +1,4 @@
-#include "SimUnits.h"
+#include "sim/SimUnits.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 // The write and action commands of the simulated transmitters. A handler checks and applies; the
 // dispatcher in SimTransmitter.cpp handles write protection and what a write leaves behind.
-#include "SimTransmitter.h"
+#include "sim/SimTransmitter.h"
 
 #include "hart/HartEncoding.h"
 

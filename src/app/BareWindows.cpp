@@ -1,4 +1,4 @@
-#include "BareWindows.h"
+#include "app/BareWindows.h"
 
 TDatabase::TDatabase(QWidget* parent) : QDialog(parent)
 {

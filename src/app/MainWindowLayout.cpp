@@ -1,4 +1,4 @@
-#include "MainWindowLayout.h"
+#include "app/MainWindowLayout.h"
 
 #include <QAction>
 #include <QComboBox>

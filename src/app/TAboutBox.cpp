@@ -1,4 +1,4 @@
-#include "TAboutBox.h"
+#include "app/TAboutBox.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

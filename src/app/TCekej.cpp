@@ -1,4 +1,4 @@
-#include "TCekej.h"
+#include "app/TCekej.h"
 
 #include <QCloseEvent>
 #include <QColor>

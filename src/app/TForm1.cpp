@@ -1,20 +1,20 @@
-#include "TForm1.h"
+#include "app/TForm1.h"
 
-#include "BareWindows.h"
-#include "TAboutBox.h"
-#include "TCekej.h"
+#include "app/BareWindows.h"
+#include "app/TAboutBox.h"
+#include "app/TCekej.h"
 #include "config/CodeTables.h"
 #include "config/DefinitionFile.h"
 #include "config/Language.h"
 #include "detailed/TDetailedSetup.h"
 #include "link/CommandMacro.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+#include "platform/Environment.h"
+#include "platform/Profile.h"
+#include "platform/Random.h"
+#include "platform/Texts.h"
 #include "settings/Folders.h"
-#include "ui/Desktop.h"
-#include "ui/Dialogs.h"
-#include "ui/Environment.h"
-#include "ui/Profile.h"
-#include "ui/Random.h"
-#include "ui/Texts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,7 +34,7 @@ using driverlink::Control;
 using driverlink::Sequencer;
 using driverlink::StopSender;
 
-TForm1::TForm1(ui::LinkChannel& channel, QWidget* parent)
+TForm1::TForm1(platform::LinkChannel& channel, QWidget* parent)
     : QMainWindow(parent), link(channel, this), sequencer(link, *this)
 {
     form.setup(*this);
@@ -128,7 +128,7 @@ void TForm1::FormCreate()
     ReadOnlyUser = false;
     showDetailedSetup(false);
     sequencer.RetryCount = 0;
-    ui::seedRandomFromClock();
+    platform::seedRandomFromClock();
     sequencer.ExchangeRunning = sequencer.WaitShown = sequencer.ReplyTaken = sequencer.CommError = false;
     form.PollAddr->setText(QStringLiteral("0"));
     sequencer.SequencerState = Sequencer::Idle;
@@ -136,7 +136,7 @@ void TForm1::FormCreate()
 
     QString netPath;
     try {
-        const ui::Profile settingsFile(settings::settingsFile());
+        const platform::Profile settingsFile(settings::settingsFile());
         // A first start has no settings file yet: the definition language is then the one the Options
         // dialog offers by default, so that the very first read of a device is complete.
         const QString ddfSetting = settingsFile.readString(settings::SettingsSection, QStringLiteral("LanguageDdf"),
@@ -145,7 +145,7 @@ void TForm1::FormCreate()
         config::language().SetLanguageDdf(config::language().DdfLanguage);
         netPath = settingsFile.readString(settings::SettingsSection, QStringLiteral("NetPath"));
     } catch (const std::exception& error) {
-        ui::dialogs().error(QString::fromUtf8(error.what()));
+        platform::dialogs().error(QString::fromUtf8(error.what()));
     }
     link.setServiceApplication(driverlink::serviceApplication(netPath));
     link.DoNewLink();
@@ -154,7 +154,7 @@ void TForm1::FormCreate()
 void TForm1::PripojClick()
 {
     if (!link.LinkOpen()) {
-        ui::dialogs().message(ui::texts().driverNotFound);
+        platform::dialogs().message(platform::texts().driverNotFound);
         return;
     }
     ScreenFromFile = false;
@@ -189,7 +189,8 @@ void TForm1::OdpojClick(StopSender sender)
         return;
     }
     if (changes.AreChanges() && !sequencer.CommError &&
-        ui::dialogs().confirm(ui::texts().changesNotSavedInDevice, ui::Buttons::YesNoCancel) != ui::Answer::Yes)
+        platform::dialogs().confirm(platform::texts().changesNotSavedInDevice, platform::Buttons::YesNoCancel) !=
+            platform::Answer::Yes)
         return;
     form.ProgramStatus->clear();
     sequencer.Timer1.setEnabled(false);
@@ -206,11 +207,12 @@ void TForm1::OdpojClick(StopSender sender)
 bool TForm1::FormCloseQuery()
 {
     if (form.Odpoj->isEnabled()) {
-        ui::dialogs().message(ui::texts().stopCommunicationFirst);
+        platform::dialogs().message(platform::texts().stopCommunicationFirst);
         return false;
     }
     if (changes.AreChanges() && form.Zprava->isEnabled() &&
-        ui::dialogs().confirm(ui::texts().changesNotSaved, ui::Buttons::YesNoCancel) != ui::Answer::Yes)
+        platform::dialogs().confirm(platform::texts().changesNotSaved, platform::Buttons::YesNoCancel) !=
+            platform::Answer::Yes)
         return false;
     bool autoOff = true;
     try {
@@ -232,14 +234,14 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::Obsah1Click()
 {
-    if (!ui::openDocument(ui::programFolder() + ui::texts().helpFileName))
-        ui::dialogs().error(ui::texts().helpNotOpened);
+    if (!platform::openDocument(platform::programFolder() + platform::texts().helpFileName))
+        platform::dialogs().error(platform::texts().helpNotOpened);
 }
 
 void TForm1::Oprogramu1Click()
 {
     sequencer.Timer1.setEnabled(false);
-    ui::dialogs().showModal(*AboutBox);
+    platform::dialogs().showModal(*AboutBox);
 }
 
 void TForm1::HourGlasCur(bool on)
@@ -288,7 +290,7 @@ void TForm1::setWaitSecondLine(const QString& text)
 
 void TForm1::showWaitDialog()
 {
-    if (Cekej) ui::dialogs().showModal(*Cekej);
+    if (Cekej) platform::dialogs().showModal(*Cekej);
 }
 
 void TForm1::closeWaitDialog()
@@ -299,7 +301,7 @@ void TForm1::closeWaitDialog()
 QString TForm1::tableFile() const
 {
     const QString name = config::language().TableFileName;
-    return name.isEmpty() ? QString() : ui::programFolder() + name;
+    return name.isEmpty() ? QString() : platform::programFolder() + name;
 }
 
 void TForm1::ClearAll()

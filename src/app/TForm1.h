@@ -3,8 +3,8 @@
 // its pages, the initial-values snapshot and the change flags. Its handlers start and stop the
 // connection with a device; the sequencer and the reply decoder reach it through SequencerHost and
 // the MainScreen of its controls.
-#include "MainWindowLayout.h"
-#include "WindowScreen.h"
+#include "app/MainWindowLayout.h"
+#include "app/WindowScreen.h"
 #include "config/ChangeFlags.h"
 #include "config/ScreenMapping.h"
 #include "config/TConfigRecord.h"
@@ -34,7 +34,7 @@ class TForm1 : public QMainWindow,
                public config::WriteHost {
     Q_OBJECT
 public:
-    explicit TForm1(ui::LinkChannel& channel, QWidget* parent = nullptr);
+    explicit TForm1(platform::LinkChannel& channel, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The windows that live as long as the program, created after the main window in this order.

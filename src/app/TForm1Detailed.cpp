@@ -1,18 +1,18 @@
 // The main window's side of the device definition files: finding the file of the device on
 // screen, loading it into the detailed setup window and tuning the main screen from it, and the
 // command templates of the sequencer.
-#include "BareWindows.h"
-#include "TCekej.h"
-#include "TForm1.h"
+#include "app/BareWindows.h"
+#include "app/TCekej.h"
+#include "app/TForm1.h"
 #include "config/CodeTables.h"
 #include "config/DefinitionFile.h"
 #include "config/Language.h"
 #include "detailed/DefinitionModel.h"
 #include "detailed/TDetailedSetup.h"
-#include "ui/Dialogs.h"
-#include "ui/Environment.h"
-#include "ui/EventLoop.h"
-#include "ui/Texts.h"
+#include "platform/Dialogs.h"
+#include "platform/Environment.h"
+#include "platform/EventLoop.h"
+#include "platform/Texts.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -24,9 +24,9 @@
 
 QString TForm1::deviceDefinitionFile() const
 {
-    const QString path = config::deviceDefinitionPath(ui::programFolder(), form.Vyrobce->text(), form.Typ->text(),
+    const QString path = config::deviceDefinitionPath(platform::programFolder(), form.Vyrobce->text(), form.Typ->text(),
                                                       form.Verze->text(), config::language().DeviceDdfSuffix);
-    return !path.isEmpty() && ui::fileExists(path) ? path : QString();
+    return !path.isEmpty() && platform::fileExists(path) ? path : QString();
 }
 
 QString TForm1::templateFile() const
@@ -138,29 +138,32 @@ void TForm1::SetupPanelsChange()
 
 void TForm1::DetailedSetupMenuClick()
 {
-    ui::processMessages();
+    platform::processMessages();
     config::TConfigRecord before;
     config::FromScreen(*this, before);
     DetailedSetup->resetChangeTracking();
     while (true) {
-        const bool confirmed = ui::dialogs().showModal(*DetailedSetup) == QDialog::Accepted;
+        const bool confirmed = platform::dialogs().showModal(*DetailedSetup) == QDialog::Accepted;
         if (!confirmed) {
             if (!DetailedSetup->changedSinceOpen()) return;
-            if (ui::dialogs().confirm(ui::texts().cancelChanges, ui::Buttons::YesNo) != ui::Answer::Yes) continue;
+            if (platform::dialogs().confirm(platform::texts().cancelChanges, platform::Buttons::YesNo) !=
+                platform::Answer::Yes)
+                continue;
             config::SetScreen(*this, before);
             DetailedSetup->resetChangeTracking();
             return;
         }
         if (ReadOnlyUser) {
-            ui::dialogs().message(ui::texts().noAuthorization);
+            platform::dialogs().message(platform::texts().noAuthorization);
             return;
         }
         if (!DetailedSetup->ConditionsOk(deviceDefinitionFile())) {
-            ui::dialogs().error(ui::texts().wrongConfiguration);
+            platform::dialogs().error(platform::texts().wrongConfiguration);
             continue;
         }
         changes.DetailedChanged = true;
-        if (ui::dialogs().confirm(ui::texts().writeNow, ui::Buttons::YesNoCancel) == ui::Answer::Yes)
+        if (platform::dialogs().confirm(platform::texts().writeNow, platform::Buttons::YesNoCancel) ==
+            platform::Answer::Yes)
             writing.ZapisPrevClick();
         else
             form.ZapisPrev->setEnabled(true);
@@ -171,25 +174,27 @@ void TForm1::DetailedSetupMenuClick()
 void TForm1::DoNowClick(const QString& buttonName)
 {
     if (ReadOnlyUser) {
-        ui::dialogs().message(ui::texts().noAuthorization);
+        platform::dialogs().message(platform::texts().noAuthorization);
         return;
     }
     DetailedSetup->MethodSection = buttonName + QStringLiteral("METHOD");
     const QString name = detailed::methodName(deviceDefinitionFile(), DetailedSetup->MethodSection);
-    if (ui::dialogs().confirm(ui::texts().performOperation, ui::Buttons::YesNoCancel) != ui::Answer::Yes) return;
+    if (platform::dialogs().confirm(platform::texts().performOperation, platform::Buttons::YesNoCancel) !=
+        platform::Answer::Yes)
+        return;
     form.Error->clear();
     sequencer.CommError = false;
     sequencer.ReplyTaken = true;
-    form.ProgramStatus->setText(ui::texts().executingCommand);
+    form.ProgramStatus->setText(platform::texts().executingCommand);
     sequencer.waitForStepEnd();
     sequencer.Timer1.setEnabled(false);
     sequencer.SequencerState = 600;
     sequencer.Timer1.setEnabled(true);
     sequencer.waitForOnline();
     if (form.Error->count() > 0)
-        ui::dialogs().warning(ui::texts().operationFailed);
+        platform::dialogs().warning(platform::texts().operationFailed);
     else
-        ui::dialogs().information(ui::texts().operationDone);
+        platform::dialogs().information(platform::texts().operationDone);
     recordHistory(name, true);
     sequencer.TimeoutTimer.setEnabled(true);
 }

@@ -1,4 +1,4 @@
-#include "WindowScreen.h"
+#include "app/WindowScreen.h"
 
 #include "config/CodeTables.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // The main window's controls as the sequencer and the reply decoder see them.
-#include "MainWindowLayout.h"
+#include "app/MainWindowLayout.h"
 #include "link/MainScreen.h"
 
 class WindowScreen : public driverlink::MainScreen {

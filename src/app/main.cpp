@@ -1,6 +1,6 @@
-#include "TForm1.h"
-#include "ui/QtDialogs.h"
-#include "ui/SocketChannel.h"
+#include "app/TForm1.h"
+#include "platform/QtDialogs.h"
+#include "platform/SocketChannel.h"
 
 #include <QApplication>
 
@@ -9,9 +9,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvik"));
     QApplication::setApplicationVersion(QStringLiteral(TARVIK_VERSION));
-    ui::QtDialogs dialogs;
-    ui::setDialogs(&dialogs);
-    ui::SocketChannel channel;
+    platform::QtDialogs dialogs;
+    platform::setDialogs(&dialogs);
+    platform::SocketChannel channel;
     TForm1 form(channel);
     form.FormCreate();
     form.createForms();

@@ -1,6 +1,6 @@
-#include "CodeTables.h"
+#include "config/CodeTables.h"
 
-#include "ui/Profile.h"
+#include "platform/Profile.h"
 
 namespace config {
 
@@ -13,7 +13,7 @@ constexpr int HighestTemplateStep = 50;
 
 QStringList codeTableNames(const QString& tableFilePath, const QString& section)
 {
-    const ui::Profile table(tableFilePath);
+    const platform::Profile table(tableFilePath);
     QStringList names;
     for (int code = 0; code <= HighestCode; ++code) {
         const QString name = table.readString(section, QString::number(code));
@@ -24,7 +24,7 @@ QStringList codeTableNames(const QString& tableFilePath, const QString& section)
 
 QStringList codeTableNames(const QString& tableFilePath, const QString& section, const QList<int>& codes)
 {
-    const ui::Profile table(tableFilePath);
+    const platform::Profile table(tableFilePath);
     QStringList names;
     for (const int code : codes) {
         if (code < 0 || code > HighestCode) continue;
@@ -36,7 +36,7 @@ QStringList codeTableNames(const QString& tableFilePath, const QString& section,
 
 int templateStepCount(const QString& filePath, const QString& section)
 {
-    const ui::Profile file(filePath);
+    const platform::Profile file(filePath);
     for (int step = HighestTemplateStep; step >= 1; --step)
         if (!file.readString(section, QString::number(step)).isEmpty()) return step;
     return 0;

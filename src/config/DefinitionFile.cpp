@@ -1,4 +1,4 @@
-#include "DefinitionFile.h"
+#include "config/DefinitionFile.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "ScreenMapping.h"
+#include "config/ScreenMapping.h"
 
-#include "ui/DateText.h"
-#include "ui/Dialogs.h"
-#include "ui/Texts.h"
+#include "platform/DateText.h"
+#include "platform/Dialogs.h"
+#include "platform/Texts.h"
 
 namespace config {
 
@@ -41,8 +41,8 @@ std::optional<QString> storedDate(const QString& shown)
     if (shown.isEmpty()) return QStringLiteral("0.0.0");
     QString text = shown;
     if (text.contains(u' ')) text.replace(u'.', u'/');
-    QDate date = ui::parseShortDate(text);
-    if (!date.isValid()) date = ui::parseShortDate(shown);
+    QDate date = platform::parseShortDate(text);
+    if (!date.isValid()) date = platform::parseShortDate(shown);
     if (!date.isValid()) return std::nullopt;
     return QStringLiteral("%1.%2.%3").arg(date.day()).arg(date.month()).arg(date.year());
 }
@@ -81,7 +81,7 @@ void FromScreen(ScreenPages& pages, TConfigRecord& record)
         record.setText(field, screen.text(controlOf(field)));
     }
     const auto date = storedDate(screen.text(Control::Datum));
-    if (!date) ui::dialogs().message(ui::texts().wrongDateFormat);
+    if (!date) platform::dialogs().message(platform::texts().wrongDateFormat);
     record.setText(Field::Date, date.value_or(QStringLiteral("0.0.0")));
     for (const QString& item : TConfigRecord::detailItems())
         record.setDetail(item, pages.detailText(item));
@@ -100,7 +100,7 @@ void SetScreen(ScreenPages& pages, const TConfigRecord& record)
     const QString stored = record.text(Field::Date);
     const QDate date = dateOfStored(stored);
     const bool emptyDate = stored.isEmpty() || stored == QStringLiteral("0.0.0");
-    screen.setText(Control::Datum, date.isValid() ? ui::formatShortDate(date) : emptyDate ? QString() : stored);
+    screen.setText(Control::Datum, date.isValid() ? platform::formatShortDate(date) : emptyDate ? QString() : stored);
     screen.setText(Control::Zprava, record.text(Field::Message));
     screen.setText(Control::PollAddr, record.text(Field::PollingAddress));
     const QByteArray language = record.defLanguage();

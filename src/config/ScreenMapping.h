@@ -1,7 +1,7 @@
 #pragma once
 // Moves a configuration between the main window's pages (and the detailed setup items) and a
 // TConfigRecord: capture, apply, and the comparison that colours what differs.
-#include "TConfigRecord.h"
+#include "config/TConfigRecord.h"
 #include "link/MainScreen.h"
 
 #include <QDate>

@@ -1,6 +1,6 @@
-#include "TConfigRecord.h"
+#include "config/TConfigRecord.h"
 
-#include "ui/Encoding.h"
+#include "platform/Encoding.h"
 
 #include <algorithm>
 #include <cstring>
@@ -54,14 +54,14 @@ void TConfigRecord::writeString(int offset, int capacity, const QByteArray& valu
     std::fill(bytes.begin() + offset + 1 + length, bytes.begin() + offset + 1 + capacity, char(0));
 }
 
-QString TConfigRecord::magic() const { return ui::fromCp1250(readString(MagicOffset, MagicCapacity)); }
+QString TConfigRecord::magic() const { return platform::fromCp1250(readString(MagicOffset, MagicCapacity)); }
 
-void TConfigRecord::setMagic(const QString& text) { writeString(MagicOffset, MagicCapacity, ui::toCp1250(text)); }
+void TConfigRecord::setMagic(const QString& text) { writeString(MagicOffset, MagicCapacity, platform::toCp1250(text)); }
 
 QString TConfigRecord::text(Field field) const
 {
     const int offset = offsetOf(field);
-    return offset < 0 ? QString() : ui::fromCp1250(readString(offset, FieldCapacity));
+    return offset < 0 ? QString() : platform::fromCp1250(readString(offset, FieldCapacity));
 }
 
 // Windows-1250 has one byte a character, so cutting the encoded bytes cuts the text by characters
@@ -69,19 +69,19 @@ QString TConfigRecord::text(Field field) const
 void TConfigRecord::setText(Field field, const QString& text)
 {
     const int offset = offsetOf(field);
-    if (offset >= 0) writeString(offset, FieldCapacity, ui::toCp1250(text));
+    if (offset >= 0) writeString(offset, FieldCapacity, platform::toCp1250(text));
 }
 
 QString TConfigRecord::detail(const QString& item) const
 {
     const int offset = detailOffset(item);
-    return offset < 0 ? QString() : ui::fromCp1250(readString(offset, FieldCapacity));
+    return offset < 0 ? QString() : platform::fromCp1250(readString(offset, FieldCapacity));
 }
 
 void TConfigRecord::setDetail(const QString& item, const QString& text)
 {
     const int offset = detailOffset(item);
-    if (offset >= 0) writeString(offset, FieldCapacity, ui::toCp1250(text));
+    if (offset >= 0) writeString(offset, FieldCapacity, platform::toCp1250(text));
 }
 
 QByteArray TConfigRecord::defLanguage() const { return readString(DefLanguageOffset, DefLanguageCapacity); }

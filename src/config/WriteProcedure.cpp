@@ -1,7 +1,7 @@
-#include "WriteProcedure.h"
+#include "config/WriteProcedure.h"
 
-#include "ui/Dialogs.h"
-#include "ui/Texts.h"
+#include "platform/Dialogs.h"
+#include "platform/Texts.h"
 
 namespace config {
 
@@ -11,18 +11,18 @@ using driverlink::Sequencer;
 namespace {
 bool yes(const QString& question)
 {
-    return ui::dialogs().confirm(question, ui::Buttons::YesNoCancel) == ui::Answer::Yes;
+    return platform::dialogs().confirm(question, platform::Buttons::YesNoCancel) == platform::Answer::Yes;
 }
 } // namespace
 
 bool WriteProcedure::allowed()
 {
     if (!host.linkOpen()) {
-        ui::dialogs().message(ui::texts().driverNotFound);
+        platform::dialogs().message(platform::texts().driverNotFound);
         return false;
     }
     if (host.readOnlyUser()) {
-        ui::dialogs().message(ui::texts().noAuthorization);
+        platform::dialogs().message(platform::texts().noAuthorization);
         return false;
     }
     return true;
@@ -43,13 +43,13 @@ void WriteProcedure::ZapisPrevClick()
     Sequencer& s = host.commandSequencer();
     driverlink::MainScreen& screen = host.screen();
     if (host.screenFromFile()) {
-        if (!yes(ui::texts().writeDataFromFile)) return;
+        if (!yes(platform::texts().writeDataFromFile)) return;
         host.clearErrors();
         s.CommError = false;
         host.changeFlags().setAll();
     }
-    if (!host.changeFlags().AreChanges() && !yes(ui::texts().noChangesWriteAnyway)) return;
-    if (!yes(ui::texts().writeChangesToDevice)) return;
+    if (!host.changeFlags().AreChanges() && !yes(platform::texts().noChangesWriteAnyway)) return;
+    if (!yes(platform::texts().writeChangesToDevice)) return;
 
     host.clearErrors();
     s.CommError = false;
@@ -62,27 +62,27 @@ void WriteProcedure::ZapisPrevClick()
     if (s.ExchangeRunning) s.waitForStepEnd();
     s.ReplyTaken = true;
     s.CommError = false;
-    screen.setText(Control::ProgramStatus, ui::texts().executingCommand);
+    screen.setText(Control::ProgramStatus, platform::texts().executingCommand);
     startAt(250);
     if (!s.waitForOnline()) {
         s.ExchangeRunning = false;
-        if (s.CommError) ui::dialogs().error(ui::texts().noDeviceConnected);
+        if (s.CommError) platform::dialogs().error(platform::texts().noDeviceConnected);
         return;
     }
     if (screen.text(Control::Vyrobce) != manufacturer || screen.text(Control::Typ) != type) {
         s.ExchangeRunning = false;
-        ui::dialogs().error(ui::texts().notCompatibleDevice);
+        platform::dialogs().error(platform::texts().notCompatibleDevice);
         s.ReplyTaken = true;
         s.CommError = false;
         startAt(200); // read the device now connected; the edits on screen are lost
         return;
     }
     if (screen.text(Control::UI) != uniqueId) {
-        if (!yes(ui::texts().cloneConfiguration)) return;
+        if (!yes(platform::texts().cloneConfiguration)) return;
         host.changeFlags().setAll();
     }
 
-    screen.setText(Control::ProgramStatus, ui::texts().writingConfiguration);
+    screen.setText(Control::ProgramStatus, platform::texts().writingConfiguration);
     host.clearErrors();
     screen.showErrorList();
     host.ItemsEnabled(false, false);
@@ -91,11 +91,11 @@ void WriteProcedure::ZapisPrevClick()
     s.waitForStepEnd();
     startAt(300);
     const bool completed = s.waitForOnline();
-    if (completed) host.recordHistory(ui::texts().activityModified, true);
+    if (completed) host.recordHistory(platform::texts().activityModified, true);
     if (screen.errorCount() > 0)
-        ui::dialogs().warning(ui::texts().writtenWithErrors);
+        platform::dialogs().warning(platform::texts().writtenWithErrors);
     else
-        ui::dialogs().information(ui::texts().writtenIntoDevice);
+        platform::dialogs().information(platform::texts().writtenIntoDevice);
     if (!completed) return; // the connection was stopped: nothing is to be restarted
     s.Timer1.setEnabled(true);
     s.TimeoutTimer.setEnabled(true);
@@ -104,14 +104,14 @@ void WriteProcedure::ZapisPrevClick()
 void WriteProcedure::NavratHodnotm1Click()
 {
     if (!allowed()) return;
-    if (yes(ui::texts().returnToOriginalValues)) {
+    if (yes(platform::texts().returnToOriginalValues)) {
         host.showInitialConfig();
         ChangeFlags& c = host.changeFlags();
         c.MessageChanged = c.TagChanged = c.DampingChanged = c.RangeChanged = c.UnitsChanged = c.DetailedChanged = true;
         host.enableWriteButton();
-        if (yes(ui::texts().valuesRefreshedNotWritten)) ZapisPrevClick();
+        if (yes(platform::texts().valuesRefreshedNotWritten)) ZapisPrevClick();
     }
-    host.recordHistory(ui::texts().activityReturned, true);
+    host.recordHistory(platform::texts().activityReturned, true);
 }
 
 } // namespace config

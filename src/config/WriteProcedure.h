@@ -2,8 +2,8 @@
 // Writing the configuration on screen into the connected device (Write in device!) and putting the
 // first-read values back (Back to Initial Values). The handlers check and confirm, re-identify the
 // device, then let the sequencer walk the write list and read the device back.
-#include "ChangeFlags.h"
-#include "TConfigRecord.h"
+#include "config/ChangeFlags.h"
+#include "config/TConfigRecord.h"
 #include "link/Sequencer.h"
 
 namespace config {

@@ -1,10 +1,10 @@
-#include "CommandTemplates.h"
+#include "detailed/CommandTemplates.h"
 
-#include "ItemNames.h"
-#include "SectionValues.h"
-#include "TokenReaders.h"
-#include "ui/Profile.h"
-#include "ui/Texts.h"
+#include "detailed/ItemNames.h"
+#include "detailed/SectionValues.h"
+#include "detailed/TokenReaders.h"
+#include "platform/Profile.h"
+#include "platform/Texts.h"
 
 namespace detailed {
 
@@ -19,7 +19,7 @@ const QString LineEnd = QStringLiteral("\r\n");
 
 QString stepError(const QString& section, int k)
 {
-    return ui::texts().detailedErrorIn + section + u':' + QString::number(k) + LineEnd;
+    return platform::texts().detailedErrorIn + section + u':' + QString::number(k) + LineEnd;
 }
 
 // "AAA|BBB": AAA when sending, BBB when reading a reply.
@@ -62,7 +62,7 @@ quint8 GetRWCommand(const QString& templateFile, int base, int state, const QStr
     const int k = state - base;
     items.setGaugeProgress(k - 1);
     if (k < 1 || k > HighestStep) return NoCommand;
-    const ui::Profile file(templateFile);
+    const platform::Profile file(templateFile);
     QString rest = file.readString(section, QString::number(k));
     if (rest.isEmpty()) return NoCommand;
 
@@ -119,7 +119,7 @@ void EvalReadCommand(const QString& templateFile, int base, int state, const QSt
 {
     const int k = state - base;
     if (k < 1 || k > HighestStep) return;
-    const ui::Profile file(templateFile);
+    const platform::Profile file(templateFile);
     const QString section = QStringLiteral("READ");
     QString rest = file.readString(section, QString::number(k));
     if (rest.isEmpty()) return;

@@ -1,9 +1,9 @@
-#include "Conditions.h"
+#include "detailed/Conditions.h"
 
-#include "SectionValues.h"
-#include "TokenReaders.h"
-#include "ui/Profile.h"
-#include "ui/Texts.h"
+#include "detailed/SectionValues.h"
+#include "detailed/TokenReaders.h"
+#include "platform/Profile.h"
+#include "platform/Texts.h"
 
 namespace detailed {
 
@@ -19,7 +19,7 @@ struct TokenCheck {
     bool faulty = false;
 };
 
-TokenCheck checkToken(const ui::Profile& file, const QString& token, const std::optional<QString>& shown)
+TokenCheck checkToken(const platform::Profile& file, const QString& token, const std::optional<QString>& shown)
 {
     const QString list = token.left(CodeLength);
     const int shownCode = shown ? optionCode(SectionValues(file, list), *shown, false) : NoOptionCode;
@@ -41,7 +41,7 @@ TokenCheck checkToken(const ui::Profile& file, const QString& token, const std::
 bool conditionsOk(const QString& definitionFile,
                   const std::function<std::optional<QString>(const QString& listSection)>& shownOption, QString& errors)
 {
-    const ui::Profile file(definitionFile);
+    const platform::Profile file(definitionFile);
     if (!file.exists()) return true;
     const SectionValues conditions(file, QStringLiteral("Conditions"));
     bool allowed = false;
@@ -58,7 +58,8 @@ bool conditionsOk(const QString& definitionFile,
             const QString list = token.left(CodeLength);
             const TokenCheck check = checkToken(file, token, shownOption(list));
             if (check.faulty)
-                errors += ui::texts().detailedConditionLine + QString::number(k) + u' ' + list + QStringLiteral("\r\n");
+                errors +=
+                    platform::texts().detailedConditionLine + QString::number(k) + u' ' + list + QStringLiteral("\r\n");
             if (!check.satisfied) holds = false;
         }
         if (holds) allowed = true;

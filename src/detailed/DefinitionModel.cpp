@@ -1,9 +1,9 @@
-#include "DefinitionModel.h"
+#include "detailed/DefinitionModel.h"
 
-#include "SectionValues.h"
-#include "TokenReaders.h"
-#include "ui/Profile.h"
-#include "ui/Texts.h"
+#include "detailed/SectionValues.h"
+#include "detailed/TokenReaders.h"
+#include "platform/Profile.h"
+#include "platform/Texts.h"
 
 #include <algorithm>
 #include <limits>
@@ -17,7 +17,7 @@ constexpr int HighestOptionCode = 255;
 constexpr int HighestMask = 65535;
 constexpr qint64 ScrollMargin = 10;
 
-QString errorLine(const QString& key) { return ui::texts().detailedErrorIn + key + QStringLiteral("\r\n"); }
+QString errorLine(const QString& key) { return platform::texts().detailedErrorIn + key + QStringLiteral("\r\n"); }
 
 QString valueOr(const SectionValues& definitions, const QString& key, const QString& fallback)
 {
@@ -47,7 +47,7 @@ std::optional<QList<int>> codeList(const SectionValues& definitions, const QStri
     return codes;
 }
 
-QList<DefinitionOption> optionList(const ui::Profile& file, const QString& section)
+QList<DefinitionOption> optionList(const platform::Profile& file, const QString& section)
 {
     QList<DefinitionOption> options;
     if (section.isEmpty()) return options;
@@ -60,7 +60,7 @@ QList<DefinitionOption> optionList(const ui::Profile& file, const QString& secti
 }
 
 // Applies an item's value; error is set when a part of it could not be read.
-void readItem(DefinitionItem& item, QString value, const ui::Profile& file, double scale, bool& error)
+void readItem(DefinitionItem& item, QString value, const platform::Profile& file, double scale, bool& error)
 {
     item.top = TakeScaledNumber(value, error, scale);
     item.left = TakeScaledNumber(value, error, scale);
@@ -103,11 +103,11 @@ const DefinitionItem* DefinitionModel::item(const QString& name) const
 DefinitionModel loadDefinition(const QString& definitionFile, double scale)
 {
     DefinitionModel model;
-    const ui::Profile file(definitionFile);
+    const platform::Profile file(definitionFile);
     if (!file.exists()) return model;
     model.found = true;
     const SectionValues definitions(file, QStringLiteral("Definitions"));
-    const ui::Texts& texts = ui::texts();
+    const platform::Texts& texts = platform::texts();
 
     model.lowerOutputLabel = valueOr(definitions, QStringLiteral("LOV"), texts.detailedLowerOutputLabel);
     model.upperOutputLabel = valueOr(definitions, QStringLiteral("UOV"), texts.detailedUpperOutputLabel);
@@ -178,7 +178,7 @@ QString longHintText(const QString& hint)
 
 QString methodName(const QString& definitionFile, const QString& methodSection)
 {
-    const QString name = ui::Profile(definitionFile).readString(methodSection, QStringLiteral("NAME"));
+    const QString name = platform::Profile(definitionFile).readString(methodSection, QStringLiteral("NAME"));
     return name.isEmpty() ? methodSection : name;
 }
 

@@ -4,7 +4,7 @@
 // the settings that tune the main window. The window places its controls from it and the main window
 // takes its texts, masks and lists from it; neither reads the [Definitions] section itself.
 // Faults never stop the reading: each adds a line to errors and what could not be read counts as 0.
-#include "ItemNames.h"
+#include "detailed/ItemNames.h"
 
 #include <QList>
 #include <QSet>

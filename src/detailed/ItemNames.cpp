@@ -1,4 +1,4 @@
-#include "ItemNames.h"
+#include "detailed/ItemNames.h"
 
 namespace detailed {
 

@@ -1,10 +1,10 @@
-#include "SectionValues.h"
+#include "detailed/SectionValues.h"
 
-#include "TokenReaders.h"
+#include "detailed/TokenReaders.h"
 
 namespace detailed {
 
-SectionValues::SectionValues(const ui::Profile& file, const QString& section)
+SectionValues::SectionValues(const platform::Profile& file, const QString& section)
 {
     const auto lines = file.sectionValues(section);
     values.reserve(lines.size());

@@ -2,7 +2,7 @@
 // One section of a profile file taken in once, looked up by key with the profile's own rules (names
 // without regard to case, the first of two equal keys wins), so that readers of many keys of one
 // section need not walk the file for each.
-#include "ui/Profile.h"
+#include "platform/Profile.h"
 
 #include <QHash>
 #include <QString>
@@ -12,7 +12,7 @@ namespace detailed {
 class SectionValues {
 public:
     SectionValues() = default;
-    SectionValues(const ui::Profile& file, const QString& section);
+    SectionValues(const platform::Profile& file, const QString& section);
 
     // Empty when the key is missing.
     QString value(const QString& key) const { return values.value(key.trimmed().toCaseFolded()); }

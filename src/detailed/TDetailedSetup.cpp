@@ -1,8 +1,8 @@
-#include "TDetailedSetup.h"
+#include "detailed/TDetailedSetup.h"
 
-#include "Conditions.h"
-#include "TokenReaders.h"
-#include "ui/Texts.h"
+#include "detailed/Conditions.h"
+#include "detailed/TokenReaders.h"
+#include "platform/Texts.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -62,7 +62,7 @@ template <typename Widget> void createPool(std::span<Widget*> pool, char16_t let
 TDetailedSetup::TDetailedSetup(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TDetailedSetup"));
-    setWindowTitle(ui::texts().detailedSetupCaption);
+    setWindowTitle(platform::texts().detailedSetupCaption);
     setFixedSize(ClientSize);
 
     ScrollBox1 = new QScrollArea(this);
@@ -141,10 +141,10 @@ TDetailedSetup::TDetailedSetup(QWidget* parent) : QDialog(parent)
     LongHintLabel->setWordWrap(true);
     LongHintLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    OkBtn = new QPushButton(ui::texts().detailedOk, this);
+    OkBtn = new QPushButton(platform::texts().detailedOk, this);
     OkBtn->setObjectName(QStringLiteral("OkBtn"));
     OkBtn->setGeometry(OkPlace);
-    StornoBtn = new QPushButton(ui::texts().detailedCancel, this);
+    StornoBtn = new QPushButton(platform::texts().detailedCancel, this);
     StornoBtn->setObjectName(QStringLiteral("StornoBtn"));
     StornoBtn->setGeometry(StornoPlace);
     for (QPushButton* button : {OkBtn, StornoBtn}) {

@@ -5,8 +5,8 @@
 // and the window reports method buttons, help and template side effects through the hooks below.
 // It runs no device traffic and asks no questions itself: opening it, confirming and running methods
 // are the main window's.
-#include "CommandTemplates.h"
-#include "DefinitionModel.h"
+#include "detailed/CommandTemplates.h"
+#include "detailed/DefinitionModel.h"
 
 #include <QDialog>
 #include <QHash>

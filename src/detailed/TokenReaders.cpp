@@ -1,4 +1,4 @@
-#include "TokenReaders.h"
+#include "detailed/TokenReaders.h"
 
 #include <cmath>
 #include <limits>

@@ -1,8 +1,10 @@
-#include "CommandMacro.h"
+#include "link/CommandMacro.h"
 
-#include "LinkNames.h"
+#include "platform/ChannelProtocol.h"
 
 namespace driverlink {
+
+using namespace platform::channel;
 
 QString commandField(int command) { return QString::number(command).leftJustified(4, u' '); }
 

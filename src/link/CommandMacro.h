@@ -8,6 +8,9 @@
 namespace driverlink {
 
 inline const QString CrLf = QStringLiteral("\r\n");
+// The polling address shown after an initialisation by tag, and the address its commands carry.
+inline const QString UnknownAddress = QStringLiteral("unknown");
+inline const QString TagAddress = QStringLiteral("16");
 
 // "2" → "2   ", "108" → "108 ".
 QString commandField(int command);

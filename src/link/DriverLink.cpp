@@ -1,22 +1,24 @@
-#include "DriverLink.h"
+#include "link/DriverLink.h"
 
-#include "CommandMacro.h"
-#include "LinkNames.h"
-#include "ui/Dialogs.h"
-#include "ui/Encoding.h"
-#include "ui/Environment.h"
-#include "ui/EventLoop.h"
-#include "ui/Texts.h"
+#include "link/CommandMacro.h"
+#include "platform/ChannelProtocol.h"
+#include "platform/Dialogs.h"
+#include "platform/Encoding.h"
+#include "platform/Environment.h"
+#include "platform/EventLoop.h"
+#include "platform/Texts.h"
 
 namespace driverlink {
 
-DriverLink::DriverLink(ui::LinkChannel& channel, LinkView* view)
+using namespace platform::channel;
+
+DriverLink::DriverLink(platform::LinkChannel& channel, LinkView* view)
     : Timer4(PollIntervalMs), channel(channel), view(view), serviceApp(LocalService)
 {
     MacroBuffer.reserve(MacroBufferSize);
     startDriver = [] {
-        const QString program = ui::findProgram(DriverProgram);
-        return !program.isEmpty() && ui::startDetached(program);
+        const QString program = platform::findProgram(DriverProgram);
+        return !program.isEmpty() && platform::startDetached(program);
     };
     Timer4.OnTimer = [this] { Timer4Timer(); };
     Timer4.setEnabled(true);
@@ -27,7 +29,7 @@ bool DriverLink::DoNewLink()
     const Conversation conversation = chooseConversation(serviceApp);
     linkOpen = conversation.network ? channel.connectTo(conversation.service, conversation.topic)
                                     : connectWithDriverStart(conversation.service, conversation.topic);
-    if (!linkOpen) ui::dialogs().error(ui::texts().ddeConnectionNotFound);
+    if (!linkOpen) platform::dialogs().error(platform::texts().ddeConnectionNotFound);
     return linkOpen;
 }
 
@@ -36,11 +38,11 @@ bool DriverLink::connectWithDriverStart(const QString& service, const QString& t
     if (channel.connectTo(service, topic)) return true;
     if (!startDriver || !startDriver()) return false;
     // Connect once more, giving the new driver time to open its channel.
-    const qint64 until = ui::eventLoop().nowMs() + DriverStartLimitMs;
+    const qint64 until = platform::eventLoop().nowMs() + DriverStartLimitMs;
     while (true) {
         if (channel.connectTo(service, topic)) return true;
-        if (ui::eventLoop().nowMs() >= until) return false;
-        ui::waitFor(100);
+        if (platform::eventLoop().nowMs() >= until) return false;
+        platform::waitFor(100);
     }
 }
 
@@ -48,15 +50,15 @@ bool DriverLink::isWaiting() { return linkOpen && channel.isWaiting(); }
 
 SendResult DriverLink::send(const QString& text)
 {
-    const QByteArray bytes = ui::toCp1250(text);
+    const QByteArray bytes = platform::toCp1250(text);
     if (bytes.size() >= MacroBufferSize) {
-        ui::dialogs().error(ui::texts().commandTooLong.arg(bytes.size()).arg(MacroBufferSize - 1));
+        platform::dialogs().error(platform::texts().commandTooLong.arg(bytes.size()).arg(MacroBufferSize - 1));
         return SendResult::TooLong;
     }
     MacroBuffer = bytes;
     if (view) view->showCommandText(text);
     if (linkOpen && channel.isWaiting()) return SendResult::Waiting;
-    if (linkOpen && channel.execute(MacroBuffer) == ui::ExecuteResult::Accepted) {
+    if (linkOpen && channel.execute(MacroBuffer) == platform::ExecuteResult::Accepted) {
         Timer4.setEnabled(true);
         return SendResult::Accepted;
     }
@@ -74,7 +76,7 @@ void DriverLink::Timer4Timer()
     QByteArray reply = channel.request(ReplyItem, RequestLimitMs);
     const int nul = reply.indexOf('\0');
     if (nul >= 0) reply.truncate(nul); // the item is a C text
-    NewReplyText = ui::fromCp1250(reply);
+    NewReplyText = platform::fromCp1250(reply);
     if (NewReplyText == LastReplyText) {
         Timer4.setEnabled(true);
         return;
@@ -89,8 +91,8 @@ void DriverLink::Timer4Timer()
 bool DriverLink::terminate()
 {
     if (!linkOpen) return false;
-    MacroBuffer = ui::toCp1250(TerminateMacro);
-    if (channel.isWaiting() || channel.execute(MacroBuffer) != ui::ExecuteResult::Accepted) return false;
+    MacroBuffer = TerminateMacro;
+    if (channel.isWaiting() || channel.execute(MacroBuffer) != platform::ExecuteResult::Accepted) return false;
     close();
     return true;
 }

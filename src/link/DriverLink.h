@@ -2,8 +2,8 @@
 // The program's end of the conversation with the HART driver. Commands go out as macro texts
 // through MacroBuffer; Timer4 polls the reply item and hands every reply whose text differs from
 // the one handled last, split into lines, to the reply decoder.
-#include "ui/LinkChannel.h"
-#include "ui/Timer.h"
+#include "platform/LinkChannel.h"
+#include "platform/Timer.h"
 
 #include <QStringList>
 #include <functional>
@@ -33,7 +33,7 @@ public:
     // How long a driver just started gets to open its channel.
     static constexpr int DriverStartLimitMs = 5000;
 
-    explicit DriverLink(ui::LinkChannel& channel, LinkView* view = nullptr);
+    explicit DriverLink(platform::LinkChannel& channel, LinkView* view = nullptr);
 
     void setServiceApplication(const QString& service) { serviceApp = service; }
     QString serviceApplication() const { return serviceApp; }
@@ -60,7 +60,7 @@ public:
     // Makes the reply polling 20 ms slower.
     void slowPolling() { Timer4.setInterval(Timer4.interval() + 20); }
 
-    ui::Timer Timer4;
+    platform::Timer Timer4;
     QString LastReplyText;
     QString NewReplyText;
     const QByteArray& macroBuffer() const { return MacroBuffer; }
@@ -68,7 +68,7 @@ public:
 private:
     bool connectWithDriverStart(const QString& service, const QString& topic);
 
-    ui::LinkChannel& channel;
+    platform::LinkChannel& channel;
     LinkView* view;
     QString serviceApp;
     bool linkOpen = false;

@@ -1,8 +1,8 @@
 // The reply decoder of the sequencer: recognises "Busy!" and the error texts, shows the device
 // status, puts the data lines into the main window and advances the state.
-#include "CommandMacro.h"
-#include "Sequencer.h"
-#include "ui/Texts.h"
+#include "link/CommandMacro.h"
+#include "link/Sequencer.h"
+#include "platform/Texts.h"
 
 namespace driverlink {
 
@@ -70,7 +70,7 @@ void Sequencer::decodeIdentity(const QStringList& lines)
     // not trusted at all.
     const auto flags = decimal(lines[11].trimmed());
     if (!flags || *flags < 0 || *flags > 255) {
-        screen.addError(ui::texts().badDeviceFlags.arg(lines[11]));
+        screen.addError(platform::texts().badDeviceFlags.arg(lines[11]));
         return;
     }
     screen.setText(Control::Vyrobce, lines[4].trimmed());
@@ -124,7 +124,7 @@ void Sequencer::decodeData(const QStringList& lines)
         if (!b0 || !b1 || !b2) return;
         const bool failed =
             (*b0 & host.selfTestMask(0)) || (*b1 & host.selfTestMask(1)) || (*b2 & host.selfTestMask(2));
-        screen.addError(failed ? ui::texts().testFailed : ui::texts().testOk);
+        screen.addError(failed ? platform::texts().testFailed : platform::texts().testOk);
     }
 }
 

@@ -1,11 +1,10 @@
-#include "Sequencer.h"
+#include "link/Sequencer.h"
 
-#include "CommandMacro.h"
-#include "LinkNames.h"
-#include "ui/Dialogs.h"
-#include "ui/EventLoop.h"
-#include "ui/Random.h"
-#include "ui/Texts.h"
+#include "link/CommandMacro.h"
+#include "platform/Dialogs.h"
+#include "platform/EventLoop.h"
+#include "platform/Random.h"
+#include "platform/Texts.h"
 
 namespace driverlink {
 
@@ -32,12 +31,12 @@ void Sequencer::start(quint16 state, bool withTimeout)
 
 void Sequencer::waitForStepEnd()
 {
-    ui::waitUntil([this] { return Timer1.isEnabled() || SequencerState == Idle; });
+    platform::waitUntil([this] { return Timer1.isEnabled() || SequencerState == Idle; });
 }
 
 bool Sequencer::waitForOnline()
 {
-    ui::waitUntil([this] { return SequencerState == Online || CommError || SequencerState == Idle; });
+    platform::waitUntil([this] { return SequencerState == Online || CommError || SequencerState == Idle; });
     return SequencerState == Online && !CommError;
 }
 
@@ -45,7 +44,7 @@ void Sequencer::Timer1Timer()
 {
     Timer1.setEnabled(false);
     if (RetryCount > 100) {
-        ui::dialogs().message(ui::texts().commandNotPerformed);
+        platform::dialogs().message(platform::texts().commandNotPerformed);
         SequencerState = Online;
         RetryCount = 0;
     }
@@ -55,7 +54,7 @@ void Sequencer::Timer1Timer()
         TimeoutTimer.setEnabled(true);
         return;
     }
-    Timer1.setInterval(100 + ui::random(200));
+    Timer1.setInterval(100 + platform::random(200));
     ReplyTaken = false;
     link.clearReplyView();
 
@@ -131,7 +130,7 @@ void Sequencer::performState(QString& data)
     const quint16 state = SequencerState;
     switch (state) {
     case 100:
-        screen.setText(Control::ProgramStatus, ui::texts().readingVariables);
+        screen.setText(Control::ProgramStatus, platform::texts().readingVariables);
         CommandCode = 2;
         return;
     case 101: CommandCode = 3; return;
@@ -143,7 +142,7 @@ void Sequencer::performState(QString& data)
         BeginWait(false, true);
         host.ClearAll();
         screen.showErrorList();
-        screen.setText(Control::ProgramStatus, ui::texts().readingConfiguration);
+        screen.setText(Control::ProgramStatus, platform::texts().readingConfiguration);
         CommandCode = 0;
         return;
     case 250: CommandCode = 0; return;
@@ -357,7 +356,8 @@ void Sequencer::EndWait()
 void Sequencer::EndWaitAfterWriting()
 {
     if (!WaitShown) return;
-    host.setWaitSecondLine(screen.errorCount() > 0 ? ui::texts().writtenWithErrors : ui::texts().writtenIntoDevice);
+    host.setWaitSecondLine(screen.errorCount() > 0 ? platform::texts().writtenWithErrors
+                                                   : platform::texts().writtenIntoDevice);
 }
 
 void Sequencer::EndSequence()

@@ -5,9 +5,9 @@
 // Ranges of states are procedures: on-line reading 100..102, reading 200..251, writing 300..349,
 // range setting and zeroing 400..422, initialisation 430..451, test and reset 500..516, fixed output
 // and trims 520..552, burst mode 560..582, final assembly number 590..591, methods 600..609.
-#include "DriverLink.h"
-#include "SequencerHost.h"
-#include "ui/Timer.h"
+#include "link/DriverLink.h"
+#include "link/SequencerHost.h"
+#include "platform/Timer.h"
 
 namespace driverlink {
 
@@ -52,9 +52,9 @@ public:
     bool WaitShown = false;
     quint8 DeviceFlags = 0;
 
-    ui::Timer Timer1;
-    ui::Timer TimeoutTimer;
-    ui::Timer Timer2;
+    platform::Timer Timer1;
+    platform::Timer TimeoutTimer;
+    platform::Timer Timer2;
 
 private:
     // Carries out the action of the current state: sets CommandCode, may append data lines and

@@ -1,7 +1,7 @@
 #pragma once
 // What the sequencer and the reply decoder ask of the main window beyond its controls: the wait
 // dialog, the command templates, the configuration snapshot and the end of a connection.
-#include "MainScreen.h"
+#include "link/MainScreen.h"
 
 #include <QStringList>
 

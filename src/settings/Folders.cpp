@@ -1,7 +1,7 @@
-#include "Folders.h"
+#include "settings/Folders.h"
 
-#include "ui/Environment.h"
-#include "ui/Profile.h"
+#include "platform/Environment.h"
+#include "platform/Profile.h"
 
 #include <stdexcept>
 
@@ -11,16 +11,16 @@ QString IniFilePath()
 {
     QString base;
     if (qEnvironmentVariableIsSet("APPDATA")) {
-        base = ui::environment(QStringLiteral("APPDATA"));
+        base = platform::environment(QStringLiteral("APPDATA"));
         if (base.isEmpty()) return {};
         if (!base.endsWith(u'/')) base += u'/';
     } else {
-        base = ui::userConfigFolder();
+        base = platform::userConfigFolder();
     }
     const QStringList folders{base + QStringLiteral("Morvel Software"),
                               base + QStringLiteral("Morvel Software/Tarvik")};
     for (const QString& folder : folders)
-        if (!ui::folderExists(folder) && !ui::makeFolder(folder))
+        if (!platform::folderExists(folder) && !platform::makeFolder(folder))
             throw std::runtime_error("Eroor creating working directory");
     return base + QStringLiteral("Morvel Software/Tarvik/");
 }
@@ -29,7 +29,7 @@ QString settingsFile() { return IniFilePath() + SettingsFileName; }
 
 bool readFlag(const QString& key, bool defaultValue)
 {
-    const ui::Profile profile(settingsFile());
+    const platform::Profile profile(settingsFile());
     if (!profile.hasKey(SettingsSection, key)) return defaultValue;
     QString value = profile.readString(SettingsSection, key);
     value.removeIf([](QChar c) { return c.unicode() < 0x20; });

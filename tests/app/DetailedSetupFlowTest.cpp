@@ -8,9 +8,9 @@
 #include "app/TForm1.h"
 #include "config/Language.h"
 #include "detailed/TDetailedSetup.h"
-#include "ui/Environment.h"
-#include "ui/Texts.h"
-#include "ui/VirtualClock.h"
+#include "platform/Environment.h"
+#include "platform/Texts.h"
+#include "platform/VirtualClock.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -44,7 +44,7 @@ protected:
     }
 
     ProgramFolder folder{"TABEN.DDF", "Ostrevo-PR210-3-EN.DDF"};
-    ui::VirtualClock clock;
+    platform::VirtualClock clock;
     ScriptedDialogs dialogs;
     testing_support::FakeChannel channel;
     testing_support::FakeDriver driver{channel};
@@ -67,13 +67,13 @@ TEST_F(DetailedSetupFlowTest, TheReadFillsTheDeviceSpecificItems)
 
 TEST_F(DetailedSetupFlowTest, CancellingAChangeAsksAndRestoresBothWindows)
 {
-    dialogs.expectModal(Window, ui::Answer::Cancel,
+    dialogs.expectModal(Window, platform::Answer::Cancel,
                         [&] { items->setDetailText(QStringLiteral("E01"), QStringLiteral("3.7")); });
-    dialogs.expect(Kind::Confirm, ui::texts().cancelChanges, ui::Answer::No);
-    dialogs.expectModal(Window, ui::Answer::Cancel, [&] {
+    dialogs.expect(Kind::Confirm, platform::texts().cancelChanges, platform::Answer::No);
+    dialogs.expectModal(Window, platform::Answer::Cancel, [&] {
         EXPECT_EQ(items->detailText(QStringLiteral("E01")), QStringLiteral("3.7")) << "No did not keep the change";
     });
-    dialogs.expect(Kind::Confirm, ui::texts().cancelChanges, ui::Answer::Yes);
+    dialogs.expect(Kind::Confirm, platform::texts().cancelChanges, platform::Answer::Yes);
     window->DetailedSetupMenuClick();
     EXPECT_EQ(items->detailText(QStringLiteral("E01")), QStringLiteral("3.6"));
     EXPECT_EQ(window->form.Oznaceni->text(), QStringLiteral("PT-101"));
@@ -81,25 +81,25 @@ TEST_F(DetailedSetupFlowTest, CancellingAChangeAsksAndRestoresBothWindows)
 
 TEST_F(DetailedSetupFlowTest, ClosingWithoutAChangeDoesNothing)
 {
-    dialogs.expectModal(Window, ui::Answer::Cancel);
+    dialogs.expectModal(Window, platform::Answer::Cancel);
     window->DetailedSetupMenuClick();
     EXPECT_FALSE(window->changes.DetailedChanged);
 }
 
 TEST_F(DetailedSetupFlowTest, ConfirmedChangesAreMarkedAndWrittenLaterOrNow)
 {
-    dialogs.expectModal(Window, ui::Answer::Ok,
+    dialogs.expectModal(Window, platform::Answer::Ok,
                         [&] { items->setDetailText(QStringLiteral("E02"), QStringLiteral("22")); });
-    dialogs.expect(Kind::Confirm, ui::texts().writeNow, ui::Answer::No);
+    dialogs.expect(Kind::Confirm, platform::texts().writeNow, platform::Answer::No);
     window->DetailedSetupMenuClick();
     EXPECT_TRUE(window->changes.DetailedChanged);
     EXPECT_TRUE(window->form.ZapisPrev->isEnabled());
 
-    dialogs.expectModal(Window, ui::Answer::Ok,
+    dialogs.expectModal(Window, platform::Answer::Ok,
                         [&] { items->setDetailText(QStringLiteral("E02"), QStringLiteral("22.5")); });
-    dialogs.expect(Kind::Confirm, ui::texts().writeNow, ui::Answer::Yes);
-    dialogs.expect(Kind::Confirm, ui::texts().writeChangesToDevice, ui::Answer::Yes);
-    dialogs.expect(Kind::Information, ui::texts().writtenIntoDevice);
+    dialogs.expect(Kind::Confirm, platform::texts().writeNow, platform::Answer::Yes);
+    dialogs.expect(Kind::Confirm, platform::texts().writeChangesToDevice, platform::Answer::Yes);
+    dialogs.expect(Kind::Information, platform::texts().writtenIntoDevice);
     window->DetailedSetupMenuClick();
     QStringList written;
     for (const auto& sent : driver.sent)
@@ -112,16 +112,16 @@ TEST_F(DetailedSetupFlowTest, AForbiddenCombinationReopensTheWindow)
 {
     const int fourDecimals = items->C[1]->findText(QStringLiteral("4 decimals"));
     const int alternating = items->C[0]->findText(QStringLiteral("Alternating"));
-    dialogs.expectModal(Window, ui::Answer::Ok, [&] {
+    dialogs.expectModal(Window, platform::Answer::Ok, [&] {
         // As the user picks them.
         items->C[0]->setCurrentIndex(alternating);
         emit items->C[0]->activated(alternating);
         items->C[1]->setCurrentIndex(fourDecimals);
         emit items->C[1]->activated(fourDecimals);
     });
-    dialogs.expect(Kind::Error, ui::texts().wrongConfiguration);
-    dialogs.expectModal(Window, ui::Answer::Cancel);
-    dialogs.expect(Kind::Confirm, ui::texts().cancelChanges, ui::Answer::Yes);
+    dialogs.expect(Kind::Error, platform::texts().wrongConfiguration);
+    dialogs.expectModal(Window, platform::Answer::Cancel);
+    dialogs.expect(Kind::Confirm, platform::texts().cancelChanges, platform::Answer::Yes);
     window->DetailedSetupMenuClick();
     EXPECT_FALSE(window->changes.DetailedChanged);
     EXPECT_EQ(items->detailText(QStringLiteral("C01")), QStringLiteral("Primary variable"));
@@ -130,9 +130,9 @@ TEST_F(DetailedSetupFlowTest, AForbiddenCombinationReopensTheWindow)
 TEST_F(DetailedSetupFlowTest, AReadOnlyUserCannotConfirmChanges)
 {
     window->ReadOnlyUser = true;
-    dialogs.expectModal(Window, ui::Answer::Ok,
+    dialogs.expectModal(Window, platform::Answer::Ok,
                         [&] { items->setDetailText(QStringLiteral("E01"), QStringLiteral("3.7")); });
-    dialogs.expect(Kind::Message, ui::texts().noAuthorization);
+    dialogs.expect(Kind::Message, platform::texts().noAuthorization);
     window->DetailedSetupMenuClick();
     EXPECT_FALSE(window->changes.DetailedChanged);
     EXPECT_EQ(items->detailText(QStringLiteral("E01")), QStringLiteral("3.7")) << "the value should stay on screen";
@@ -140,25 +140,25 @@ TEST_F(DetailedSetupFlowTest, AReadOnlyUserCannotConfirmChanges)
 
 TEST_F(DetailedSetupFlowTest, ChoosingTheDetailedSetupPageOpensTheWindow)
 {
-    dialogs.expectModal(Window, ui::Answer::Cancel);
+    dialogs.expectModal(Window, platform::Answer::Cancel);
     window->form.SetupPanels->setCurrentWidget(window->form.pDetailedSetup);
     EXPECT_EQ(window->form.SetupPanels->currentWidget(), window->form.BasicSetup);
 }
 
 TEST_F(DetailedSetupFlowTest, AMethodRunsItsStepsAndReports)
 {
-    dialogs.expect(Kind::Confirm, ui::texts().performOperation, ui::Answer::Yes);
-    dialogs.expect(Kind::Information, ui::texts().operationDone);
+    dialogs.expect(Kind::Confirm, platform::texts().performOperation, platform::Answer::Yes);
+    dialogs.expect(Kind::Information, platform::texts().operationDone);
     window->DoNowClick(QStringLiteral("B01"));
     EXPECT_TRUE(driver.commands().contains(140));
     EXPECT_EQ(window->sequencer.SequencerState <= 102, true);
 
     driver.errors[42] = QStringLiteral("Command Error!");
-    dialogs.expect(Kind::Confirm, ui::texts().performOperation, ui::Answer::Yes);
-    dialogs.expect(Kind::Warning, ui::texts().operationFailed);
+    dialogs.expect(Kind::Confirm, platform::texts().performOperation, platform::Answer::Yes);
+    dialogs.expect(Kind::Warning, platform::texts().operationFailed);
     window->DoNowClick(QStringLiteral("B02"));
 
-    dialogs.expect(Kind::Confirm, ui::texts().performOperation, ui::Answer::No);
+    dialogs.expect(Kind::Confirm, platform::texts().performOperation, platform::Answer::No);
     const qsizetype sent = driver.sent.size();
     window->DoNowClick(QStringLiteral("B01"));
     EXPECT_FALSE(driver.commands().mid(sent).contains(140));

@@ -4,7 +4,7 @@
 // with the definition language reset.
 #include "ScopedEnvironment.h"
 #include "config/Language.h"
-#include "ui/Environment.h"
+#include "platform/Environment.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,10 +18,10 @@ public:
         for (const char* file : dataFiles)
             QFile::copy(QStringLiteral(TARVIK_DATA_DIR "/") + QString::fromLatin1(file),
                         path() + QString::fromLatin1(file));
-        ui::setProgramFolder(path());
+        platform::setProgramFolder(path());
         config::language() = config::LanguageState{};
     }
-    ~ProgramFolder() { ui::setProgramFolder({}); }
+    ~ProgramFolder() { platform::setProgramFolder({}); }
 
     // The folder of the program, ending in "/".
     QString path() const { return dir.path() + QStringLiteral("/bin/"); }

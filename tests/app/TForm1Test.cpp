@@ -8,10 +8,10 @@
 #include "app/BareWindows.h"
 #include "app/TCekej.h"
 #include "config/Language.h"
-#include "ui/Environment.h"
-#include "ui/Profile.h"
-#include "ui/Texts.h"
-#include "ui/VirtualClock.h"
+#include "platform/Environment.h"
+#include "platform/Profile.h"
+#include "platform/Texts.h"
+#include "platform/VirtualClock.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -47,7 +47,7 @@ protected:
         const QString folder = this->folder.root() + QStringLiteral("/Morvel Software/Tarvik/");
         QDir().mkpath(folder);
         ASSERT_TRUE(
-            ui::Profile(folder + QStringLiteral("VELKOR.INI")).writeString(QStringLiteral("Velkor"), key, value));
+            platform::Profile(folder + QStringLiteral("VELKOR.INI")).writeString(QStringLiteral("Velkor"), key, value));
     }
     // The window as the program starts it.
     TForm1& start()
@@ -75,7 +75,7 @@ protected:
     }
 
     ProgramFolder folder{"TABEN.DDF"};
-    ui::VirtualClock clock;
+    platform::VirtualClock clock;
     ScriptedDialogs dialogs;
     testing_support::FakeChannel channel;
     testing_support::FakeDriver driver{channel};
@@ -142,14 +142,14 @@ TEST_F(TForm1Test, StopWithUnsavedChangesAsksFirst)
     read();
     w.form.Tlumeni->setText(QStringLiteral("3"));
     EXPECT_TRUE(w.changes.DampingChanged);
-    dialogs.expect(Kind::Confirm, ui::texts().changesNotSavedInDevice, ui::Answer::No);
+    dialogs.expect(Kind::Confirm, platform::texts().changesNotSavedInDevice, platform::Answer::No);
     w.OdpojClick(StopSender::StopButton);
     EXPECT_EQ(buttons(), (Buttons{false, true, true, true})) << "No did not keep the connection";
     const qsizetype sent = driver.sent.size();
     runFor(5000);
     EXPECT_GT(driver.sent.size(), sent);
 
-    dialogs.expect(Kind::Confirm, ui::texts().changesNotSavedInDevice, ui::Answer::Yes);
+    dialogs.expect(Kind::Confirm, platform::texts().changesNotSavedInDevice, platform::Answer::Yes);
     w.OdpojClick(StopSender::StopButton);
     EXPECT_EQ(buttons(), (Buttons{true, false, true, false}));
 }
@@ -184,7 +184,7 @@ TEST_F(TForm1Test, ClosingWhileConnectedIsRefused)
 {
     TForm1& w = start();
     read();
-    dialogs.expect(Kind::Message, ui::texts().stopCommunicationFirst);
+    dialogs.expect(Kind::Message, platform::texts().stopCommunicationFirst);
     EXPECT_FALSE(w.FormCloseQuery());
 }
 
@@ -205,18 +205,18 @@ TEST_F(TForm1Test, ClosingWithUnsavedChangesAsks)
     read();
     w.OdpojClick(StopSender::StopButton);
     w.form.Zprava->setText(QStringLiteral("NEW"));
-    dialogs.expect(Kind::Confirm, ui::texts().changesNotSaved, ui::Answer::Cancel);
+    dialogs.expect(Kind::Confirm, platform::texts().changesNotSaved, platform::Answer::Cancel);
     EXPECT_FALSE(w.FormCloseQuery());
-    dialogs.expect(Kind::Confirm, ui::texts().changesNotSaved, ui::Answer::Yes);
+    dialogs.expect(Kind::Confirm, platform::texts().changesNotSaved, platform::Answer::Yes);
     EXPECT_TRUE(w.FormCloseQuery());
 }
 
 TEST_F(TForm1Test, WithoutADriverEveryReadSaysSo)
 {
     channel.connectResults = {false};
-    dialogs.expect(Kind::Error, ui::texts().ddeConnectionNotFound);
+    dialogs.expect(Kind::Error, platform::texts().ddeConnectionNotFound);
     TForm1& w = start();
-    dialogs.expect(Kind::Message, ui::texts().driverNotFound);
+    dialogs.expect(Kind::Message, platform::texts().driverNotFound);
     w.PripojClick();
     EXPECT_EQ(buttons(), (Buttons{true, false, false, false}));
 }
@@ -287,7 +287,7 @@ TEST_F(TForm1Test, ADeviceCannotNameADefinitionFileOutsideTheProgramsFolder)
 TEST_F(TForm1Test, HelpAndAbout)
 {
     TForm1& w = start();
-    dialogs.expect(Kind::Error, ui::texts().helpNotOpened);
+    dialogs.expect(Kind::Error, platform::texts().helpNotOpened);
     w.Obsah1Click();
     read();
     dialogs.expect(Kind::Modal, QStringLiteral("TAboutBox"));
@@ -347,8 +347,8 @@ TEST_F(TForm1Test, WriteInDeviceSendsTheChangedDampingAndReadsBack)
     TForm1& w = start();
     read();
     w.form.Tlumeni->setText(QStringLiteral("2.5"));
-    dialogs.expect(Kind::Confirm, ui::texts().writeChangesToDevice, ui::Answer::Yes);
-    dialogs.expect(Kind::Information, ui::texts().writtenIntoDevice);
+    dialogs.expect(Kind::Confirm, platform::texts().writeChangesToDevice, platform::Answer::Yes);
+    dialogs.expect(Kind::Information, platform::texts().writtenIntoDevice);
     w.form.ZapisPrev->click();
     QList<int> procedure = driver.commands().mid(7);
     procedure.removeAll(2);
@@ -364,8 +364,8 @@ TEST_F(TForm1Test, BackToInitialValuesPutsTheFirstReadBack)
     TForm1& w = start();
     read();
     w.form.Oznaceni->setText(QStringLiteral("EDITED"));
-    dialogs.expect(Kind::Confirm, ui::texts().returnToOriginalValues, ui::Answer::Yes);
-    dialogs.expect(Kind::Confirm, ui::texts().valuesRefreshedNotWritten, ui::Answer::No);
+    dialogs.expect(Kind::Confirm, platform::texts().returnToOriginalValues, platform::Answer::Yes);
+    dialogs.expect(Kind::Confirm, platform::texts().valuesRefreshedNotWritten, platform::Answer::No);
     w.form.NavratHodnotm1->trigger();
     EXPECT_EQ(w.form.Oznaceni->text(), QStringLiteral("PT-101"));
     EXPECT_FALSE(w.changes.TransferFunctionChanged);

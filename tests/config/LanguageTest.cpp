@@ -1,6 +1,6 @@
 #include "config/Language.h"
 
-#include "ui/Profile.h"
+#include "platform/Profile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -125,7 +125,7 @@ TEST(ConfigLanguageSettingFile, CzechNameReadFromWindows1250File)
     file.write("[Velkor]\r\nLanguageDdf=\350esky\r\n");
     file.close();
 
-    const ui::Profile settings(path);
+    const platform::Profile settings(path);
     EXPECT_EQ(
         config::languageCodeForSetting(settings.readString(QStringLiteral("Velkor"), QStringLiteral("LanguageDdf"))),
         QByteArray("cs"));

@@ -2,8 +2,8 @@
 #include "config/ScreenMapping.h"
 #include "FakeHost.h"
 #include "ScriptedDialogs.h"
-#include "ui/DateText.h"
-#include "ui/Texts.h"
+#include "platform/DateText.h"
+#include "platform/Texts.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -49,7 +49,7 @@ protected:
         t[Control::Jednotky] = QStringLiteral("kPa");
         t[Control::Funkce] = QStringLiteral("Square root");
         t[Control::Oznaceni] = QStringLiteral("PT-101");
-        t[Control::Datum] = ui::formatShortDate(QDate(2026, 12, 8));
+        t[Control::Datum] = platform::formatShortDate(QDate(2026, 12, 8));
         t[Control::Zprava] = QStringLiteral("HELLO");
         t[Control::PollAddr] = QStringLiteral("unknown");
         pages.details[QStringLiteral("C01")] = QStringLiteral("Percent of range");
@@ -81,7 +81,7 @@ TEST_F(ScreenMappingTest, AnEmptyOrUnreadableDateIsStoredAsZeros)
     config::FromScreen(pages, record);
     EXPECT_EQ(record.text(Field::Date), QStringLiteral("0.0.0"));
     pages.host.texts[Control::Datum] = QStringLiteral("next Tuesday");
-    dialogs.expect(Kind::Message, ui::texts().wrongDateFormat);
+    dialogs.expect(Kind::Message, platform::texts().wrongDateFormat);
     config::FromScreen(pages, record);
     EXPECT_EQ(record.text(Field::Date), QStringLiteral("0.0.0"));
 }
@@ -101,7 +101,7 @@ TEST_P(ScreenMappingDates, ApplyingAStoredDate)
     TConfigRecord record;
     record.setText(Field::Date, QString::fromLatin1(row.stored));
     config::SetScreen(pages, record);
-    const QString expected = row.shown.isValid() ? ui::formatShortDate(row.shown) : QString::fromLatin1(row.raw);
+    const QString expected = row.shown.isValid() ? platform::formatShortDate(row.shown) : QString::fromLatin1(row.raw);
     EXPECT_EQ(pages.host.text(Control::Datum), expected);
 }
 

@@ -1,7 +1,7 @@
 // Writing a configuration into the device, with scripted answers, against the in-process driver.
 #include "config/WriteProcedure.h"
 #include "SequencerFixture.h"
-#include "ui/Texts.h"
+#include "platform/Texts.h"
 
 using driverlink::Control;
 using driverlink::Sequencer;
@@ -35,7 +35,10 @@ protected:
         }
         return false;
     }
-    void expectWriteQuestions() { dialogs.expect(Kind::Confirm, ui::texts().writeChangesToDevice, ui::Answer::Yes); }
+    void expectWriteQuestions()
+    {
+        dialogs.expect(Kind::Confirm, platform::texts().writeChangesToDevice, platform::Answer::Yes);
+    }
     // WriteHost
     bool linkOpen() override { return open; }
     bool readOnlyUser() override { return readOnly; }
@@ -61,18 +64,18 @@ protected:
 TEST_F(WriteProcedureTest, RefusedWithoutDriverOrForAReadOnlyUser)
 {
     open = false;
-    dialogs.expect(Kind::Message, ui::texts().driverNotFound);
+    dialogs.expect(Kind::Message, platform::texts().driverNotFound);
     write.ZapisPrevClick();
     open = true;
     readOnly = true;
-    dialogs.expect(Kind::Message, ui::texts().noAuthorization);
+    dialogs.expect(Kind::Message, platform::texts().noAuthorization);
     write.ZapisPrevClick();
     EXPECT_FALSE(driver.commands().contains(0)) << "a refused write re-identified the device";
 }
 
 TEST_F(WriteProcedureTest, NoChangesAndNoWriteAnywayDoesNothing)
 {
-    dialogs.expect(Kind::Confirm, ui::texts().noChangesWriteAnyway, ui::Answer::No);
+    dialogs.expect(Kind::Confirm, platform::texts().noChangesWriteAnyway, platform::Answer::No);
     write.ZapisPrevClick();
     EXPECT_FALSE(driver.commands().contains(0));
     EXPECT_TRUE(history.isEmpty());
@@ -83,7 +86,7 @@ TEST_F(WriteProcedureTest, ADampingChangeSendsCommand34OnlyThenReadsBack)
     host.texts[Control::Tlumeni] = QStringLiteral("2.5");
     flags.DampingChanged = true;
     expectWriteQuestions();
-    dialogs.expect(Kind::Information, ui::texts().writtenIntoDevice);
+    dialogs.expect(Kind::Information, platform::texts().writtenIntoDevice);
     write.ZapisPrevClick();
     const QList<int> sent = driver.commands();
     QList<int> procedure = sent; // without the on-line reading between the steps
@@ -92,7 +95,7 @@ TEST_F(WriteProcedureTest, ADampingChangeSendsCommand34OnlyThenReadsBack)
     ASSERT_GE(procedure.size(), 3);
     EXPECT_EQ(procedure.mid(0, 3), (QList<int>{0, 34, 0})) << "re-identify, write, read back";
     EXPECT_EQ(driver.sent[sent.indexOf(34)].data, QStringList{QStringLiteral("2.5")});
-    EXPECT_EQ(history, QStringList{ui::texts().activityModified});
+    EXPECT_EQ(history, QStringList{platform::texts().activityModified});
     EXPECT_FALSE(flags.AreChanges()) << "the read-back did not clear the flags";
     EXPECT_FALSE(fieldsEnabled);
     EXPECT_TRUE(historyReload);
@@ -102,9 +105,9 @@ TEST_F(WriteProcedureTest, ADampingChangeSendsCommand34OnlyThenReadsBack)
 TEST_F(WriteProcedureTest, WriteAnywaySendsOnlyUnguardedSteps)
 {
     host.writeList = {QStringLiteral("17"), QStringLiteral("38"), QStringLiteral("34")};
-    dialogs.expect(Kind::Confirm, ui::texts().noChangesWriteAnyway, ui::Answer::Yes);
+    dialogs.expect(Kind::Confirm, platform::texts().noChangesWriteAnyway, platform::Answer::Yes);
     expectWriteQuestions();
-    dialogs.expect(Kind::Information, ui::texts().writtenIntoDevice);
+    dialogs.expect(Kind::Information, platform::texts().writtenIntoDevice);
     write.ZapisPrevClick();
     QList<int> sent = driver.commands();
     sent.removeAll(2);
@@ -117,7 +120,7 @@ TEST_F(WriteProcedureTest, NoAnswerToTheReidentificationWritesNothing)
     flags.DampingChanged = true;
     driver.errors[0] = QStringLiteral("Communication Error!");
     expectWriteQuestions();
-    dialogs.expect(Kind::Error, ui::texts().noDeviceConnected);
+    dialogs.expect(Kind::Error, platform::texts().noDeviceConnected);
     write.ZapisPrevClick();
     EXPECT_FALSE(driver.commands().contains(34));
     EXPECT_TRUE(flags.DampingChanged) << "the edits were lost";
@@ -129,7 +132,7 @@ TEST_F(WriteProcedureTest, AnotherTypeOfDeviceIsReadInsteadOfWritten)
     flags.DampingChanged = true;
     driver.replies[0][1] = QStringLiteral("TM120");
     expectWriteQuestions();
-    dialogs.expect(Kind::Error, ui::texts().notCompatibleDevice);
+    dialogs.expect(Kind::Error, platform::texts().notCompatibleDevice);
     write.ZapisPrevClick();
     EXPECT_EQ(SequencerFixture::sequencer.SequencerState, 200);
     runUntil([&] { return host.sequenceEnds == 2; });
@@ -141,17 +144,17 @@ TEST_F(WriteProcedureTest, AnotherDeviceOfTheSameTypeAsksToCloneAndThenWritesEve
 {
     host.texts[Control::UI] = QStringLiteral("1");
     fromFile = true;
-    dialogs.expect(Kind::Confirm, ui::texts().writeDataFromFile, ui::Answer::Yes);
+    dialogs.expect(Kind::Confirm, platform::texts().writeDataFromFile, platform::Answer::Yes);
     expectWriteQuestions();
-    dialogs.expect(Kind::Confirm, ui::texts().cloneConfiguration, ui::Answer::No);
+    dialogs.expect(Kind::Confirm, platform::texts().cloneConfiguration, platform::Answer::No);
     write.ZapisPrevClick();
     EXPECT_FALSE(driver.commands().contains(17));
 
     host.texts[Control::UI] = QStringLiteral("1");
-    dialogs.expect(Kind::Confirm, ui::texts().writeDataFromFile, ui::Answer::Yes);
+    dialogs.expect(Kind::Confirm, platform::texts().writeDataFromFile, platform::Answer::Yes);
     expectWriteQuestions();
-    dialogs.expect(Kind::Confirm, ui::texts().cloneConfiguration, ui::Answer::Yes);
-    dialogs.expect(Kind::Information, ui::texts().writtenIntoDevice);
+    dialogs.expect(Kind::Confirm, platform::texts().cloneConfiguration, platform::Answer::Yes);
+    dialogs.expect(Kind::Information, platform::texts().writtenIntoDevice);
     write.ZapisPrevClick();
     for (int command : {17, 18, 34, 44, 35, 47})
         EXPECT_TRUE(driver.commands().contains(command)) << command;
@@ -162,7 +165,7 @@ TEST_F(WriteProcedureTest, ErrorsDuringTheWriteEndInAWarning)
     flags.DampingChanged = true;
     driver.errors[34] = QStringLiteral("Command Error!");
     expectWriteQuestions();
-    dialogs.expect(Kind::Warning, ui::texts().writtenWithErrors);
+    dialogs.expect(Kind::Warning, platform::texts().writtenWithErrors);
     write.ZapisPrevClick();
     EXPECT_EQ(host.errors, QStringList{QStringLiteral("Command Error!:34")});
 }
@@ -172,7 +175,7 @@ TEST_F(WriteProcedureTest, AConnectionLostDuringTheWriteEndsIt)
     flags.DampingChanged = true;
     driver.errors[34] = QStringLiteral("Communication Error!");
     expectWriteQuestions();
-    dialogs.expect(Kind::Warning, ui::texts().writtenWithErrors);
+    dialogs.expect(Kind::Warning, platform::texts().writtenWithErrors);
     write.ZapisPrevClick(); // returns instead of waiting for an on-line loop that never comes
     EXPECT_TRUE(history.isEmpty());
     EXPECT_FALSE(SequencerFixture::sequencer.Timer1.isEnabled());
@@ -180,36 +183,36 @@ TEST_F(WriteProcedureTest, AConnectionLostDuringTheWriteEndsIt)
 
 TEST_F(WriteProcedureTest, BackToInitialValuesMarksAllButTheTransferFunction)
 {
-    dialogs.expect(Kind::Confirm, ui::texts().returnToOriginalValues, ui::Answer::Yes);
-    dialogs.expect(Kind::Confirm, ui::texts().valuesRefreshedNotWritten, ui::Answer::No);
+    dialogs.expect(Kind::Confirm, platform::texts().returnToOriginalValues, platform::Answer::Yes);
+    dialogs.expect(Kind::Confirm, platform::texts().valuesRefreshedNotWritten, platform::Answer::No);
     write.NavratHodnotm1Click();
     EXPECT_EQ(initialShown, 1);
     EXPECT_TRUE(flags.MessageChanged && flags.TagChanged && flags.DampingChanged && flags.RangeChanged &&
                 flags.UnitsChanged && flags.DetailedChanged);
     EXPECT_FALSE(flags.TransferFunctionChanged);
     EXPECT_TRUE(writeEnabled);
-    EXPECT_EQ(history, QStringList{ui::texts().activityReturned});
+    EXPECT_EQ(history, QStringList{platform::texts().activityReturned});
 }
 
 TEST_F(WriteProcedureTest, DecliningBackToInitialValuesStillRecordsIt)
 {
-    dialogs.expect(Kind::Confirm, ui::texts().returnToOriginalValues, ui::Answer::Cancel);
+    dialogs.expect(Kind::Confirm, platform::texts().returnToOriginalValues, platform::Answer::Cancel);
     write.NavratHodnotm1Click();
     EXPECT_EQ(initialShown, 0);
-    EXPECT_EQ(history, QStringList{ui::texts().activityReturned});
+    EXPECT_EQ(history, QStringList{platform::texts().activityReturned});
 }
 
 TEST_F(WriteProcedureTest, BackToInitialValuesAndWriteLeavesTheTransferFunctionOut)
 {
-    dialogs.expect(Kind::Confirm, ui::texts().returnToOriginalValues, ui::Answer::Yes);
-    dialogs.expect(Kind::Confirm, ui::texts().valuesRefreshedNotWritten, ui::Answer::Yes);
+    dialogs.expect(Kind::Confirm, platform::texts().returnToOriginalValues, platform::Answer::Yes);
+    dialogs.expect(Kind::Confirm, platform::texts().valuesRefreshedNotWritten, platform::Answer::Yes);
     expectWriteQuestions();
-    dialogs.expect(Kind::Information, ui::texts().writtenIntoDevice);
+    dialogs.expect(Kind::Information, platform::texts().writtenIntoDevice);
     write.NavratHodnotm1Click();
     for (int command : {17, 18, 34, 44, 35})
         EXPECT_TRUE(driver.commands().contains(command)) << command;
     EXPECT_FALSE(driver.commands().contains(47));
-    EXPECT_EQ(history, (QStringList{ui::texts().activityModified, ui::texts().activityReturned}));
+    EXPECT_EQ(history, (QStringList{platform::texts().activityModified, platform::texts().activityReturned}));
 }
 
 } // namespace

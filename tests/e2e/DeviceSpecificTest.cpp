@@ -4,10 +4,10 @@
 #include "ProgramUnderTest.h"
 #include "app/TForm1.h"
 #include "detailed/TDetailedSetup.h"
-#include "ui/EventLoop.h"
-#include "ui/SocketChannel.h"
-#include "ui/Texts.h"
-#include "ui/Timer.h"
+#include "platform/EventLoop.h"
+#include "platform/SocketChannel.h"
+#include "platform/Texts.h"
+#include "platform/Timer.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -21,14 +21,13 @@ using Kind = testing_support::ScriptedDialogs::Kind;
 
 namespace {
 
-
 TEST(DeviceSpecific, ReadAndWriteTheDetailedItemsOfTheSimulatedTransmitter)
 {
     e2e::ProgramUnderTest program;
     auto& dialogs = program.dialogs;
 
     {
-        ui::SocketChannel channel;
+        platform::SocketChannel channel;
         TForm1 window(channel);
         window.FormCreate();
         window.createForms();
@@ -48,8 +47,8 @@ TEST(DeviceSpecific, ReadAndWriteTheDetailedItemsOfTheSimulatedTransmitter)
         items.setDetailText(QStringLiteral("E01"), QStringLiteral("3.7"));
         window.changes.DetailedChanged = true;
         window.changes.TagChanged = false;
-        dialogs.expect(Kind::Confirm, ui::texts().writeChangesToDevice, ui::Answer::Yes);
-        dialogs.expect(Kind::Information, ui::texts().writtenIntoDevice);
+        dialogs.expect(Kind::Confirm, platform::texts().writeChangesToDevice, platform::Answer::Yes);
+        dialogs.expect(Kind::Information, platform::texts().writtenIntoDevice);
         window.form.ZapisPrev->click();
         EXPECT_EQ(window.form.Tlumeni->text(), QStringLiteral("2.5"));
         EXPECT_EQ(items.detailText(QStringLiteral("E01")), QStringLiteral("3.7"));
@@ -64,7 +63,7 @@ TEST(DeviceSpecific, ReadAndWriteTheDetailedItemsOfTheSimulatedTransmitter)
     QFile::copy(program.dir.path() + QStringLiteral("/pelmora/simulated-devices.json"), driver.stateFile());
     ASSERT_TRUE(driver.start());
     ASSERT_TRUE(client.connectTo(driver.socketPath()));
-    ASSERT_TRUE(client.ask(ui::channel::encode("CONNECT", "Pelmora DdeHartServer")));
+    ASSERT_TRUE(client.ask(platform::channel::encode("CONNECT", "Pelmora DdeHartServer")));
     const QStringList output = client.transact(e2e::macro(15, 0));
     ASSERT_GE(output.size(), 10);
     EXPECT_EQ(output[9], QStringLiteral("2.5"));

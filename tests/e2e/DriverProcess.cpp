@@ -1,6 +1,6 @@
 #include "DriverProcess.h"
 
-#include "ui/Encoding.h"
+#include "platform/Encoding.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -49,7 +49,7 @@ bool RawClient::connectTo(const QString& path)
     return socket.waitForConnected(2000);
 }
 
-std::optional<ui::channel::Message> RawClient::ask(const QByteArray& bytes)
+std::optional<platform::channel::Message> RawClient::ask(const QByteArray& bytes)
 {
     socket.write(bytes);
     socket.flush();
@@ -63,15 +63,15 @@ std::optional<ui::channel::Message> RawClient::ask(const QByteArray& bytes)
     return reader.next();
 }
 
-std::optional<ui::channel::Message> RawClient::execute(const QString& macro)
+std::optional<platform::channel::Message> RawClient::execute(const QString& macro)
 {
-    return ask(ui::channel::encodeWithPayload("EXECUTE", ui::toCp1250(macro)));
+    return ask(platform::channel::encodeWithPayload("EXECUTE", platform::toCp1250(macro)));
 }
 
 QString RawClient::request()
 {
-    const auto answer = ask(ui::channel::encode("REQUEST", "DdeHartCommand"));
-    return answer && answer->verb == "DATA" ? ui::fromCp1250(answer->payload) : QStringLiteral("<no data>");
+    const auto answer = ask(platform::channel::encode("REQUEST", "DdeHartCommand"));
+    return answer && answer->verb == "DATA" ? platform::fromCp1250(answer->payload) : QStringLiteral("<no data>");
 }
 
 QStringList RawClient::transact(const QString& macro, QStringList* seen)
@@ -98,14 +98,14 @@ QString macro(int command, int address, const QStringList& data)
 } // namespace e2e
 
 #include "ProgramUnderTest.h"
-#include "ui/EventLoop.h"
-#include "ui/Timer.h"
+#include "platform/EventLoop.h"
+#include "platform/Timer.h"
 
 bool e2e::waitAtMost(int ms, const std::function<bool()>& done)
 {
     bool late = false;
-    ui::Timer guard(ms, true);
+    platform::Timer guard(ms, true);
     guard.OnTimer = [&] { late = true; };
-    ui::waitUntil([&] { return done() || late; });
+    platform::waitUntil([&] { return done() || late; });
     return done();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Runs the real pelmora program for a test, on a socket and a state file of the test's own,
 // and speaks the link protocol to it as an independent client would.
-#include "ui/ChannelProtocol.h"
+#include "platform/ChannelProtocol.h"
 
 #include <QLocalSocket>
 #include <QProcess>
@@ -29,8 +29,8 @@ class RawClient {
 public:
     bool connectTo(const QString& path);
     // Sends one message and waits for the answer.
-    std::optional<ui::channel::Message> ask(const QByteArray& bytes);
-    std::optional<ui::channel::Message> execute(const QString& macro);
+    std::optional<platform::channel::Message> ask(const QByteArray& bytes);
+    std::optional<platform::channel::Message> execute(const QString& macro);
     QString request();
     // Executes a command and polls the item until the reply (not "Busy!") is there.
     QStringList transact(const QString& macro, QStringList* seen = nullptr);
@@ -38,7 +38,7 @@ public:
     QLocalSocket socket;
 
 private:
-    ui::channel::MessageReader reader;
+    platform::channel::MessageReader reader;
 };
 
 QString macro(int command, int address, const QStringList& data = {});

@@ -15,7 +15,7 @@ protected:
         ASSERT_TRUE(dir.isValid());
         ASSERT_TRUE(driver.start()) << "pelmora did not open its socket";
         ASSERT_TRUE(client.connectTo(driver.socketPath()));
-        const auto answer = client.ask(ui::channel::encode("CONNECT", "Pelmora DdeHartServer"));
+        const auto answer = client.ask(platform::channel::encode("CONNECT", "Pelmora DdeHartServer"));
         ASSERT_TRUE(answer);
         ASSERT_EQ(answer->verb, "OK");
     }
@@ -92,16 +92,16 @@ TEST_F(DriverProtocolTest, UnknownServiceItemAndMessagesAreRefused)
 {
     RawClient other;
     ASSERT_TRUE(other.connectTo(driver.socketPath()));
-    auto answer = other.ask(ui::channel::encode("REQUEST", "DdeHartCommand"));
+    auto answer = other.ask(platform::channel::encode("REQUEST", "DdeHartCommand"));
     ASSERT_TRUE(answer);
     EXPECT_EQ(answer->verb, "ERR") << "answered before CONNECT";
-    answer = other.ask(ui::channel::encode("CONNECT", "Other DdeHartServer"));
+    answer = other.ask(platform::channel::encode("CONNECT", "Other DdeHartServer"));
     ASSERT_TRUE(answer);
     EXPECT_EQ(answer->verb, "ERR");
-    answer = client.ask(ui::channel::encode("REQUEST", "Nothing"));
+    answer = client.ask(platform::channel::encode("REQUEST", "Nothing"));
     ASSERT_TRUE(answer);
     EXPECT_EQ(answer->verb, "ERR");
-    answer = client.ask(ui::channel::encode("HELLO"));
+    answer = client.ask(platform::channel::encode("HELLO"));
     ASSERT_TRUE(answer);
     EXPECT_EQ(answer->verb, "ERR");
 }
@@ -124,7 +124,7 @@ TEST_F(DriverProtocolTest, DampingWrittenWith34SurvivesADriverRestart)
     ASSERT_TRUE(again.start());
     RawClient fresh;
     ASSERT_TRUE(fresh.connectTo(again.socketPath()));
-    ASSERT_TRUE(fresh.ask(ui::channel::encode("CONNECT", "Pelmora DdeHartServer")));
+    ASSERT_TRUE(fresh.ask(platform::channel::encode("CONNECT", "Pelmora DdeHartServer")));
     output = fresh.transact(macro(15, 0));
     ASSERT_GE(output.size(), 10);
     EXPECT_EQ(output[9], QStringLiteral("2.5"));

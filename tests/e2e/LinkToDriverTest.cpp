@@ -5,11 +5,11 @@
 #include "ScriptedDialogs.h"
 #include "link/CommandMacro.h"
 #include "link/DriverLink.h"
-#include "ui/Environment.h"
-#include "ui/EventLoop.h"
-#include "ui/SocketChannel.h"
-#include "ui/Texts.h"
-#include "ui/Timer.h"
+#include "platform/Environment.h"
+#include "platform/EventLoop.h"
+#include "platform/SocketChannel.h"
+#include "platform/Texts.h"
+#include "platform/Timer.h"
 
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -43,7 +43,7 @@ protected:
 
 TEST_F(LinkToDriverTest, StartsTheDriverReadsTheDeviceAndEndsIt)
 {
-    ui::SocketChannel channel;
+    platform::SocketChannel channel;
     driverlink::DriverLink link(channel);
     ASSERT_TRUE(link.DoNewLink()) << "the driver beside the program was not started";
 
@@ -63,8 +63,8 @@ TEST_F(LinkToDriverTest, StartsTheDriverReadsTheDeviceAndEndsIt)
     EXPECT_TRUE(link.terminate());
     EXPECT_FALSE(link.LinkOpen());
     // The driver is gone: a new conversation cannot be opened.
-    ui::waitFor(300);
-    ui::SocketChannel probe;
+    platform::waitFor(300);
+    platform::SocketChannel probe;
     EXPECT_FALSE(probe.connectTo(QStringLiteral("Pelmora"), QStringLiteral("DdeHartServer")));
 }
 
@@ -77,7 +77,7 @@ TEST_F(LinkToDriverTest, NetworkModeSpeaksTcpToTheDriversComputer)
     e2e::DriverProcess driver(dir.path(), {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(port)});
     ASSERT_TRUE(driver.start());
 
-    ui::SocketChannel channel;
+    platform::SocketChannel channel;
     driverlink::DriverLink link(channel);
     link.setServiceApplication(driverlink::serviceApplication(QStringLiteral("\\\\127.0.0.1:%1").arg(port)));
     ASSERT_TRUE(link.DoNewLink());
@@ -92,14 +92,14 @@ TEST_F(LinkToDriverTest, NetworkModeSpeaksTcpToTheDriversComputer)
 TEST_F(LinkToDriverTest, WithoutADriverProgramTheLinkStaysClosed)
 {
     QTemporaryDir emptyFolder;
-    ui::setProgramFolder(emptyFolder.path());
+    platform::setProgramFolder(emptyFolder.path());
     EnvironmentGuard path("PATH", emptyFolder.path().toLocal8Bit());
-    ui::SocketChannel channel;
+    platform::SocketChannel channel;
     driverlink::DriverLink link(channel);
-    dialogs.expect(ScriptedDialogs::Kind::Error, ui::texts().ddeConnectionNotFound);
+    dialogs.expect(ScriptedDialogs::Kind::Error, platform::texts().ddeConnectionNotFound);
     EXPECT_FALSE(link.DoNewLink());
     EXPECT_EQ(link.send(driverlink::commandMacro(0, QStringLiteral("0"))), driverlink::SendResult::Refused);
-    ui::setProgramFolder({});
+    platform::setProgramFolder({});
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 // The main window reads the simulated pressure transmitter through the real pelmora.
 #include "ProgramUnderTest.h"
 #include "app/TForm1.h"
-#include "ui/EventLoop.h"
-#include "ui/SocketChannel.h"
-#include "ui/Timer.h"
+#include "platform/EventLoop.h"
+#include "platform/SocketChannel.h"
+#include "platform/Timer.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -12,14 +12,13 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-
 namespace {
 
 TEST(MainWindowToDriver, ReadShowsTheSimulatedTransmitterAndItsLiveValues)
 {
     e2e::ProgramUnderTest program;
 
-    ui::SocketChannel channel;
+    platform::SocketChannel channel;
     TForm1 window(channel);
     window.FormCreate();
     window.createForms();

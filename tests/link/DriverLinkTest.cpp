@@ -1,8 +1,8 @@
 #include "link/DriverLink.h"
 #include "FakeChannel.h"
 #include "ScriptedDialogs.h"
-#include "ui/Texts.h"
-#include "ui/VirtualClock.h"
+#include "platform/Texts.h"
+#include "platform/VirtualClock.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ protected:
         channel.connects.clear();
     }
 
-    ui::VirtualClock clock;
+    platform::VirtualClock clock;
     ScriptedDialogs dialogs;
     FakeChannel channel;
     RecordingView view;
@@ -57,7 +57,7 @@ TEST_F(DriverLinkTest, NetworkModeUsesTheNetworkServiceAndNeverStartsTheDriver)
 {
     link.setServiceApplication(QStringLiteral("\\\\SERVIS\\ndde$"));
     channel.connectResults = {false};
-    dialogs.expect(Kind::Error, ui::texts().ddeConnectionNotFound);
+    dialogs.expect(Kind::Error, platform::texts().ddeConnectionNotFound);
     EXPECT_FALSE(link.DoNewLink());
     EXPECT_EQ(channel.connects, QStringList{QStringLiteral("\\\\SERVIS\\ndde$|HART$")});
     EXPECT_EQ(driverStarts, 0);
@@ -76,13 +76,13 @@ TEST_F(DriverLinkTest, GivesUpWhenTheDriverCannotBeStartedOrNeverAnswers)
 {
     channel.connectResults = {false};
     startSucceeds = false;
-    dialogs.expect(Kind::Error, ui::texts().ddeConnectionNotFound);
+    dialogs.expect(Kind::Error, platform::texts().ddeConnectionNotFound);
     EXPECT_FALSE(link.DoNewLink());
     EXPECT_EQ(channel.connects.size(), 1);
 
     startSucceeds = true;
     channel.connectResults = std::deque<bool>(200, false);
-    dialogs.expect(Kind::Error, ui::texts().ddeConnectionNotFound);
+    dialogs.expect(Kind::Error, platform::texts().ddeConnectionNotFound);
     const qint64 before = clock.nowMs();
     EXPECT_FALSE(link.DoNewLink());
     EXPECT_FALSE(link.LinkOpen());
@@ -129,7 +129,7 @@ TEST_F(DriverLinkTest, TextsOfMoreThan999CharactersAreRefusedNeverCut)
     const QString fits = QString(999, u'x');
     EXPECT_EQ(link.send(fits), driverlink::SendResult::Accepted);
     const QString tooLong = QString(1000, u'x');
-    dialogs.expect(Kind::Error, ui::texts().commandTooLong.arg(1000).arg(999));
+    dialogs.expect(Kind::Error, platform::texts().commandTooLong.arg(1000).arg(999));
     EXPECT_EQ(link.send(tooLong), driverlink::SendResult::TooLong);
     EXPECT_EQ(channel.executed.size(), 1);
     EXPECT_EQ(link.macroBuffer(), fits.toLatin1()) << "the buffer was overwritten by a refused text";

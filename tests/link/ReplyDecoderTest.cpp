@@ -1,5 +1,5 @@
 #include "SequencerFixture.h"
-#include "ui/Texts.h"
+#include "platform/Texts.h"
 
 using driverlink::Control;
 using driverlink::Sequencer;
@@ -184,7 +184,7 @@ TEST_F(ReplyDecoderTest, DeviceFlagsThatAreNoByteRefuseTheIdentity)
         sequencer.DdeClientItem1Change(lines);
         EXPECT_EQ(sequencer.DeviceFlags, 7) << bad;
         EXPECT_TRUE(host.text(Control::Vyrobce).isEmpty()) << bad;
-        EXPECT_EQ(host.errors, QStringList{ui::texts().badDeviceFlags.arg(QString::fromLatin1(bad))});
+        EXPECT_EQ(host.errors, QStringList{platform::texts().badDeviceFlags.arg(QString::fromLatin1(bad))});
     }
     sequencer.DdeClientItem1Change(Identity);
     EXPECT_EQ(sequencer.DeviceFlags, 2);
@@ -201,7 +201,7 @@ TEST_F(ReplyDecoderTest, SelfTestResultByTheMasks)
     lines[5] = QStringLiteral("x");
     sequencer.DdeClientItem1Change(lines);
     sequencer.DdeClientItem1Change(lines.mid(0, 15));
-    EXPECT_EQ(host.errors, (QStringList{ui::texts().testOk, ui::texts().testFailed}));
+    EXPECT_EQ(host.errors, (QStringList{platform::texts().testOk, platform::texts().testFailed}));
 }
 
 TEST_F(ReplyDecoderTest, TemplateRepliesGoToTheDetailedSetupDuringARead)

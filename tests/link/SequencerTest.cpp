@@ -1,5 +1,5 @@
 #include "SequencerFixture.h"
-#include "ui/Texts.h"
+#include "platform/Texts.h"
 
 using driverlink::ChangeGroup;
 using driverlink::Control;
@@ -64,7 +64,7 @@ TEST_F(SequencerTest, ReadFillsTheWindowThenTheOnlineLoopAlternatesCommands2And3
     EXPECT_EQ(host.text(Control::PVP), QStringLiteral("50.6 %"));
     EXPECT_EQ(host.text(Control::SV), QString::fromUtf8("24.5 \xc2\xb0"
                                                         "C"));
-    EXPECT_EQ(host.text(Control::ProgramStatus), ui::texts().readingVariables);
+    EXPECT_EQ(host.text(Control::ProgramStatus), platform::texts().readingVariables);
 }
 
 TEST_F(SequencerTest, AStepWithoutReplyIsSentAgainAfterTheTimeout)
@@ -136,7 +136,7 @@ TEST_F(SequencerTest, RefusedSendsSlowThePollingAndThe101stGivesUp)
     sequencer.start(Sequencer::Online);
     runUntil([&] { return sequencer.RetryCount == 101; });
     EXPECT_EQ(link.Timer4.interval(), 1400 + 50 * 20);
-    dialogs.expect(Kind::Message, ui::texts().commandNotPerformed);
+    dialogs.expect(Kind::Message, platform::texts().commandNotPerformed);
     runUntil([&] { return sequencer.RetryCount == 1; });
     EXPECT_EQ(sequencer.SequencerState, Sequencer::Online);
     EXPECT_EQ(link.Timer4.interval(), 2400) << "the polling went faster again";
@@ -151,7 +151,7 @@ TEST_F(SequencerTest, AWriteWithoutChangesSkipsEveryGuardedStepInOneTick)
     ASSERT_EQ(channel.executed.size(), 1);
     EXPECT_EQ(channel.executed.last(), QByteArray("0   \r\n0\r\n"));
     EXPECT_EQ(sequencer.SequencerState, 200);
-    EXPECT_EQ(host.waitSecondLine, ui::texts().writtenIntoDevice);
+    EXPECT_EQ(host.waitSecondLine, platform::texts().writtenIntoDevice);
 }
 
 TEST_F(SequencerTest, WriteSendsOnlyTheChangedGroups)
@@ -195,7 +195,7 @@ TEST_F(SequencerTest, ErrorsDuringWritingAreSaidInTheWaitDialog)
     sequencer.WaitShown = true;
     sequencer.SequencerState = 349;
     sequencer.Timer1Timer();
-    EXPECT_EQ(host.waitSecondLine, ui::texts().writtenWithErrors);
+    EXPECT_EQ(host.waitSecondLine, platform::texts().writtenWithErrors);
 }
 
 TEST_F(SequencerTest, TrimEndsByLeavingFixedCurrentMode)

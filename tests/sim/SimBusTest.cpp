@@ -1,9 +1,9 @@
 // The bus of the simulated devices: routing, wire timing on the virtual clock, and keeping the
 // devices' state over a restart.
-#include "SimBus.h"
+#include "sim/SimBus.h"
 #include "SimTestSupport.h"
 
-#include "ui/VirtualClock.h"
+#include "platform/VirtualClock.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -44,7 +44,7 @@ protected:
 
     QString statePath() const { return dir.filePath(QStringLiteral("simulated-devices.json")); }
 
-    ui::VirtualClock clock;
+    platform::VirtualClock clock;
     QTemporaryDir dir;
 };
 

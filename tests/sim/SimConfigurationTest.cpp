@@ -1,9 +1,9 @@
 // The configuration commands of the simulated transmitters: range, units, damping, transfer
 // function, polling address, texts, burst and the display commands, with their response codes.
-#include "SimDevices.h"
 #include "SimTestSupport.h"
+#include "sim/SimDevices.h"
 
-#include "ui/VirtualClock.h"
+#include "platform/VirtualClock.h"
 
 #include <cmath>
 
@@ -14,7 +14,7 @@ namespace {
 
 class SimConfigurationTest : public testing::Test {
 protected:
-    ui::VirtualClock clock;
+    platform::VirtualClock clock;
     SimTransmitter pressure = sim::makePressureTransmitter();
     SimTransmitter temperature = sim::makeTemperatureTransmitter();
 };

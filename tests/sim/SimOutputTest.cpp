@@ -1,9 +1,9 @@
 // The current output, trims, status and device actions of the simulated transmitters, and the
 // EEPROM control of the temperature transmitter.
-#include "SimDevices.h"
 #include "SimTestSupport.h"
+#include "sim/SimDevices.h"
 
-#include "ui/VirtualClock.h"
+#include "platform/VirtualClock.h"
 
 using namespace simtest;
 using sim::SimTransmitter;
@@ -12,7 +12,7 @@ namespace {
 
 class SimOutputTest : public testing::Test {
 protected:
-    ui::VirtualClock clock;
+    platform::VirtualClock clock;
     SimTransmitter pressure = sim::makePressureTransmitter();
     SimTransmitter temperature = sim::makeTemperatureTransmitter();
 };

@@ -1,8 +1,8 @@
 // Reading and writing the state file of the simulated devices, good entries and bad.
-#include "SimStateFile.h"
-#include "SimDevices.h"
+#include "sim/SimStateFile.h"
+#include "sim/SimDevices.h"
 
-#include "ui/VirtualClock.h"
+#include "platform/VirtualClock.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -25,7 +25,7 @@ protected:
         return path;
     }
 
-    ui::VirtualClock clock;
+    platform::VirtualClock clock;
     QTemporaryDir dir;
     std::vector<sim::SimTransmitter> devices = [] {
         std::vector<sim::SimTransmitter> list;

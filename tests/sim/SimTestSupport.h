@@ -1,6 +1,6 @@
 #pragma once
 // Shorthands for tests that talk to a simulated transmitter directly.
-#include "SimTransmitter.h"
+#include "sim/SimTransmitter.h"
 
 #include "hart/HartEncoding.h"
 

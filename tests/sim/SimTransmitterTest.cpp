@@ -1,8 +1,8 @@
 // Identity, addressing, command dispatch and the process of the simulated transmitters.
-#include "SimDevices.h"
 #include "SimTestSupport.h"
+#include "sim/SimDevices.h"
 
-#include "ui/VirtualClock.h"
+#include "platform/VirtualClock.h"
 
 #include <cmath>
 
@@ -26,7 +26,7 @@ void PrintTo(const IdentityCase& c, std::ostream* out) { *out << c.name; }
 
 class SimIdentityTest : public testing::TestWithParam<IdentityCase> {
 protected:
-    ui::VirtualClock clock;
+    platform::VirtualClock clock;
 };
 
 TEST_P(SimIdentityTest, CommandZeroLayout)
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 class SimTransmitterTest : public testing::Test {
 protected:
-    ui::VirtualClock clock;
+    platform::VirtualClock clock;
     SimTransmitter pressure = sim::makePressureTransmitter();
     SimTransmitter temperature = sim::makeTemperatureTransmitter();
 };

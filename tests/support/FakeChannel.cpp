@@ -14,12 +14,12 @@ bool FakeChannel::connectTo(const QString& service, const QString& topic)
     return connected;
 }
 
-ui::ExecuteResult FakeChannel::execute(const QByteArray& macro)
+platform::ExecuteResult FakeChannel::execute(const QByteArray& macro)
 {
-    if (!connected || refuseExecute) return ui::ExecuteResult::Refused;
+    if (!connected || refuseExecute) return platform::ExecuteResult::Refused;
     executed.append(macro);
     if (onExecute) onExecute(macro);
-    return ui::ExecuteResult::Accepted;
+    return platform::ExecuteResult::Accepted;
 }
 
 QByteArray FakeChannel::request(const QString&, int)

@@ -1,7 +1,7 @@
 #pragma once
 // An in-process driver conversation for tests: records what the program executes and lets the
 // test decide what the reply item reads, whether the driver answers, refuses or still waits.
-#include "ui/LinkChannel.h"
+#include "platform/LinkChannel.h"
 
 #include <QByteArrayList>
 #include <QStringList>
@@ -10,7 +10,7 @@
 
 namespace testing_support {
 
-class FakeChannel final : public ui::LinkChannel {
+class FakeChannel final : public platform::LinkChannel {
 public:
     // Results of successive connect attempts; when empty, connects succeed.
     std::deque<bool> connectResults;
@@ -27,7 +27,7 @@ public:
     bool connectTo(const QString& service, const QString& topic) override;
     bool isConnected() const override { return connected; }
     bool isWaiting() override { return waiting; }
-    ui::ExecuteResult execute(const QByteArray& macro) override;
+    platform::ExecuteResult execute(const QByteArray& macro) override;
     QByteArray request(const QString& item, int timeoutMs) override;
     void disconnect() override { connected = false; }
 };

@@ -2,7 +2,7 @@
 // An in-process driver for tests: it answers every executed command text like pelmora would, after
 // a short time in which the reply item reads "Busy!". What a device answers is the test's to say.
 #include "FakeChannel.h"
-#include "ui/Timer.h"
+#include "platform/Timer.h"
 
 #include <QMap>
 #include <QStringList>
@@ -44,7 +44,7 @@ public:
 private:
     void execute(const QByteArray& macro);
     FakeChannel& channel;
-    ui::Timer work;
+    platform::Timer work;
     QString pendingReply;
 };
 

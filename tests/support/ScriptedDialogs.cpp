@@ -25,22 +25,22 @@ const char* kindName(ScriptedDialogs::Kind kind)
 }
 } // namespace
 
-ScriptedDialogs::ScriptedDialogs() { ui::setDialogs(this); }
+ScriptedDialogs::ScriptedDialogs() { platform::setDialogs(this); }
 
 ScriptedDialogs::~ScriptedDialogs()
 {
-    ui::setDialogs(nullptr);
+    platform::setDialogs(nullptr);
     for (const auto& step : script)
         ADD_FAILURE() << "expected " << kindName(step.kind) << " \"" << step.text.toStdString() << "\" was never shown";
 }
 
-ScriptedDialogs& ScriptedDialogs::expect(Kind kind, const QString& text, ui::Answer answer, const QString& value)
+ScriptedDialogs& ScriptedDialogs::expect(Kind kind, const QString& text, platform::Answer answer, const QString& value)
 {
     script.push_back({kind, text, answer, value, {}});
     return *this;
 }
 
-ScriptedDialogs& ScriptedDialogs::expectModal(const QString& objectName, ui::Answer answer,
+ScriptedDialogs& ScriptedDialogs::expectModal(const QString& objectName, platform::Answer answer,
                                               std::function<void()> whileShown)
 {
     script.push_back({Kind::Modal, objectName, answer, {}, std::move(whileShown)});
@@ -69,12 +69,15 @@ void ScriptedDialogs::message(const QString& text) { take(Kind::Message, text); 
 void ScriptedDialogs::information(const QString& text) { take(Kind::Information, text); }
 void ScriptedDialogs::warning(const QString& text) { take(Kind::Warning, text); }
 void ScriptedDialogs::error(const QString& text) { take(Kind::Error, text); }
-ui::Answer ScriptedDialogs::confirm(const QString& text, ui::Buttons) { return take(Kind::Confirm, text).answer; }
+platform::Answer ScriptedDialogs::confirm(const QString& text, platform::Buttons)
+{
+    return take(Kind::Confirm, text).answer;
+}
 
 bool ScriptedDialogs::inputQuery(const QString&, const QString& prompt, QString& value)
 {
     const Step step = take(Kind::Input, prompt);
-    if (step.answer != ui::Answer::Ok) return false;
+    if (step.answer != platform::Answer::Ok) return false;
     value = step.value;
     return true;
 }
@@ -82,7 +85,7 @@ bool ScriptedDialogs::inputQuery(const QString&, const QString& prompt, QString&
 bool ScriptedDialogs::passwordQuery(const QString&, const QString& prompt, QString& value)
 {
     const Step step = take(Kind::Password, prompt);
-    if (step.answer != ui::Answer::Ok) return false;
+    if (step.answer != platform::Answer::Ok) return false;
     value = step.value;
     return true;
 }
@@ -90,13 +93,13 @@ bool ScriptedDialogs::passwordQuery(const QString&, const QString& prompt, QStri
 QString ScriptedDialogs::openFileName(const QString& caption, const QString&, const QString&)
 {
     const Step step = take(Kind::OpenFile, caption);
-    return step.answer == ui::Answer::Ok ? step.value : QString();
+    return step.answer == platform::Answer::Ok ? step.value : QString();
 }
 
 QString ScriptedDialogs::saveFileName(const QString& caption, const QString&, const QString&)
 {
     const Step step = take(Kind::SaveFile, caption);
-    return step.answer == ui::Answer::Ok ? step.value : QString();
+    return step.answer == platform::Answer::Ok ? step.value : QString();
 }
 
 int ScriptedDialogs::showModal(QWidget& form)
@@ -107,7 +110,7 @@ int ScriptedDialogs::showModal(QWidget& form)
     }
     const Step step = take(Kind::Modal, form.objectName());
     if (step.whileShown) step.whileShown();
-    return step.answer == ui::Answer::Ok ? 1 : 0;
+    return step.answer == platform::Answer::Ok ? 1 : 0;
 }
 
 } // namespace testing_support

@@ -1,7 +1,7 @@
 #pragma once
 // A Dialogs double: each expected prompt with its answer, in order. A prompt that was not
 // expected, or whose text differs, fails the test with the text it showed.
-#include "ui/Dialogs.h"
+#include "platform/Dialogs.h"
 
 #include <QStringList>
 #include <deque>
@@ -9,7 +9,7 @@
 
 namespace testing_support {
 
-class ScriptedDialogs final : public ui::Dialogs {
+class ScriptedDialogs final : public platform::Dialogs {
 public:
     enum class Kind { Message, Information, Warning, Error, Confirm, Input, Password, OpenFile, SaveFile, Modal };
 
@@ -17,10 +17,11 @@ public:
     ScriptedDialogs();
     ~ScriptedDialogs() override;
 
-    ScriptedDialogs& expect(Kind kind, const QString& text, ui::Answer answer = ui::Answer::Ok,
+    ScriptedDialogs& expect(Kind kind, const QString& text, platform::Answer answer = platform::Answer::Ok,
                             const QString& value = {});
     // A window shown modally; whileShown plays the user's part before it closes with the answer.
-    ScriptedDialogs& expectModal(const QString& objectName, ui::Answer answer, std::function<void()> whileShown = {});
+    ScriptedDialogs& expectModal(const QString& objectName, platform::Answer answer,
+                                 std::function<void()> whileShown = {});
     // Windows of this object name may be shown modally at any time; they close at once with OK.
     ScriptedDialogs& allowModal(const QString& objectName)
     {
@@ -35,7 +36,7 @@ public:
     void information(const QString& text) override;
     void warning(const QString& text) override;
     void error(const QString& text) override;
-    ui::Answer confirm(const QString& text, ui::Buttons buttons) override;
+    platform::Answer confirm(const QString& text, platform::Buttons buttons) override;
     bool inputQuery(const QString& caption, const QString& prompt, QString& value) override;
     bool passwordQuery(const QString& caption, const QString& prompt, QString& value) override;
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
@@ -46,7 +47,7 @@ private:
     struct Step {
         Kind kind;
         QString text;
-        ui::Answer answer;
+        platform::Answer answer;
         QString value;
         std::function<void()> whileShown;
     };

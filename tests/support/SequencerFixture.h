@@ -6,8 +6,8 @@
 #include "ScriptedDialogs.h"
 #include "link/DriverLink.h"
 #include "link/Sequencer.h"
-#include "ui/Random.h"
-#include "ui/VirtualClock.h"
+#include "platform/Random.h"
+#include "platform/VirtualClock.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ class SequencerFixture {
 protected:
     SequencerFixture()
     {
-        ui::seedRandom(7);
+        platform::seedRandom(7);
         link.onReply = [this](const QStringList& lines) { sequencer.DdeClientItem1Change(lines); };
         EXPECT_TRUE(link.DoNewLink());
         host.onStop = [this] {
@@ -39,7 +39,7 @@ protected:
     }
     void answerAsPressureTransmitter() { testing_support::answerAsPressureTransmitter(driver); }
 
-    ui::VirtualClock clock;
+    platform::VirtualClock clock;
     testing_support::ScriptedDialogs dialogs;
     testing_support::FakeChannel channel;
     testing_support::FakeDriver driver{channel};

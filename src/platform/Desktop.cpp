@@ -1,0 +1,15 @@
+#include "platform/Desktop.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace platform {
+
+bool openDocument(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+} // namespace platform

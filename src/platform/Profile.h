@@ -1,0 +1,57 @@
+#pragma once
+// An initialisation file (sections in brackets, key=value lines) with the classic profile-string
+// rules: section and key names match without regard to case, the first match wins, values are
+// trimmed (and freed of enclosing quotes) and cut to 2047 characters, a write creates the file
+// and keeps every other line as it stood. The file is read once when the object is made and
+// written through on every change; keep an object only for the duration of one operation.
+#include "platform/Result.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+class Profile {
+public:
+    static constexpr int MaxValueLength = 2047;
+
+    explicit Profile(const QString& path);
+
+    QString path() const { return filePath; }
+    bool exists() const { return fileFound; }
+
+    QString readString(const QString& section, const QString& key, const QString& defaultValue = {}) const;
+    int readInt(const QString& section, const QString& key, int defaultValue) const;
+    bool hasKey(const QString& section, const QString& key) const;
+    // Key names of a section in file order; empty when the section is missing.
+    QStringList sectionKeys(const QString& section) const;
+    // key and value of every line of a section in file order.
+    QList<QPair<QString, QString>> sectionValues(const QString& section) const;
+    QStringList sectionNames() const;
+
+    Result writeString(const QString& section, const QString& key, const QString& value);
+    Result deleteKey(const QString& section, const QString& key);
+    // Writes are immediate; kept so that callers say where a batch of changes ends.
+    Result flush() { return Result::success(); }
+
+private:
+    struct Line {
+        QString text;
+        QString section; // set on a section header
+        QString key;     // set on a key line
+        QString value;
+    };
+    int findSection(const QString& section) const;
+    int findKey(int sectionLine, const QString& key) const;
+    int sectionEnd(int sectionLine) const;
+    Result save();
+
+    QString filePath;
+    bool fileFound = false;
+    QList<Line> lines;
+    QString eol = QStringLiteral("\r\n");
+};
+
+} // namespace platform

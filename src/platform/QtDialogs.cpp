@@ -1,0 +1,85 @@
+#include "platform/QtDialogs.h"
+
+#include "platform/Texts.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace platform {
+
+namespace {
+QWidget* owner() { return QApplication::activeWindow(); }
+
+bool askText(const QString& caption, const QString& prompt, QString& value, QLineEdit::EchoMode mode)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(owner(), caption, prompt, mode, value, &ok);
+    if (ok) value = answer;
+    return ok;
+}
+} // namespace
+
+void QtDialogs::message(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, texts().programCaption, text, QMessageBox::Ok, owner());
+    box.exec();
+}
+
+void QtDialogs::information(const QString& text)
+{
+    QMessageBox::information(owner(), texts().captionInformation, text);
+}
+
+void QtDialogs::warning(const QString& text) { QMessageBox::warning(owner(), texts().captionWarning, text); }
+
+void QtDialogs::error(const QString& text) { QMessageBox::critical(owner(), texts().captionError, text); }
+
+Answer QtDialogs::confirm(const QString& text, Buttons buttons)
+{
+    QMessageBox::StandardButtons set;
+    switch (buttons) {
+    case Buttons::Ok: set = QMessageBox::Ok; break;
+    case Buttons::OkCancel: set = QMessageBox::Ok | QMessageBox::Cancel; break;
+    case Buttons::YesNo: set = QMessageBox::Yes | QMessageBox::No; break;
+    case Buttons::YesNoCancel: set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
+    }
+    switch (QMessageBox::question(owner(), texts().captionConfirm, text, set)) {
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
+bool QtDialogs::inputQuery(const QString& caption, const QString& prompt, QString& value)
+{
+    return askText(caption, prompt, value, QLineEdit::Normal);
+}
+
+bool QtDialogs::passwordQuery(const QString& caption, const QString& prompt, QString& value)
+{
+    return askText(caption, prompt, value, QLineEdit::Password);
+}
+
+QString QtDialogs::openFileName(const QString& caption, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(owner(), caption, folder, filter);
+}
+
+QString QtDialogs::saveFileName(const QString& caption, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(owner(), caption, folder, filter);
+}
+
+int QtDialogs::showModal(QWidget& form)
+{
+    if (auto* dialog = qobject_cast<QDialog*>(&form)) return dialog->exec();
+    form.setWindowModality(Qt::ApplicationModal);
+    form.show();
+    return 0;
+}
+
+} // namespace platform

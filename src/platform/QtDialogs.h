@@ -1,0 +1,21 @@
+#pragma once
+// The real dialogs: Qt message boxes, input dialogs and file choosers, parented to the active window.
+#include "platform/Dialogs.h"
+
+namespace platform {
+
+class QtDialogs final : public Dialogs {
+public:
+    void message(const QString& text) override;
+    void information(const QString& text) override;
+    void warning(const QString& text) override;
+    void error(const QString& text) override;
+    Answer confirm(const QString& text, Buttons buttons) override;
+    bool inputQuery(const QString& caption, const QString& prompt, QString& value) override;
+    bool passwordQuery(const QString& caption, const QString& prompt, QString& value) override;
+    QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    int showModal(QWidget& form) override;
+};
+
+} // namespace platform

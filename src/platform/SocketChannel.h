@@ -1,0 +1,49 @@
+#pragma once
+// The driver conversation over a socket: a Unix-domain socket for the local service, TCP for a
+// network service (a service name ending in "ndde$" with topic "HART$").
+#include "platform/ChannelProtocol.h"
+#include "platform/LinkChannel.h"
+
+#include <QIODevice>
+#include <deque>
+#include <memory>
+
+namespace platform {
+
+class SocketChannel final : public LinkChannel {
+public:
+    // Longest wait for the driver's answer to an execute before the transaction counts as lost.
+    static constexpr int ExecuteAnswerLimitMs = 10000;
+    static constexpr int ConnectLimitMs = 5000;
+
+    SocketChannel();
+    ~SocketChannel() override;
+
+    bool connectTo(const QString& service, const QString& topic) override;
+    bool isConnected() const override;
+    bool isWaiting() override;
+    ExecuteResult execute(const QByteArray& macro) override;
+    QByteArray request(const QString& item, int timeoutMs) override;
+    void disconnect() override;
+
+    // The driver's reason for the last refused connect or execute.
+    QString lastError() const { return error; }
+
+private:
+    enum class Pending { Connect, Execute, Request, StaleRequest };
+    bool open(const QString& service, const QString& topic);
+    // Reads what arrived and settles pending answers; false when the connection broke.
+    bool pump();
+    // Waits (blocking, on this socket only) until the front answer of kind `what` is settled.
+    std::optional<channel::Message> awaitAnswer(Pending what, int timeoutMs);
+    void close();
+
+    std::unique_ptr<QIODevice> socket;
+    channel::MessageReader reader;
+    std::deque<Pending> pending;
+    std::deque<channel::Message> settled; // answers to Connect/Request waiting for their caller
+    qint64 executeSentAt = 0;
+    QString error;
+};
+
+} // namespace platform
