@@ -24,8 +24,8 @@ const QHash<int, Layout>& layouts()
         const Field date{Kind::Date, 0, "date"};
         const Field f32{Kind::F32};
         QHash<int, Layout> t;
-        t[1] = {{}, {{Kind::Unit}, f32}};
-        t[2] = {{}, {f32, f32}};
+        t[1] = {{}, {{Kind::Unit}, {Kind::Measured}}};
+        t[2] = {{}, {{Kind::Current}, {Kind::Percent}}};
         const QList<Field> address{{Kind::U8, 0, "polling address"}, {Kind::U8, 0, "loop current mode", true}};
         t[6] = {address, address};
         t[12] = {{}, {message}};
@@ -86,7 +86,10 @@ int fieldBytes(const Field& field)
     case Kind::U16: return 2;
     case Kind::U24: return 3;
     case Kind::U32:
-    case Kind::F32: return 4;
+    case Kind::F32:
+    case Kind::Current:
+    case Kind::Percent:
+    case Kind::Measured: return 4;
     case Kind::Packed: return field.size * 3 / 4;
     case Kind::Text: return field.size;
     case Kind::Date: return 3;
@@ -150,6 +153,9 @@ std::optional<QByteArray> CommandCodec::encodeField(const Field& field, const QS
     case Kind::U24: ok = integer(3, 0xFFFFFF); break;
     case Kind::U32: ok = integer(4, 0xFFFFFFFF); break;
     case Kind::F32:
+    case Kind::Current:
+    case Kind::Percent:
+    case Kind::Measured:
         if (const auto value = parseNumber(text)) {
             hart::appendFloat(out, *value);
             ok = true;
@@ -194,6 +200,9 @@ QString CommandCodec::decodeField(const Field& field, const QByteArray& data, in
     case Kind::U24: return QString::number(hart::readUInt(data, offset, 3));
     case Kind::U32: return QString::number(hart::readUInt(data, offset, 4));
     case Kind::F32: return formatNumber(hart::readFloat(data, offset));
+    case Kind::Current: return formatCurrent(hart::readFloat(data, offset));
+    case Kind::Percent: return formatPercent(hart::readFloat(data, offset));
+    case Kind::Measured: return formatMeasured(hart::readFloat(data, offset));
     case Kind::Unit: return names.unitName(quint8(data.at(offset)));
     case Kind::Function: return names.transferFunctionName(quint8(data.at(offset)));
     case Kind::Alarm: return names.alarmName(quint8(data.at(offset)));
@@ -272,9 +281,9 @@ QStringList CommandCodec::decodeReply(int command, const QByteArray& data) const
     if (command == 0 || command == 11) return decodeIdentity(data);
     if (command == 3) {
         QStringList lines;
-        int offset = decodeFields({{Kind::F32}}, data, 0, lines);
+        int offset = decodeFields({{Kind::Current}}, data, 0, lines);
         while (offset + 5 <= data.size())
-            offset = decodeFields({{Kind::Unit}, {Kind::F32}}, data, offset, lines);
+            offset = decodeFields({{Kind::Unit}, {Kind::Measured}}, data, offset, lines);
         return lines;
     }
     const auto it = layouts().find(command);

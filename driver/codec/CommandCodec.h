@@ -1,8 +1,9 @@
 #pragma once
 // Turns the data fields of a command text into HART request data, and HART reply data into the
-// data lines of a reply text: one field a line, in the order of the HART reply, numbers plain,
-// codes as names. Every command the program sends has its layout here; an extended template
-// brings its own layout in its command token (see TemplateToken).
+// data lines of a reply text: one field a line, in the order of the HART reply, numbers plain
+// (the on-line values of commands 1, 2 and 3 rounded for reading), codes as names. Every command
+// the program sends has its layout here; an extended template brings its own layout in its
+// command token (see TemplateToken).
 #include "codec/NameTables.h"
 
 #include <QByteArray>
@@ -17,7 +18,10 @@ enum class Kind {
     U16,
     U24,
     U32,
-    F32,
+    F32,      // a configuration value, written exactly
+    Current,  // on-line: loop current in mA
+    Percent,  // on-line: percent of range
+    Measured, // on-line: a process variable
     Unit,
     Function,
     Alarm,

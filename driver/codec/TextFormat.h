@@ -1,14 +1,23 @@
 #pragma once
-// How values look as text on the link: plain numbers ("20", "0.25", "12.5"), the locale's short
-// date, and the lenient reading of what a user typed.
+// How values look as text on the link: configuration numbers exactly as stored ("20", "0.25",
+// "12.5"), on-line values at the precision a technician reads them ("12.789" mA, "54.66" %,
+// "549.33" kPa), the locale's short date, and the lenient reading of what a user typed.
 #include <QDate>
 #include <QString>
 #include <optional>
 
 namespace codec {
 
-// The shortest text that reads back as the same float, never in exponent form; "NaN" for not used.
+// A configuration value: the shortest text that reads back as the same float, never in exponent
+// form, so that a value the user wrote reads back as typed. "NaN" for not used.
 QString formatNumber(float value);
+// The loop current in mA, 3 decimals ("12.789").
+QString formatCurrent(float value);
+// Percent of range, 2 decimals ("54.66").
+QString formatPercent(float value);
+// A process variable (PV, SV, TV, FV): 5 significant digits, but never fewer than its whole
+// digits ("549.33", "0.012346", "123457"), never in exponent form. "NaN" for not used.
+QString formatMeasured(float value);
 // A decimal number with "." or "," as the decimal separator, or "NaN". Nothing for anything else.
 std::optional<float> parseNumber(const QString& text);
 // A whole number in 0..max.

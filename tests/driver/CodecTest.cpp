@@ -119,59 +119,65 @@ TEST_P(ReplyDecoding, OneFieldALine)
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, ReplyDecoding,
-    ::testing::Values(ReplyCase{"identity", 0,
-                                "fe6ed2050503020800"
-                                "0a1b2c",
-                                lines({"Ostrevo", "PR210", "5", "5", "3", "2", "1", "0", "662316"})},
-                      ReplyCase{
-                          "identity of a revision 7 device", 0,
-                          "fe6ed2050703020802"
-                          "0a1b2c"
-                          "0504"
-                          "0012"
-                          "00",
-                          lines({"Ostrevo", "PR210", "5", "7", "3", "2", "1", "2", "662316", "5", "4", "18", "0"})},
-                      ReplyCase{"identity of an unknown maker", 11,
-                                "fe26a0050503020800"
-                                "000001",
-                                lines({"38", "160", "5", "5", "3", "2", "1", "0", "1"})},
-                      ReplyCase{"primary variable", 1, "0c43e10000", lines({"kPa", "450"})},
-                      ReplyCase{"current and percent", 2, "408000003e800000", lines({"4", "0.25"})},
-                      ReplyCase{"dynamic variables", 3,
-                                "41480000"
-                                "0c43e10000"
-                                "2041c40000",
-                                lines({"12.5", "kPa", "450",
-                                       "\xc2\xb0"
-                                       "C",
-                                       "24.5"})},
-                      ReplyCase{"dynamic variables, PV only", 3,
-                                "41480000"
-                                "0c43e10000",
-                                lines({"12.5", "kPa", "450"})},
-                      ReplyCase{"message", 12, "820820820820820820820820820820820820820820820820", lines({""})},
-                      ReplyCase{"sensor", 14,
-                                "0a1b2c"
-                                "0c"
-                                "44c80000"
-                                "c2c80000"
-                                "41200000",
-                                lines({"662316", "kPa", "1600", "-100", "10"})},
-                      ReplyCase{"output information", 15,
-                                "00000c"
-                                "447a0000"
-                                "00000000"
-                                "3f000000"
-                                "00fa6e",
-                                lines({"High", "Linear", "kPa", "1000", "0", "0.5", "No", "250", "Ostrevo"})},
-                      ReplyCase{"output information cut short", 15, "01010c", lines({"Low", "Square root", "kPa"})},
-                      ReplyCase{"final assembly number", 16, "000001", lines({"1"})},
-                      ReplyCase{"not used value", 1, "0c7fa00000", lines({"kPa", "NaN"})},
-                      ReplyCase{"unit missing from the table", 44, "c8", lines({"200"})},
-                      ReplyCase{"longer reply than known", 34, "3f00000001020304", lines({"0.5"})},
-                      ReplyCase{"additional status, a byte a line", 48, "0102000000000000000000000000",
-                                lines({"1", "2", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"})},
-                      ReplyCase{"empty reply", 38, "", {}}));
+    ::testing::Values(
+        ReplyCase{"identity", 0,
+                  "fe6ed2050503020800"
+                  "0a1b2c",
+                  lines({"Ostrevo", "PR210", "5", "5", "3", "2", "1", "0", "662316"})},
+        ReplyCase{"identity of a revision 7 device", 0,
+                  "fe6ed2050703020802"
+                  "0a1b2c"
+                  "0504"
+                  "0012"
+                  "00",
+                  lines({"Ostrevo", "PR210", "5", "7", "3", "2", "1", "2", "662316", "5", "4", "18", "0"})},
+        ReplyCase{"identity of an unknown maker", 11,
+                  "fe26a0050503020800"
+                  "000001",
+                  lines({"38", "160", "5", "5", "3", "2", "1", "0", "1"})},
+        ReplyCase{"primary variable to 5 digits", 1, "0c4409552e", lines({"kPa", "549.33"})},
+        ReplyCase{"current to 3 decimals, percent to 2", 2, "414ca0f4425a9ee7", lines({"12.789", "54.66"})},
+        ReplyCase{"exact current and percent keep their decimals", 2, "408000003e800000", lines({"4.000", "0.25"})},
+        ReplyCase{"dynamic variables", 3,
+                  "414ca0f4"
+                  "0c4409552e"
+                  "2041c40000",
+                  lines({"12.789", "kPa", "549.33",
+                         "\xc2\xb0"
+                         "C",
+                         "24.500"})},
+        ReplyCase{"dynamic variables, PV only", 3,
+                  "41480000"
+                  "0c43e10000",
+                  lines({"12.500", "kPa", "450.00"})},
+        ReplyCase{"message", 12, "820820820820820820820820820820820820820820820820", lines({""})},
+        ReplyCase{"dynamic variable not used", 3,
+                  "41480000"
+                  "0c43e10000"
+                  "fa7fa00000",
+                  lines({"12.500", "kPa", "450.00", "Not used", "NaN"})},
+        ReplyCase{"sensor", 14,
+                  "0a1b2c"
+                  "0c"
+                  "44c80000"
+                  "c2c80000"
+                  "41200000",
+                  lines({"662316", "kPa", "1600", "-100", "10"})},
+        ReplyCase{"output information", 15,
+                  "00000c"
+                  "447a0000"
+                  "00000000"
+                  "3f000000"
+                  "00fa6e",
+                  lines({"High", "Linear", "kPa", "1000", "0", "0.5", "No", "250", "Ostrevo"})},
+        ReplyCase{"output information cut short", 15, "01010c", lines({"Low", "Square root", "kPa"})},
+        ReplyCase{"final assembly number", 16, "000001", lines({"1"})},
+        ReplyCase{"not used value", 1, "0c7fa00000", lines({"kPa", "NaN"})},
+        ReplyCase{"unit missing from the table", 44, "c8", lines({"200"})},
+        ReplyCase{"longer reply than known", 34, "3f00000001020304", lines({"0.5"})},
+        ReplyCase{"additional status, a byte a line", 48, "0102000000000000000000000000",
+                  lines({"1", "2", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"})},
+        ReplyCase{"empty reply", 38, "", {}}));
 
 TEST(ReplyDecoding, TagDescriptorAndDateInTheLocalesShortForm)
 {

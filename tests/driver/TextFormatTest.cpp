@@ -17,6 +17,28 @@ TEST(FormatNumber, PlainShortestText)
     EXPECT_EQ(formatNumber(std::nanf("")), QStringLiteral("NaN"));
 }
 
+TEST(FormatOnlineValues, RoundedForReadingNeverInExponentForm)
+{
+    struct Case {
+        QString (*format)(float);
+        float value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {formatCurrent, 12.789295f, "12.789"},    {formatCurrent, 4.0f, "4.000"},
+        {formatCurrent, 3.9999f, "4.000"},        {formatCurrent, -0.0004f, "0.000"},
+        {formatPercent, 54.655178f, "54.66"},     {formatPercent, -1.25f, "-1.25"},
+        {formatMeasured, 549.33093f, "549.33"},   {formatMeasured, 24.5f, "24.500"},
+        {formatMeasured, 123456.7f, "123457"},    {formatMeasured, -0.0123456f, "-0.012346"},
+        {formatMeasured, 0.0f, "0.0000"},         {formatMeasured, 1e-7f, "0.0000001000"},
+        {formatMeasured, 1e-20f, "0.0000000000"}, {formatMeasured, 1e20f, "100000002004087734272"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.format(c.value), QString::fromLatin1(c.text)) << c.text;
+    for (auto format : {formatCurrent, formatPercent, formatMeasured})
+        EXPECT_EQ(format(std::nanf("")), QStringLiteral("NaN"));
+}
+
 TEST(ParseNumber, WhatATechnicianTypes)
 {
     EXPECT_EQ(parseNumber(QStringLiteral("12,5")), 12.5f);
