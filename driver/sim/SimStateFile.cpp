@@ -3,6 +3,7 @@
 #include "hart/HartEncoding.h"
 #include "platform/Environment.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -75,6 +76,19 @@ private:
     QString device;
     QStringList& problems;
 };
+// A file nothing could be read from moves aside before the next save writes over it:
+// "<file>.broken-<yyyyMMdd-HHmmss>". Says where it went, for the end of the problem's line.
+QString keepAside(QFile& file)
+{
+    file.close();
+    const QString stem = file.fileName() + QStringLiteral(".broken-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString kept = stem;
+    for (int n = 2; QFileInfo::exists(kept); ++n)
+        kept = stem + u'-' + QString::number(n);
+    if (!file.rename(kept)) return u"; it could not be kept aside (" + file.errorString() + u")";
+    return u"; the file is kept as " + kept;
+}
 } // namespace
 
 QJsonObject configToJson(const Config& c)
@@ -171,16 +185,17 @@ QStringList loadState(const QString& path, std::vector<SimTransmitter>& devices)
     QFile file(path);
     if (path.isEmpty() || !file.exists()) return {};
     const QString start = u"simulated devices state " + path + u": ";
-    if (!file.open(QIODevice::ReadOnly)) return {start + file.errorString() + u", using the factory settings"};
+    const QString factory = QStringLiteral(", using the factory settings");
+    if (!file.open(QIODevice::ReadOnly)) return {start + file.errorString() + factory + keepAside(file)};
 
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
     if (error.error != QJsonParseError::NoError)
-        return {start + u"not valid JSON (" + error.errorString() + u"), using the factory settings"};
+        return {start + u"not valid JSON (" + error.errorString() + u")" + factory + keepAside(file)};
     const QJsonObject root = document.object();
     const QJsonValue listed = root.value(u"devices");
     if (!document.isObject() || !listed.isObject())
-        return {start + u"no \"devices\" object, using the factory settings"};
+        return {start + u"no \"devices\" object" + factory + keepAside(file)};
 
     QStringList problems;
     if (root.value(u"version").toInt(FormatVersion) != FormatVersion)

@@ -21,6 +21,8 @@ Config configFromJson(const QJsonObject& object, const DeviceModel& model, const
                       QStringList& problems);
 
 // Loads the stored configuration of each device found in the file. A missing file is no problem.
+// A file nothing could be read from (unreadable, not JSON, cut short, no "devices") is renamed to
+// "<file>.broken-<yyyyMMdd-HHmmss>" so that the next save does not destroy it; the problem says so.
 QStringList loadState(const QString& path, std::vector<SimTransmitter>& devices);
 // Writes the stored configurations atomically, creating the folder. Empty, or the error text.
 QString saveState(const QString& path, const std::vector<SimTransmitter>& devices);

@@ -91,6 +91,9 @@ void DriverLink::Timer4Timer()
 bool DriverLink::terminate()
 {
     if (!linkOpen) return false;
+    // The answer to the last command may still be on its way: give it the time a request gets rather
+    // than leave the driver running.
+    platform::waitUntil([this] { return !channel.isWaiting(); }, RequestLimitMs);
     MacroBuffer = TerminateMacro;
     if (channel.isWaiting() || channel.execute(MacroBuffer) != platform::ExecuteResult::Accepted) return false;
     close();

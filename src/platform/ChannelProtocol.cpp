@@ -4,6 +4,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform::channel {
@@ -65,8 +69,30 @@ QString localSocketPath(const QString& service, const QString& topic)
 
 bool makeLocalSocketFolder(const QString& folder)
 {
-    if (!QDir().mkpath(folder)) return false;
-    return QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QByteArray path = QFile::encodeName(folder);
+    struct stat info {};
+    if (::lstat(path.constData(), &info) == 0) return true;
+    if (!QDir().mkpath(QFileInfo(folder).absolutePath())) return false;
+    // Created private from the start; an existing one (made meanwhile by someone else) is not taken over.
+    if (::mkdir(path.constData(), S_IRWXU) != 0) return errno == EEXIST;
+    return ::chmod(path.constData(), S_IRWXU) == 0;
+}
+
+QString socketFolderProblem(const QString& folder)
+{
+    struct stat info {};
+    if (::lstat(QFile::encodeName(folder).constData(), &info) != 0)
+        return QStringLiteral("the socket folder %1 cannot be used: %2")
+            .arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+    if (S_ISLNK(info.st_mode)) return QStringLiteral("the socket folder %1 is a symbolic link; remove it").arg(folder);
+    if (!S_ISDIR(info.st_mode)) return QStringLiteral("the socket folder %1 is not a folder; remove it").arg(folder);
+    if (info.st_uid != ::geteuid() || (info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
+        return QStringLiteral("the socket folder %1 is not private to this user (owner %2, mode %3); remove it or "
+                              "fix its owner and mode")
+            .arg(folder)
+            .arg(info.st_uid)
+            .arg(info.st_mode & 07777, 4, 8, QLatin1Char('0'));
+    return {};
 }
 
 TcpAddress tcpAddressFromNetPath(QString netPath)

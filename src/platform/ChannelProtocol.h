@@ -52,8 +52,14 @@ private:
 // /tmp/<service>-<uid>/<topic> when that variable is unset.
 QString localSocketFolder(const QString& service);
 QString localSocketPath(const QString& service, const QString& topic);
-// Creates the socket folder, private to this user (mode 0700). False when it cannot be made.
+// Creates the socket folder, private to this user (mode 0700), when it is not there. An existing
+// folder is left as it is: socketFolderProblem() decides whether it may be used.
+// False when it cannot be made.
 bool makeLocalSocketFolder(const QString& folder);
+// Why the socket folder must not be used, or empty when it is fit: a folder of its own (no symbolic
+// link), owned by this user, with no access for group or others. Under /tmp another user could
+// have made it first and listen there in the driver's place; both ends check before they use it.
+QString socketFolderProblem(const QString& folder);
 
 struct TcpAddress {
     QString host;

@@ -27,16 +27,22 @@ void waitUntil(const std::function<bool()>& done)
         eventLoop().waitForEvents();
 }
 
-void waitFor(int ms)
+bool waitUntil(const std::function<bool()>& done, int limitMs)
 {
     bool elapsed = false;
-    Timer timer(ms);
+    Timer timer(limitMs);
     timer.OnTimer = [&] {
         elapsed = true;
         timer.setEnabled(false);
     };
     timer.setEnabled(true);
-    waitUntil([&] { return elapsed; });
+    waitUntil([&] { return elapsed || done(); });
+    return done();
+}
+
+void waitFor(int ms)
+{
+    waitUntil([] { return false; }, ms);
 }
 
 } // namespace platform

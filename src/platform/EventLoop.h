@@ -31,6 +31,8 @@ void setEventLoop(EventLoop* loop);
 void processMessages();
 // Handles events, sleeping between them, until done() holds.
 void waitUntil(const std::function<bool()>& done);
+// The same, giving up after limitMs; false when done() did not come to hold.
+bool waitUntil(const std::function<bool()>& done, int limitMs);
 // Handles events for the given time, sleeping between them.
 void waitFor(int ms);
 

@@ -50,6 +50,9 @@ bool SocketChannel::open(const QString& service, const QString& topic)
         tcp->connectToHost(address.host, quint16(address.port));
         socket = std::move(tcp);
     } else {
+        // A folder that is not private may hold a socket of someone posing as the driver.
+        error = channel::socketFolderProblem(channel::localSocketFolder(service));
+        if (!error.isEmpty()) return false;
         auto local = std::make_unique<QLocalSocket>();
         local->connectToServer(channel::localSocketPath(service, topic));
         socket = std::move(local);

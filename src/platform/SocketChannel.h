@@ -26,7 +26,8 @@ public:
     QByteArray request(const QString& item, int timeoutMs) override;
     void disconnect() override;
 
-    // The driver's reason for the last refused connect or execute.
+    // Why the last connect failed (no driver, a socket folder that is not private, the driver's
+    // refusal), or the driver's reason for a refused execute.
     QString lastError() const { return error; }
 
 private:

@@ -12,6 +12,7 @@ struct MacroCase {
     QStringList data;
     const char* text;
 };
+void PrintTo(const MacroCase& c, std::ostream* os) { *os << "command" << c.command << "@" << c.pollAddr; }
 
 class CommandMacroTest : public ::testing::TestWithParam<MacroCase> {};
 
@@ -55,6 +56,7 @@ struct ServiceCase {
     const char* service;
     const char* topic;
 };
+void PrintTo(const ServiceCase& c, std::ostream* os) { *os << '"' << c.netPath << '"'; }
 
 class ConversationTest : public ::testing::TestWithParam<ServiceCase> {};
 

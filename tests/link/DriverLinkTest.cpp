@@ -2,6 +2,7 @@
 #include "FakeChannel.h"
 #include "ScriptedDialogs.h"
 #include "platform/Texts.h"
+#include "platform/Timer.h"
 #include "platform/VirtualClock.h"
 
 #include <gtest/gtest.h>
@@ -204,6 +205,24 @@ TEST_F(DriverLinkTest, TerminateClosesOnlyWhenTheDriverTookIt)
     EXPECT_EQ(channel.executed.last(), QByteArray("terminate"));
     EXPECT_FALSE(link.LinkOpen());
     EXPECT_FALSE(channel.connected);
+}
+
+TEST_F(DriverLinkTest, TerminateWaitsForTheCommandInFlightButNotForEver)
+{
+    open();
+    channel.waiting = true;
+    platform::Timer answered(300);
+    answered.OnTimer = [&] {
+        channel.waiting = false;
+        answered.setEnabled(false);
+    };
+    answered.setEnabled(true);
+    EXPECT_TRUE(link.terminate()) << "the driver was left running";
+
+    open();
+    channel.waiting = true;
+    EXPECT_FALSE(link.terminate());
+    EXPECT_TRUE(link.LinkOpen());
 }
 
 } // namespace

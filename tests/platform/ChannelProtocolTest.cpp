@@ -58,6 +58,7 @@ struct NetPathCase {
     int port;
     bool valid;
 };
+void PrintTo(const NetPathCase& c, std::ostream* os) { *os << '"' << c.netPath << '"'; }
 
 class TcpAddressTest : public ::testing::TestWithParam<NetPathCase> {};
 

@@ -4,9 +4,12 @@
 
 #include "platform/VirtualClock.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -16,9 +19,10 @@ namespace {
 
 class SimStateFileTest : public testing::Test {
 protected:
-    QString write(const QByteArray& content)
+    QString write(const QByteArray& content, const QString& name = QStringLiteral("state.json"))
     {
-        const QString path = dir.filePath(QStringLiteral("state.json"));
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
@@ -137,24 +141,45 @@ TEST_F(SimStateFileTest, WholeFiles)
         QByteArray content;
         int problems;
         const char* pressureTag; // after loading
+        bool keptAside;          // nothing could be read: the file moved away from the next save
     };
     const Case cases[] = {
-        {"Empty", "", 1, "PT-101"},
-        {"Garbage", "\x01\x02{{not json", 1, "PT-101"},
-        {"Array", "[1, 2]", 1, "PT-101"},
-        {"NoDevices", R"({"version": 1})", 1, "PT-101"},
-        {"DeviceNotObject", R"({"devices": {"PR210": 5}})", 1, "PT-101"},
-        {"UnknownDevice", R"({"devices": {"XX999": {}, "PR210": {"tag": "PT-7"}}})", 1, "PT-7"},
-        {"OtherVersion", R"({"version": 9, "devices": {"PR210": {"tag": "PT-8"}}})", 1, "PT-8"},
-        {"Good", R"({"version": 1, "devices": {"PR210": {"tag": "pt-9"}}})", 0, "PT-9"},
+        {"Empty", "", 1, "PT-101", true},
+        {"Garbage", "\x01\x02{{not json", 1, "PT-101", true},
+        {"CutShort", R"({"version": 1, "devices": {"PR210": {"tag": "PT)", 1, "PT-101", true},
+        {"Array", "[1, 2]", 1, "PT-101", true},
+        {"NoDevices", R"({"version": 1})", 1, "PT-101", true},
+        {"DeviceNotObject", R"({"devices": {"PR210": 5}})", 1, "PT-101", false},
+        {"UnknownDevice", R"({"devices": {"XX999": {}, "PR210": {"tag": "PT-7"}}})", 1, "PT-7", false},
+        {"OtherVersion", R"({"version": 9, "devices": {"PR210": {"tag": "PT-8"}}})", 1, "PT-8", false},
+        {"Good", R"({"version": 1, "devices": {"PR210": {"tag": "pt-9"}}})", 0, "PT-9", false},
     };
+    const QRegularExpression keptName(QStringLiteral(R"(^state\.json\.broken-\d{8}-\d{6}$)"));
     for (const auto& c : cases) {
         devices[0].load(devices[0].factoryConfig());
-        const QStringList problems = sim::loadState(write(c.content), devices);
+        const QString path = write(c.content, QLatin1String(c.name) + u"/state.json");
+        const QStringList problems = sim::loadState(path, devices);
         EXPECT_EQ(problems.size(), c.problems) << c.name << ": " << problems.join(u'\n').toStdString();
         EXPECT_EQ(devices[0].config().tag, QLatin1String(c.pressureTag)) << c.name;
         EXPECT_TRUE(devices[1].config() == devices[1].factoryConfig()) << c.name;
+
+        const QFileInfoList kept = QDir(QFileInfo(path).absolutePath()).entryInfoList({QStringLiteral("*.broken-*")});
+        EXPECT_EQ(QFileInfo::exists(path), !c.keptAside) << c.name;
+        ASSERT_EQ(kept.size(), c.keptAside ? 1 : 0) << c.name;
+        if (!c.keptAside) continue;
+        EXPECT_TRUE(keptName.match(kept[0].fileName()).hasMatch()) << kept[0].fileName().toStdString();
+        QFile file(kept[0].filePath());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), c.content) << c.name;
+        EXPECT_TRUE(problems.value(0).contains(kept[0].filePath())) << problems.value(0).toStdString();
     }
+}
+
+TEST_F(SimStateFileTest, EachBrokenFileIsKeptApart)
+{
+    for (int i = 0; i < 2; ++i)
+        sim::loadState(write("{"), devices);
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("state.json.broken-*")}).size(), 2);
 }
 
 TEST_F(SimStateFileTest, MissingFileIsNoProblem)
