@@ -1,5 +1,6 @@
 // pelmora, the HART driver: serves the link and carries each command to the simulated devices.
 #include "codec/NameTables.h"
+#include "log/DriverLog.h"
 #include "platform/ChannelProtocol.h"
 #include "platform/Environment.h"
 #include "server/LinkServer.h"
@@ -7,13 +8,14 @@
 #include "sim/SimBus.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QTimer>
 #include <cstdio>
 
 namespace {
 
 const char* const Usage =
-    "Usage: pelmora [--sim [FILE]] [--socket PATH] [--listen ADDRESS:PORT] [--table FILE]\n"
+    "Usage: pelmora [--sim [FILE]] [--socket PATH] [--listen ADDRESS:PORT] [--table FILE] [--log FILE]\n"
     "\n"
     "The HART driver of Tarvik. It serves the driver link and answers with simulated transmitters\n"
     "(a pressure transmitter at polling address 0, a temperature transmitter at address 1).\n"
@@ -21,15 +23,19 @@ const char* const Usage =
     "  --sim [FILE]           simulated devices, their state kept in FILE\n"
     "                         (default: ~/.local/share/pelmora/simulated-devices.json)\n"
     "  --socket PATH          the local socket (default: $XDG_RUNTIME_DIR/Pelmora/DdeHartServer)\n"
-    "  --listen ADDRESS:PORT  also serve the network link on TCP (default port 20094)\n"
+    "  --listen ADDRESS:PORT  also serve the network link on TCP (default port 20094); anyone who can\n"
+    "                         reach that port can write to the devices\n"
     "  --table FILE           the language table file naming units and transfer functions\n"
-    "                         (default: TABEN.DDF beside the program)\n";
+    "                         (default: TABEN.DDF beside the program)\n"
+    "  --log FILE             where the driver's messages are appended besides stderr\n"
+    "                         (default: $XDG_STATE_HOME/pelmora/pelmora.log, ~/.local/state/...)\n";
 
 struct Options {
     QString stateFile;
     QString socketPath;
     QString listen;
     QString tableFile;
+    QString logFile;
 };
 
 bool parse(const QStringList& args, Options& options, QString& error)
@@ -54,6 +60,8 @@ bool parse(const QStringList& args, Options& options, QString& error)
                 options.listen += u':' + QString::number(platform::channel::DefaultTcpPort);
         } else if (arg == QStringLiteral("--table")) {
             if (!value(options.tableFile)) return false;
+        } else if (arg == QStringLiteral("--log")) {
+            if (!value(options.logFile)) return false;
         } else {
             error = QStringLiteral("unknown option %1").arg(arg);
             return false;
@@ -64,9 +72,19 @@ bool parse(const QStringList& args, Options& options, QString& error)
 
 int fail(const QString& text)
 {
-    std::fprintf(stderr, "pelmora: %s\n", qPrintable(text));
+    qCritical().noquote() << text;
     return 1;
 }
+
+// Until main ends, every message goes to stderr and to the log file.
+class RoutedMessages {
+public:
+    explicit RoutedMessages(const QString& path) : log(path) { driverlog::routeMessagesTo(&log); }
+    ~RoutedMessages() { driverlog::routeMessagesTo(nullptr); }
+
+private:
+    driverlog::LogFile log;
+};
 
 } // namespace
 
@@ -82,27 +100,45 @@ int main(int argc, char* argv[])
     QString error;
     if (!parse(args, options, error)) {
         std::fputs(Usage, stderr);
-        return fail(error);
+        std::fprintf(stderr, "pelmora: %s\n", qPrintable(error));
+        return 1;
     }
+    if (options.logFile.isEmpty()) options.logFile = driverlog::defaultLogFile();
+    RoutedMessages messages(options.logFile);
     if (options.stateFile.isEmpty()) options.stateFile = sim::SimBus::defaultStateFile();
     if (options.tableFile.isEmpty()) options.tableFile = platform::programFolder() + QStringLiteral("TABEN.DDF");
+    qInfo().noquote()
+        << QStringLiteral("starts (state file %1, table file %2)").arg(options.stateFile, options.tableFile);
     if (options.socketPath.isEmpty()) {
         const QString folder = platform::channel::localSocketFolder(platform::channel::LocalService);
         if (!platform::channel::makeLocalSocketFolder(folder))
-            return fail(QStringLiteral("cannot create %1").arg(folder));
+            return fail(QStringLiteral("cannot create the socket folder %1").arg(folder));
+        // Someone else's folder could hand our clients to a driver of theirs.
+        if (const QString problem = platform::channel::socketFolderProblem(folder); !problem.isEmpty())
+            return fail(problem);
         options.socketPath =
             platform::channel::localSocketPath(platform::channel::LocalService, platform::channel::LocalTopic);
     }
 
     codec::NameTables names;
     if (!names.loadTableFile(options.tableFile))
-        std::fprintf(stderr, "pelmora: %s not found; units and transfer functions are named by their codes\n",
-                     qPrintable(options.tableFile));
+        qWarning().noquote() << QStringLiteral("%1 not found; units and transfer functions are named by their codes")
+                                    .arg(options.tableFile);
     sim::SimBus bus(options.stateFile);
     session::DriverSession session(bus, names);
     server::LinkServer server(session);
-    server.onTerminate = [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
+    server.onTerminate = [] {
+        qInfo("ends on terminate");
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    };
     if (!server.listenLocal(options.socketPath, error)) return fail(error);
-    if (!options.listen.isEmpty() && !server.listenTcp(options.listen, error)) return fail(error);
+    qInfo().noquote() << QStringLiteral("listens on %1").arg(options.socketPath);
+    if (!options.listen.isEmpty()) {
+        if (!server.listenTcp(options.listen, error)) return fail(error);
+        qInfo().noquote() << QStringLiteral(
+                                 "listens on TCP %1, port %2; anyone who can reach it can write to the devices")
+                                 .arg(options.listen.left(options.listen.lastIndexOf(u':')))
+                                 .arg(server.tcpPort());
+    }
     return QCoreApplication::exec();
 }
