@@ -3,11 +3,13 @@
 #include "codec/ReplyText.h"
 #include "platform/Encoding.h"
 
+#include <QDebug>
 #include <QHostAddress>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <algorithm>
 
 namespace server {
 
@@ -73,17 +75,24 @@ quint16 LinkServer::tcpPort() const { return tcp ? tcp->serverPort() : 0; }
 
 void LinkServer::accept(QIODevice* socket, bool network)
 {
-    clients[socket] = Client{socket, {}, network, false};
+    clients[socket] = Client{socket, ++lastId, {}, network, false, false, {}};
     connect(socket, &QIODevice::readyRead, this, [this, socket] { readFrom(socket); });
-    auto forget = [this, socket] {
-        clients.erase(socket);
-        socket->deleteLater();
-    };
     if (auto* l = qobject_cast<QLocalSocket*>(socket))
-        connect(l, &QLocalSocket::disconnected, this, forget);
+        connect(l, &QLocalSocket::disconnected, this, [this, socket] { forget(socket); });
     else if (auto* t = qobject_cast<QTcpSocket*>(socket))
-        connect(t, &QTcpSocket::disconnected, this, forget);
+        connect(t, &QTcpSocket::disconnected, this, [this, socket] { forget(socket); });
     if (socket->bytesAvailable() > 0) readFrom(socket);
+}
+
+void LinkServer::forget(QIODevice* socket)
+{
+    const auto it = clients.find(socket);
+    if (it == clients.end()) return;
+    // A command still queued is nobody's any more; one on the wire ends and its reply is dropped.
+    const quint64 id = it->second.id;
+    std::erase_if(queue, [id](const Queued& q) { return q.client == id; });
+    clients.erase(it);
+    socket->deleteLater();
 }
 
 void LinkServer::readFrom(QIODevice* socket)
@@ -94,7 +103,7 @@ void LinkServer::readFrom(QIODevice* socket)
     client.reader.feed(socket->readAll());
     while (auto message = client.reader.next()) {
         handle(client, *message);
-        if (!clients.count(socket)) return;
+        if (!clients.count(socket) || !socket->isOpen()) return; // closed by that message
     }
     if (client.reader.broken()) {
         reply(client, encode("ERR", QByteArrayLiteral("malformed message: ") + client.reader.failure().toLatin1()));
@@ -130,28 +139,70 @@ void LinkServer::handle(Client& client, const platform::channel::Message& messag
         if (platform::fromCp1250(message.argument).trimmed().compare(channel::ReplyItem, Qt::CaseInsensitive) != 0)
             reply(client, encode("ERR", "unknown item"));
         else
-            reply(client, platform::channel::encodeWithPayload("DATA", platform::toCp1250(itemText)));
+            reply(client, platform::channel::encodeWithPayload("DATA", platform::toCp1250(client.item)));
         return;
     }
     if (message.verb == "EXECUTE") {
-        if (message.payload == channel::TerminateMacro) {
-            reply(client, encode("OK"));
-            client.socket->waitForBytesWritten(1000);
-            if (onTerminate) onTerminate();
-            return;
-        }
-        if (session.busy()) {
-            reply(client, encode("ERR", "busy"));
-            return;
-        }
-        // Busy before OK: a request after the OK never sees the previous reply.
-        itemText = codec::BusyText;
-        QIODevice* socket = client.socket;
-        session.execute(message.payload, [this](const QString& text) { itemText = text; });
-        if (clients.count(socket)) reply(client, encode("OK"));
+        if (message.payload == channel::TerminateMacro)
+            terminate(client);
+        else
+            execute(client, message.payload);
         return;
     }
     reply(client, encode("ERR", "unknown message"));
+}
+
+void LinkServer::execute(Client& client, const QByteArray& macro)
+{
+    if (client.commandPending) {
+        reply(client, encode("ERR", "busy"));
+        return;
+    }
+    // Busy before OK: a request after the OK never sees the previous reply.
+    client.item = codec::BusyText;
+    client.commandPending = true;
+    queue.push_back({client.id, macro});
+    reply(client, encode("OK"));
+    runQueue();
+}
+
+void LinkServer::terminate(Client& client)
+{
+    reply(client, encode("OK"));
+    client.socket->waitForBytesWritten(1000);
+    const bool others = std::any_of(clients.begin(), clients.end(), [&client](const auto& entry) {
+        return entry.second.connected && entry.second.id != client.id;
+    });
+    if (!others) {
+        if (onTerminate) onTerminate();
+        return;
+    }
+    // Another program still works with the driver: only this conversation ends.
+    qInfo("terminate from one conversation while others go on: that conversation is closed");
+    client.socket->close();
+}
+
+void LinkServer::runQueue()
+{
+    if (running) return; // a reply given at once inside execute(): the loop below goes on
+    running = true;
+    while (!session.busy() && !queue.empty()) {
+        const Queued next = std::move(queue.front());
+        queue.pop_front();
+        session.execute(next.macro, [this, id = next.client](const QString& text) { settle(id, text); });
+    }
+    running = false;
+}
+
+void LinkServer::settle(quint64 id, const QString& text)
+{
+    for (auto& [socket, client] : clients) {
+        if (client.id != id) continue;
+        client.item = text;
+        client.commandPending = false;
+        break;
+    }
+    runQueue();
 }
 
 } // namespace server

@@ -1,12 +1,15 @@
 #pragma once
 // The driver's end of the link: accepts conversations on the local socket (service "Pelmora",
-// topic "DdeHartServer") and, when asked, on TCP (a service ending in "ndde$", topic "HART$");
-// hands executed macros to the session one at a time and keeps the reply item that every
-// conversation reads.
+// topic "DdeHartServer") and, when asked, on TCP (a service ending in "ndde$", topic "HART$").
+// Each conversation has a reply item of its own, which shows only the replies to its own
+// commands. The session works on one command at a time: commands of several conversations wait
+// in a queue and take their turns in the order they came, each conversation with at most one
+// command queued or on the wire.
 #include "platform/ChannelProtocol.h"
 #include "session/DriverSession.h"
 
 #include <QObject>
+#include <deque>
 #include <functional>
 #include <map>
 
@@ -27,27 +30,41 @@ public:
     bool listenTcp(const QString& addressAndPort, QString& error);
     quint16 tcpPort() const;
 
-    QString item() const { return itemText; }
-    // Called once "terminate" has been acknowledged.
+    // Called once "terminate" has been acknowledged by the last conversation left.
     std::function<void()> onTerminate;
 
 private:
     struct Client {
         QIODevice* socket = nullptr;
+        quint64 id = 0; // replies find their conversation by id: a socket's address may be reused
         platform::channel::MessageReader reader;
         bool network = false;
         bool connected = false;
+        bool commandPending = false; // queued or on the wire
+        QString item;
+    };
+    struct Queued {
+        quint64 client = 0;
+        QByteArray macro;
     };
     void accept(QIODevice* socket, bool network);
+    void forget(QIODevice* socket);
     void readFrom(QIODevice* socket);
     void handle(Client& client, const platform::channel::Message& message);
+    void execute(Client& client, const QByteArray& macro);
+    void terminate(Client& client);
     void reply(Client& client, const QByteArray& bytes);
+    // Hands queued commands to the session while it is free.
+    void runQueue();
+    void settle(quint64 client, const QString& text);
 
     session::DriverSession& session;
     QLocalServer* local = nullptr;
     QTcpServer* tcp = nullptr;
     std::map<QIODevice*, Client> clients;
-    QString itemText;
+    std::deque<Queued> queue;
+    quint64 lastId = 0;
+    bool running = false; // runQueue is on the stack
 };
 
 } // namespace server

@@ -1,31 +1,14 @@
+#include "FakeBus.h"
 #include "codec/ReplyText.h"
 #include "session/DriverSession.h"
 
-#include <deque>
 #include <gtest/gtest.h>
 
 using namespace session;
 
 namespace {
 
-// A bus whose transactions the test completes by hand.
-class FakeBus : public hart::Bus {
-public:
-    void transact(const hart::Request& request, std::function<void(std::optional<hart::Reply>)> done) override
-    {
-        requests.push_back(request);
-        pending.push_back(std::move(done));
-    }
-    void complete(std::optional<hart::Reply> reply)
-    {
-        ASSERT_FALSE(pending.empty()) << "no transaction to complete";
-        auto done = std::move(pending.front());
-        pending.pop_front();
-        done(reply);
-    }
-    std::vector<hart::Request> requests;
-    std::deque<std::function<void(std::optional<hart::Reply>)>> pending;
-};
+using drivertest::FakeBus;
 
 const QByteArray PressureIdentity = QByteArray::fromHex("fe6ed2050503020800"
                                                         "0a1b2c");

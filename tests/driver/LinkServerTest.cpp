@@ -1,0 +1,141 @@
+// Two programs on one driver: each sees only its own replies, their commands take turns on the
+// bus, and "terminate" ends the driver only for the last of them.
+#include "server/LinkServer.h"
+#include "FakeBus.h"
+#include "codec/NameTables.h"
+#include "platform/ChannelProtocol.h"
+#include "session/DriverSession.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QLocalSocket>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace channel = platform::channel;
+
+namespace {
+
+const QByteArray Identity = QByteArray::fromHex("fe6ed2050503020800"
+                                                "0a1b2c");
+
+// A program's end of the link, in this process: every wait handles the server's events too.
+class Program {
+public:
+    explicit Program(const QString& path)
+    {
+        socket.connectToServer(path);
+        const auto answer = ask(channel::encode("CONNECT", "Pelmora DdeHartServer"));
+        EXPECT_TRUE(answer && answer->verb == "OK") << "not connected";
+    }
+
+    std::optional<channel::Message> ask(const QByteArray& bytes)
+    {
+        socket.write(bytes);
+        socket.flush();
+        std::optional<channel::Message> answer;
+        handleEventsUntil([&] {
+            reader.feed(socket.readAll());
+            answer = reader.next();
+            return answer.has_value() || socket.state() == QLocalSocket::UnconnectedState;
+        });
+        return answer;
+    }
+    QByteArray execute(const QByteArray& macro)
+    {
+        const auto answer = ask(channel::encodeWithPayload("EXECUTE", macro));
+        return answer ? answer->verb : QByteArray("<no answer>");
+    }
+    QString item()
+    {
+        const auto answer = ask(channel::encode("REQUEST", "DdeHartCommand"));
+        return answer && answer->verb == "DATA" ? QString::fromLatin1(answer->payload) : QStringLiteral("<no data>");
+    }
+    bool closedByDriver()
+    {
+        handleEventsUntil([&] { return socket.state() == QLocalSocket::UnconnectedState; });
+        return socket.state() == QLocalSocket::UnconnectedState;
+    }
+
+    static void handleEventsUntil(const std::function<bool()>& done)
+    {
+        const QDeadlineTimer giveUp(5000); // only against a hang; nothing here is timed
+        while (!done() && !giveUp.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+
+private:
+    QLocalSocket socket;
+    channel::MessageReader reader;
+};
+
+class LinkServerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        QString error;
+        ASSERT_TRUE(server.listenLocal(path, error)) << error.toStdString();
+        server.onTerminate = [this] { terminated = true; };
+    }
+
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("link"));
+    codec::NameTables names;
+    drivertest::FakeBus bus;
+    session::DriverSession session{bus, names};
+    server::LinkServer server{session};
+    bool terminated = false;
+};
+
+TEST_F(LinkServerTest, EachProgramSeesItsOwnRepliesAndTheCommandsTakeTurns)
+{
+    Program first(path), second(path);
+    EXPECT_EQ(second.item(), QString()) << "an item before any command of its own";
+
+    EXPECT_EQ(first.execute("0   \r\n0\r\n"), "OK");
+    EXPECT_EQ(second.execute("0   \r\n1\r\n"), "OK") << "a command of another program waits its turn";
+    EXPECT_EQ(second.execute("0   \r\n2\r\n"), "ERR") << "a second command while its own is still waiting";
+    ASSERT_EQ(bus.requests.size(), 1u) << "two commands on the bus at once";
+    EXPECT_EQ(first.item(), QStringLiteral("Busy!"));
+    EXPECT_EQ(second.item(), QStringLiteral("Busy!"));
+
+    bus.complete(hart::Reply{0, 0, Identity});
+    EXPECT_TRUE(first.item().startsWith(QStringLiteral("0\r\n0\r\n\r\n\r\n")));
+    EXPECT_EQ(second.item(), QStringLiteral("Busy!"));
+    ASSERT_EQ(bus.requests.size(), 2u) << "the waiting command did not follow";
+    EXPECT_EQ(bus.requests[1].address.polling, 1);
+
+    bus.complete(std::nullopt);
+    EXPECT_EQ(second.item(), QStringLiteral("0\r\n1\r\nCommunication Error!\r\n"));
+    EXPECT_TRUE(first.item().startsWith(QStringLiteral("0\r\n0\r\n\r\n\r\n"))) << "overwritten by the other's reply";
+    EXPECT_EQ(second.execute("0   \r\n2\r\n"), "OK");
+}
+
+TEST_F(LinkServerTest, AProgramThatLeavesTakesItsWaitingCommandAlong)
+{
+    Program first(path), second(path);
+    EXPECT_EQ(first.execute("0   \r\n0\r\n"), "OK");
+    EXPECT_EQ(second.execute("0   \r\n1\r\n"), "OK");
+    EXPECT_FALSE(second.ask(channel::encode("DISCONNECT")));
+    ASSERT_TRUE(second.closedByDriver());
+    bus.complete(hart::Reply{0, 0, Identity});
+    EXPECT_EQ(bus.requests.size(), 1u) << "the command of a program gone went on the bus";
+    EXPECT_TRUE(bus.pending.empty());
+}
+
+TEST_F(LinkServerTest, TerminateEndsTheDriverOnlyWhenNoOtherProgramIsConnected)
+{
+    Program first(path), second(path);
+    EXPECT_EQ(first.execute("terminate"), "OK");
+    EXPECT_TRUE(first.closedByDriver());
+    EXPECT_FALSE(terminated) << "the driver ended under the other program";
+    EXPECT_EQ(second.execute("0   \r\n0\r\n"), "OK");
+    bus.complete(hart::Reply{0, 0, Identity});
+    EXPECT_TRUE(second.item().startsWith(QStringLiteral("0\r\n0\r\n")));
+
+    EXPECT_EQ(second.execute("terminate"), "OK");
+    EXPECT_TRUE(terminated);
+}
+
+} // namespace
