@@ -25,7 +25,8 @@ bool DriverProcess::start()
 {
     process.setProgram(QStringLiteral(PELMORA_BIN));
     process.setArguments(QStringList{QStringLiteral("--sim"), stateFile(), QStringLiteral("--socket"), socketPath(),
-                                     QStringLiteral("--table"), QStringLiteral(TARVIK_DATA_DIR "/TABEN.DDF")} +
+                                     QStringLiteral("--table"), QStringLiteral(TARVIK_DATA_DIR "/TABEN.DDF"),
+                                     QStringLiteral("--log"), logFile()} +
                          extra);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start();

@@ -1,5 +1,5 @@
 #pragma once
-// Runs the real pelmora program for a test, on a socket and a state file of the test's own,
+// Runs the real pelmora program for a test, on a socket, a state file and a log of the test's own,
 // and speaks the link protocol to it as an independent client would.
 #include "platform/ChannelProtocol.h"
 
@@ -18,6 +18,7 @@ public:
     bool waitForExit(int ms);
     QString socketPath() const { return folder + QStringLiteral("/pelmora.sock"); }
     QString stateFile() const { return folder + QStringLiteral("/sim.json"); }
+    QString logFile() const { return folder + QStringLiteral("/pelmora.log"); }
     QProcess process;
 
 private:

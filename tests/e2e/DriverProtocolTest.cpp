@@ -1,6 +1,8 @@
 // An independent client speaking the link protocol to a real pelmora --sim.
 #include "DriverProcess.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -139,6 +141,35 @@ TEST_F(DriverProtocolTest, BadDataGetsAClearErrorAndNothingIsWritten)
     const QStringList tag = client.transact(macro(13, 0));
     ASSERT_GE(tag.size(), 5);
     EXPECT_EQ(tag[4], QStringLiteral("PT-101"));
+}
+
+TEST(DriverStateFile, AFileCutShortIsKeptAsideAndTheLogSaysWhere)
+{
+    QTemporaryDir dir;
+    DriverProcess driver(dir.path());
+    const QByteArray cutShort = R"({"version": 1, "devices": {"PR210": {"tag": "PT-7)";
+    {
+        QFile state(driver.stateFile());
+        ASSERT_TRUE(state.open(QIODevice::WriteOnly));
+        state.write(cutShort);
+    }
+    ASSERT_TRUE(driver.start());
+    RawClient client;
+    ASSERT_TRUE(client.connectTo(driver.socketPath()));
+    ASSERT_TRUE(client.ask(platform::channel::encode("CONNECT", "Pelmora DdeHartServer")));
+    const QStringList written = client.transact(macro(34, 0, {QStringLiteral("2.5")}));
+    ASSERT_GE(written.size(), 3);
+    EXPECT_EQ(written[2], QString()) << "the write that saves the state";
+
+    const QStringList kept = QDir(dir.path()).entryList({QStringLiteral("sim.json.broken-*")});
+    ASSERT_EQ(kept.size(), 1);
+    QFile broken(dir.filePath(kept[0]));
+    ASSERT_TRUE(broken.open(QIODevice::ReadOnly));
+    EXPECT_EQ(broken.readAll(), cutShort);
+    QFile log(driver.logFile());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QString logged = QString::fromUtf8(log.readAll());
+    EXPECT_TRUE(logged.contains(QStringLiteral("kept as %1").arg(dir.filePath(kept[0])))) << logged.toStdString();
 }
 
 } // namespace
