@@ -79,9 +79,7 @@ public:
     void selectComboEntry(int, int) override {}
     void replaceComboEntries(int, const QStringList&, int) override {}
     bool comboWritable(int n) const override { return n % 2 == 1; }
-    void setGaugeProgress(int position) override { benchmark::DoNotOptimize(position); }
     void appendError(const QString& line) override { errors += line; }
-    void repeatReadStep() override {}
 
     QHash<QString, QString> texts;
     QString errors;

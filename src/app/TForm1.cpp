@@ -5,9 +5,9 @@
 #include "app/TCekej.h"
 #include "config/CodeTables.h"
 #include "config/DefinitionFile.h"
-#include "config/Language.h"
 #include "detailed/TDetailedSetup.h"
 #include "link/CommandMacro.h"
+
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Environment.h"
@@ -17,28 +17,26 @@
 #include "settings/Folders.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPalette>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 
-using driverlink::ChangeGroup;
-using driverlink::Control;
-using driverlink::Sequencer;
+using config::Control;
+using driverlink::Procedure;
 using driverlink::StopSender;
 
 TForm1::TForm1(platform::LinkChannel& channel, QWidget* parent)
-    : QMainWindow(parent), link(channel, this), sequencer(link, *this)
+    : QMainWindow(parent), link(channel, &windowScreen), sequencer(link, *this, deviceScreen, templates)
 {
     form.setup(*this);
+    windowScreen.bind();
     link.onReply = [this](const QStringList& lines) { sequencer.DdeClientItem1Change(lines); };
+    deviceScreen.messageRead = [this] { CheckDeviceDdf(language); };
     connectHandlers();
     trackChanges();
 }
@@ -54,13 +52,7 @@ void TForm1::createForms()
     Form2 = new TForm2(this);
     TiskEdit = new TTiskEdit(this);
     DetailedSetup = new TDetailedSetup(this);
-    DetailedSetup->gaugeProgress = [this](int position) {
-        if (Cekej) Cekej->gauge()->setValue(position);
-    };
-    DetailedSetup->repeatStep = [this] {
-        sequencer.ReplyTaken = true;
-        sequencer.Timer1.setEnabled(true);
-    };
+    templates.setItems(DetailedSetup);
     DetailedSetup->onHelp = [this] { Obsah1Click(); };
     DetailedSetup->onMethod = [this](const QString& button) { DoNowClick(button); };
     Options = new TOptions(this);
@@ -73,8 +65,8 @@ void TForm1::connectHandlers()
     connect(form.Konec1, &QAction::triggered, this, [this] { Konec1Click(); });
     connect(form.Obsah1, &QAction::triggered, this, [this] { Obsah1Click(); });
     connect(form.Oprogramu1, &QAction::triggered, this, [this] { Oprogramu1Click(); });
-    connect(form.Button1, &QPushButton::clicked, this, [this] { sequencer.Timer1.setEnabled(false); });
-    connect(form.Button2, &QPushButton::clicked, this, [this] { sequencer.Timer1.setEnabled(true); });
+    connect(form.Button1, &QPushButton::clicked, this, [this] { sequencer.pause(); });
+    connect(form.Button2, &QPushButton::clicked, this, [this] { sequencer.proceed(); });
     connect(form.ZapisPrev, &QPushButton::clicked, this, [this] { writing.ZapisPrevClick(); });
     connect(form.NavratHodnotm1, &QAction::triggered, this, [this] { writing.NavratHodnotm1Click(); });
     connect(form.DetailedSetupMenu, &QAction::triggered, this, [this] { DetailedSetupMenuClick(); });
@@ -127,12 +119,8 @@ void TForm1::FormCreate()
 {
     ReadOnlyUser = false;
     showDetailedSetup(false);
-    sequencer.RetryCount = 0;
     platform::seedRandomFromClock();
-    sequencer.ExchangeRunning = sequencer.WaitShown = sequencer.ReplyTaken = sequencer.CommError = false;
     form.PollAddr->setText(QStringLiteral("0"));
-    sequencer.SequencerState = Sequencer::Idle;
-    sequencer.Timer1.setEnabled(false);
 
     QString netPath;
     try {
@@ -141,8 +129,8 @@ void TForm1::FormCreate()
         // dialog offers by default, so that the very first read of a device is complete.
         const QString ddfSetting = settingsFile.readString(settings::SettingsSection, QStringLiteral("LanguageDdf"),
                                                            QStringLiteral("english"));
-        if (const auto code = config::languageCodeForSetting(ddfSetting)) config::language().DdfLanguage = *code;
-        config::language().SetLanguageDdf(config::language().DdfLanguage);
+        if (const auto code = config::languageCodeForSetting(ddfSetting)) language.DdfLanguage = *code;
+        language.SetLanguageDdf(language.DdfLanguage);
         netPath = settingsFile.readString(settings::SettingsSection, QStringLiteral("NetPath"));
     } catch (const std::exception& error) {
         platform::dialogs().error(QString::fromUtf8(error.what()));
@@ -161,46 +149,34 @@ void TForm1::PripojClick()
     HistoryRefresh = true;
     form.Odpoj->setEnabled(true);
     form.Error->clear();
-    sequencer.CommError = false;
     form.SetupPanels->setCurrentWidget(form.InstrumentBox);
     showDetailedSetup(false);
-    config::language().DataLanguage = config::language().DdfLanguage;
-    sequencer.ExchangeRunning = true;
-    sequencer.start(200, true);
+    language.DataLanguage = language.DdfLanguage;
+    sequencer.connect(Procedure::Read);
 }
 
-void TForm1::OdpojClick(StopSender sender)
+bool TForm1::confirmStop()
 {
-    sequencer.EndWait();
+    return !changes.AreChanges() ||
+           platform::dialogs().confirm(platform::texts().changesNotSavedInDevice, platform::Buttons::YesNoCancel) ==
+               platform::Answer::Yes;
+}
+
+void TForm1::connectionStopped(StopSender sender)
+{
+    form.ProgramStatus->clear();
+    form.Pripoj->setEnabled(true);
+    form.Odpoj->setEnabled(false);
+    EnableMenu(false);
     if (sender == StopSender::WaitDialog) {
-        sequencer.Timer1.setEnabled(false);
-        sequencer.TimeoutTimer.setEnabled(false);
-        sequencer.SequencerState = Sequencer::Idle;
+        // The user cancelled a running procedure: nothing of the device stays on screen.
         HourGlasCur(false);
-        EnableMenu(false);
         ClearAll();
         form.Error->clear();
-        form.ProgramStatus->clear();
-        ItemsEnabled(false, false);
-        form.Pripoj->setEnabled(true);
         form.ZapisPrev->setEnabled(false);
-        form.Odpoj->setEnabled(false);
-        sequencer.ExchangeRunning = false;
         return;
     }
-    if (changes.AreChanges() && !sequencer.CommError &&
-        platform::dialogs().confirm(platform::texts().changesNotSavedInDevice, platform::Buttons::YesNoCancel) !=
-            platform::Answer::Yes)
-        return;
-    form.ProgramStatus->clear();
-    sequencer.Timer1.setEnabled(false);
-    sequencer.TimeoutTimer.setEnabled(false);
-    sequencer.SequencerState = Sequencer::Idle;
-    form.Pripoj->setEnabled(true);
     form.ZapisPrev->setEnabled(true);
-    form.Odpoj->setEnabled(false);
-    sequencer.ExchangeRunning = false;
-    EnableMenu(false);
     ItemsEnabled(true, false);
 }
 
@@ -240,7 +216,7 @@ void TForm1::Obsah1Click()
 
 void TForm1::Oprogramu1Click()
 {
-    sequencer.Timer1.setEnabled(false);
+    sequencer.pause();
     platform::dialogs().showModal(*AboutBox);
 }
 
@@ -283,6 +259,11 @@ void TForm1::setupWaitGauge(bool shown, int maximum, bool writing)
     Cekej->setGaugeColour(writing ? QColor(255, 0, 0) : QColor(0, 0, 255));
 }
 
+void TForm1::setWaitGaugePosition(int position)
+{
+    if (Cekej) Cekej->gauge()->setValue(position);
+}
+
 void TForm1::setWaitSecondLine(const QString& text)
 {
     if (Cekej) Cekej->setSecondLine(text);
@@ -298,21 +279,11 @@ void TForm1::closeWaitDialog()
     if (Cekej && Cekej->isVisible()) Cekej->done(QDialog::Accepted);
 }
 
-QString TForm1::tableFile() const
-{
-    const QString name = config::language().TableFileName;
-    return name.isEmpty() ? QString() : platform::programFolder() + name;
-}
-
 void TForm1::ClearAll()
 {
-    using driverlink::Control;
-    for (Control c : {Control::Vyrobce, Control::Typ,      Control::Verze,    Control::VyrCislo,   Control::VyrCisCidla,
-                      Control::UI,      Control::DolniMez, Control::HorniMez, Control::MinRozpeti, Control::Ochrana,
-                      Control::Porucha, Control::PollAddr, Control::Pocatek,  Control::Konec,      Control::Jednotky,
-                      Control::Tlumeni, Control::Oznaceni, Control::Funkce,   Control::Popis,      Control::Datum,
-                      Control::Zprava}) {
-        highlight(c, false);
+    for (int i = 0; i < config::FieldCount; ++i) {
+        const Control c = config::controlOf(config::Field(i));
+        windowScreen.highlight(c, false);
         if (c != Control::PollAddr && c != Control::Jednotky && c != Control::Funkce) windowScreen.setText(c, {});
     }
     if (DetailedSetup) DetailedSetup->ClearAll();
@@ -324,74 +295,18 @@ void TForm1::ClearAll()
     form.Funkce->setVisible(true);
     form.Label20->setVisible(true);
 
-    const QString table = tableFile();
+    const QString table = config::tableFilePath(language);
     for (auto [combo, section] : {std::pair{form.Jednotky, QStringLiteral("Units")},
                                   std::pair{form.Funkce, QStringLiteral("TransferFunction")}}) {
         const QSignalBlocker quiet(combo);
         combo->clear();
         combo->addItems(config::codeTableNames(table, section));
     }
-    readStepCount = config::templateStepCount(table, QStringLiteral("READ"));
-    writeStepCount = config::templateStepCount(table, QStringLiteral("WRITE"));
-    if (DetailedSetup) {
-        DetailedSetup->ReadStepCount = readStepCount;
-        DetailedSetup->WriteStepCount = writeStepCount;
-    }
     if (Cekej) {
         Cekej->gauge()->setMinimum(0);
-        Cekej->gauge()->setMaximum(readStepCount);
+        Cekej->gauge()->setMaximum(templates.ReadStepCount());
     }
 }
-
-void TForm1::highlight(driverlink::Control control, bool differs)
-{
-    using driverlink::Control;
-    QWidget* widget = nullptr;
-    switch (control) {
-    case Control::Pocatek: widget = form.Pocatek; break;
-    case Control::Konec: widget = form.Konec; break;
-    case Control::Jednotky: widget = form.Jednotky; break;
-    case Control::Tlumeni: widget = form.Tlumeni; break;
-    case Control::Funkce: widget = form.Funkce; break;
-    case Control::Oznaceni: widget = form.Oznaceni; break;
-    case Control::Popis: widget = form.Popis; break;
-    case Control::Datum: widget = form.Datum; break;
-    case Control::Zprava: widget = form.Zprava; break;
-    default: break;
-    }
-    const bool isLabel = widget == nullptr;
-    if (isLabel) {
-        const QHash<Control, QLabel*> labels{
-            {Control::Vyrobce, form.Vyrobce},       {Control::Typ, form.Typ},
-            {Control::Verze, form.Verze},           {Control::UI, form.UI},
-            {Control::VyrCislo, form.VyrCislo},     {Control::VyrCisCidla, form.VyrCisCidla},
-            {Control::HorniMez, form.HorniMez},     {Control::DolniMez, form.DolniMez},
-            {Control::MinRozpeti, form.MinRozpeti}, {Control::Ochrana, form.Ochrana},
-            {Control::Porucha, form.Porucha},       {Control::PollAddr, form.PollAddr}};
-        widget = labels.value(control);
-    }
-    if (!widget) return;
-    const QPalette::ColorRole role = isLabel ? QPalette::Window : QPalette::Base;
-    QPalette palette = widget->palette();
-    palette.setColor(role, differs ? QColor(255, 255, 0) : QApplication::palette(widget).color(role));
-    widget->setPalette(palette);
-}
-
-bool TForm1::isChanged(ChangeGroup group)
-{
-    switch (group) {
-    case ChangeGroup::Message: return changes.MessageChanged;
-    case ChangeGroup::Tag: return changes.TagChanged;
-    case ChangeGroup::Damping: return changes.DampingChanged;
-    case ChangeGroup::Range: return changes.RangeChanged;
-    case ChangeGroup::Units: return changes.UnitsChanged;
-    case ChangeGroup::TransferFunction: return changes.TransferFunctionChanged;
-    case ChangeGroup::Detailed: return changes.DetailedChanged;
-    }
-    return false;
-}
-
-quint16 TForm1::selfTestMask(int byte) { return byte == 0 ? SelfTestMask1 : byte == 1 ? SelfTestMask2 : SelfTestMask3; }
 
 void TForm1::CaptureInitialConfig()
 {
@@ -402,7 +317,7 @@ void TForm1::CaptureInitialConfig()
         return; // the same device again: the snapshot of its first read stays
     config::FromScreen(*this, InitialConfig);
     form.NavratHodnotm1->setEnabled(true);
-    // The history records "Connected" here once history logging exists.
+    WriteDbIndex(platform::texts().activityConnected, true);
 }
 
 void TForm1::sequenceEnded()
@@ -421,13 +336,7 @@ void TForm1::showDetailedSetup(bool shown)
     form.DetailedSetupMenu->setVisible(shown);
 }
 
-void TForm1::showReplyLines(const QStringList& lines) { form.DdeDat->setPlainText(lines.join(u'\n')); }
-
-void TForm1::showCommandText(const QString& text) { form.Label27->setText(text); }
-
-void TForm1::clearErrors() { form.Error->clear(); }
-
-void TForm1::recordHistory(const QString&, bool)
+void TForm1::WriteDbIndex(const QString&, bool)
 {
     // Activities are recorded once the history files exist.
 }

@@ -1,17 +1,21 @@
 #pragma once
 // The main window: it owns the driver link, the sequencer and its timers, the configuration shown on
-// its pages, the initial-values snapshot and the change flags. Its handlers start and stop the
-// connection with a device; the sequencer and the reply decoder reach it through SequencerHost and
-// the MainScreen of its controls.
+// its pages, the initial-values snapshot, the change flags and the definition-file language set at
+// start-up. Its handlers start and stop the connection with a device and hand the menus'
+// procedures to src/operations; the sequencer sees the window only as a SequencerHost, the pages
+// through the screen model (WindowScreen), and takes its commands from the device's templates.
 #include "app/MainWindowLayout.h"
 #include "app/WindowScreen.h"
 #include "config/ChangeFlags.h"
+#include "config/DeviceScreen.h"
+#include "config/Language.h"
 #include "config/ScreenMapping.h"
 #include "config/TConfigRecord.h"
-#include "config/WriteProcedure.h"
+#include "detailed/DeviceTemplates.h"
 #include "link/DriverLink.h"
 #include "link/Sequencer.h"
-#include "link/SequencerHost.h"
+#include "operations/OperationHost.h"
+#include "operations/WriteProcedure.h"
 
 #include <QMainWindow>
 
@@ -29,9 +33,8 @@ class QLineEdit;
 
 class TForm1 : public QMainWindow,
                public driverlink::SequencerHost,
-               public driverlink::LinkView,
                public config::ScreenPages,
-               public config::WriteHost {
+               public operations::OperationHost {
     Q_OBJECT
 public:
     explicit TForm1(platform::LinkChannel& channel, QWidget* parent = nullptr);
@@ -43,82 +46,31 @@ public:
     // Handlers
     void FormCreate();
     void PripojClick();
-    void OdpojClick(driverlink::StopSender sender) override;
+    void OdpojClick(driverlink::StopSender sender) { sequencer.stop(sender); }
     bool FormCloseQuery();
     void Konec1Click() { close(); }
     void Obsah1Click();
     void Oprogramu1Click();
-
     void DetailedSetupMenuClick();
     void SetupPanelsChange();
     void DoNowClick(const QString& buttonName);
 
     void HourGlasCur(bool on) override;
     void EnableMenu(bool enable);
-
-    // SequencerHost
-    driverlink::MainScreen& screen() override { return windowScreen; }
-    void setupWaitGauge(bool shown, int maximum, bool writing) override;
-    void setWaitSecondLine(const QString& text) override;
-    void showWaitDialog() override;
-    void closeWaitDialog() override;
-    void ClearAll() override;
-    quint8 GetRWCommand(int base, int state, const QString& section, QString& data, quint8& realCommand) override;
-    void EvalReadCommand(int base, int state, const QStringList& lines) override;
-    int ReadStepCount() override;
-    int WriteStepCount() override;
-    QString MethodSection() override;
-    bool isChanged(driverlink::ChangeGroup group) override;
-    quint16 selfTestMask(int byte) override;
-    void CaptureInitialConfig() override;
-    void sequenceEnded() override;
-    void CheckDeviceDdf() override;
-
-    // ScreenPages
-    QString detailText(const QString& item) const override;
-    void setDetailText(const QString& item, const QString& text) override;
-    void highlight(driverlink::Control control, bool differs) override;
-    void highlightDetail(const QString& item, bool differs) override;
-    void rebuildDetailedItems() override;
-
-    // WriteHost
-    bool linkOpen() override { return link.LinkOpen(); }
-    bool readOnlyUser() override { return ReadOnlyUser; }
-    bool screenFromFile() override { return ScreenFromFile; }
-    config::ChangeFlags& changeFlags() override { return changes; }
-    driverlink::Sequencer& commandSequencer() override { return sequencer; }
-    void clearErrors() override;
     void ItemsEnabled(bool enable, bool showOnline) override;
-    void markHistoryForReload() override { HistoryRefresh = true; }
-    void recordHistory(const QString& activity, bool withSnapshot) override;
-    void showInitialConfig() override { config::SetScreen(*this, InitialConfig); }
-    void enableWriteButton() override;
-
-    // LinkView
-    void showReplyLines(const QStringList& lines) override;
-    void showCommandText(const QString& text) override;
+    // Empties the configuration pages and refills the lists in the configured language.
+    void ClearAll() override;
 
     // The device definition file of the device on screen, or empty when there is none.
     QString deviceDefinitionFile() const;
 
     MainWindowLayout form;
-    driverlink::DriverLink link;
-    driverlink::Sequencer sequencer;
-    config::TConfigRecord InitialConfig;
+    config::LanguageState language;
     config::ChangeFlags changes;
-    config::WriteProcedure writing{*this};
+    config::TConfigRecord InitialConfig;
     bool ReadOnlyUser = false;
     bool ScreenFromFile = false;
     bool HistoryRefresh = false;
-    quint16 SelfTestMask1 = 0;
-    quint16 SelfTestMask2 = 0;
-    quint16 SelfTestMask3 = 0;
-    // Texts and values of the output trims and the fixed output, from the definition file.
-    QString LowerOutputLabel = QStringLiteral("4 mA");
-    QString UpperOutputLabel = QStringLiteral("20 mA");
-    QString LowerOutputDefault = QStringLiteral("4.00");
-    QString UpperOutputDefault = QStringLiteral("20.00");
-    QString FixOffValue = QStringLiteral("0.00");
 
     TDatabase* Database = nullptr;
     TAboutBox* AboutBox = nullptr;
@@ -128,22 +80,53 @@ public:
     TDetailedSetup* DetailedSetup = nullptr;
     TOptions* Options = nullptr;
 
+private:
+    WindowScreen windowScreen{form};
+    config::DeviceScreen deviceScreen{windowScreen, changes};
+    detailed::DeviceTemplates templates{windowScreen, language};
+
+public:
+    driverlink::DriverLink link;
+    driverlink::Sequencer sequencer;
+    operations::WriteProcedure writing{*this};
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // SequencerHost
+    void setupWaitGauge(bool shown, int maximum, bool writing) override;
+    void setWaitGaugePosition(int position) override;
+    void setWaitSecondLine(const QString& text) override;
+    void showWaitDialog() override;
+    void closeWaitDialog() override;
+    void CaptureInitialConfig() override;
+    void sequenceEnded() override;
+    bool confirmStop() override;
+    void connectionStopped(driverlink::StopSender sender) override;
+
+    // ScreenPages and OperationHost
+    config::MainScreen& screen() override { return windowScreen; }
+    QString detailText(const QString& item) const override;
+    void setDetailText(const QString& item, const QString& text) override;
+    void highlightDetail(const QString& item, bool differs) override;
+    void rebuildDetailedItems(const config::LanguageState& shown) override;
+    void CheckDeviceDdf(const config::LanguageState& shown) override;
+    bool linkOpen() const override { return link.LinkOpen(); }
+    bool readOnlyUser() const override { return ReadOnlyUser; }
+    bool screenFromFile() const override { return ScreenFromFile; }
+    driverlink::Sequencer& commandSequencer() override { return sequencer; }
+    config::ChangeFlags& changeFlags() override { return changes; }
+    void enableWriteButton() override;
+    void markHistoryForReload() override { HistoryRefresh = true; }
+    void showInitialConfig() override { config::SetScreen(*this, InitialConfig, language); }
+    void WriteDbIndex(const QString& activity, bool withSnapshot) override;
+
     void connectHandlers();
     void trackChanges();
     // An edit's length rule: a text grown past its limit loses the character before the caret.
     void limitLength(QLineEdit* edit, int limit);
-    QString tableFile() const;
-    // The file the command templates come from: the device's definition file, else the code table.
-    QString templateFile() const;
     // Tunes the main screen from a definition: output texts, masks, editable fields, narrowed lists.
     void applyDefinition(const struct detailed::DefinitionModel& model);
     void showDetailedSetup(bool shown);
-
-    WindowScreen windowScreen{form};
-    int readStepCount = 0;
-    int writeStepCount = 0;
 };

@@ -9,6 +9,7 @@
 #include "config/Language.h"
 #include "detailed/DefinitionModel.h"
 #include "detailed/TDetailedSetup.h"
+#include "operations/MethodProcedure.h"
 #include "platform/Dialogs.h"
 #include "platform/Environment.h"
 #include "platform/EventLoop.h"
@@ -22,29 +23,18 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-QString TForm1::deviceDefinitionFile() const
-{
-    const QString path = config::deviceDefinitionPath(platform::programFolder(), form.Vyrobce->text(), form.Typ->text(),
-                                                      form.Verze->text(), config::language().DeviceDdfSuffix);
-    return !path.isEmpty() && platform::fileExists(path) ? path : QString();
-}
+QString TForm1::deviceDefinitionFile() const { return config::deviceDefinitionFile(windowScreen, language); }
 
-QString TForm1::templateFile() const
+void TForm1::CheckDeviceDdf(const config::LanguageState& shown)
 {
-    const QString device = deviceDefinitionFile();
-    return device.isEmpty() ? tableFile() : device;
-}
-
-void TForm1::CheckDeviceDdf()
-{
-    const bool exists = !deviceDefinitionFile().isEmpty();
-    if (exists) rebuildDetailedItems();
+    const bool exists = !config::deviceDefinitionFile(windowScreen, shown).isEmpty();
+    if (exists) rebuildDetailedItems(shown);
     showDetailedSetup(exists);
 }
 
-void TForm1::rebuildDetailedItems()
+void TForm1::rebuildDetailedItems(const config::LanguageState& shown)
 {
-    const QString file = deviceDefinitionFile();
+    const QString file = config::deviceDefinitionFile(windowScreen, shown);
     if (file.isEmpty() || !DetailedSetup) return;
     const detailed::DefinitionModel model = detailed::loadDefinition(file, DetailedSetup->scaleFactor());
     applyDefinition(model);
@@ -53,22 +43,13 @@ void TForm1::rebuildDetailedItems()
 
 void TForm1::applyDefinition(const detailed::DefinitionModel& model)
 {
-    LowerOutputLabel = model.lowerOutputLabel;
-    UpperOutputLabel = model.upperOutputLabel;
-    LowerOutputDefault = model.lowerOutputDefault;
-    UpperOutputDefault = model.upperOutputDefault;
-    FixOffValue = model.fixOffValue;
-    SelfTestMask1 = model.selfTestMasks[0];
-    SelfTestMask2 = model.selfTestMasks[1];
-    SelfTestMask3 = model.selfTestMasks[2];
+    deviceScreen.selfTestMasks = model.selfTestMasks;
 
     // Only what the device's write list can write stays editable.
     for (QLineEdit* edit : {form.Zprava, form.Oznaceni, form.Popis, form.Datum, form.Tlumeni, form.Pocatek, form.Konec})
         edit->setReadOnly(true);
     form.Funkce->setVisible(false);
     form.Label20->setVisible(false);
-    DetailedSetup->ReadStepCount = model.readStepCount;
-    DetailedSetup->WriteStepCount = model.writeStepCount;
     if (Cekej) Cekej->gauge()->setMaximum(model.readStepCount);
     const QHash<int, QList<QLineEdit*>> unlocked{{17, {form.Zprava}},
                                                  {18, {form.Oznaceni, form.Datum, form.Popis}},
@@ -83,7 +64,7 @@ void TForm1::applyDefinition(const detailed::DefinitionModel& model)
         }
     }
 
-    const QString table = tableFile();
+    const QString table = config::tableFilePath(language);
     auto narrow = [&](QComboBox* list, const std::optional<QList<int>>& codes, const QString& section) {
         if (!codes) return;
         const QString shown = list->currentText();
@@ -96,22 +77,6 @@ void TForm1::applyDefinition(const detailed::DefinitionModel& model)
     narrow(form.Jednotky, model.units, QStringLiteral("Units"));
     narrow(form.Funkce, model.transferFunctions, QStringLiteral("TransferFunction"));
 }
-
-quint8 TForm1::GetRWCommand(int base, int state, const QString& section, QString& data, quint8& realCommand)
-{
-    return detailed::GetRWCommand(templateFile(), base, state, section, data, realCommand, *DetailedSetup);
-}
-
-void TForm1::EvalReadCommand(int base, int state, const QStringList& lines)
-{
-    detailed::EvalReadCommand(templateFile(), base, state, lines, *DetailedSetup);
-}
-
-int TForm1::ReadStepCount() { return DetailedSetup ? DetailedSetup->ReadStepCount : readStepCount; }
-
-int TForm1::WriteStepCount() { return DetailedSetup ? DetailedSetup->WriteStepCount : writeStepCount; }
-
-QString TForm1::MethodSection() { return DetailedSetup ? DetailedSetup->MethodSection : QString(); }
 
 QString TForm1::detailText(const QString& item) const
 {
@@ -149,7 +114,7 @@ void TForm1::DetailedSetupMenuClick()
             if (platform::dialogs().confirm(platform::texts().cancelChanges, platform::Buttons::YesNo) !=
                 platform::Answer::Yes)
                 continue;
-            config::SetScreen(*this, before);
+            config::SetScreen(*this, before, language);
             DetailedSetup->resetChangeTracking();
             return;
         }
@@ -171,30 +136,4 @@ void TForm1::DetailedSetupMenuClick()
     }
 }
 
-void TForm1::DoNowClick(const QString& buttonName)
-{
-    if (ReadOnlyUser) {
-        platform::dialogs().message(platform::texts().noAuthorization);
-        return;
-    }
-    DetailedSetup->MethodSection = buttonName + QStringLiteral("METHOD");
-    const QString name = detailed::methodName(deviceDefinitionFile(), DetailedSetup->MethodSection);
-    if (platform::dialogs().confirm(platform::texts().performOperation, platform::Buttons::YesNoCancel) !=
-        platform::Answer::Yes)
-        return;
-    form.Error->clear();
-    sequencer.CommError = false;
-    sequencer.ReplyTaken = true;
-    form.ProgramStatus->setText(platform::texts().executingCommand);
-    sequencer.waitForStepEnd();
-    sequencer.Timer1.setEnabled(false);
-    sequencer.SequencerState = 600;
-    sequencer.Timer1.setEnabled(true);
-    sequencer.waitForOnline();
-    if (form.Error->count() > 0)
-        platform::dialogs().warning(platform::texts().operationFailed);
-    else
-        platform::dialogs().information(platform::texts().operationDone);
-    recordHistory(name, true);
-    sequencer.TimeoutTimer.setEnabled(true);
-}
+void TForm1::DoNowClick(const QString& buttonName) { operations::runMethod(*this, templates, buttonName); }

@@ -2,70 +2,78 @@
 
 #include "config/CodeTables.h"
 
+#include <QApplication>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 
-using driverlink::Control;
+using config::Control;
 
-QWidget* WindowScreen::widget(Control control) const
+void WindowScreen::bind()
 {
-    switch (control) {
-    case Control::Vyrobce: return form.Vyrobce;
-    case Control::Typ: return form.Typ;
-    case Control::Verze: return form.Verze;
-    case Control::UI: return form.UI;
-    case Control::VyrCislo: return form.VyrCislo;
-    case Control::VyrCisCidla: return form.VyrCisCidla;
-    case Control::HorniMez: return form.HorniMez;
-    case Control::DolniMez: return form.DolniMez;
-    case Control::MinRozpeti: return form.MinRozpeti;
-    case Control::Porucha: return form.Porucha;
-    case Control::Ochrana: return form.Ochrana;
-    case Control::Pocatek: return form.Pocatek;
-    case Control::Konec: return form.Konec;
-    case Control::Jednotky: return form.Jednotky;
-    case Control::Tlumeni: return form.Tlumeni;
-    case Control::Funkce: return form.Funkce;
-    case Control::Oznaceni: return form.Oznaceni;
-    case Control::Popis: return form.Popis;
-    case Control::Datum: return form.Datum;
-    case Control::Zprava: return form.Zprava;
-    case Control::PollAddr: return form.PollAddr;
-    case Control::PV: return form.PV;
-    case Control::PVI: return form.PVI;
-    case Control::PVP: return form.PVP;
-    case Control::SV: return form.SV;
-    case Control::TV: return form.TV;
-    case Control::FV: return form.FV;
-    case Control::Status: return form.Status;
-    case Control::ProgramStatus: return form.ProgramStatus;
-    case Control::Label26: return form.Label26;
-    case Control::Label30: return form.Label30;
-    }
-    return nullptr;
+    const std::pair<Control, QWidget*> table[] = {
+        {Control::Vyrobce, form.Vyrobce},
+        {Control::Typ, form.Typ},
+        {Control::Verze, form.Verze},
+        {Control::UI, form.UI},
+        {Control::VyrCislo, form.VyrCislo},
+        {Control::VyrCisCidla, form.VyrCisCidla},
+        {Control::HorniMez, form.HorniMez},
+        {Control::DolniMez, form.DolniMez},
+        {Control::MinRozpeti, form.MinRozpeti},
+        {Control::Porucha, form.Porucha},
+        {Control::Ochrana, form.Ochrana},
+        {Control::Pocatek, form.Pocatek},
+        {Control::Konec, form.Konec},
+        {Control::Jednotky, form.Jednotky},
+        {Control::Tlumeni, form.Tlumeni},
+        {Control::Funkce, form.Funkce},
+        {Control::Oznaceni, form.Oznaceni},
+        {Control::Popis, form.Popis},
+        {Control::Datum, form.Datum},
+        {Control::Zprava, form.Zprava},
+        {Control::PollAddr, form.PollAddr},
+        {Control::PV, form.PV},
+        {Control::PVI, form.PVI},
+        {Control::PVP, form.PVP},
+        {Control::SV, form.SV},
+        {Control::TV, form.TV},
+        {Control::FV, form.FV},
+        {Control::Status, form.Status},
+        {Control::ProgramStatus, form.ProgramStatus},
+        {Control::Label26, form.Label26},
+        {Control::Label30, form.Label30},
+    };
+    static_assert(sizeof(table) / sizeof(table[0]) == std::tuple_size_v<decltype(widgets)>,
+                  "every control has its widget");
+    for (const auto& [control, w] : table)
+        widgets[std::size_t(control)] = w;
 }
+
+namespace {
+template <typename Widget> Widget* as(QWidget* widget) { return qobject_cast<Widget*>(widget); }
+} // namespace
 
 QString WindowScreen::text(Control control) const
 {
     QWidget* w = widget(control);
-    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
-    if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentText();
+    if (auto* label = as<QLabel>(w)) return label->text();
+    if (auto* edit = as<QLineEdit>(w)) return edit->text();
+    if (auto* combo = as<QComboBox>(w)) return combo->currentText();
     return {};
 }
 
 void WindowScreen::setText(Control control, const QString& text)
 {
     QWidget* w = widget(control);
-    if (auto* label = qobject_cast<QLabel*>(w)) {
+    if (auto* label = as<QLabel>(w)) {
         QString shown = text;
         label->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    } else if (auto* edit = as<QLineEdit>(w)) {
         edit->setText(text);
-    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+    } else if (auto* combo = as<QComboBox>(w)) {
         QStringList entries;
         for (int i = 0; i < combo->count(); ++i)
             entries.append(combo->itemText(i));
@@ -75,8 +83,24 @@ void WindowScreen::setText(Control control, const QString& text)
     }
 }
 
+void WindowScreen::highlight(Control control, bool differs)
+{
+    QWidget* w = widget(control);
+    if (!w) return;
+    const QPalette::ColorRole role = as<QLabel>(w) ? QPalette::Window : QPalette::Base;
+    QPalette palette = w->palette();
+    palette.setColor(role, differs ? QColor(255, 255, 0) : QApplication::palette(w).color(role));
+    w->setPalette(palette);
+}
+
 void WindowScreen::addError(const QString& entry) { form.Error->addItem(entry); }
 
 int WindowScreen::errorCount() const { return form.Error->count(); }
 
+void WindowScreen::clearErrors() { form.Error->clear(); }
+
 void WindowScreen::showErrorList() { form.Error->setVisible(true); }
+
+void WindowScreen::showReplyLines(const QStringList& lines) { form.DdeDat->setPlainText(lines.join(u'\n')); }
+
+void WindowScreen::showCommandText(const QString& text) { form.Label27->setText(text); }

@@ -1,5 +1,7 @@
 #include "config/DefinitionFile.h"
 
+#include "platform/Environment.h"
+
 #include <algorithm>
 
 namespace config {
@@ -20,6 +22,19 @@ QString deviceDefinitionPath(const QString& programFolder, const QString& manufa
 {
     if (!safeNamePart(manufacturer) || !safeNamePart(type) || !safeNamePart(revision)) return {};
     return programFolder + manufacturer + u'-' + type + u'-' + revision + suffix;
+}
+
+QString tableFilePath(const LanguageState& language)
+{
+    return language.TableFileName.isEmpty() ? QString() : platform::programFolder() + language.TableFileName;
+}
+
+QString deviceDefinitionFile(const MainScreen& screen, const LanguageState& language)
+{
+    const QString path =
+        deviceDefinitionPath(platform::programFolder(), screen.text(Control::Vyrobce), screen.text(Control::Typ),
+                             screen.text(Control::Verze), language.DeviceDdfSuffix);
+    return !path.isEmpty() && platform::fileExists(path) ? path : QString();
 }
 
 } // namespace config

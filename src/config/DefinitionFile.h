@@ -2,6 +2,9 @@
 // Where the definition file of a device lies. Its name is made of texts the device reports, so a
 // name that could leave the program's folder is refused rather than cleaned: such a device simply
 // has no definition file.
+#include "config/Language.h"
+#include "config/MainScreen.h"
+
 #include <QString>
 
 namespace config {
@@ -10,5 +13,10 @@ namespace config {
 // texts is blank or holds "/", "\\", ".." or a control character.
 QString deviceDefinitionPath(const QString& programFolder, const QString& manufacturer, const QString& type,
                              const QString& revision, const QString& suffix);
+
+// The language table file of a language in the program's folder; empty when the language names none.
+QString tableFilePath(const LanguageState& language);
+// The definition file of the device the screen shows, when it exists; else empty.
+QString deviceDefinitionFile(const MainScreen& screen, const LanguageState& language);
 
 } // namespace config

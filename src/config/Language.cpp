@@ -34,12 +34,6 @@ void LanguageState::SetLanguageDdf(const QByteArray& code)
     if (code.size() >= 3 && code[2] == NoDefinitionFileMarker) DeviceDdfSuffix.clear();
 }
 
-LanguageState& language()
-{
-    static LanguageState state;
-    return state;
-}
-
 const std::array<LanguageEntry, 7>& languageTable() { return Languages; }
 
 std::optional<QByteArray> languageCodeForSetting(const QString& settingText)

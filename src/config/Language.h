@@ -1,7 +1,7 @@
 #pragma once
 // The definition-file language: which language table file lies behind the Basic Setup lists and
-// which suffix ends every device definition file name. One program-wide state, set at start-up from
-// the settings and switched for a while when a file or a history entry in another language is shown.
+// which suffix ends every device definition file name. A value: the main window keeps the one
+// configured at start-up, and a file or a history entry in another language is shown with its own.
 #include <QByteArray>
 #include <QString>
 
@@ -22,8 +22,6 @@ struct LanguageState {
     // before, and a code shorter than two bytes changes nothing.
     void SetLanguageDdf(const QByteArray& code);
 };
-
-LanguageState& language();
 
 struct LanguageEntry {
     const char16_t* settingText; // as the settings file and the options dialog name it

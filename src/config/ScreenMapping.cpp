@@ -6,8 +6,6 @@
 
 namespace config {
 
-using driverlink::Control;
-
 Control controlOf(Field field)
 {
     switch (field) {
@@ -73,7 +71,7 @@ QDate dateOfStored(const QString& stored)
 
 void FromScreen(ScreenPages& pages, TConfigRecord& record)
 {
-    const driverlink::MainScreen& screen = pages.screen();
+    const MainScreen& screen = pages.screen();
     record.setMagic(QStringLiteral("HART20File"));
     for (int i = 0; i < FieldCount; ++i) {
         const Field field = Field(i);
@@ -87,9 +85,9 @@ void FromScreen(ScreenPages& pages, TConfigRecord& record)
         record.setDetail(item, pages.detailText(item));
 }
 
-void SetScreen(ScreenPages& pages, const TConfigRecord& record)
+void SetScreen(ScreenPages& pages, const TConfigRecord& record, const LanguageState& language)
 {
-    driverlink::MainScreen& screen = pages.screen();
+    MainScreen& screen = pages.screen();
     for (Field field : {Field::UniqueId, Field::Manufacturer, Field::DeviceType, Field::Revision, Field::SerialNo,
                         Field::SensorSerialNo, Field::UpperRangeLimit, Field::LowerRangeLimit, Field::MinimumSpan,
                         Field::WriteProtection, Field::AlarmSignaling, Field::LowerRangeValue, Field::UpperRangeValue,
@@ -103,18 +101,18 @@ void SetScreen(ScreenPages& pages, const TConfigRecord& record)
     screen.setText(Control::Datum, date.isValid() ? platform::formatShortDate(date) : emptyDate ? QString() : stored);
     screen.setText(Control::Zprava, record.text(Field::Message));
     screen.setText(Control::PollAddr, record.text(Field::PollingAddress));
-    const QByteArray language = record.defLanguage();
-    if (!(language.size() >= 3 && quint8(language.at(2)) == 255)) pages.rebuildDetailedItems();
+    const QByteArray recordLanguage = record.defLanguage();
+    if (!(recordLanguage.size() >= 3 && quint8(recordLanguage.at(2)) == 255)) pages.rebuildDetailedItems(language);
     screen.setText(Control::Jednotky, record.text(Field::Units));
     screen.setText(Control::Funkce, record.text(Field::TransferFunction));
-    pages.CheckDeviceDdf();
+    pages.CheckDeviceDdf(language);
     for (const QString& item : TConfigRecord::detailItems())
         pages.setDetailText(item, record.detail(item));
 }
 
 void CompareScreen(ScreenPages& pages, const TConfigRecord& record)
 {
-    driverlink::MainScreen& screen = pages.screen();
+    MainScreen& screen = pages.screen();
     bool anotherDevice = false;
     const Field order[] = {Field::UniqueId,
                            Field::Manufacturer,
@@ -143,7 +141,7 @@ void CompareScreen(ScreenPages& pages, const TConfigRecord& record)
         // The date box shows the locale's form; it is compared in the stored form.
         const QString comparable = field == Field::Date ? storedDate(shown).value_or(shown) : shown;
         const bool differs = comparable != record.text(field);
-        pages.highlight(controlOf(field), differs);
+        screen.highlight(controlOf(field), differs);
         if (i < 4 && differs) anotherDevice = true;
     }
     if (anotherDevice) return;

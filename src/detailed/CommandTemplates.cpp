@@ -60,7 +60,6 @@ quint8 GetRWCommand(const QString& templateFile, int base, int state, const QStr
                     quint8& realCommand, ItemAccess& items)
 {
     const int k = state - base;
-    items.setGaugeProgress(k - 1);
     if (k < 1 || k > HighestStep) return NoCommand;
     const platform::Profile file(templateFile);
     QString rest = file.readString(section, QString::number(k));
@@ -115,36 +114,32 @@ quint8 GetRWCommand(const QString& templateFile, int base, int state, const QStr
     return result;
 }
 
-void EvalReadCommand(const QString& templateFile, int base, int state, const QStringList& lines, ItemAccess& items)
+bool EvalReadCommand(const QString& templateFile, int base, int state, const QStringList& lines, ItemAccess& items)
 {
     const int k = state - base;
-    if (k < 1 || k > HighestStep) return;
+    if (k < 1 || k > HighestStep) return true;
     const platform::Profile file(templateFile);
     const QString section = QStringLiteral("READ");
     QString rest = file.readString(section, QString::number(k));
-    if (rest.isEmpty()) return;
+    if (rest.isEmpty()) return true;
 
     bool error = false;
     TakeNumber(rest, error);
     bool ignored = false;
     const QString command = TakeText(rest, ignored);
-    if (command.size() < 4) return; // a plain template: the main window decodes its reply
-    if (lines.isEmpty() || lines.at(0) != replyCommand(command)) return;
+    if (command.size() < 4) return true; // a plain template: the main window decodes its reply
+    if (lines.isEmpty() || lines.at(0) != replyCommand(command)) return true;
 
     for (int p = 1; !rest.isEmpty(); ++p) {
         const QString token = resolveToken(TakeText(rest, ignored), false);
-        if (token.size() != TokenLength) return;
+        if (token.size() != TokenLength) return true;
         // A reply shorter than its template leaves the items of the missing lines as they are.
         if (p + FirstValueLine - 1 >= lines.size()) break;
         const QString value = lines.at(p + FirstValueLine - 1);
         if (isLiteral(token)) {
             const std::optional<int> expected = parseInteger(token);
             const std::optional<int> received = parseInteger(value.trimmed());
-            if (!expected || !received || *expected != *received) {
-                // The reply belongs to something else: the step goes out once more.
-                items.repeatReadStep();
-                return;
-            }
+            if (!expected || !received || *expected != *received) return false;
             continue;
         }
         const std::optional<ItemRef> item = templateItem(token);
@@ -166,6 +161,7 @@ void EvalReadCommand(const QString& templateFile, int base, int state, const QSt
         if (!items.comboWritable(n)) items.replaceComboEntries(n, {items.itemText(token)}, 0);
     }
     if (error) items.appendError(stepError(section, k));
+    return true;
 }
 
 } // namespace detailed

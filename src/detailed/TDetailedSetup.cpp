@@ -222,8 +222,6 @@ void TDetailedSetup::SetVariableItems(const detailed::DefinitionModel& model)
     errors = model.errors;
     showError();
     ScrollBox1->verticalScrollBar()->setValue(0);
-    ReadStepCount = model.readStepCount;
-    WriteStepCount = model.writeStepCount;
 
     QHash<QString, const DefinitionItem*> defined;
     for (const DefinitionItem& definition : model.items)
@@ -412,20 +410,10 @@ void TDetailedSetup::replaceComboEntries(int n, const QStringList& entries, int 
 
 bool TDetailedSetup::comboWritable(int n) const { return combo(n) && comboWritableFlag[std::size_t(n - 1)] != 0; }
 
-void TDetailedSetup::setGaugeProgress(int position)
-{
-    if (gaugeProgress) gaugeProgress(position);
-}
-
 void TDetailedSetup::appendError(const QString& line)
 {
     errors += line;
     showError();
-}
-
-void TDetailedSetup::repeatReadStep()
-{
-    if (repeatStep) repeatStep();
 }
 
 void TDetailedSetup::showError()

@@ -2,7 +2,7 @@
 // The detailed setup window: fixed pools of hidden items that a device's definition file places,
 // captions and fills (SetVariableItems). The main window moves configuration values in and out by
 // item name (detailText, setDetailText), the command templates reach the items through ItemAccess,
-// and the window reports method buttons, help and template side effects through the hooks below.
+// and the window reports method buttons and help through the hooks below.
 // It runs no device traffic and asks no questions itself: opening it, confirming and running methods
 // are the main window's.
 #include "detailed/CommandTemplates.h"
@@ -57,14 +57,8 @@ public:
     // The error text as collected, lines ended by CR LF.
     QString errorText() const { return errors; }
 
-    QString MethodSection;
-    int ReadStepCount = 0;
-    int WriteStepCount = 0;
-
     std::function<void(const QString& buttonName)> onMethod; // a method button was clicked
     std::function<void()> onHelp;                            // F1
-    std::function<void(int)> gaugeProgress;                  // the wait dialog's gauge position
-    std::function<void()> repeatStep;                        // ReplyTaken set and Timer1 enabled
 
     // detailed::ItemAccess
     QString itemText(const QString& name) const override;
@@ -74,9 +68,7 @@ public:
     void selectComboEntry(int n, int index) override;
     void replaceComboEntries(int n, const QStringList& entries, int selected) override;
     bool comboWritable(int n) const override;
-    void setGaugeProgress(int position) override;
     void appendError(const QString& line) override;
-    void repeatReadStep() override;
 
     QScrollArea* ScrollBox1 = nullptr;
     std::array<QFrame*, 10> P{};

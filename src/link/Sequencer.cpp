@@ -11,44 +11,115 @@ namespace driverlink {
 namespace {
 constexpr int Timer1DesignMs = 100;
 constexpr int Timer2Ms = 100;
+constexpr int RefusalsBeforeSlowing = 50;
+constexpr int RefusalsBeforeGivingUp = 100;
 } // namespace
 
-Sequencer::Sequencer(DriverLink& link, SequencerHost& host)
-    : Timer1(Timer1DesignMs), TimeoutTimer(TimeoutMs), Timer2(Timer2Ms), link(link), host(host), screen(host.screen())
+Sequencer::Sequencer(DriverLink& link, SequencerHost& host, SequencerScreen& screen, TemplateSource& templates)
+    : link(link), host(host), screen(screen), templates(templates), Timer1(Timer1DesignMs), TimeoutTimer(TimeoutMs),
+      Timer2(Timer2Ms)
 {
     Timer1.OnTimer = [this] { Timer1Timer(); };
     TimeoutTimer.OnTimer = [this] { TimeoutTimerTimer(); };
     Timer2.OnTimer = [this] { Timer2Timer(); };
 }
 
-void Sequencer::start(quint16 state, bool withTimeout)
+void Sequencer::start(quint16 state, const QString& stepData)
 {
-    ReplyTaken = true; // a late reply must not advance the new state
+    ending.reset();
+    CommError = false;
+    ExchangeRunning = true; // handled replies re-arm the sequencer
+    ReplyTaken = true;      // a late reply must not advance the new state
+    StepData = stepData;
     SequencerState = state;
     Timer1.setEnabled(true);
-    if (withTimeout) TimeoutTimer.setEnabled(true);
+}
+
+void Sequencer::connect(Procedure first, const QString& stepData)
+{
+    start(quint16(first), stepData);
+    TimeoutTimer.setEnabled(true);
+}
+
+void Sequencer::begin(Procedure first, const QString& stepData)
+{
+    ending.reset();
+    const bool wasRunning = ExchangeRunning;
+    waitForStepEnd();
+    if (wasRunning && !ExchangeRunning) return; // stopped while waiting: the procedure never starts
+    Timer1.setEnabled(false);
+    start(quint16(first), stepData);
 }
 
 void Sequencer::waitForStepEnd()
 {
-    platform::waitUntil([this] { return Timer1.isEnabled() || SequencerState == Idle; });
+    platform::waitUntil([this] { return Timer1.isEnabled() || !ExchangeRunning || SequencerState == states::Idle; });
 }
 
-bool Sequencer::waitForOnline()
+Ending Sequencer::wait()
 {
-    platform::waitUntil([this] { return SequencerState == Online || CommError || SequencerState == Idle; });
-    return SequencerState == Online && !CommError;
+    platform::waitUntil([this] { return ending || CommError || SequencerState == states::Online; });
+    if (CommError) return Ending::CommunicationError;
+    return ending.value_or(Ending::Online);
+}
+
+void Sequencer::resumeOnline()
+{
+    waitForStepEnd();
+    if (!ExchangeRunning) return; // no connection: nothing to go back to
+    Timer1.setEnabled(false);
+    SequencerState = states::Online;
+    Timer1.setEnabled(true);
+}
+
+bool Sequencer::stop(StopSender sender)
+{
+    EndWait();
+    if (sender != StopSender::WaitDialog && !CommError && !host.confirmStop()) return false;
+    Timer1.setEnabled(false);
+    TimeoutTimer.setEnabled(false);
+    SequencerState = states::Idle;
+    ExchangeRunning = false;
+    if (!ending) ending = sender == StopSender::Decoder ? Ending::CommunicationError : Ending::Stopped;
+    host.connectionStopped(sender);
+    return true;
+}
+
+void Sequencer::proceed(bool withTimeout)
+{
+    Timer1.setEnabled(true);
+    if (withTimeout) TimeoutTimer.setEnabled(true);
+}
+
+void Sequencer::driverGone()
+{
+    ending = Ending::DriverGone;
+    stop(StopSender::Decoder);
+}
+
+void Sequencer::closing()
+{
+    ending = Ending::Closing;
+    Timer1.setEnabled(false);
+    TimeoutTimer.setEnabled(false);
+    Timer2.setEnabled(false);
+    SequencerState = states::Idle;
+    ExchangeRunning = false;
+}
+
+void Sequencer::giveUp()
+{
+    platform::dialogs().message(platform::texts().commandNotPerformed);
+    SequencerState = states::Online;
+    RetryCount = 0;
+    ending = Ending::Refused;
 }
 
 void Sequencer::Timer1Timer()
 {
     Timer1.setEnabled(false);
-    if (RetryCount > 100) {
-        platform::dialogs().message(platform::texts().commandNotPerformed);
-        SequencerState = Online;
-        RetryCount = 0;
-    }
-    if (RetryCount > 50) link.slowPolling();
+    if (RetryCount > RefusalsBeforeGivingUp) giveUp();
+    if (RetryCount > RefusalsBeforeSlowing) link.slowPolling();
     if (DriverBusy) {
         Timer1.setEnabled(true);
         TimeoutTimer.setEnabled(true);
@@ -60,17 +131,17 @@ void Sequencer::Timer1Timer()
 
     QString data;
     while (true) {
-        data = addressPart(screen.text(Control::PollAddr));
-        screen.setText(Control::Label30, QString::number(SequencerState));
+        data = addressPart(screen.pollAddress());
+        screen.showStepState(SequencerState);
         const quint16 before = SequencerState;
         performState(data);
         if (CommandCode == NoCommand && SequencerState == before) return; // a state that sends nothing: stay idle
-        if (CommandCode == NoCommand || SequencerState == 349) continue;
+        if (CommandCode == NoCommand || SequencerState == states::WriteEnd) continue;
         break;
     }
     TimeoutTimer.setEnabled(true);
     const QString text = commandField(CommandCode) + data;
-    if (CommandCode == Extended) CommandCode = realCommand; // the reply comes under the real number
+    if (CommandCode == ExtendedCommand) CommandCode = realCommand; // the reply comes under the real number
     send(text);
     TimeoutTimer.setEnabled(true);
 }
@@ -130,23 +201,23 @@ void Sequencer::performState(QString& data)
     const quint16 state = SequencerState;
     switch (state) {
     case 100:
-        screen.setText(Control::ProgramStatus, platform::texts().readingVariables);
+        screen.setProgramStatus(platform::texts().readingVariables);
         CommandCode = 2;
         return;
     case 101: CommandCode = 3; return;
     case 102:
-        SequencerState = Online;
+        SequencerState = states::Online;
         CommandCode = 2;
         return;
     case 200:
         BeginWait(false, true);
         host.ClearAll();
         screen.showErrorList();
-        screen.setText(Control::ProgramStatus, platform::texts().readingConfiguration);
+        screen.setProgramStatus(platform::texts().readingConfiguration);
         CommandCode = 0;
         return;
     case 250: CommandCode = 0; return;
-    case 251: idleStep(Online); return;
+    case 251: idleStep(states::Online); return;
     case 300:
         BeginWait(true, false);
         templateWrite(data);
@@ -168,8 +239,8 @@ void Sequencer::performState(QString& data)
         BeginWait(false, false);
         CommandCode = 43;
         return;
-    case 421: eepromCheck(data, [&] { endProcedure(Online); }); return;
-    case 422: endProcedure(Online); return;
+    case 421: eepromCheck(data, [&] { endProcedure(states::Online); }); return;
+    case 422: endProcedure(states::Online); return;
     case 430:
         BeginWait(false, true);
         host.ClearAll();
@@ -189,8 +260,8 @@ void Sequencer::performState(QString& data)
         CommandCode = 6;
         return;
     case 451:
-        screen.setText(Control::PollAddr, StepData);
-        endProcedure(Online);
+        screen.setPollAddress(StepData);
+        endProcedure(states::Online);
         return;
     case 500:
         BeginWait(false, false);
@@ -208,7 +279,7 @@ void Sequencer::performState(QString& data)
     case 502:
     case 511:
     case 516:
-    case 521: endProcedure(Online); return;
+    case 521: endProcedure(states::Online); return;
     case 520:
         BeginWait(false, false);
         data += StepData;
@@ -218,7 +289,7 @@ void Sequencer::performState(QString& data)
         data += StepData;
         CommandCode = 40;
         return;
-    case 531: idleStep(Online); return;
+    case 531: idleStep(states::Online); return;
     case 540:
     case 550:
         BeginWait(false, false);
@@ -250,10 +321,10 @@ void Sequencer::performState(QString& data)
         return;
     case 561:
     case 571:
-    case 581: eepromCheck(data, [&] { endProcedure(Online); }); return;
+    case 581: eepromCheck(data, [&] { endProcedure(states::Online); }); return;
     case 562:
     case 572:
-    case 582: endProcedure(Online); return;
+    case 582: endProcedure(states::Online); return;
     case 590:
         BeginWait(false, false);
         data += StepData;
@@ -266,21 +337,25 @@ void Sequencer::performState(QString& data)
         return;
     default: break;
     }
-    if (state >= 201 && state <= 249)
+    if (state > states::ReadBase && state <= states::ReadLast)
         templateRead(data);
-    else if (state >= 301 && state <= 348)
+    else if (state > states::WriteBase + 1 && state < states::WriteEnd)
         templateWrite(data);
-    else if (state >= 601 && state <= 609)
+    else if (state > states::MethodBase + 1 && state <= states::MethodLast)
         templateMethod(data);
     // Any other state has no action.
 }
 
+quint8 Sequencer::templateStep(int base, const QString& section, QString& data)
+{
+    host.setWaitGaugePosition(SequencerState - base - 1);
+    return templates.GetRWCommand(base, SequencerState, section, data, realCommand);
+}
+
 void Sequencer::templateRead(QString& data)
 {
-    // A definition has at most 48 read steps: state 249 always ends the read.
-    const quint8 code = SequencerState <= 248
-                            ? host.GetRWCommand(200, SequencerState, QStringLiteral("READ"), data, realCommand)
-                            : NoCommand;
+    const quint8 code =
+        SequencerState < states::ReadLast ? templateStep(states::ReadBase, QStringLiteral("READ"), data) : NoCommand;
     if (code == NoCommand) {
         host.CaptureInitialConfig();
         EndSequence();
@@ -291,7 +366,7 @@ void Sequencer::templateRead(QString& data)
 
 void Sequencer::templateMethod(QString& data)
 {
-    const quint8 code = host.GetRWCommand(599, SequencerState, host.MethodSection(), data, realCommand);
+    const quint8 code = templateStep(states::MethodBase, templates.MethodSection(), data);
     if (code == NoCommand) {
         EndSequence();
         return;
@@ -301,33 +376,13 @@ void Sequencer::templateMethod(QString& data)
 
 void Sequencer::templateWrite(QString& data)
 {
-    quint8 code = host.GetRWCommand(299, SequencerState, QStringLiteral("WRITE"), data, realCommand);
-    const int command = code == Extended ? realCommand : code;
-    auto field = [this](Control control) { return screen.text(control); };
-    auto append = [&](std::initializer_list<Control> controls) {
-        QStringList fields;
-        for (Control c : controls)
-            fields.append(field(c));
-        data += fields.join(CrLf);
-    };
-    auto guarded = [&](ChangeGroup group, std::initializer_list<Control> controls) {
-        if (host.isChanged(group))
-            append(controls);
+    quint8 code = templateStep(states::WriteBase, QStringLiteral("WRITE"), data);
+    if (code != NoCommand) {
+        const auto fields = screen.writeData(code == ExtendedCommand ? realCommand : code);
+        if (fields)
+            data += fields->join(CrLf);
         else
             code = NoCommand;
-    };
-    if (code != NoCommand) {
-        switch (command) {
-        case 17: guarded(ChangeGroup::Message, {Control::Zprava}); break;
-        case 18: guarded(ChangeGroup::Tag, {Control::Oznaceni, Control::Popis, Control::Datum}); break;
-        case 34: guarded(ChangeGroup::Damping, {Control::Tlumeni}); break;
-        case 35: guarded(ChangeGroup::Range, {Control::Jednotky, Control::Konec, Control::Pocatek}); break;
-        case 44: guarded(ChangeGroup::Units, {Control::Jednotky}); break;
-        case 47: guarded(ChangeGroup::TransferFunction, {Control::Funkce}); break;
-        default:
-            if (command >= 128 && !host.isChanged(ChangeGroup::Detailed)) code = NoCommand;
-            break;
-        }
     }
     CommandCode = code;
     if (code == NoCommand) ++SequencerState; // skipped: the loop goes on with the next step
@@ -336,7 +391,7 @@ void Sequencer::templateWrite(QString& data)
 void Sequencer::BeginWait(bool writeGauge, bool readGauge)
 {
     const bool gauge = writeGauge || readGauge;
-    host.setupWaitGauge(gauge, writeGauge ? host.WriteStepCount() : host.ReadStepCount(), writeGauge);
+    host.setupWaitGauge(gauge, writeGauge ? templates.WriteStepCount() : templates.ReadStepCount(), writeGauge);
     if (!WaitShown) {
         host.HourGlasCur(true);
         host.setWaitSecondLine(QString());
@@ -363,7 +418,7 @@ void Sequencer::EndWaitAfterWriting()
 void Sequencer::EndSequence()
 {
     CommandCode = NoCommand;
-    SequencerState = Online;
+    SequencerState = states::Online;
     EndWait();
     host.sequenceEnded();
 }

@@ -2,32 +2,59 @@
 // The command sequencer: one state machine through which all HART traffic passes. Timer1 takes one
 // step (builds the command of the current state and sends it), the handled reply advances the state
 // and re-arms Timer1, and TimeoutTimer sends the same step again when no reply came in time.
-// Ranges of states are procedures: on-line reading 100..102, reading 200..251, writing 300..349,
-// range setting and zeroing 400..422, initialisation 430..451, test and reset 500..516, fixed output
-// and trims 520..552, burst mode 560..582, final assembly number 590..591, methods 600..609.
+// Ranges of states are procedures (Procedures.h). The sequencer owns its state: the rest of the
+// program starts a procedure, stops the connection and learns how a procedure ended through the
+// calls below, and nobody else changes the state, the flags or the timers.
 #include "link/DriverLink.h"
+#include "link/Procedures.h"
 #include "link/SequencerHost.h"
 #include "platform/Timer.h"
+
+#include <optional>
 
 namespace driverlink {
 
 class Sequencer {
 public:
-    static constexpr quint16 Idle = 254;
-    static constexpr quint16 Online = 100;
-    static constexpr quint8 NoCommand = 254;
-    static constexpr quint8 Extended = 255;
     static constexpr int TimeoutMs = 5000;
 
-    Sequencer(DriverLink& link, SequencerHost& host);
+    Sequencer(DriverLink& link, SequencerHost& host, SequencerScreen& screen, TemplateSource& templates);
 
-    // Starts a procedure at its first state.
-    void start(quint16 state, bool withTimeout = false);
-    // Handles events until the sequencer is between two steps (Timer1 armed) or stopped.
-    void waitForStepEnd();
-    // Handles events until the sequencer is back in the on-line loop; false when the connection
-    // stopped instead (a communication error or Stop!).
-    bool waitForOnline();
+    // Starts a connection (Read!, the initialisations): the replies re-arm the sequencer from now on
+    // and a missing reply is sent again after the time-out.
+    void connect(Procedure first, const QString& stepData = {});
+    // Hands a procedure to the running sequencer: waits until the step in progress has been answered,
+    // then starts the procedure at its first state.
+    void begin(Procedure first, const QString& stepData = {});
+    // Handles events until the procedure has ended, and says how. Never spins.
+    Ending wait();
+    Ending run(Procedure first, const QString& stepData = {})
+    {
+        begin(first, stepData);
+        return wait();
+    }
+    // The user cancelled a procedure before it began: the on-line loop goes on.
+    void resumeOnline();
+    // Stop!, the wait dialog's Stop, or a communication error. With unsaved changes the host may keep
+    // the connection (false).
+    bool stop(StopSender sender);
+    // No further step until proceed() (the about box, the diagnostic STOP and RUN buttons).
+    void pause() { Timer1.setEnabled(false); }
+    void proceed(bool withTimeout = false);
+    // The step in flight is sent again if its reply does not come in time.
+    void armTimeout() { TimeoutTimer.setEnabled(true); }
+    // The driver's channel closed, or the program is ending: every wait ends.
+    void driverGone();
+    void closing();
+
+    quint16 state() const { return SequencerState; }
+    bool exchangeRunning() const { return ExchangeRunning; }
+    bool commError() const { return CommError; }
+    quint8 deviceFlags() const { return DeviceFlags; }
+    int retryCount() const { return RetryCount; }
+    bool waitShown() const { return WaitShown; }
+    bool stepArmed() const { return Timer1.isEnabled(); }
+    bool timeoutArmed() const { return TimeoutTimer.isEnabled(); }
 
     void Timer1Timer();
     void TimeoutTimerTimer();
@@ -41,7 +68,33 @@ public:
     // The reply decoder, for every changed reply of the driver.
     void DdeClientItem1Change(const QStringList& lines);
 
-    quint16 SequencerState = Idle;
+private:
+    friend struct SequencerProbe; // tests set up single steps
+
+    void start(quint16 state, const QString& stepData);
+    void waitForStepEnd();
+    // Carries out the action of the current state: sets CommandCode, may append data lines and
+    // change the state.
+    void performState(QString& data);
+    void templateRead(QString& data);
+    void templateWrite(QString& data);
+    void templateMethod(QString& data);
+    quint8 templateStep(int base, const QString& section, QString& data);
+    // Command 39 when the device asks for it after a change, else the alternative.
+    void eepromCheck(QString& data, const std::function<void()>& otherwise);
+    void endAfterWriting(quint16 next);
+    void send(const QString& text);
+    void giveUp();
+
+    void decode(const QStringList& lines);
+    void decodeIdentity(const QStringList& lines);
+
+    DriverLink& link;
+    SequencerHost& host;
+    SequencerScreen& screen;
+    TemplateSource& templates;
+
+    quint16 SequencerState = states::Idle;
     quint8 CommandCode = NoCommand;
     QString StepData;
     qint32 RetryCount = 0;
@@ -51,31 +104,13 @@ public:
     bool CommError = false;
     bool WaitShown = false;
     quint8 DeviceFlags = 0;
+    quint8 realCommand = 0;
+    // Set when a procedure ends otherwise than by coming back to the on-line loop.
+    std::optional<Ending> ending;
 
     platform::Timer Timer1;
     platform::Timer TimeoutTimer;
     platform::Timer Timer2;
-
-private:
-    // Carries out the action of the current state: sets CommandCode, may append data lines and
-    // change the state.
-    void performState(QString& data);
-    void templateRead(QString& data);
-    void templateWrite(QString& data);
-    void templateMethod(QString& data);
-    // Command 39 when the device asks for it after a change, else the alternative.
-    void eepromCheck(QString& data, const std::function<void()>& otherwise);
-    void endAfterWriting(quint16 next);
-    void send(const QString& text);
-
-    void decode(const QStringList& lines);
-    void decodeData(const QStringList& lines);
-    void decodeIdentity(const QStringList& lines);
-
-    DriverLink& link;
-    SequencerHost& host;
-    MainScreen& screen;
-    quint8 realCommand = 0;
 };
 
 } // namespace driverlink

@@ -1,48 +1,79 @@
 #pragma once
-// What the sequencer and the reply decoder ask of the main window beyond its controls: the wait
-// dialog, the command templates, the configuration snapshot and the end of a connection.
-#include "link/MainScreen.h"
+// What the sequencer needs around it, each from its owner: the window (wait dialog, cursor, the ends
+// of a read and of a connection), the screen model (what replies show, what write steps carry) and
+// the command templates (the steps of the READ and WRITE lists and of the methods).
+#include "link/Procedures.h"
 
 #include <QStringList>
+#include <optional>
 
 namespace driverlink {
-
-// The groups of values the user edited; they decide which write commands are sent.
-enum class ChangeGroup { Message, Tag, Damping, Range, Units, TransferFunction, Detailed };
-
-// Who stopped the connection.
-enum class StopSender { StopButton, WaitDialog, Decoder };
 
 class SequencerHost {
 public:
     virtual ~SequencerHost() = default;
-    virtual MainScreen& screen() = 0;
 
     // The wait dialog: gauge shown (the Stop button right of it) or hidden (Stop centred); position 0.
     virtual void setupWaitGauge(bool shown, int maximum, bool writing) = 0;
+    virtual void setWaitGaugePosition(int position) = 0;
     virtual void setWaitSecondLine(const QString& text) = 0;
     // Shows the wait dialog modally; returns when it was closed.
     virtual void showWaitDialog() = 0;
     virtual void closeWaitDialog() = 0;
     virtual void HourGlasCur(bool on) = 0;
 
-    // Empties the configuration pages.
+    // Empties the configuration pages (a read or a search by tag begins).
     virtual void ClearAll() = 0;
-    // The command of template step state - base of a section, its data lines appended to data.
-    virtual quint8 GetRWCommand(int base, int state, const QString& section, QString& data, quint8& realCommand) = 0;
-    virtual void EvalReadCommand(int base, int state, const QStringList& lines) = 0;
-    virtual int ReadStepCount() = 0;
-    virtual int WriteStepCount() = 0;
-    virtual QString MethodSection() = 0;
-    virtual bool isChanged(ChangeGroup group) = 0;
-    virtual quint16 selfTestMask(int byte) = 0; // TST1..TST3 for bytes 0..2
-
+    // The read has ended: the configuration becomes the initial one when it is another device's.
     virtual void CaptureInitialConfig() = 0;
     // The end of a read: change flags cleared, fields and device commands enabled, Read! off,
     // Stop! and Write in device! on.
     virtual void sequenceEnded() = 0;
-    virtual void CheckDeviceDdf() = 0;
-    virtual void OdpojClick(StopSender sender) = 0;
+    // Stop! with unsaved changes asks whether to disconnect; false keeps the connection.
+    virtual bool confirmStop() = 0;
+    // The connection has stopped: the window shows the stopped (or, after the wait dialog's Stop,
+    // the cancelled) state.
+    virtual void connectionStopped(StopSender sender) = 0;
+};
+
+// The main screen as the sequencer and its reply decoder use it.
+class SequencerScreen {
+public:
+    virtual ~SequencerScreen() = default;
+    // The polling address as shown: "0".."15", or "unknown" after an initialisation by tag.
+    virtual QString pollAddress() const = 0;
+    virtual void setPollAddress(const QString& address) = 0;
+    virtual void setProgramStatus(const QString& text) = 0;
+    virtual void addError(const QString& entry) = 0;
+    virtual int errorCount() const = 0;
+    virtual void showErrorList() = 0;
+    // Diagnostics nobody sees: the state of each step, the reply's command beside the expected one.
+    virtual void showStepState(quint16 state) = 0;
+    virtual void showReplyCheck(const QString& text) = 0;
+
+    // Manufacturer, type, revision and unique identifier of an identity reply (its flags accepted).
+    virtual void showIdentity(const QStringList& lines) = 0;
+    // The device status and the data lines of a reply for the address in use.
+    virtual void showReply(const QStringList& lines) = 0;
+    // The data lines a write step appends for its command number; nothing when the step is skipped
+    // because its group of values is unchanged.
+    virtual std::optional<QStringList> writeData(int command) = 0;
+};
+
+// The command templates of the device on screen.
+class TemplateSource {
+public:
+    virtual ~TemplateSource() = default;
+    // The command of template step state - base of a section, its data lines appended to data;
+    // 254 when there is none, 255 with the real number in realCommand for an extended template.
+    virtual quint8 GetRWCommand(int base, int state, const QString& section, QString& data, quint8& realCommand) = 0;
+    // Spreads a read step's reply over its items; false when the reply belongs to something else and
+    // the step must be sent once more.
+    virtual bool EvalReadCommand(int base, int state, const QStringList& lines) = 0;
+    virtual int ReadStepCount() = 0;
+    virtual int WriteStepCount() = 0;
+    // The section of the method being run.
+    virtual QString MethodSection() const = 0;
 };
 
 } // namespace driverlink

@@ -42,6 +42,7 @@ struct Texts {
     QString returnToOriginalValues = QStringLiteral("Do you really want to return to original values?");
     QString valuesRefreshedNotWritten =
         QStringLiteral("Values was refreshed but not writen!\r\nDo you want to write original values to device?\r\n");
+    QString activityConnected = QStringLiteral("Connected");
     QString activityModified = QStringLiteral("Modified");
     QString activityReturned = QStringLiteral("Returned to initial values");
 

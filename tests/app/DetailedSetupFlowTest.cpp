@@ -5,6 +5,7 @@
 #include "ProgramFolder.h"
 #include "ScopedEnvironment.h"
 #include "ScriptedDialogs.h"
+#include "app/TCekej.h"
 #include "app/TForm1.h"
 #include "config/Language.h"
 #include "detailed/TDetailedSetup.h"
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -60,7 +62,7 @@ TEST_F(DetailedSetupFlowTest, TheReadFillsTheDeviceSpecificItems)
     EXPECT_EQ(items->detailText(QStringLiteral("E01")), QStringLiteral("3.6"));
     EXPECT_EQ(items->detailText(QStringLiteral("E04")), QStringLiteral("1000"));
     EXPECT_EQ(items->detailText(QStringLiteral("V03")), QStringLiteral("1600"));
-    EXPECT_EQ(window->ReadStepCount(), 10);
+    EXPECT_EQ(window->Cekej->gauge()->maximum(), 10) << "the gauge counts the definition's read steps";
     EXPECT_TRUE(items->errorText().isEmpty()) << items->errorText().toStdString();
     EXPECT_FALSE(window->changes.AreChanges());
 }
@@ -151,7 +153,7 @@ TEST_F(DetailedSetupFlowTest, AMethodRunsItsStepsAndReports)
     dialogs.expect(Kind::Information, platform::texts().operationDone);
     window->DoNowClick(QStringLiteral("B01"));
     EXPECT_TRUE(driver.commands().contains(140));
-    EXPECT_EQ(window->sequencer.SequencerState <= 102, true);
+    EXPECT_EQ(window->sequencer.state() <= 102, true);
 
     driver.errors[42] = QStringLiteral("Command Error!");
     dialogs.expect(Kind::Confirm, platform::texts().performOperation, platform::Answer::Yes);

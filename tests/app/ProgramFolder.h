@@ -1,9 +1,7 @@
 #pragma once
 // A program folder for a main-window test: a temporary folder with the data files the test names,
-// set as the program's folder (and the working folder through APPDATA) for the test's lifetime,
-// with the definition language reset.
+// set as the program's folder (and the working folder through APPDATA) for the test's lifetime.
 #include "ScopedEnvironment.h"
-#include "config/Language.h"
 #include "platform/Environment.h"
 
 #include <QDir>
@@ -19,7 +17,6 @@ public:
             QFile::copy(QStringLiteral(TARVIK_DATA_DIR "/") + QString::fromLatin1(file),
                         path() + QString::fromLatin1(file));
         platform::setProgramFolder(path());
-        config::language() = config::LanguageState{};
     }
     ~ProgramFolder() { platform::setProgramFolder({}); }
 

@@ -26,7 +26,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using driverlink::Sequencer;
 using driverlink::StopSender;
 using testing_support::ScriptedDialogs;
 using Kind = ScriptedDialogs::Kind;
@@ -88,10 +87,10 @@ TEST_F(TForm1Test, AfterStartOnlyReadIsAvailable)
 {
     TForm1& w = start();
     EXPECT_EQ(buttons(), (Buttons{true, false, false, false}));
-    EXPECT_EQ(w.sequencer.SequencerState, Sequencer::Idle);
-    EXPECT_FALSE(w.sequencer.Timer1.isEnabled());
+    EXPECT_EQ(w.sequencer.state(), driverlink::states::Idle);
+    EXPECT_FALSE(w.sequencer.stepArmed());
     EXPECT_EQ(w.form.PollAddr->text(), QStringLiteral("0"));
-    EXPECT_EQ(config::language().TableFileName, QStringLiteral("TABEN.DDF"));
+    EXPECT_EQ(w.language.TableFileName, QStringLiteral("TABEN.DDF"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Tarvik"));
 }
 
@@ -118,7 +117,7 @@ TEST_F(TForm1Test, ReadShowsTheDeviceAndConnects)
     EXPECT_EQ(w.form.PV->text(), QStringLiteral("506.2 kPa"));
     EXPECT_EQ(w.form.PVP->text(), QStringLiteral("50.6 %"));
     EXPECT_FALSE(w.form.PV->isHidden());
-    EXPECT_EQ(w.sequencer.SequencerState <= 102 && w.sequencer.SequencerState >= 100, true);
+    EXPECT_EQ(w.sequencer.state() <= 102 && w.sequencer.state() >= 100, true);
 }
 
 TEST_F(TForm1Test, StopKeepsTheConfigurationOnScreen)
@@ -127,7 +126,7 @@ TEST_F(TForm1Test, StopKeepsTheConfigurationOnScreen)
     read();
     w.OdpojClick(StopSender::StopButton);
     EXPECT_EQ(buttons(), (Buttons{true, false, true, false})) << "stopped";
-    EXPECT_EQ(w.sequencer.SequencerState, Sequencer::Idle);
+    EXPECT_EQ(w.sequencer.state(), driverlink::states::Idle);
     EXPECT_EQ(w.form.Vyrobce->text(), QStringLiteral("Ostrevo"));
     EXPECT_TRUE(w.form.Pocatek->isEnabled());
     EXPECT_TRUE(w.form.PV->isHidden());
@@ -164,7 +163,7 @@ TEST_F(TForm1Test, TheWaitDialogsStopCancelsAndClearsTheScreen)
     EXPECT_TRUE(w.form.Vyrobce->text().isEmpty());
     EXPECT_EQ(w.form.Error->count(), 0);
     EXPECT_FALSE(w.form.Pocatek->isEnabled());
-    EXPECT_EQ(w.sequencer.SequencerState, Sequencer::Idle);
+    EXPECT_EQ(w.sequencer.state(), driverlink::states::Idle);
 }
 
 TEST_F(TForm1Test, ACommunicationErrorStopsWithoutAQuestion)
@@ -173,7 +172,7 @@ TEST_F(TForm1Test, ACommunicationErrorStopsWithoutAQuestion)
     read();
     w.form.Tlumeni->setText(QStringLiteral("3")); // unsaved, yet no question follows
     driver.addresses.clear();
-    ASSERT_TRUE(clock.runUntil([&] { return w.sequencer.CommError; }, 20000));
+    ASSERT_TRUE(clock.runUntil([&] { return w.sequencer.commError(); }, 20000));
     EXPECT_EQ(buttons(), (Buttons{true, false, true, false}));
     ASSERT_GE(w.form.Error->count(), 1);
     EXPECT_EQ(w.form.Error->item(0)->text(), QStringLiteral("Communication Error!"));
@@ -292,7 +291,7 @@ TEST_F(TForm1Test, HelpAndAbout)
     read();
     dialogs.expect(Kind::Modal, QStringLiteral("TAboutBox"));
     w.Oprogramu1Click();
-    EXPECT_FALSE(w.sequencer.Timer1.isEnabled());
+    EXPECT_FALSE(w.sequencer.stepArmed());
     const qsizetype sent = driver.sent.size();
     runFor(12000); // the on-line reading comes back through the time-out
     EXPECT_GT(driver.sent.size(), sent);
@@ -303,7 +302,7 @@ TEST_F(TForm1Test, TheWaitDialogShowsTheReadProgressInBlue)
     TForm1& w = start();
     w.PripojClick();
     ASSERT_TRUE(clock.runUntil([&] { return driver.commands().size() >= 4; }, 20000));
-    EXPECT_TRUE(w.sequencer.WaitShown);
+    EXPECT_TRUE(w.sequencer.waitShown());
     EXPECT_FALSE(w.Cekej->gauge()->isHidden());
     EXPECT_EQ(w.Cekej->gauge()->maximum(), 5);
     EXPECT_EQ(w.Cekej->gauge()->value(), 2);

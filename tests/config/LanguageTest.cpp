@@ -77,14 +77,6 @@ TEST(ConfigSetLanguageDdf, SwitchingBackRestoresTheSuffix)
     EXPECT_EQ(state.DeviceDdfSuffix, QStringLiteral("-EN.DDF"));
 }
 
-TEST(ConfigLanguageGlobal, OneInstanceForTheWholeProgram)
-{
-    const LanguageState saved = config::language();
-    config::language().SetLanguageDdf("pl");
-    EXPECT_EQ(config::language().TableFileName, QStringLiteral("TABPL.DDF"));
-    config::language() = saved;
-}
-
 struct SettingCase {
     const char* name;
     QString setting;

@@ -8,29 +8,36 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
+using config::Control;
 using config::Field;
 using config::TConfigRecord;
-using driverlink::Control;
 using Kind = testing_support::ScriptedDialogs::Kind;
 
 namespace {
 
 class FakePages : public config::ScreenPages {
 public:
-    driverlink::MainScreen& screen() override { return host; }
+    config::MainScreen& screen() override { return host; }
     QString detailText(const QString& item) const override { return details.value(item); }
     void setDetailText(const QString& item, const QString& text) override { details[item] = text; }
-    void highlight(Control control, bool differs) override { highlighted[control] = differs; }
     void highlightDetail(const QString& item, bool differs) override { detailHighlighted[item] = differs; }
-    void rebuildDetailedItems() override { ++rebuilds; }
-    void CheckDeviceDdf() override { ++ddfChecks; }
+    void rebuildDetailedItems(const config::LanguageState& shown) override
+    {
+        ++rebuilds;
+        suffixes.append(shown.DeviceDdfSuffix);
+    }
+    void CheckDeviceDdf(const config::LanguageState& shown) override
+    {
+        ++ddfChecks;
+        suffixes.append(shown.DeviceDdfSuffix);
+    }
 
     FakeHost host;
     QMap<QString, QString> details;
-    QMap<Control, bool> highlighted;
     QMap<QString, bool> detailHighlighted;
     int rebuilds = 0;
     int ddfChecks = 0;
+    QStringList suffixes; // the language each look-up was made in
 };
 
 class ScreenMappingTest : public ::testing::Test {
@@ -58,6 +65,7 @@ protected:
 
     testing_support::ScriptedDialogs dialogs;
     FakePages pages;
+    config::LanguageState language;
 };
 
 TEST_F(ScreenMappingTest, CaptureStoresEveryFieldTheDateAsDayMonthYearAndCutsLongTexts)
@@ -100,7 +108,7 @@ TEST_P(ScreenMappingDates, ApplyingAStoredDate)
     const DateRow& row = GetParam();
     TConfigRecord record;
     record.setText(Field::Date, QString::fromLatin1(row.stored));
-    config::SetScreen(pages, record);
+    config::SetScreen(pages, record, language);
     const QString expected = row.shown.isValid() ? platform::formatShortDate(row.shown) : QString::fromLatin1(row.raw);
     EXPECT_EQ(pages.host.text(Control::Datum), expected);
 }
@@ -119,12 +127,14 @@ TEST_F(ScreenMappingTest, CaptureAndApplyRoundTrip)
     TConfigRecord record;
     config::FromScreen(pages, record);
     FakePages other;
-    config::SetScreen(other, record);
+    config::LanguageState german;
+    german.SetLanguageDdf("de");
+    config::SetScreen(other, record, german);
     TConfigRecord again;
     config::FromScreen(other, again);
     EXPECT_TRUE(again == record);
-    EXPECT_EQ(other.rebuilds, 1);
-    EXPECT_EQ(other.ddfChecks, 1);
+    EXPECT_EQ(other.suffixes, (QStringList{QStringLiteral("-DE.DDF"), QStringLiteral("-DE.DDF")}))
+        << "the record's definitions were looked up in another language";
     EXPECT_EQ(other.host.text(Control::Funkce), QStringLiteral("Square root"));
 }
 
@@ -132,10 +142,10 @@ TEST_F(ScreenMappingTest, ARecordMadeWithoutDefinitionFileDoesNotBuildTheItems)
 {
     TConfigRecord record;
     record.setDefLanguage(QByteArray("en\xff"));
-    config::SetScreen(pages, record);
+    config::SetScreen(pages, record, language);
     EXPECT_EQ(pages.rebuilds, 0);
     record.setDefLanguage(QByteArray("en "));
-    config::SetScreen(pages, record);
+    config::SetScreen(pages, record, language);
     EXPECT_EQ(pages.rebuilds, 1);
 }
 
@@ -148,10 +158,10 @@ TEST_F(ScreenMappingTest, ComparingAnotherDeviceLeavesTheDetailedItemsAlone)
     record.setText(Field::Tag, QStringLiteral("OTHER"));
     record.setDetail(QStringLiteral("C01"), QStringLiteral("Loop current"));
     config::CompareScreen(pages, record);
-    EXPECT_TRUE(pages.highlighted[Control::UI]);
-    EXPECT_TRUE(pages.highlighted[Control::Oznaceni]);
-    EXPECT_FALSE(pages.highlighted[Control::Vyrobce]);
-    EXPECT_FALSE(pages.highlighted[Control::Datum]) << "the date differs only in its form";
+    EXPECT_TRUE(pages.host.highlighted[Control::UI]);
+    EXPECT_TRUE(pages.host.highlighted[Control::Oznaceni]);
+    EXPECT_FALSE(pages.host.highlighted[Control::Vyrobce]);
+    EXPECT_FALSE(pages.host.highlighted[Control::Datum]) << "the date differs only in its form";
     EXPECT_TRUE(pages.detailHighlighted.isEmpty());
 }
 
@@ -165,8 +175,8 @@ TEST_F(ScreenMappingTest, ComparingTheSameDeviceColoursChangedItems)
     config::CompareScreen(pages, record);
     EXPECT_TRUE(pages.detailHighlighted[QStringLiteral("C01")]);
     EXPECT_FALSE(pages.detailHighlighted[QStringLiteral("E01")]);
-    EXPECT_TRUE(pages.highlighted[Control::Datum]);
-    EXPECT_EQ(pages.highlighted.size(), 21);
+    EXPECT_TRUE(pages.host.highlighted[Control::Datum]);
+    EXPECT_EQ(pages.host.highlighted.size(), 21);
 }
 
 } // namespace

@@ -38,6 +38,7 @@ protected:
     QTemporaryDir dir;
     EnvironmentGuard runtime{"XDG_RUNTIME_DIR", dir.path().toLocal8Bit()};
     EnvironmentGuard data{"XDG_DATA_HOME", dir.path().toLocal8Bit()};
+    EnvironmentGuard state{"XDG_STATE_HOME", dir.path().toLocal8Bit()};
     ScriptedDialogs dialogs;
 };
 

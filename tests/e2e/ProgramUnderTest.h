@@ -15,6 +15,7 @@ struct ProgramUnderTest {
     QTemporaryDir dir;
     testing_support::ScopedEnvironment runtime{"XDG_RUNTIME_DIR", dir.path().toLocal8Bit()};
     testing_support::ScopedEnvironment data{"XDG_DATA_HOME", dir.path().toLocal8Bit()};
+    testing_support::ScopedEnvironment state{"XDG_STATE_HOME", dir.path().toLocal8Bit()};
     testing_support::ScopedEnvironment appData{"APPDATA", dir.path().toLocal8Bit()};
     testing_support::ScriptedDialogs dialogs;
 };

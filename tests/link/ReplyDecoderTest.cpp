@@ -1,8 +1,8 @@
 #include "SequencerFixture.h"
 #include "platform/Texts.h"
 
-using driverlink::Control;
-using driverlink::Sequencer;
+using config::Control;
+using driverlink::SequencerProbe;
 
 namespace {
 
@@ -133,25 +133,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ReplyDecoderTest, BusyIsRecognisedByLineZeroAlone)
 {
-    sequencer.TimeoutTimer.setEnabled(true);
+    sequencer.armTimeout();
     sequencer.DdeClientItem1Change(reply({"Busy!"}));
-    EXPECT_TRUE(sequencer.DriverBusy);
-    EXPECT_FALSE(sequencer.TimeoutTimer.isEnabled());
+    EXPECT_TRUE(SequencerProbe::driverBusy(sequencer));
+    EXPECT_FALSE(sequencer.timeoutArmed());
     sequencer.DdeClientItem1Change(reply({"Busy! ", "0", "", ""}));
-    EXPECT_FALSE(sequencer.DriverBusy);
+    EXPECT_FALSE(SequencerProbe::driverBusy(sequencer));
 }
 
 TEST_F(ReplyDecoderTest, AdvancesOnceForTheExpectedCommandWhateverTheAddress)
 {
-    sequencer.SequencerState = 101;
-    sequencer.CommandCode = 3;
-    sequencer.ReplyTaken = false;
+    SequencerProbe::sent(sequencer, 101, 3);
     sequencer.DdeClientItem1Change(reply({"2", "0", "", ""}));
-    EXPECT_EQ(sequencer.SequencerState, 101) << "advanced on a reply to another command";
+    EXPECT_EQ(sequencer.state(), 101) << "advanced on a reply to another command";
     sequencer.DdeClientItem1Change(reply({"3", "9"}));
-    EXPECT_EQ(sequencer.SequencerState, 102);
+    EXPECT_EQ(sequencer.state(), 102);
     sequencer.DdeClientItem1Change(reply({"3", "0", "", ""}));
-    EXPECT_EQ(sequencer.SequencerState, 102) << "advanced twice on one command";
+    EXPECT_EQ(sequencer.state(), 102) << "advanced twice on one command";
     EXPECT_EQ(host.text(Control::Label26), QStringLiteral("3 3"));
 }
 
@@ -167,11 +165,11 @@ TEST_F(ReplyDecoderTest, UnknownAddressExpects16)
 TEST_F(ReplyDecoderTest, RearmsOnlyWhileAnExchangeRunsWithoutError)
 {
     sequencer.DdeClientItem1Change(reply({"2", "0", "", ""}));
-    EXPECT_FALSE(sequencer.Timer1.isEnabled());
-    sequencer.ExchangeRunning = true;
+    EXPECT_FALSE(sequencer.stepArmed());
+    SequencerProbe::sent(sequencer, 101, 3, true);
     sequencer.DdeClientItem1Change(reply({"3", "0", "", ""}));
-    EXPECT_TRUE(sequencer.Timer1.isEnabled());
-    EXPECT_TRUE(sequencer.TimeoutTimer.isEnabled());
+    EXPECT_TRUE(sequencer.stepArmed());
+    EXPECT_TRUE(sequencer.timeoutArmed());
 }
 
 TEST_F(ReplyDecoderTest, DeviceFlagsThatAreNoByteRefuseTheIdentity)
@@ -180,14 +178,14 @@ TEST_F(ReplyDecoderTest, DeviceFlagsThatAreNoByteRefuseTheIdentity)
         QStringList lines = Identity;
         lines[11] = QString::fromLatin1(bad);
         host.errors.clear();
-        sequencer.DeviceFlags = 7;
+        SequencerProbe::setDeviceFlags(sequencer, 7);
         sequencer.DdeClientItem1Change(lines);
-        EXPECT_EQ(sequencer.DeviceFlags, 7) << bad;
+        EXPECT_EQ(sequencer.deviceFlags(), 7) << bad;
         EXPECT_TRUE(host.text(Control::Vyrobce).isEmpty()) << bad;
         EXPECT_EQ(host.errors, QStringList{platform::texts().badDeviceFlags.arg(QString::fromLatin1(bad))});
     }
     sequencer.DdeClientItem1Change(Identity);
-    EXPECT_EQ(sequencer.DeviceFlags, 2);
+    EXPECT_EQ(sequencer.deviceFlags(), 2);
 }
 
 TEST_F(ReplyDecoderTest, SelfTestResultByTheMasks)
@@ -196,7 +194,7 @@ TEST_F(ReplyDecoderTest, SelfTestResultByTheMasks)
     while (lines.size() < 16)
         lines.append(QStringLiteral("0"));
     sequencer.DdeClientItem1Change(lines);
-    host.masks[1] = 0x04;
+    screen.selfTestMasks[1] = 0x04;
     sequencer.DdeClientItem1Change(lines);
     lines[5] = QStringLiteral("x");
     sequencer.DdeClientItem1Change(lines);
@@ -206,24 +204,31 @@ TEST_F(ReplyDecoderTest, SelfTestResultByTheMasks)
 
 TEST_F(ReplyDecoderTest, TemplateRepliesGoToTheDetailedSetupDuringARead)
 {
-    sequencer.SequencerState = 203;
+    SequencerProbe::sent(sequencer, 203, 130);
     sequencer.DdeClientItem1Change(reply({"130", "0", "", "", "1"}));
-    sequencer.SequencerState = 100;
+    SequencerProbe::sent(sequencer, 100, 2);
     sequencer.DdeClientItem1Change(reply({"131", "0", "", "", "2"}));
-    EXPECT_EQ(host.evaluatedStates, QList<int>{203});
+    EXPECT_EQ(templates.evaluatedStates, QList<int>{203});
+}
+
+TEST_F(ReplyDecoderTest, ATemplateReplyThatBelongsToSomethingElseRepeatsTheStep)
+{
+    templates.refuseOnce = {203};
+    SequencerProbe::sent(sequencer, 203, 130, true);
+    sequencer.DdeClientItem1Change(reply({"130", "0", "", "", "1"}));
+    EXPECT_EQ(sequencer.state(), 203) << "advanced on a reply the template refused";
+    EXPECT_TRUE(sequencer.stepArmed());
 }
 
 TEST_F(ReplyDecoderTest, AnEmptyListDoesNothingAndOneEmptyLineIsNoReply)
 {
-    sequencer.TimeoutTimer.setEnabled(true);
+    sequencer.armTimeout();
     sequencer.DdeClientItem1Change({});
-    EXPECT_TRUE(sequencer.TimeoutTimer.isEnabled());
-    sequencer.ExchangeRunning = true;
-    sequencer.CommandCode = 2;
-    sequencer.SequencerState = 100;
+    EXPECT_TRUE(sequencer.timeoutArmed());
+    SequencerProbe::sent(sequencer, 100, 2, true);
     sequencer.DdeClientItem1Change(QStringList{QString()});
-    EXPECT_EQ(sequencer.SequencerState, 100);
-    EXPECT_TRUE(sequencer.Timer1.isEnabled()) << "the step was not re-armed";
+    EXPECT_EQ(sequencer.state(), 100);
+    EXPECT_TRUE(sequencer.stepArmed()) << "the step was not re-armed";
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 #include "SequencerFixture.h"
 #include "platform/Texts.h"
+#include "platform/Timer.h"
 
-using driverlink::ChangeGroup;
-using driverlink::Control;
+using config::Control;
+using driverlink::Procedure;
 using driverlink::Sequencer;
 using driverlink::StopSender;
+namespace states = driverlink::states;
 using Kind = testing_support::ScriptedDialogs::Kind;
 
 namespace {
@@ -18,16 +20,17 @@ TEST_F(SequencerTest, ReadFillsTheWindowThenTheOnlineLoopAlternatesCommands2And3
     runUntil([&] { return host.sequenceEnds == 1; });
     // The end of the read and the first step of the on-line loop are one tick.
     EXPECT_EQ(driver.commands(), (QList<int>{0, 12, 13, 14, 15, 16, 2}));
-    EXPECT_EQ(sequencer.SequencerState, Sequencer::Online);
+    EXPECT_EQ(sequencer.state(), states::Online);
     EXPECT_EQ(host.captures, 1);
     EXPECT_EQ(host.clears, 1);
-    EXPECT_EQ(host.ddfChecks, 1);
+    EXPECT_EQ(ddfChecks, 1);
     EXPECT_TRUE(host.gaugeShown);
     EXPECT_FALSE(host.gaugeWriting);
     EXPECT_EQ(host.gaugeMaximum, 5);
     EXPECT_EQ(host.waitDialogShown, 1);
     EXPECT_EQ(host.waitDialogClosed, 1);
     EXPECT_FALSE(host.hourGlass);
+    EXPECT_EQ(host.gaugePositions, (QList<int>{0, 1, 2, 3, 4, 5})) << "the gauge follows the read steps";
 
     const QMap<Control, QString> expected{
         {Control::Vyrobce, QStringLiteral("Ostrevo")},
@@ -67,6 +70,61 @@ TEST_F(SequencerTest, ReadFillsTheWindowThenTheOnlineLoopAlternatesCommands2And3
     EXPECT_EQ(host.text(Control::ProgramStatus), platform::texts().readingVariables);
 }
 
+TEST_F(SequencerTest, AProcedureSaysHowItEnded)
+{
+    using driverlink::Ending;
+    answerAsPressureTransmitter();
+    startRead();
+    runUntil([&] { return host.sequenceEnds == 1; });
+    EXPECT_EQ(sequencer.run(Procedure::DeviceReset), Ending::Online);
+
+    platform::Timer stopper(3000);
+    stopper.OnTimer = [&] {
+        stopper.setEnabled(false);
+        sequencer.stop(StopSender::WaitDialog);
+    };
+    stopper.setEnabled(true);
+    driver.silentFor[42] = 10;
+    EXPECT_EQ(sequencer.run(Procedure::DeviceReset), Ending::Stopped);
+    EXPECT_EQ(sequencer.state(), states::Idle);
+
+    // Stopped while the step in progress was still awaited: the procedure never starts.
+    startRead();
+    runUntil([&] { return host.sequenceEnds == 2; });
+    driver.sent.clear();
+    stopper.setInterval(200);
+    stopper.setEnabled(true);
+    EXPECT_EQ(sequencer.run(Procedure::DeviceReset), Ending::Stopped);
+    clock.advance(10000);
+    EXPECT_FALSE(driver.commands().contains(42));
+
+    startRead();
+    runUntil([&] { return host.sequenceEnds == 3; });
+    driver.errors[38] = QStringLiteral("Communication Error!");
+    EXPECT_EQ(sequencer.run(Procedure::ClearConfigurationChanged), Ending::CommunicationError);
+
+    startRead();
+    runUntil([&] { return host.sequenceEnds == 4; });
+    channel.refuseExecute = true;
+    dialogs.expect(Kind::Message, platform::texts().commandNotPerformed);
+    EXPECT_EQ(sequencer.run(Procedure::DeviceTest), Ending::Refused);
+}
+
+TEST_F(SequencerTest, StopWithUnsavedChangesMayKeepTheConnection)
+{
+    answerAsPressureTransmitter();
+    startRead();
+    runUntil([&] { return host.sequenceEnds == 1; });
+    host.keepConnection = true;
+    EXPECT_FALSE(sequencer.stop(StopSender::StopButton));
+    EXPECT_TRUE(sequencer.exchangeRunning());
+    EXPECT_TRUE(host.stops.isEmpty());
+    host.keepConnection = false;
+    EXPECT_TRUE(sequencer.stop(StopSender::StopButton));
+    EXPECT_EQ(sequencer.state(), states::Idle);
+    EXPECT_FALSE(sequencer.stepArmed() || sequencer.timeoutArmed());
+}
+
 TEST_F(SequencerTest, AStepWithoutReplyIsSentAgainAfterTheTimeout)
 {
     answerAsPressureTransmitter();
@@ -91,7 +149,7 @@ TEST_F(SequencerTest, CommunicationErrorInTheMiddleStopsTheConnection)
     answerAsPressureTransmitter();
     driver.errors[13] = QStringLiteral("Communication Error!");
     startRead();
-    runUntil([&] { return sequencer.CommError; });
+    runUntil([&] { return sequencer.commError(); });
     clock.advance(30000);
     EXPECT_EQ(driver.commands(), (QList<int>{0, 12, 13}));
     EXPECT_EQ(host.stops, QList<StopSender>{StopSender::Decoder});
@@ -132,25 +190,23 @@ TEST_F(SequencerTest, CommandErrorIsListedAndTheReadGoesOn)
 TEST_F(SequencerTest, RefusedSendsSlowThePollingAndThe101stGivesUp)
 {
     channel.refuseExecute = true;
-    sequencer.ExchangeRunning = true;
-    sequencer.start(Sequencer::Online);
-    runUntil([&] { return sequencer.RetryCount == 101; });
+    sequencer.connect(Procedure::Online);
+    runUntil([&] { return sequencer.retryCount() == 101; });
     EXPECT_EQ(link.Timer4.interval(), 1400 + 50 * 20);
     dialogs.expect(Kind::Message, platform::texts().commandNotPerformed);
-    runUntil([&] { return sequencer.RetryCount == 1; });
-    EXPECT_EQ(sequencer.SequencerState, Sequencer::Online);
+    runUntil([&] { return sequencer.retryCount() == 1; });
+    EXPECT_EQ(sequencer.state(), states::Online);
     EXPECT_EQ(link.Timer4.interval(), 2400) << "the polling went faster again";
     EXPECT_TRUE(channel.executed.isEmpty());
 }
 
 TEST_F(SequencerTest, AWriteWithoutChangesSkipsEveryGuardedStepInOneTick)
 {
-    sequencer.WaitShown = false;
-    sequencer.SequencerState = 300;
+    at(300);
     sequencer.Timer1Timer();
     ASSERT_EQ(channel.executed.size(), 1);
     EXPECT_EQ(channel.executed.last(), QByteArray("0   \r\n0\r\n"));
-    EXPECT_EQ(sequencer.SequencerState, 200);
+    EXPECT_EQ(sequencer.state(), 200);
     EXPECT_EQ(host.waitSecondLine, platform::texts().writtenIntoDevice);
 }
 
@@ -160,40 +216,40 @@ TEST_F(SequencerTest, WriteSendsOnlyTheChangedGroups)
     host.texts[Control::Jednotky] = QStringLiteral("bar");
     host.texts[Control::Konec] = QStringLiteral("10");
     host.texts[Control::Pocatek] = QStringLiteral("-1");
-    host.changed = {ChangeGroup::Damping, ChangeGroup::Range};
-    sequencer.SequencerState = 300;
+    changes.DampingChanged = changes.RangeChanged = true;
+    at(300);
     sequencer.Timer1Timer();
     EXPECT_EQ(channel.executed.last(), QByteArray("34  \r\n0\r\n2.5"));
-    EXPECT_EQ(sequencer.SequencerState, 302);
-    EXPECT_EQ(sequencer.CommandCode, 34);
+    EXPECT_EQ(sequencer.state(), 302);
+    EXPECT_EQ(driverlink::SequencerProbe::commandCode(sequencer), 34);
     EXPECT_TRUE(host.gaugeWriting);
     EXPECT_EQ(host.gaugeMaximum, 6);
 
-    sequencer.SequencerState = 303;
+    at(303);
     sequencer.Timer1Timer();
     EXPECT_EQ(channel.executed.last(), QByteArray("35  \r\n0\r\nbar\r\n10\r\n-1")) << "44 was not skipped";
-    EXPECT_EQ(sequencer.SequencerState, 304);
+    EXPECT_EQ(sequencer.state(), 304);
 }
 
 TEST_F(SequencerTest, ExtendedWriteStepsAreGuardedByDetailedChangesAndAwaitTheRealCommand)
 {
-    host.writeList = {QStringLiteral("255:130:W130")};
-    sequencer.SequencerState = 300;
+    templates.writeList = {QStringLiteral("255:130:W130")};
+    at(300);
     sequencer.Timer1Timer();
     EXPECT_EQ(channel.executed.last(), QByteArray("0   \r\n0\r\n")) << "an unchanged device-specific step was sent";
 
-    host.changed = {ChangeGroup::Detailed};
-    sequencer.SequencerState = 300;
+    changes.DetailedChanged = true;
+    at(300);
     sequencer.Timer1Timer();
     EXPECT_EQ(channel.executed.last(), QByteArray("255 \r\n0\r\nW130\r\n"));
-    EXPECT_EQ(sequencer.CommandCode, 130);
+    EXPECT_EQ(driverlink::SequencerProbe::commandCode(sequencer), 130);
 }
 
 TEST_F(SequencerTest, ErrorsDuringWritingAreSaidInTheWaitDialog)
 {
     host.errors = {QStringLiteral("Command Error!:34")};
-    sequencer.WaitShown = true;
-    sequencer.SequencerState = 349;
+    driverlink::SequencerProbe::setWaitShown(sequencer, true);
+    at(349);
     sequencer.Timer1Timer();
     EXPECT_EQ(host.waitSecondLine, platform::texts().writtenWithErrors);
 }
@@ -202,10 +258,8 @@ TEST_F(SequencerTest, TrimEndsByLeavingFixedCurrentMode)
 {
     driver.replies[45] = QStringList{QStringLiteral("4.01")};
     driver.replies[40] = QStringList{QStringLiteral("4")};
-    sequencer.ExchangeRunning = true;
-    sequencer.StepData = QStringLiteral("4.01");
-    sequencer.start(540);
-    runUntil([&] { return sequencer.SequencerState == Sequencer::Online && driver.commands().size() >= 2; });
+    sequencer.connect(Procedure::TrimLowerOutput, QStringLiteral("4.01"));
+    runUntil([&] { return sequencer.state() == states::Online && driver.commands().size() >= 2; });
     ASSERT_GE(driver.sent.size(), 2);
     EXPECT_EQ(driver.sent[0].command, 45);
     EXPECT_EQ(driver.sent[1].command, 40);
@@ -226,11 +280,10 @@ TEST_F(SequencerTest, TheWaitDialogShowsOnlyWhileAProcedureRuns)
 
 TEST_F(SequencerTest, AnIdleTickSendsNothingAndDoesNotHang)
 {
-    sequencer.SequencerState = Sequencer::Idle;
-    sequencer.CommandCode = Sequencer::NoCommand;
+    at(states::Idle);
     sequencer.Timer1Timer();
     EXPECT_TRUE(channel.executed.isEmpty());
-    EXPECT_FALSE(sequencer.Timer1.isEnabled());
+    EXPECT_FALSE(sequencer.stepArmed());
 }
 
 // One tick from a state: the command text sent and the state afterwards.
@@ -249,20 +302,18 @@ class SequencerStateTable : public SequencerFixture, public ::testing::TestWithP
 TEST_P(SequencerStateTable, CommandAndNextState)
 {
     const StateRow& row = GetParam();
-    host.methodList = {QStringLiteral("41"), QStringLiteral("42")};
+    templates.methodList = {QStringLiteral("41"), QStringLiteral("42")};
     host.texts[Control::PollAddr] = QString::fromLatin1(row.pollAddr);
-    sequencer.DeviceFlags = quint8(row.flags);
-    sequencer.StepData = QString::fromLatin1(row.stepData);
-    sequencer.SequencerState = quint16(row.state);
+    at(quint16(row.state), QString::fromLatin1(row.stepData), quint8(row.flags));
     sequencer.Timer1Timer();
     if (row.sent) {
         ASSERT_EQ(channel.executed.size(), 1);
         EXPECT_EQ(channel.executed.first(), QByteArray(row.sent));
-        EXPECT_TRUE(sequencer.TimeoutTimer.isEnabled());
+        EXPECT_TRUE(sequencer.timeoutArmed());
     } else {
         EXPECT_TRUE(channel.executed.isEmpty());
     }
-    EXPECT_EQ(sequencer.SequencerState, row.after);
+    EXPECT_EQ(sequencer.state(), row.after);
 }
 
 INSTANTIATE_TEST_SUITE_P(

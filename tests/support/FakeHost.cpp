@@ -2,7 +2,7 @@
 
 #include "link/CommandMacro.h"
 
-using driverlink::Control;
+using config::Control;
 
 FakeHost::FakeHost() { texts[Control::PollAddr] = QStringLiteral("0"); }
 
@@ -34,7 +34,7 @@ void FakeHost::ClearAll()
     texts[Control::PollAddr] = address;
 }
 
-quint8 FakeHost::GetRWCommand(int base, int state, const QString& section, QString& data, quint8& realCommand)
+quint8 FakeTemplates::GetRWCommand(int base, int state, const QString& section, QString& data, quint8& realCommand)
 {
     const QStringList& list = section == QStringLiteral("READ")    ? readList
                               : section == QStringLiteral("WRITE") ? writeList
@@ -50,4 +50,8 @@ quint8 FakeHost::GetRWCommand(int base, int state, const QString& section, QStri
     return quint8(parts[0].toInt());
 }
 
-void FakeHost::EvalReadCommand(int, int state, const QStringList&) { evaluatedStates.append(state); }
+bool FakeTemplates::EvalReadCommand(int, int state, const QStringList&)
+{
+    evaluatedStates.append(state);
+    return !refuseOnce.remove(state);
+}

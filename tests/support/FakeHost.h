@@ -1,6 +1,7 @@
 #pragma once
 // A main window for the sequencer's tests: controls are texts in a map, the lists know their
-// entries, and every window-level operation is recorded.
+// entries, every window-level operation is recorded, and the templates are plain lists.
+#include "config/MainScreen.h"
 #include "link/SequencerHost.h"
 
 #include <QMap>
@@ -8,52 +9,39 @@
 #include <QStringList>
 #include <functional>
 
-class FakeHost : public driverlink::SequencerHost, public driverlink::MainScreen {
+class FakeHost : public driverlink::SequencerHost, public config::MainScreen {
 public:
     FakeHost();
 
     // MainScreen
-    QString text(driverlink::Control control) const override { return texts.value(control); }
-    void setText(driverlink::Control control, const QString& text) override;
+    QString text(config::Control control) const override { return texts.value(control); }
+    void setText(config::Control control, const QString& text) override;
+    void highlight(config::Control control, bool differs) override { highlighted[control] = differs; }
     void addError(const QString& entry) override { errors.append(entry); }
     int errorCount() const override { return int(errors.size()); }
+    void clearErrors() override { errors.clear(); }
     void showErrorList() override { errorListShown = true; }
 
     // SequencerHost
-    driverlink::MainScreen& screen() override { return *this; }
     void setupWaitGauge(bool shown, int maximum, bool writing) override;
+    void setWaitGaugePosition(int position) override { gaugePositions.append(position); }
     void setWaitSecondLine(const QString& text) override { waitSecondLine = text; }
     void showWaitDialog() override { ++waitDialogShown; }
     void closeWaitDialog() override { ++waitDialogClosed; }
     void HourGlasCur(bool on) override { hourGlass = on; }
     void ClearAll() override;
-    quint8 GetRWCommand(int base, int state, const QString& section, QString& data, quint8& realCommand) override;
-    void EvalReadCommand(int base, int state, const QStringList& lines) override;
-    int ReadStepCount() override { return int(readList.size()); }
-    int WriteStepCount() override { return int(writeList.size()); }
-    QString MethodSection() override { return QStringLiteral("B01METHOD"); }
-    bool isChanged(driverlink::ChangeGroup group) override
-    {
-        return isChangedHook ? isChangedHook(group) : changed.contains(group);
-    }
-    quint16 selfTestMask(int byte) override { return masks[byte]; }
     void CaptureInitialConfig() override { ++captures; }
     void sequenceEnded() override
     {
         ++sequenceEnds;
         if (sequenceEndedHook) sequenceEndedHook();
     }
-    void CheckDeviceDdf() override { ++ddfChecks; }
-    void OdpojClick(driverlink::StopSender sender) override
-    {
-        stops.append(sender);
-        if (onStop) onStop();
-    }
-    std::function<void()> onStop;
+    bool confirmStop() override { return !keepConnection; }
+    void connectionStopped(driverlink::StopSender sender) override { stops.append(sender); }
     std::function<void()> sequenceEndedHook;
-    std::function<bool(driverlink::ChangeGroup)> isChangedHook;
 
-    QMap<driverlink::Control, QString> texts;
+    QMap<config::Control, QString> texts;
+    QMap<config::Control, bool> highlighted;
     QStringList units{QStringLiteral("bar"), QStringLiteral("kPa"), QStringLiteral("psi")};
     QStringList functions{QStringLiteral("Linear"), QStringLiteral("Square root")};
     QStringList errors;
@@ -65,18 +53,29 @@ public:
     bool gaugeShown = false;
     int gaugeMaximum = -1;
     bool gaugeWriting = false;
+    QList<int> gaugePositions;
     int clears = 0;
     int captures = 0;
     int sequenceEnds = 0;
-    int ddfChecks = 0;
+    bool keepConnection = false;
     QList<driverlink::StopSender> stops;
-    QList<int> evaluatedStates;
-    QSet<driverlink::ChangeGroup> changed;
-    quint16 masks[3] = {0, 0, 0};
-    // Plain templates; an entry "255:130:W130" is an extended template for command 130.
+};
+
+// Plain templates from lists; an entry "255:130:W130" is an extended template for command 130.
+class FakeTemplates : public driverlink::TemplateSource {
+public:
+    quint8 GetRWCommand(int base, int state, const QString& section, QString& data, quint8& realCommand) override;
+    bool EvalReadCommand(int base, int state, const QStringList& lines) override;
+    int ReadStepCount() override { return int(readList.size()); }
+    int WriteStepCount() override { return int(writeList.size()); }
+    QString MethodSection() const override { return QStringLiteral("B01METHOD"); }
+
     QStringList readList{QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("15"),
                          QStringLiteral("16")};
     QStringList writeList{QStringLiteral("17"), QStringLiteral("18"), QStringLiteral("34"),
                           QStringLiteral("44"), QStringLiteral("35"), QStringLiteral("47")};
     QStringList methodList;
+    QList<int> evaluatedStates;
+    // Read steps whose reply is refused once (the step then goes out again).
+    QSet<int> refuseOnce;
 };

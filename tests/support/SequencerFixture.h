@@ -4,6 +4,8 @@
 #include "FakeDriver.h"
 #include "FakeHost.h"
 #include "ScriptedDialogs.h"
+#include "config/ChangeFlags.h"
+#include "config/DeviceScreen.h"
 #include "link/DriverLink.h"
 #include "link/Sequencer.h"
 #include "platform/Random.h"
@@ -11,39 +13,61 @@
 
 #include <gtest/gtest.h>
 
+namespace driverlink {
+// Sets the sequencer up for a single step, as the state table tests need it.
+struct SequencerProbe {
+    static void at(Sequencer& s, quint16 state, const QString& stepData = {}, quint8 deviceFlags = 0)
+    {
+        s.SequencerState = state;
+        s.StepData = stepData;
+        s.DeviceFlags = deviceFlags;
+    }
+    // As just after a send: the reply to command is awaited in state.
+    static void sent(Sequencer& s, quint16 state, quint8 command, bool exchangeRunning = false)
+    {
+        s.SequencerState = state;
+        s.CommandCode = command;
+        s.ReplyTaken = false;
+        s.ExchangeRunning = exchangeRunning;
+    }
+    static void setWaitShown(Sequencer& s, bool shown) { s.WaitShown = shown; }
+    static void setDeviceFlags(Sequencer& s, quint8 flags) { s.DeviceFlags = flags; }
+    static quint8 commandCode(const Sequencer& s) { return s.CommandCode; }
+    static bool driverBusy(const Sequencer& s) { return s.DriverBusy; }
+};
+} // namespace driverlink
+
 class SequencerFixture {
 protected:
     SequencerFixture()
     {
         platform::seedRandom(7);
         link.onReply = [this](const QStringList& lines) { sequencer.DdeClientItem1Change(lines); };
+        screen.messageRead = [this] { ++ddfChecks; };
         EXPECT_TRUE(link.DoNewLink());
-        host.onStop = [this] {
-            // What Stop! does to the sequencer.
-            sequencer.Timer1.setEnabled(false);
-            sequencer.TimeoutTimer.setEnabled(false);
-            sequencer.SequencerState = driverlink::Sequencer::Idle;
-            sequencer.ExchangeRunning = false;
-        };
     }
 
-    void startRead()
-    {
-        sequencer.ExchangeRunning = true;
-        sequencer.start(200, true);
-    }
+    void startRead() { sequencer.connect(driverlink::Procedure::Read); }
     // Runs until the condition holds; fails the test after a minute of virtual time.
     void runUntil(const std::function<bool()>& done)
     {
         ASSERT_TRUE(clock.runUntil(done, 60000)) << "the sequencer did not get there";
     }
     void answerAsPressureTransmitter() { testing_support::answerAsPressureTransmitter(driver); }
+    void at(quint16 state, const QString& stepData = {}, quint8 deviceFlags = 0)
+    {
+        driverlink::SequencerProbe::at(sequencer, state, stepData, deviceFlags);
+    }
 
     platform::VirtualClock clock;
     testing_support::ScriptedDialogs dialogs;
     testing_support::FakeChannel channel;
     testing_support::FakeDriver driver{channel};
     FakeHost host;
+    FakeTemplates templates;
+    config::ChangeFlags changes;
+    config::DeviceScreen screen{host, changes};
     driverlink::DriverLink link{channel};
-    driverlink::Sequencer sequencer{link, host};
+    driverlink::Sequencer sequencer{link, host, screen, templates};
+    int ddfChecks = 0; // definition look-ups after the message reply
 };

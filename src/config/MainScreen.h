@@ -1,9 +1,10 @@
 #pragma once
-// What the sequencer and the reply decoder see of the main window: its labels, edits and lists by
-// name, the error list and the diagnostic controls. The window implements it; tests use a fake.
+// The screen model: the main window's labels, edits and lists by name, the error list and the
+// diagnostic controls. It is the one view of the main window that the rest of the program sees; the
+// window implements it with one table from name to widget, tests with a map of texts.
 #include <QString>
 
-namespace driverlink {
+namespace config {
 
 enum class Control {
     // Device Info
@@ -49,9 +50,12 @@ public:
     virtual QString text(Control control) const = 0;
     // For the two lists: selects the first entry, then every entry equal to the text in turn.
     virtual void setText(Control control, const QString& text) = 0;
+    // Yellow when the control differs from a compared record, else its normal colour.
+    virtual void highlight(Control control, bool differs) = 0;
     virtual void addError(const QString& entry) = 0;
     virtual int errorCount() const = 0;
+    virtual void clearErrors() = 0;
     virtual void showErrorList() = 0;
 };
 
-} // namespace driverlink
+} // namespace config

@@ -1,64 +1,20 @@
 // Writing a configuration into the device, with scripted answers, against the in-process driver.
-#include "config/WriteProcedure.h"
-#include "SequencerFixture.h"
+#include "operations/WriteProcedure.h"
+#include "OperationFixture.h"
 #include "platform/Texts.h"
 
-using driverlink::Control;
-using driverlink::Sequencer;
+using config::Control;
 using Kind = testing_support::ScriptedDialogs::Kind;
 
 namespace {
 
-class WriteProcedureTest : public SequencerFixture, public config::WriteHost, public ::testing::Test {
+class WriteProcedureTest : public OperationFixture, public ::testing::Test {
 protected:
-    WriteProcedureTest()
-    {
-        answerAsPressureTransmitter();
-        host.sequenceEndedHook = [this] { flags.ClearChanged(); };
-        // Connected: the device has been read and the on-line loop runs.
-        startRead();
-        runUntil([&] { return host.sequenceEnds == 1; });
-        driver.sent.clear();
-        host.isChangedHook = [this](driverlink::ChangeGroup g) { return changed(g); };
-    }
-    bool changed(driverlink::ChangeGroup g) const
-    {
-        using G = driverlink::ChangeGroup;
-        switch (g) {
-        case G::Message: return flags.MessageChanged;
-        case G::Tag: return flags.TagChanged;
-        case G::Damping: return flags.DampingChanged;
-        case G::Range: return flags.RangeChanged;
-        case G::Units: return flags.UnitsChanged;
-        case G::TransferFunction: return flags.TransferFunctionChanged;
-        case G::Detailed: return flags.DetailedChanged;
-        }
-        return false;
-    }
     void expectWriteQuestions()
     {
         dialogs.expect(Kind::Confirm, platform::texts().writeChangesToDevice, platform::Answer::Yes);
     }
-    // WriteHost
-    bool linkOpen() override { return open; }
-    bool readOnlyUser() override { return readOnly; }
-    bool screenFromFile() override { return fromFile; }
-    config::ChangeFlags& changeFlags() override { return flags; }
-    Sequencer& commandSequencer() override { return SequencerFixture::sequencer; }
-    driverlink::MainScreen& screen() override { return host; }
-    void clearErrors() override { host.errors.clear(); }
-    void ItemsEnabled(bool enable, bool) override { fieldsEnabled = enable; }
-    void markHistoryForReload() override { historyReload = true; }
-    void recordHistory(const QString& activity, bool) override { history.append(activity); }
-    void showInitialConfig() override { ++initialShown; }
-    void enableWriteButton() override { writeEnabled = true; }
-
-    config::WriteProcedure write{*this};
-    config::ChangeFlags flags;
-    bool open = true, readOnly = false, fromFile = false, fieldsEnabled = true, historyReload = false,
-         writeEnabled = false;
-    int initialShown = 0;
-    QStringList history;
+    operations::WriteProcedure write{*this};
 };
 
 TEST_F(WriteProcedureTest, RefusedWithoutDriverOrForAReadOnlyUser)
@@ -84,7 +40,7 @@ TEST_F(WriteProcedureTest, NoChangesAndNoWriteAnywayDoesNothing)
 TEST_F(WriteProcedureTest, ADampingChangeSendsCommand34OnlyThenReadsBack)
 {
     host.texts[Control::Tlumeni] = QStringLiteral("2.5");
-    flags.DampingChanged = true;
+    changes.DampingChanged = true;
     expectWriteQuestions();
     dialogs.expect(Kind::Information, platform::texts().writtenIntoDevice);
     write.ZapisPrevClick();
@@ -95,16 +51,16 @@ TEST_F(WriteProcedureTest, ADampingChangeSendsCommand34OnlyThenReadsBack)
     ASSERT_GE(procedure.size(), 3);
     EXPECT_EQ(procedure.mid(0, 3), (QList<int>{0, 34, 0})) << "re-identify, write, read back";
     EXPECT_EQ(driver.sent[sent.indexOf(34)].data, QStringList{QStringLiteral("2.5")});
-    EXPECT_EQ(history, QStringList{platform::texts().activityModified});
-    EXPECT_FALSE(flags.AreChanges()) << "the read-back did not clear the flags";
+    EXPECT_EQ(history, QStringList{entry(platform::texts().activityModified, true)});
+    EXPECT_FALSE(changes.AreChanges()) << "the read-back did not clear the flags";
     EXPECT_FALSE(fieldsEnabled);
     EXPECT_TRUE(historyReload);
-    EXPECT_TRUE(SequencerFixture::sequencer.Timer1.isEnabled() || SequencerFixture::sequencer.TimeoutTimer.isEnabled());
+    EXPECT_TRUE(sequencer.stepArmed() || sequencer.timeoutArmed());
 }
 
 TEST_F(WriteProcedureTest, WriteAnywaySendsOnlyUnguardedSteps)
 {
-    host.writeList = {QStringLiteral("17"), QStringLiteral("38"), QStringLiteral("34")};
+    templates.writeList = {QStringLiteral("17"), QStringLiteral("38"), QStringLiteral("34")};
     dialogs.expect(Kind::Confirm, platform::texts().noChangesWriteAnyway, platform::Answer::Yes);
     expectWriteQuestions();
     dialogs.expect(Kind::Information, platform::texts().writtenIntoDevice);
@@ -117,24 +73,24 @@ TEST_F(WriteProcedureTest, WriteAnywaySendsOnlyUnguardedSteps)
 
 TEST_F(WriteProcedureTest, NoAnswerToTheReidentificationWritesNothing)
 {
-    flags.DampingChanged = true;
+    changes.DampingChanged = true;
     driver.errors[0] = QStringLiteral("Communication Error!");
     expectWriteQuestions();
     dialogs.expect(Kind::Error, platform::texts().noDeviceConnected);
     write.ZapisPrevClick();
     EXPECT_FALSE(driver.commands().contains(34));
-    EXPECT_TRUE(flags.DampingChanged) << "the edits were lost";
-    EXPECT_FALSE(SequencerFixture::sequencer.ExchangeRunning);
+    EXPECT_TRUE(changes.DampingChanged) << "the edits were lost";
+    EXPECT_FALSE(sequencer.exchangeRunning());
 }
 
 TEST_F(WriteProcedureTest, AnotherTypeOfDeviceIsReadInsteadOfWritten)
 {
-    flags.DampingChanged = true;
+    changes.DampingChanged = true;
     driver.replies[0][1] = QStringLiteral("TM120");
     expectWriteQuestions();
     dialogs.expect(Kind::Error, platform::texts().notCompatibleDevice);
     write.ZapisPrevClick();
-    EXPECT_EQ(SequencerFixture::sequencer.SequencerState, 200);
+    EXPECT_EQ(sequencer.state(), 200);
     runUntil([&] { return host.sequenceEnds == 2; });
     EXPECT_FALSE(driver.commands().contains(34));
     EXPECT_EQ(host.text(Control::Typ), QStringLiteral("TM120"));
@@ -162,7 +118,7 @@ TEST_F(WriteProcedureTest, AnotherDeviceOfTheSameTypeAsksToCloneAndThenWritesEve
 
 TEST_F(WriteProcedureTest, ErrorsDuringTheWriteEndInAWarning)
 {
-    flags.DampingChanged = true;
+    changes.DampingChanged = true;
     driver.errors[34] = QStringLiteral("Command Error!");
     expectWriteQuestions();
     dialogs.expect(Kind::Warning, platform::texts().writtenWithErrors);
@@ -172,13 +128,13 @@ TEST_F(WriteProcedureTest, ErrorsDuringTheWriteEndInAWarning)
 
 TEST_F(WriteProcedureTest, AConnectionLostDuringTheWriteEndsIt)
 {
-    flags.DampingChanged = true;
+    changes.DampingChanged = true;
     driver.errors[34] = QStringLiteral("Communication Error!");
     expectWriteQuestions();
     dialogs.expect(Kind::Warning, platform::texts().writtenWithErrors);
     write.ZapisPrevClick(); // returns instead of waiting for an on-line loop that never comes
     EXPECT_TRUE(history.isEmpty());
-    EXPECT_FALSE(SequencerFixture::sequencer.Timer1.isEnabled());
+    EXPECT_FALSE(sequencer.stepArmed());
 }
 
 TEST_F(WriteProcedureTest, BackToInitialValuesMarksAllButTheTransferFunction)
@@ -187,11 +143,11 @@ TEST_F(WriteProcedureTest, BackToInitialValuesMarksAllButTheTransferFunction)
     dialogs.expect(Kind::Confirm, platform::texts().valuesRefreshedNotWritten, platform::Answer::No);
     write.NavratHodnotm1Click();
     EXPECT_EQ(initialShown, 1);
-    EXPECT_TRUE(flags.MessageChanged && flags.TagChanged && flags.DampingChanged && flags.RangeChanged &&
-                flags.UnitsChanged && flags.DetailedChanged);
-    EXPECT_FALSE(flags.TransferFunctionChanged);
+    EXPECT_TRUE(changes.MessageChanged && changes.TagChanged && changes.DampingChanged && changes.RangeChanged &&
+                changes.UnitsChanged && changes.DetailedChanged);
+    EXPECT_FALSE(changes.TransferFunctionChanged);
     EXPECT_TRUE(writeEnabled);
-    EXPECT_EQ(history, QStringList{platform::texts().activityReturned});
+    EXPECT_EQ(history, QStringList{entry(platform::texts().activityReturned, true)});
 }
 
 TEST_F(WriteProcedureTest, DecliningBackToInitialValuesStillRecordsIt)
@@ -199,7 +155,7 @@ TEST_F(WriteProcedureTest, DecliningBackToInitialValuesStillRecordsIt)
     dialogs.expect(Kind::Confirm, platform::texts().returnToOriginalValues, platform::Answer::Cancel);
     write.NavratHodnotm1Click();
     EXPECT_EQ(initialShown, 0);
-    EXPECT_EQ(history, QStringList{platform::texts().activityReturned});
+    EXPECT_EQ(history, QStringList{entry(platform::texts().activityReturned, true)});
 }
 
 TEST_F(WriteProcedureTest, BackToInitialValuesAndWriteLeavesTheTransferFunctionOut)
@@ -212,7 +168,8 @@ TEST_F(WriteProcedureTest, BackToInitialValuesAndWriteLeavesTheTransferFunctionO
     for (int command : {17, 18, 34, 44, 35})
         EXPECT_TRUE(driver.commands().contains(command)) << command;
     EXPECT_FALSE(driver.commands().contains(47));
-    EXPECT_EQ(history, (QStringList{platform::texts().activityModified, platform::texts().activityReturned}));
+    EXPECT_EQ(history, (QStringList{entry(platform::texts().activityModified, true),
+                                    entry(platform::texts().activityReturned, true)}));
 }
 
 } // namespace

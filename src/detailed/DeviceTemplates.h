@@ -1,0 +1,41 @@
+#pragma once
+// The command templates of the device on screen, as the sequencer takes them: from the device's
+// definition file when it exists, else from the language table file. The file is chosen anew at
+// every step, because a read learns on its way which device (and so which file) it is reading.
+#include "config/Language.h"
+#include "config/MainScreen.h"
+#include "detailed/CommandTemplates.h"
+#include "link/SequencerHost.h"
+
+namespace detailed {
+
+class DeviceTemplates : public driverlink::TemplateSource {
+public:
+    // The screen names the device; the language names the files (kept by the caller).
+    DeviceTemplates(const config::MainScreen& screen, const config::LanguageState& language)
+        : screen(screen), language(language)
+    {
+    }
+
+    // The items extended templates read and fill; without them those templates see empty items.
+    void setItems(ItemAccess* access) { items = access; }
+    void setMethodSection(const QString& section) { methodSection = section; }
+    // The device's definition file, else the language table file.
+    QString templateFile() const;
+
+    quint8 GetRWCommand(int base, int state, const QString& section, QString& data, quint8& realCommand) override;
+    bool EvalReadCommand(int base, int state, const QStringList& lines) override;
+    int ReadStepCount() override;
+    int WriteStepCount() override;
+    QString MethodSection() const override { return methodSection; }
+
+private:
+    ItemAccess& itemAccess();
+
+    const config::MainScreen& screen;
+    const config::LanguageState& language;
+    ItemAccess* items = nullptr;
+    QString methodSection;
+};
+
+} // namespace detailed

@@ -1,0 +1,33 @@
+#include "operations/MethodProcedure.h"
+
+#include "detailed/DefinitionModel.h"
+#include "platform/Dialogs.h"
+#include "platform/Texts.h"
+
+namespace operations {
+
+void runMethod(OperationHost& host, detailed::DeviceTemplates& templates, const QString& buttonName)
+{
+    if (host.readOnlyUser()) {
+        platform::dialogs().message(platform::texts().noAuthorization);
+        return;
+    }
+    templates.setMethodSection(buttonName + QStringLiteral("METHOD"));
+    const QString name = detailed::methodName(templates.templateFile(), templates.MethodSection());
+    if (platform::dialogs().confirm(platform::texts().performOperation, platform::Buttons::YesNoCancel) !=
+        platform::Answer::Yes)
+        return;
+    config::MainScreen& screen = host.screen();
+    screen.clearErrors();
+    screen.setText(config::Control::ProgramStatus, platform::texts().executingCommand);
+    driverlink::Sequencer& sequencer = host.commandSequencer();
+    sequencer.run(driverlink::Procedure::Method);
+    if (screen.errorCount() > 0)
+        platform::dialogs().warning(platform::texts().operationFailed);
+    else
+        platform::dialogs().information(platform::texts().operationDone);
+    host.WriteDbIndex(name, true);
+    sequencer.armTimeout();
+}
+
+} // namespace operations

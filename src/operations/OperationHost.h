@@ -1,0 +1,36 @@
+#pragma once
+// What the procedures of the menus need of the main window: the sequencer, the screen model, the
+// change flags and a few window actions. The window implements it; tests use a fake.
+#include "config/ChangeFlags.h"
+#include "config/MainScreen.h"
+#include "link/Sequencer.h"
+
+namespace operations {
+
+class OperationHost {
+public:
+    virtual ~OperationHost() = default;
+    virtual bool linkOpen() const = 0;
+    virtual bool readOnlyUser() const = 0;
+    // The configuration on screen was opened from a file or taken from the history.
+    virtual bool screenFromFile() const = 0;
+    virtual driverlink::Sequencer& commandSequencer() = 0;
+    virtual config::MainScreen& screen() = 0;
+    virtual config::ChangeFlags& changeFlags() = 0;
+
+    virtual void ItemsEnabled(bool enable, bool showOnline) = 0;
+    virtual void enableWriteButton() = 0;
+    virtual void markHistoryForReload() = 0;
+    // SetScreen(InitialConfig).
+    virtual void showInitialConfig() = 0;
+    // Records an activity of the device on screen in its history, with a snapshot of the
+    // configuration shown or without.
+    virtual void WriteDbIndex(const QString& activity, bool withSnapshot) = 0;
+};
+
+// The checks every device command starts with: the driver link ("Driver not found!") and, unless
+// the command is open to everyone, the user's right to change devices. False when refused (the user
+// has been told).
+bool commandAllowed(OperationHost& host, bool checkReadOnly = true);
+
+} // namespace operations

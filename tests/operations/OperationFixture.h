@@ -1,0 +1,52 @@
+#pragma once
+// The procedures of the menus against the in-process driver: the sequencer of SequencerFixture, and
+// a main window that records what the procedures ask of it. The device has been read and the
+// on-line loop runs when a test begins.
+#include "SequencerFixture.h"
+#include "operations/OperationHost.h"
+
+class OperationFixture : public SequencerFixture, public operations::OperationHost {
+protected:
+    OperationFixture()
+    {
+        answerAsPressureTransmitter();
+        host.sequenceEndedHook = [this] { changes.ClearChanged(); };
+        startRead();
+        runUntil([&] { return host.sequenceEnds == 1; });
+        driver.sent.clear();
+    }
+
+    bool linkOpen() const override { return open; }
+    bool readOnlyUser() const override { return readOnly; }
+    bool screenFromFile() const override { return fromFile; }
+    driverlink::Sequencer& commandSequencer() override { return sequencer; }
+    config::MainScreen& screen() override { return host; }
+    config::ChangeFlags& changeFlags() override { return changes; }
+    void ItemsEnabled(bool enable, bool) override { fieldsEnabled = enable; }
+    void enableWriteButton() override { writeEnabled = true; }
+    void markHistoryForReload() override { historyReload = true; }
+    void showInitialConfig() override { ++initialShown; }
+    void WriteDbIndex(const QString& activity, bool withSnapshot) override
+    {
+        history.append(entry(activity, withSnapshot));
+    }
+    // A history entry as recorded here: the activity, and "+snapshot" when one was stored with it.
+    static QString entry(const QString& activity, bool withSnapshot)
+    {
+        return withSnapshot ? activity + QStringLiteral(" +snapshot") : activity;
+    }
+
+    // The commands sent, without the on-line reading between the steps.
+    QList<int> procedureCommands() const
+    {
+        QList<int> sent = driver.commands();
+        sent.removeAll(2);
+        sent.removeAll(3);
+        return sent;
+    }
+
+    bool open = true, readOnly = false, fromFile = false, fieldsEnabled = true, historyReload = false,
+         writeEnabled = false;
+    int initialShown = 0;
+    QStringList history;
+};
