@@ -59,7 +59,14 @@ QList<DefinitionOption> optionList(const platform::Profile& file, const QString&
     return options;
 }
 
-// Applies an item's value; error is set when a part of it could not be read.
+// A caption or list name: an empty one is a valid text and no fault of the item.
+QString takeItemText(QString& value)
+{
+    bool ignored = false;
+    return TakeText(value, ignored);
+}
+
+// Applies an item's value; error is set when a number of it could not be read or the flag is no flag.
 void readItem(DefinitionItem& item, QString value, const platform::Profile& file, double scale, bool& error)
 {
     item.top = TakeScaledNumber(value, error, scale);
@@ -70,7 +77,7 @@ void readItem(DefinitionItem& item, QString value, const platform::Profile& file
         item.width = TakeScaledNumber(value, error, scale);
         break;
     case ItemKind::Heading:
-    case ItemKind::Label: item.caption = TakeText(value, error); break;
+    case ItemKind::Label: item.caption = takeItemText(value); break;
     case ItemKind::Display:
     case ItemKind::Editable:
     case ItemKind::Argument: item.width = TakeScaledNumber(value, error, scale); break;
@@ -83,7 +90,7 @@ void readItem(DefinitionItem& item, QString value, const platform::Profile& file
             error = true;
             item.writable = 0;
         }
-        const QString section = TakeText(value, error);
+        const QString section = takeItemText(value);
         item.listSection = section.left(3);
         item.options = optionList(file, section);
         break;

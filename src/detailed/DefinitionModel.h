@@ -3,7 +3,9 @@
 // window with their places (already scaled to the item area), captions, hints and option lists, and
 // the settings that tune the main window. The window places its controls from it and the main window
 // takes its texts, masks and lists from it; neither reads the [Definitions] section itself.
-// Faults never stop the reading: each adds a line to errors and what could not be read counts as 0.
+// Faults (a number missing or malformed, a flag that is no flag, a mask missing) never stop the reading:
+// each adds a line to errors and what could not be read counts as 0. An empty caption or list name is
+// no fault.
 #include "detailed/ItemNames.h"
 
 #include <QList>

@@ -17,8 +17,9 @@ int TakeNumber(QString& value, bool& error);
 int TakeScaledNumber(QString& value, bool& error, double scale);
 
 // A text ending at the first "_" or ";" (commas and blanks belong to it), trimmed, the separator
-// dropped. An empty text sets the error; the separator is consumed all the same, so that a reader
-// of a token list always gets on.
+// dropped. An empty text sets the error (a command template without its command token is faulty;
+// readers to whom an empty text is valid ignore the flag); the separator is consumed all the same,
+// so that a reader of a token list always gets on.
 QString TakeText(QString& value, bool& error);
 
 // The whole text as a decimal integer (an optional sign and digits, nothing else); nullopt when it

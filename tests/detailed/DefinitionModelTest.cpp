@@ -75,9 +75,10 @@ INSTANTIATE_TEST_SUITE_P(
         ItemCase{"blank_after_comma_stops_the_numbers", "P01=10, 0,50,200", "P01", ItemKind::Frame, 10, 0, 0, 0, "",
                  true},
         ItemCase{"heading_bad_top", "H01=x,5,Title", "H01", ItemKind::Heading, 0, 5, 0, 0, "Title", true},
-        ItemCase{"label_without_caption", "L02=8,0", "L02", ItemKind::Label, 8, 0, 0, 0, "", true},
+        ItemCase{"label_without_caption", "L02=8,0", "L02", ItemKind::Label, 8, 0, 0, 0, "", false},
+        ItemCase{"heading_without_text", "H01=10,20", "H01", ItemKind::Heading, 10, 20, 0, 0, "", false},
         ItemCase{"display_too_big", "V01=99999999999,1,2", "V01", ItemKind::Display, 0, 1, 0, 2, "", true},
-        ItemCase{"option_without_list", "C04=0,72,145,1", "C04", ItemKind::Option, 0, 72, 0, 145, "", true},
+        ItemCase{"option_without_list", "C01=1,2,3,1", "C01", ItemKind::Option, 1, 2, 0, 3, "", false},
         ItemCase{"button_without_left", "B02=12", "B02", ItemKind::Method, 12, 0, 0, 0, "", true}));
 
 TEST_F(DetailedDefinitionTest, OptionBoxReadsFlagListAndOptions)
@@ -181,7 +182,7 @@ TEST_F(DetailedDefinitionTest, ScrollRangeReachesBelowTheLowestFrame)
 
 TEST_F(DetailedDefinitionTest, ErrorsInReadingOrder)
 {
-    const DefinitionModel model = load("TST2=7\r\nB01=1\r\nP01=1,2\r\nC01=1,1,1,1,T05\r\nL03=1;2\r\n");
+    const DefinitionModel model = load("TST2=7\r\nB01=1\r\nP01=1,2\r\nC01=1,1,1,1,T05\r\nL03=1\r\n");
     EXPECT_EQ(model.errors, QStringLiteral("Error in TST1\r\nError in TST3\r\nError in P01\r\nError in L03\r\n"
                                            "Error in B01\r\n"));
     EXPECT_EQ(model.selfTestMasks[1], 7);
