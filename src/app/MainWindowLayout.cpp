@@ -15,8 +15,13 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -69,6 +74,7 @@ QLabel* newValue(QWidget* parent, const char* name, int minChars, Qt::Alignment 
 {
     auto* label = new QLabel(parent);
     setName(label, name);
+    label->setTextFormat(Qt::PlainText); // texts come from devices, the driver and definition files
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     label->setAutoFillBackground(true); // the comparison colours are painted through the palette
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -121,6 +127,22 @@ QPushButton* newButton(QWidget* parent, const char* name, const QString& caption
     button->setAutoDefault(false);
     return button;
 }
+
+// A scroll area that comes and goes with the widget it holds: hiding the value hides its frame too.
+class FollowingScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == widget()) {
+            if (event->type() == QEvent::HideToParent) hide();
+            if (event->type() == QEvent::ShowToParent) show();
+        }
+        return QScrollArea::eventFilter(watched, event);
+    }
+};
 
 void retainSizeWhenHidden(QWidget* widget)
 {
@@ -287,6 +309,10 @@ void MainWindowLayout::setup(QMainWindow& window)
         retainSizeWhenHidden(Label20);
         retainSizeWhenHidden(Funkce);
         form->addRow(Label20, Funkce);
+        // A screen reader names a list by its current entry; the lists are named by their captions, as the edits
+        // are through their buddies.
+        for (QComboBox* list : {Jednotky, Funkce})
+            list->setAccessibleName(captionOf(list)->text());
         addGap(form, gap);
         form->addRow(caption(BasicSetup, Oznaceni, tr("Tag:")), Oznaceni);
         form->addRow(caption(BasicSetup, Popis, tr("Descriptor:")), Popis);
@@ -341,18 +367,26 @@ void MainWindowLayout::setup(QMainWindow& window)
     StatusBox = newGroup(central, "StatusBox", tr("Device Status Messages"));
     {
         auto* box = new QVBoxLayout(StatusBox);
-        Status = new QLabel(StatusBox);
+        // A device may report more sentences than the three lines of room: the label grows inside a scroll area
+        // of fixed height, so every sentence can be reached and the window keeps its size.
+        StatusScroll = new FollowingScrollArea(StatusBox);
+        setName(StatusScroll, "StatusScroll");
+        StatusScroll->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        StatusScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        StatusScroll->setWidgetResizable(true);
+        StatusScroll->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        StatusScroll->setFixedHeight(central->fontMetrics().lineSpacing() * 3 + 2 * StatusScroll->frameWidth() + 4);
+        Status = new QLabel;
         setName(Status, "Status");
         Status->setAccessibleName(StatusBox->title());
-        Status->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        Status->setTextFormat(Qt::PlainText);
         Status->setTextInteractionFlags(Qt::TextSelectableByMouse);
         Status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         Status->setIndent(charWidth(central) / 2);
+        Status->setContentsMargins(0, 2, 0, 2);
         Status->setWordWrap(true);
-        // Room for three lines; a fixed height keeps the wrapped text from resizing the window.
-        Status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        Status->setFixedHeight(Status->fontMetrics().lineSpacing() * 3 + 2 * Status->frameWidth() + 4);
-        box->addWidget(Status);
+        StatusScroll->setWidget(Status);
+        box->addWidget(StatusScroll);
     }
 
     ErrorBox = newGroup(central, "ErrorBox", tr("Device Error Messages"));
@@ -377,13 +411,21 @@ void MainWindowLayout::setup(QMainWindow& window)
     // The values of the pages and on-line box come and go; the window keeps its size when they are hidden.
     for (QWidget* w : {static_cast<QWidget*>(PV), static_cast<QWidget*>(PVI), static_cast<QWidget*>(PVP),
                        static_cast<QWidget*>(SV), static_cast<QWidget*>(TV), static_cast<QWidget*>(FV),
-                       static_cast<QWidget*>(Status), static_cast<QWidget*>(Error)})
+                       static_cast<QWidget*>(StatusScroll), static_cast<QWidget*>(Error)})
         retainSizeWhenHidden(w);
 
     Pripoj = newButton(central, "Pripoj", tr("Read!"));
     Odpoj = newButton(central, "Odpoj", tr("Stop!"));
     ZapisPrev = newButton(central, "ZapisPrev", tr("Write in device!"));
+    // Default buttons work only in dialogs, so the window does it itself: Enter in a field of the Basic Setup page
+    // presses Write in device! while it is enabled (the write asks before it sends anything). Enter elsewhere keeps
+    // its usual meaning, and Write in device! is still drawn as the default button.
     ZapisPrev->setDefault(true);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), BasicSetup);
+        enter->setContext(Qt::WidgetWithChildrenShortcut);
+        QObject::connect(enter, &QShortcut::activated, ZapisPrev, &QPushButton::click); // nothing while disabled
+    }
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Pripoj);
@@ -414,6 +456,8 @@ void MainWindowLayout::setup(QMainWindow& window)
         setName(Label27, "Label27");
         Label30 = new QLabel(DiagnosticPanel);
         setName(Label30, "Label30");
+        for (QLabel* label : {Label26, Label27, Label30})
+            label->setTextFormat(Qt::PlainText);
         Button1 = newButton(DiagnosticPanel, "Button1", QStringLiteral("STOP"));
         Button2 = newButton(DiagnosticPanel, "Button2", QStringLiteral("RUN"));
         for (QWidget* w :
@@ -435,6 +479,18 @@ void MainWindowLayout::setup(QMainWindow& window)
 
     // Single fixed border: the window takes the size its contents ask for and nothing else.
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void centreOnScreen(QWidget& window)
+{
+    window.adjustSize();
+    const QScreen* screen = window.screen();
+    if (!screen) return;
+    const QRect free = screen->availableGeometry();
+    // Before the first show the frame is not known yet; the window's own rectangle stands for it.
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(free.center());
+    window.move(std::max(frame.left(), free.left()), std::max(frame.top(), free.top()));
 }
 
 QLabel* MainWindowLayout::captionOf(const QWidget* control) const { return captions.value(control, nullptr); }

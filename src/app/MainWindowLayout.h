@@ -5,7 +5,9 @@
 //
 // The window has a fixed size taken from its layout. Everything whose content changes at run time (value labels,
 // lists, status lines, the on-line values that get hidden and shown) is sized so that its content can never
-// change that size: a window that jumps while a technician works would be worse than a clipped text.
+// change that size: a window that jumps while a technician works would be worse than a clipped text. The device
+// status sentences, which may be many, scroll instead. Value labels show plain text: what a device, the driver or
+// a definition file sends is never read as markup.
 #include <QCoreApplication>
 #include <QHash>
 #include <QList>
@@ -20,8 +22,13 @@ class QMainWindow;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 class QTabWidget;
 class QWidget;
+
+// Sizes a top-level window from its layout and puts it in the middle of the free area of its screen; a window
+// larger than that area starts at the area's top left corner, so its title bar stays reachable.
+void centreOnScreen(QWidget& window);
 
 struct MainWindowLayout {
     Q_DECLARE_TR_FUNCTIONS(MainWindowLayout)
@@ -113,6 +120,7 @@ public:
     QLabel* TV = nullptr;
     QLabel* FV = nullptr;
     QGroupBox* StatusBox = nullptr;
+    QScrollArea* StatusScroll = nullptr; // holds Status and follows its visibility
     QLabel* Status = nullptr;
     QGroupBox* ErrorBox = nullptr;
     QListWidget* Error = nullptr;

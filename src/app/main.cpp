@@ -1,3 +1,4 @@
+#include "app/MainWindowLayout.h"
 #include "app/TForm1.h"
 #include "platform/QtDialogs.h"
 #include "platform/SocketChannel.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     TForm1 form(channel);
     form.FormCreate();
     form.createForms();
+    centreOnScreen(form);
     form.show();
     return QApplication::exec();
 }

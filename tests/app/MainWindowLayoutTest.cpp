@@ -19,6 +19,9 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTabWidget>
@@ -180,7 +183,7 @@ TEST_F(MainWindowLayoutTest, EveryControlAndCommandHasItsNameAndCaption)
         SCOPED_TRACE(name);
         EXPECT_EQ(window.findChildren<QWidget*>(str(name)).size(), 1);
     }
-    EXPECT_EQ(l.Status->parentWidget(), l.StatusBox);
+    EXPECT_TRUE(l.StatusBox->isAncestorOf(l.Status));
     EXPECT_EQ(l.Error->parentWidget(), l.ErrorBox);
     EXPECT_EQ(l.ProgramStatus->parentWidget(), l.ProgramStatusBox);
     EXPECT_EQ(l.Label20, l.captionOf(l.Funkce));
@@ -316,6 +319,93 @@ TEST_F(MainWindowLayoutTest, EveryFieldIsAnnouncedUnderItsCaption)
     for (QWidget* page : {layout.InstrumentBox, layout.BasicSetup, layout.pDetailedSetup})
         EXPECT_EQ(accessibleText(page, QAccessible::Name),
                   layout.SetupPanels->tabText(layout.SetupPanels->indexOf(page)));
+}
+
+TEST_F(MainWindowLayoutTest, ListsAreAnnouncedByTheirCaptionsNotTheirEntry)
+{
+    // Qt on Linux reports a list's current entry as its name and hands its caption over as the labelling relation;
+    // elsewhere the accessible name is the name.
+    for (QComboBox* list : {layout.Jednotky, layout.Funkce}) {
+        SCOPED_TRACE(list->objectName().toStdString());
+        list->addItems({str("kPa"), str("Linear")});
+        QLabel* caption = layout.captionOf(list);
+        EXPECT_EQ(list->accessibleName(), caption->text());
+        bool labelled = false;
+        for (const auto& relation : QAccessible::queryAccessibleInterface(list)->relations(QAccessible::Label))
+            labelled = labelled || relation.first->object() == caption;
+        EXPECT_TRUE(labelled);
+    }
+}
+
+TEST_F(MainWindowLayoutTest, TextsFromOutsideAreShownAsTheyCome)
+{
+    TCekej wait;
+    QList<QLabel*> labels = valueLabels();
+    labels << layout.Status << layout.ProgramStatus << layout.Label26 << layout.Label27 << layout.Label30
+           << wait.DruhyRadek;
+    for (QLabel* label : labels) {
+        label->setText(str("<b>x</b>"));
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowLayoutTest, EveryStatusSentenceCanBeScrolledTo)
+{
+    window.show();
+    const QSize size = window.size();
+    layout.Status->setText(str("Primary variable out of limits.\nNon-primary variable out of limits.\n"
+                               "Loop current saturated.\nLoop current fixed.\nMore status available."));
+    window.layout()->activate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    EXPECT_EQ(window.size(), size);
+
+    // The label holds all five lines, and scrolled to the end its last line is inside the visible area.
+    EXPECT_GE(layout.Status->contentsRect().height(), 5 * layout.Status->fontMetrics().lineSpacing());
+    QScrollBar* bar = layout.StatusScroll->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    QWidget* view = layout.StatusScroll->viewport();
+    EXPECT_LE(layout.Status->mapTo(view, layout.Status->contentsRect().bottomLeft()).y(), view->height());
+
+    // The box comes and goes with the label.
+    layout.Status->hide();
+    EXPECT_FALSE(layout.StatusScroll->isVisible());
+    layout.Status->show();
+    EXPECT_TRUE(layout.StatusScroll->isVisible());
+}
+
+TEST_F(MainWindowLayoutTest, EnterInABasicSetupFieldPressesWriteWhileItIsEnabled)
+{
+    int writes = 0;
+    QObject::connect(layout.ZapisPrev, &QPushButton::clicked, [&writes] { ++writes; });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    layout.SetupPanels->setCurrentWidget(layout.BasicSetup);
+    for (QWidget* w : layout.editableFields())
+        w->setEnabled(true);
+    auto enter = [](QWidget* target, int key) {
+        target->setFocus();
+        QKeyEvent press(QEvent::KeyPress, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+    };
+
+    enter(layout.Tlumeni, Qt::Key_Return); // Write in device! is still disabled
+    EXPECT_EQ(writes, 0);
+    layout.ZapisPrev->setEnabled(true);
+    enter(layout.Tlumeni, Qt::Key_Return);
+    enter(layout.Jednotky, Qt::Key_Enter);
+    EXPECT_EQ(writes, 2);
+    enter(layout.Pripoj, Qt::Key_Return); // outside the page Enter is left alone
+    EXPECT_EQ(writes, 2);
+    QApplication::setActiveWindow(nullptr);
+}
+
+TEST_F(MainWindowLayoutTest, WindowStartsInTheMiddleOfTheScreen)
+{
+    centreOnScreen(window);
+    const QRect free = window.screen()->availableGeometry();
+    ASSERT_LE(window.height(), free.height());
+    EXPECT_NEAR(window.geometry().center().x(), free.center().x(), 1);
+    EXPECT_NEAR(window.geometry().center().y(), free.center().y(), 1);
 }
 
 TEST_F(MainWindowLayoutTest, WindowHasAFixedSizeThatNoContentChanges)
