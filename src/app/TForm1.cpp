@@ -5,6 +5,7 @@
 #include "app/TCekej.h"
 #include "config/CodeTables.h"
 #include "config/DefinitionFile.h"
+#include "detailed/EditRuleBinding.h"
 #include "detailed/TDetailedSetup.h"
 #include "link/CommandMacro.h"
 
@@ -36,7 +37,14 @@ TForm1::TForm1(platform::LinkChannel& channel, QWidget* parent)
     form.setup(*this);
     windowScreen.bind();
     link.onReply = [this](const QStringList& lines) { sequencer.DdeClientItem1Change(lines); };
-    deviceScreen.messageRead = [this] { CheckDeviceDdf(language); };
+    link.onGone = [this] {
+        sequencer.driverGone();
+        platform::dialogs().error(platform::texts().driverStopped);
+    };
+    deviceScreen.messageRead = [this] {
+        rebuildDetailedItems(language);
+        CheckDeviceDdf(language);
+    };
     connectHandlers();
     trackChanges();
 }
@@ -73,24 +81,15 @@ void TForm1::connectHandlers()
     connect(form.SetupPanels, &QTabWidget::currentChanged, this, [this] { SetupPanelsChange(); });
 }
 
-void TForm1::limitLength(QLineEdit* edit, int limit)
-{
-    connect(edit, &QLineEdit::textChanged, this, [edit, limit](const QString& text) {
-        if (text.size() <= limit) return;
-        const int caret = edit->cursorPosition();
-        const int at = caret > 0 ? caret - 1 : int(text.size()) - 1;
-        QString kept = text;
-        kept.remove(at, 1);
-        edit->setText(kept); // runs this handler again while the text is still too long
-        edit->setCursorPosition(at);
-    });
-}
-
 void TForm1::trackChanges()
 {
-    limitLength(form.Zprava, 32);
-    limitLength(form.Popis, 16);
-    limitLength(form.Oznaceni, 8);
+    // The rules come first, so that the change handlers see each change once, already corrected.
+    const auto tellRefused = [this] { form.ProgramStatus->setText(platform::texts().notStorable); };
+    detailed::bindEditRule(form.Zprava, config::MessageRule, tellRefused);
+    detailed::bindEditRule(form.Popis, config::DescriptorRule, tellRefused);
+    detailed::bindEditRule(form.Oznaceni, config::TagRule, tellRefused);
+    for (QLineEdit* edit : {form.Datum, form.Pocatek, form.Konec, form.Tlumeni})
+        detailed::bindEditRule(edit, config::ValueRule);
     auto track = [this](QLineEdit* edit, bool config::ChangeFlags::*flag) {
         connect(edit, &QLineEdit::textChanged, this, [this, flag] {
             changes.*flag = true;
@@ -122,25 +121,29 @@ void TForm1::FormCreate()
     platform::seedRandomFromClock();
     form.PollAddr->setText(QStringLiteral("0"));
 
+    // A first start has no settings file yet, and a working folder that cannot be made has none
+    // either: the definition language is then the one the Options dialog offers by default, so that
+    // a read of a device is complete.
+    QString ddfSetting = QStringLiteral("english");
     QString netPath;
     try {
         const platform::Profile settingsFile(settings::settingsFile());
-        // A first start has no settings file yet: the definition language is then the one the Options
-        // dialog offers by default, so that the very first read of a device is complete.
-        const QString ddfSetting = settingsFile.readString(settings::SettingsSection, QStringLiteral("LanguageDdf"),
-                                                           QStringLiteral("english"));
-        if (const auto code = config::languageCodeForSetting(ddfSetting)) language.DdfLanguage = *code;
-        language.SetLanguageDdf(language.DdfLanguage);
+        ddfSetting = settingsFile.readString(settings::SettingsSection, QStringLiteral("LanguageDdf"), ddfSetting);
         netPath = settingsFile.readString(settings::SettingsSection, QStringLiteral("NetPath"));
     } catch (const std::exception& error) {
         platform::dialogs().error(QString::fromUtf8(error.what()));
     }
+    if (const auto code = config::languageCodeForSetting(ddfSetting)) language.DdfLanguage = *code;
+    language.SetLanguageDdf(language.DdfLanguage);
     link.setServiceApplication(driverlink::serviceApplication(netPath));
     link.DoNewLink();
 }
 
 void TForm1::PripojClick()
 {
+    // A driver that went away is started and connected again as at start-up; that says itself when
+    // no driver answers.
+    if (link.lost() && !link.DoNewLink()) return;
     if (!link.LinkOpen()) {
         platform::dialogs().message(platform::texts().driverNotFound);
         return;
@@ -160,6 +163,15 @@ bool TForm1::confirmStop()
     return !changes.AreChanges() ||
            platform::dialogs().confirm(platform::texts().changesNotSavedInDevice, platform::Buttons::YesNoCancel) ==
                platform::Answer::Yes;
+}
+
+void TForm1::readIncomplete(const QString& problem)
+{
+    // What is on screen is no configuration of the device: nothing to edit or write.
+    ItemsEnabled(false, true);
+    form.ZapisPrev->setEnabled(false);
+    form.ProgramStatus->setText(problem);
+    platform::dialogs().error(platform::texts().readIncomplete.arg(problem));
 }
 
 void TForm1::connectionStopped(StopSender sender)
@@ -301,6 +313,7 @@ void TForm1::ClearAll()
         const QSignalBlocker quiet(combo);
         combo->clear();
         combo->addItems(config::codeTableNames(table, section));
+        combo->setCurrentIndex(-1); // the list shows nothing until a value selects an entry
     }
     if (Cekej) {
         Cekej->gauge()->setMinimum(0);

@@ -61,8 +61,9 @@ public:
     // Empties the configuration pages and refills the lists in the configured language.
     void ClearAll() override;
 
-    // The device definition file of the device on screen, or empty when there is none.
-    QString deviceDefinitionFile() const;
+    // The device definition file of the device on screen, or empty when there is none or it cannot be
+    // used (problem, when given, then says why).
+    QString deviceDefinitionFile(const config::LanguageState& shown, QString* problem = nullptr) const;
 
     MainWindowLayout form;
     config::LanguageState language;
@@ -102,6 +103,7 @@ private:
     void closeWaitDialog() override;
     void CaptureInitialConfig() override;
     void sequenceEnded() override;
+    void readIncomplete(const QString& problem) override;
     bool confirmStop() override;
     void connectionStopped(driverlink::StopSender sender) override;
 
@@ -124,8 +126,6 @@ private:
 
     void connectHandlers();
     void trackChanges();
-    // An edit's length rule: a text grown past its limit loses the character before the caret.
-    void limitLength(QLineEdit* edit, int limit);
     // Tunes the main screen from a definition: output texts, masks, editable fields, narrowed lists.
     void applyDefinition(const struct detailed::DefinitionModel& model);
     void showDetailedSetup(bool shown);

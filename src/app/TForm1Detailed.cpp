@@ -16,6 +16,7 @@
 #include "platform/Texts.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,18 +24,35 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-QString TForm1::deviceDefinitionFile() const { return config::deviceDefinitionFile(windowScreen, language); }
+QString TForm1::deviceDefinitionFile(const config::LanguageState& shown, QString* problem) const
+{
+    const QString file = config::deviceDefinitionFile(windowScreen, shown);
+    if (file.isEmpty()) return {};
+    if (const auto why = detailed::definitionFileProblem(file)) {
+        if (problem) *problem = *why;
+        return {};
+    }
+    return file;
+}
 
 void TForm1::CheckDeviceDdf(const config::LanguageState& shown)
 {
-    const bool exists = !config::deviceDefinitionFile(windowScreen, shown).isEmpty();
-    if (exists) rebuildDetailedItems(shown);
-    showDetailedSetup(exists);
+    QString problem;
+    const bool usable = !deviceDefinitionFile(shown, &problem).isEmpty();
+    if (!problem.isEmpty()) {
+        // Said in the main window, whose read goes on without it: the file's name, why, and its faults.
+        const QString name = config::deviceDefinitionFile(windowScreen, shown);
+        windowScreen.addError(platform::texts().definitionUnusable.arg(QFileInfo(name).fileName(), problem));
+        const QString faults = detailed::loadDefinition(name, 1.0).errors;
+        for (const QString& line : faults.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+            windowScreen.addError(line);
+    }
+    showDetailedSetup(usable);
 }
 
 void TForm1::rebuildDetailedItems(const config::LanguageState& shown)
 {
-    const QString file = config::deviceDefinitionFile(windowScreen, shown);
+    const QString file = deviceDefinitionFile(shown);
     if (file.isEmpty() || !DetailedSetup) return;
     const detailed::DefinitionModel model = detailed::loadDefinition(file, DetailedSetup->scaleFactor());
     applyDefinition(model);
@@ -71,8 +89,7 @@ void TForm1::applyDefinition(const detailed::DefinitionModel& model)
         const QSignalBlocker quiet(list);
         list->clear();
         list->addItems(config::codeTableNames(table, section, *codes));
-        const int index = list->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (index >= 0) list->setCurrentIndex(index);
+        list->setCurrentIndex(list->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive));
     };
     narrow(form.Jednotky, model.units, QStringLiteral("Units"));
     narrow(form.Funkce, model.transferFunctions, QStringLiteral("TransferFunction"));
@@ -122,7 +139,7 @@ void TForm1::DetailedSetupMenuClick()
             platform::dialogs().message(platform::texts().noAuthorization);
             return;
         }
-        if (!DetailedSetup->ConditionsOk(deviceDefinitionFile())) {
+        if (!DetailedSetup->ConditionsOk(deviceDefinitionFile(language))) {
             platform::dialogs().error(platform::texts().wrongConfiguration);
             continue;
         }

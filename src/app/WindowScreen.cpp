@@ -87,9 +87,14 @@ void WindowScreen::highlight(Control control, bool differs)
 {
     QWidget* w = widget(control);
     if (!w) return;
-    const QPalette::ColorRole role = as<QLabel>(w) ? QPalette::Window : QPalette::Base;
+    // Labels paint their background with Window; edits with Base; a list that cannot be edited paints
+    // with Button in some styles and with Base in others.
+    QList<QPalette::ColorRole> roles{QPalette::Base};
+    if (as<QLabel>(w)) roles = {QPalette::Window};
+    if (as<QComboBox>(w)) roles = {QPalette::Base, QPalette::Button};
     QPalette palette = w->palette();
-    palette.setColor(role, differs ? QColor(255, 255, 0) : QApplication::palette(w).color(role));
+    for (QPalette::ColorRole role : roles)
+        palette.setColor(role, differs ? QColor(255, 255, 0) : QApplication::palette(w).color(role));
     w->setPalette(palette);
 }
 

@@ -1,5 +1,6 @@
 #include "config/DeviceScreen.h"
 
+#include "link/CommandMacro.h"
 #include "platform/Texts.h"
 
 namespace config {
@@ -79,7 +80,7 @@ std::optional<QStringList> DeviceScreen::writeData(int command)
         if (!changed) return std::nullopt;
         QStringList fields;
         for (Control c : controls)
-            fields.append(screen.text(c));
+            fields.append(driverlink::dataField(screen.text(c)));
         return fields;
     };
     switch (command) {

@@ -3,6 +3,7 @@
 #include "detailed/ItemNames.h"
 #include "detailed/SectionValues.h"
 #include "detailed/TokenReaders.h"
+#include "link/CommandMacro.h"
 #include "platform/Profile.h"
 #include "platform/Texts.h"
 
@@ -107,7 +108,7 @@ quint8 GetRWCommand(const QString& templateFile, int base, int state, const QStr
             }
             data += QString::number(optionCode(*list, items.itemText(token), true)) + LineEnd;
         } else {
-            data += items.itemText(token) + LineEnd;
+            data += driverlink::dataField(items.itemText(token)) + LineEnd;
         }
     }
     if (error) items.appendError(stepError(section, k));

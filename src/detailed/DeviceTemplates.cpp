@@ -2,6 +2,10 @@
 
 #include "config/CodeTables.h"
 #include "config/DefinitionFile.h"
+#include "platform/Environment.h"
+#include "platform/Texts.h"
+
+#include <QFile>
 
 namespace detailed {
 
@@ -20,6 +24,14 @@ public:
 };
 } // namespace
 
+std::optional<QString> definitionFileProblem(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return platform::texts().fileCannotBeRead.arg(file.errorString());
+    if (config::templateStepCount(path, QStringLiteral("READ")) == 0) return platform::texts().fileHasNoReadList;
+    return std::nullopt;
+}
+
 ItemAccess& DeviceTemplates::itemAccess()
 {
     static NoItems none;
@@ -29,7 +41,17 @@ ItemAccess& DeviceTemplates::itemAccess()
 QString DeviceTemplates::templateFile() const
 {
     const QString device = config::deviceDefinitionFile(screen, language);
-    return device.isEmpty() ? config::tableFilePath(language) : device;
+    return device.isEmpty() || definitionFileProblem(device) ? config::tableFilePath(language) : device;
+}
+
+QString DeviceTemplates::readProblem()
+{
+    const QString file = templateFile();
+    if (file.isEmpty()) return platform::texts().noDefinitionLanguage;
+    if (!platform::fileExists(file)) return platform::texts().commandListNotFound.arg(file);
+    if (const auto problem = definitionFileProblem(file))
+        return platform::texts().commandListUnusable.arg(file, *problem);
+    return {};
 }
 
 quint8 DeviceTemplates::GetRWCommand(int base, int state, const QString& section, QString& data, quint8& realCommand)

@@ -7,7 +7,13 @@
 #include "detailed/CommandTemplates.h"
 #include "link/SequencerHost.h"
 
+#include <optional>
+
 namespace detailed {
+
+// Why a device definition file cannot be used (it cannot be read, or it has no read list); nothing
+// when it can. A device whose file cannot be used is read as if it had none.
+std::optional<QString> definitionFileProblem(const QString& path);
 
 class DeviceTemplates : public driverlink::TemplateSource {
 public:
@@ -20,7 +26,7 @@ public:
     // The items extended templates read and fill; without them those templates see empty items.
     void setItems(ItemAccess* access) { items = access; }
     void setMethodSection(const QString& section) { methodSection = section; }
-    // The device's definition file, else the language table file.
+    // The device's definition file when it can be used, else the language table file.
     QString templateFile() const;
 
     quint8 GetRWCommand(int base, int state, const QString& section, QString& data, quint8& realCommand) override;
@@ -28,6 +34,7 @@ public:
     int ReadStepCount() override;
     int WriteStepCount() override;
     QString MethodSection() const override { return methodSection; }
+    QString readProblem() override;
 
 private:
     ItemAccess& itemAccess();

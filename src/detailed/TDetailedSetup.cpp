@@ -1,6 +1,7 @@
 #include "detailed/TDetailedSetup.h"
 
 #include "detailed/Conditions.h"
+#include "detailed/EditRuleBinding.h"
 #include "detailed/TokenReaders.h"
 #include "platform/Texts.h"
 
@@ -95,11 +96,19 @@ TDetailedSetup::TDetailedSetup(QWidget* parent) : QDialog(parent)
     }
     for (QLabel* label : L)
         label->setFont(boldFont(label));
+    // Captions come from definition files: shown as written, never as markup.
+    for (const auto& pool : {std::span<QLabel*>(H), std::span<QLabel*>(L)})
+        for (QLabel* label : pool)
+            label->setTextFormat(Qt::PlainText);
     for (const auto& pool : {std::span<QLineEdit*>(V), std::span<QLineEdit*>(E), std::span<QLineEdit*>(Q)})
         for (QLineEdit* field : pool)
             field->resize(EditWidth, FieldHeight);
     for (QLineEdit* field : V)
         field->setReadOnly(true);
+    // Bound before the change tracking, so that it sees every change corrected once.
+    for (const auto& pool : {std::span<QLineEdit*>(E), std::span<QLineEdit*>(Q)})
+        for (QLineEdit* field : pool)
+            detailed::bindEditRule(field, config::ValueRule);
     for (const auto& pool : {std::span<QLineEdit*>(V), std::span<QLineEdit*>(E)})
         for (QLineEdit* field : pool)
             connect(field, &QLineEdit::textChanged, this, [this] { changed = true; });
@@ -134,12 +143,14 @@ TDetailedSetup::TDetailedSetup(QWidget* parent) : QDialog(parent)
         Error->setPalette(palette);
     }
     Error->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Error->setTextFormat(Qt::PlainText);
 
     LongHintLabel = new QLabel(this);
     LongHintLabel->setObjectName(QStringLiteral("LongHintLabel"));
     LongHintLabel->setGeometry(LongHintPlace);
     LongHintLabel->setWordWrap(true);
     LongHintLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LongHintLabel->setTextFormat(Qt::PlainText);
 
     OkBtn = new QPushButton(platform::texts().detailedOk, this);
     OkBtn->setObjectName(QStringLiteral("OkBtn"));

@@ -6,6 +6,12 @@ namespace driverlink {
 
 using namespace platform::channel;
 
+QString dataField(QString text)
+{
+    text.removeIf([](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
+    return text;
+}
+
 QString commandField(int command) { return QString::number(command).leftJustified(4, u' '); }
 
 QString linkAddress(const QString& pollAddr) { return pollAddr == UnknownAddress ? TagAddress : pollAddr; }

@@ -12,6 +12,10 @@ inline const QString CrLf = QStringLiteral("\r\n");
 inline const QString UnknownAddress = QStringLiteral("unknown");
 inline const QString TagAddress = QStringLiteral("16");
 
+// A text as one data line of a command: control characters (a pasted CR or LF above all) removed,
+// so that no field can split into lines that the driver would read as further fields.
+QString dataField(QString text);
+
 // "2" → "2   ", "108" → "108 ".
 QString commandField(int command);
 // The address the commands carry and the replies must name: the PollAddr text, or "16" for "unknown".

@@ -29,6 +29,7 @@ bool DriverLink::DoNewLink()
     const Conversation conversation = chooseConversation(serviceApp);
     linkOpen = conversation.network ? channel.connectTo(conversation.service, conversation.topic)
                                     : connectWithDriverStart(conversation.service, conversation.topic);
+    if (linkOpen) driverLost = false;
     if (!linkOpen) platform::dialogs().error(platform::texts().ddeConnectionNotFound);
     return linkOpen;
 }
@@ -48,6 +49,16 @@ bool DriverLink::connectWithDriverStart(const QString& service, const QString& t
 
 bool DriverLink::isWaiting() { return linkOpen && channel.isWaiting(); }
 
+bool DriverLink::checkGone()
+{
+    if (!linkOpen || channel.isConnected()) return false;
+    linkOpen = false;
+    driverLost = true;
+    Timer4.setEnabled(false);
+    if (onGone) onGone();
+    return true;
+}
+
 SendResult DriverLink::send(const QString& text)
 {
     const QByteArray bytes = platform::toCp1250(text);
@@ -63,17 +74,20 @@ SendResult DriverLink::send(const QString& text)
         return SendResult::Accepted;
     }
     Timer4.setEnabled(false);
+    if (checkGone()) return SendResult::Gone;
     return SendResult::Refused;
 }
 
 void DriverLink::Timer4Timer()
 {
     Timer4.setEnabled(false);
+    if (checkGone()) return;
     if (!linkOpen || channel.isWaiting()) {
         Timer4.setEnabled(true);
         return;
     }
     QByteArray reply = channel.request(ReplyItem, RequestLimitMs);
+    if (checkGone()) return;
     const int nul = reply.indexOf('\0');
     if (nul >= 0) reply.truncate(nul); // the item is a C text
     NewReplyText = platform::fromCp1250(reply);

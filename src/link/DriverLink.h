@@ -23,6 +23,7 @@ enum class SendResult {
     Refused, // no conversation, or the driver could not be reached
     Waiting, // the conversation still waits on the previous transaction: nothing sent
     TooLong, // the text does not fit MacroBuffer: nothing sent, the user was told
+    Gone,    // the driver has gone away: nothing sent, onGone has been called
 };
 
 class DriverLink {
@@ -41,10 +42,14 @@ public:
     std::function<bool()> startDriver;
     // The reply decoder.
     std::function<void(const QStringList&)> onReply;
+    // The open conversation found its driver gone (the driver ended or was killed); called once.
+    std::function<void()> onGone;
 
     // Opens the conversation; in local mode starts the driver once when it does not answer.
     bool DoNewLink();
     bool LinkOpen() const { return linkOpen; }
+    // The conversation was open and its driver went away: DoNewLink may start a driver again.
+    bool lost() const { return driverLost; }
     bool isWaiting();
     SendResult send(const QString& text);
     // Asks the driver to end itself; closes the conversation when the driver took it.
@@ -67,11 +72,14 @@ public:
 
 private:
     bool connectWithDriverStart(const QString& service, const QString& topic);
+    // True when the open conversation has lost its driver (and says so once).
+    bool checkGone();
 
     platform::LinkChannel& channel;
     LinkView* view;
     QString serviceApp;
     bool linkOpen = false;
+    bool driverLost = false;
     QByteArray MacroBuffer;
 };
 

@@ -15,6 +15,9 @@ const QString CommunicationErrorText = QStringLiteral("Communication Error!");
 void Sequencer::DdeClientItem1Change(const QStringList& lines)
 {
     if (lines.isEmpty()) return;
+    // After a stop nothing is awaited: a late reply to the command that was in flight must not refill
+    // a screen the user has cleared or keeps.
+    if (SequencerState == states::Idle && !ExchangeRunning) return;
     TimeoutTimer.setEnabled(false);
     if (lines[0] == BusyReply) {
         DriverBusy = true;

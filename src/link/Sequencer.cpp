@@ -76,13 +76,18 @@ bool Sequencer::stop(StopSender sender)
 {
     EndWait();
     if (sender != StopSender::WaitDialog && !CommError && !host.confirmStop()) return false;
+    halt(sender);
+    return true;
+}
+
+void Sequencer::halt(StopSender sender)
+{
     Timer1.setEnabled(false);
     TimeoutTimer.setEnabled(false);
     SequencerState = states::Idle;
     ExchangeRunning = false;
     if (!ending) ending = sender == StopSender::Decoder ? Ending::CommunicationError : Ending::Stopped;
     host.connectionStopped(sender);
-    return true;
 }
 
 void Sequencer::proceed(bool withTimeout)
@@ -94,7 +99,8 @@ void Sequencer::proceed(bool withTimeout)
 void Sequencer::driverGone()
 {
     ending = Ending::DriverGone;
-    stop(StopSender::Decoder);
+    EndWait();
+    halt(StopSender::Decoder);
 }
 
 void Sequencer::closing()
@@ -113,6 +119,18 @@ void Sequencer::giveUp()
     SequencerState = states::Online;
     RetryCount = 0;
     ending = Ending::Refused;
+}
+
+void Sequencer::endRefused()
+{
+    EndWait();
+    ending = Ending::Refused;
+    if (!ExchangeRunning) {
+        SequencerState = states::Idle;
+        return;
+    }
+    SequencerState = states::Online; // the on-line loop goes on
+    Timer1.setEnabled(true);
 }
 
 void Sequencer::Timer1Timer()
@@ -142,21 +160,22 @@ void Sequencer::Timer1Timer()
     TimeoutTimer.setEnabled(true);
     const QString text = commandField(CommandCode) + data;
     if (CommandCode == ExtendedCommand) CommandCode = realCommand; // the reply comes under the real number
-    send(text);
-    TimeoutTimer.setEnabled(true);
+    if (send(text)) TimeoutTimer.setEnabled(true);
 }
 
-void Sequencer::send(const QString& text)
+bool Sequencer::send(const QString& text)
 {
     switch (link.send(text)) {
-    case SendResult::Accepted: break;
+    case SendResult::Accepted: return true;
     case SendResult::Waiting:
     case SendResult::Refused:
-    case SendResult::TooLong:
         Timer1.setEnabled(true);
         ++RetryCount;
-        break;
+        return true;
+    case SendResult::TooLong: endRefused(); return false; // sending it again would be refused again
+    case SendResult::Gone: return false;                  // the connection has been stopped
     }
+    return false;
 }
 
 void Sequencer::TimeoutTimerTimer()
@@ -219,10 +238,14 @@ void Sequencer::performState(QString& data)
     case 250: CommandCode = 0; return;
     case 251: idleStep(states::Online); return;
     case 300:
+        WriteListDone = false;
         BeginWait(true, false);
         templateWrite(data);
         return;
-    case 349: endAfterWriting(200); return;
+    case 349:
+        WriteListDone = true;
+        endAfterWriting(200);
+        return;
     case 400:
         BeginWait(false, false);
         CommandCode = 37;
@@ -244,19 +267,19 @@ void Sequencer::performState(QString& data)
     case 430:
         BeginWait(false, true);
         host.ClearAll();
-        data = CrLf + TagAddress + CrLf + StepData;
+        data = CrLf + TagAddress + CrLf + dataField(StepData);
         CommandCode = 11;
         return;
     case 431: idleStep(201); return;
     case 440:
         BeginWait(false, true);
-        data += StepData;
+        data += dataField(StepData);
         CommandCode = 0;
         return;
     case 441: idleStep(200); return;
     case 450:
         BeginWait(false, false);
-        data += StepData;
+        data += dataField(StepData);
         CommandCode = 6;
         return;
     case 451:
@@ -282,18 +305,18 @@ void Sequencer::performState(QString& data)
     case 521: endProcedure(states::Online); return;
     case 520:
         BeginWait(false, false);
-        data += StepData;
+        data += dataField(StepData);
         CommandCode = 40;
         return;
     case 530:
-        data += StepData;
+        data += dataField(StepData);
         CommandCode = 40;
         return;
     case 531: idleStep(states::Online); return;
     case 540:
     case 550:
         BeginWait(false, false);
-        data += StepData;
+        data += dataField(StepData);
         CommandCode = state == 540 ? 45 : 46;
         return;
     case 541:
@@ -310,7 +333,7 @@ void Sequencer::performState(QString& data)
         return;
     case 560:
         BeginWait(false, false);
-        data += StepData;
+        data += dataField(StepData);
         CommandCode = 108;
         return;
     case 570:
@@ -327,7 +350,7 @@ void Sequencer::performState(QString& data)
     case 582: endProcedure(states::Online); return;
     case 590:
         BeginWait(false, false);
-        data += StepData;
+        data += dataField(StepData);
         CommandCode = 19;
         return;
     case 591: endProcedure(200); return;
@@ -356,12 +379,15 @@ void Sequencer::templateRead(QString& data)
 {
     const quint8 code =
         SequencerState < states::ReadLast ? templateStep(states::ReadBase, QStringLiteral("READ"), data) : NoCommand;
-    if (code == NoCommand) {
-        host.CaptureInitialConfig();
-        EndSequence();
+    if (code != NoCommand) {
+        CommandCode = code;
         return;
     }
-    CommandCode = code;
+    // Without a single read step only the identity is known: that is no configuration to keep.
+    const QString problem = SequencerState == states::ReadBase + 1 ? templates.readProblem() : QString();
+    if (problem.isEmpty()) host.CaptureInitialConfig();
+    EndSequence();
+    if (!problem.isEmpty()) host.readIncomplete(problem);
 }
 
 void Sequencer::templateMethod(QString& data)
@@ -378,7 +404,8 @@ void Sequencer::templateWrite(QString& data)
 {
     quint8 code = templateStep(states::WriteBase, QStringLiteral("WRITE"), data);
     if (code != NoCommand) {
-        const auto fields = screen.writeData(code == ExtendedCommand ? realCommand : code);
+        // Guarded by the number the template gives: an extended template (255) is device-specific.
+        const auto fields = screen.writeData(code);
         if (fields)
             data += fields->join(CrLf);
         else

@@ -54,6 +54,8 @@ public:
     int retryCount() const { return RetryCount; }
     bool waitShown() const { return WaitShown; }
     bool stepArmed() const { return Timer1.isEnabled(); }
+    // The last write went through its whole write list (what followed may still have been stopped).
+    bool writeListDone() const { return WriteListDone; }
     bool timeoutArmed() const { return TimeoutTimer.isEnabled(); }
 
     void Timer1Timer();
@@ -83,8 +85,13 @@ private:
     // Command 39 when the device asks for it after a change, else the alternative.
     void eepromCheck(QString& data, const std::function<void()>& otherwise);
     void endAfterWriting(quint16 next);
-    void send(const QString& text);
+    // False when no reply is to be awaited: the text was not sent and the procedure has ended.
+    bool send(const QString& text);
     void giveUp();
+    // Ends the procedure in progress without a reply: it is said to have been refused.
+    void endRefused();
+    // The sequencer's side of every stop: no further step, idle, nothing awaited.
+    void halt(StopSender sender);
 
     void decode(const QStringList& lines);
     void decodeIdentity(const QStringList& lines);
@@ -105,6 +112,7 @@ private:
     bool WaitShown = false;
     quint8 DeviceFlags = 0;
     quint8 realCommand = 0;
+    bool WriteListDone = false;
     // Set when a procedure ends otherwise than by coming back to the on-line loop.
     std::optional<Ending> ending;
 

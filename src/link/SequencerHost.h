@@ -29,6 +29,9 @@ public:
     // The end of a read: change flags cleared, fields and device commands enabled, Read! off,
     // Stop! and Write in device! on.
     virtual void sequenceEnded() = 0;
+    // The read ended without reading the configuration (no read list could be walked): problem says
+    // why, for the user.
+    virtual void readIncomplete(const QString& problem) = 0;
     // Stop! with unsaved changes asks whether to disconnect; false keeps the connection.
     virtual bool confirmStop() = 0;
     // The connection has stopped: the window shows the stopped (or, after the wait dialog's Stop,
@@ -74,6 +77,8 @@ public:
     virtual int WriteStepCount() = 0;
     // The section of the method being run.
     virtual QString MethodSection() const = 0;
+    // Why the read list cannot be walked (which file, what is wrong with it); empty when it can.
+    virtual QString readProblem() = 0;
 };
 
 } // namespace driverlink

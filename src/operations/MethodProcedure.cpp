@@ -21,7 +21,11 @@ void runMethod(OperationHost& host, detailed::DeviceTemplates& templates, const 
     screen.clearErrors();
     screen.setText(config::Control::ProgramStatus, platform::texts().executingCommand);
     driverlink::Sequencer& sequencer = host.commandSequencer();
-    sequencer.run(driverlink::Procedure::Method);
+    const driverlink::Ending ending = sequencer.run(driverlink::Procedure::Method);
+    if (ending != driverlink::Ending::Online) {
+        if (ending != driverlink::Ending::Closing) platform::dialogs().warning(platform::texts().operationInterrupted);
+        return;
+    }
     if (screen.errorCount() > 0)
         platform::dialogs().warning(platform::texts().operationFailed);
     else

@@ -55,14 +55,20 @@ void WriteProcedure::ZapisPrevClick()
     screen.clearErrors();
     screen.showErrorList();
     host.ItemsEnabled(false, false);
-    const bool completed = s.run(Procedure::Write) == Ending::Online;
-    if (completed) host.WriteDbIndex(platform::texts().activityModified, true);
+    const Ending ending = s.run(Procedure::Write);
+    if (ending != Ending::Online && !s.writeListDone()) {
+        // Stopped, refused or cut off: the device may hold part of the changes, and the change flags
+        // stay set so that the user can write again.
+        if (ending != Ending::Closing) platform::dialogs().warning(platform::texts().writeInterrupted);
+        return;
+    }
+    // Written; when the read-back was stopped the screen no longer shows what the device holds.
+    host.WriteDbIndex(platform::texts().activityModified, ending == Ending::Online);
     if (screen.errorCount() > 0)
         platform::dialogs().warning(platform::texts().writtenWithErrors);
     else
         platform::dialogs().information(platform::texts().writtenIntoDevice);
-    if (!completed) return; // the connection was stopped: nothing is to be restarted
-    s.proceed(true);
+    if (ending == Ending::Online) s.proceed(true);
 }
 
 void WriteProcedure::NavratHodnotm1Click()

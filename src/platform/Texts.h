@@ -13,6 +13,7 @@ struct Texts {
     // %1: the length of the refused command text, %2: the most the driver takes.
     QString commandTooLong =
         QStringLiteral("The command is too long for the driver (%1 characters, at most %2) and was not sent.");
+    QString driverStopped = QStringLiteral("The driver has stopped. Press Read! to start it again.");
 
     // Sequencer and reply decoder
     QString readingVariables = QStringLiteral("Reading variables ...");
@@ -25,8 +26,20 @@ struct Texts {
     // %1: the flags field of an identity reply that is no number 0..255.
     QString badDeviceFlags = QStringLiteral("Identity reply refused: device flags \"%1\" are not a number 0..255!");
 
+    // Reads that cannot be completed. %1: a file, %2: what is wrong with it.
+    QString readIncomplete = QStringLiteral("The configuration of the device could not be read.\r\n%1");
+    QString noDefinitionLanguage =
+        QStringLiteral("No definition-file language is set, so no list of read commands is known.");
+    QString commandListNotFound = QStringLiteral("The list of read commands %1 was not found.");
+    QString commandListUnusable = QStringLiteral("The list of read commands %1 %2.");
+    QString fileCannotBeRead = QStringLiteral("cannot be read: %1");
+    QString fileHasNoReadList = QStringLiteral("has no [READ] list");
+    QString definitionUnusable = QStringLiteral("The definition file %1 %2; the device is read without it.");
+
     // Main screen
     QString wrongDateFormat = QStringLiteral("Wrong format of date!");
+    QString notStorable =
+        QStringLiteral("The device stores only letters without accents, digits, blanks and common signs here.");
 
     // Writing the configuration
     QString noAuthorization = QStringLiteral("You don't have authorization to do this!");
@@ -42,6 +55,8 @@ struct Texts {
     QString returnToOriginalValues = QStringLiteral("Do you really want to return to original values?");
     QString valuesRefreshedNotWritten =
         QStringLiteral("Values was refreshed but not writen!\r\nDo you want to write original values to device?\r\n");
+    QString writeInterrupted = QStringLiteral(
+        "The write was interrupted. The device may hold part of the changes: read it again before you go on.");
     QString activityConnected = QStringLiteral("Connected");
     QString activityModified = QStringLiteral("Modified");
     QString activityReturned = QStringLiteral("Returned to initial values");
@@ -57,6 +72,8 @@ struct Texts {
     QString operationFailed = QStringLiteral("Some errors or warnings occured. Operation was not successfully "
                                              "performed!\r\nSee the help or device manual for details!");
     QString operationDone = QStringLiteral("Operation successfully performed!");
+    QString operationInterrupted = QStringLiteral(
+        "The operation was interrupted. The device may have carried out part of it: read it again before you go on.");
 
     // Main window
     QString changesNotSavedInDevice =

@@ -11,6 +11,7 @@
 #include "detailed/TDetailedSetup.h"
 #include "platform/Environment.h"
 #include "platform/Texts.h"
+#include "platform/Timer.h"
 #include "platform/VirtualClock.h"
 
 #include <QComboBox>
@@ -164,6 +165,19 @@ TEST_F(DetailedSetupFlowTest, AMethodRunsItsStepsAndReports)
     const qsizetype sent = driver.sent.size();
     window->DoNowClick(QStringLiteral("B01"));
     EXPECT_FALSE(driver.commands().mid(sent).contains(140));
+
+    // Stopped while its command is unanswered: said so, never as done.
+    driver.silentFor[42] = 5;
+    platform::Timer stopper(8000);
+    stopper.OnTimer = [&] {
+        stopper.setEnabled(false);
+        window->Cekej->bStop->click();
+    };
+    stopper.setEnabled(true);
+    dialogs.expect(Kind::Confirm, platform::texts().performOperation, platform::Answer::Yes);
+    dialogs.expect(Kind::Warning, platform::texts().operationInterrupted);
+    window->DoNowClick(QStringLiteral("B02"));
+    EXPECT_EQ(window->sequencer.state(), driverlink::states::Idle);
 }
 
 } // namespace

@@ -280,7 +280,7 @@ TEST_F(TForm1Test, ADeviceCannotNameADefinitionFileOutsideTheProgramsFolder)
     read();
     EXPECT_EQ(w.form.Vyrobce->text(), QStringLiteral("../x"));
     EXPECT_FALSE(w.form.SetupPanels->isTabVisible(w.form.SetupPanels->indexOf(w.form.pDetailedSetup)));
-    EXPECT_TRUE(w.deviceDefinitionFile().isEmpty());
+    EXPECT_TRUE(w.deviceDefinitionFile(w.language).isEmpty());
 }
 
 TEST_F(TForm1Test, HelpAndAbout)
@@ -369,6 +369,88 @@ TEST_F(TForm1Test, BackToInitialValuesPutsTheFirstReadBack)
     EXPECT_EQ(w.form.Oznaceni->text(), QStringLiteral("PT-101"));
     EXPECT_FALSE(w.changes.TransferFunctionChanged);
     EXPECT_TRUE(w.changes.DampingChanged);
+}
+
+TEST_F(TForm1Test, ALongPasteIsCutOnceAndTheProgramGoesOn)
+{
+    TForm1& w = start();
+    read();
+    w.form.Oznaceni->selectAll();
+    w.form.Oznaceni->insert(QString(50000, u'A'));
+    EXPECT_EQ(w.form.Oznaceni->text(), QStringLiteral("AAAAAAAA"));
+    EXPECT_TRUE(w.changes.TagChanged);
+    // A driver's reply with a very long message takes the same way.
+    w.form.Zprava->setText(QString(20000, u'M'));
+    EXPECT_EQ(w.form.Zprava->text().size(), 32);
+    w.form.Zprava->setText(QString::fromUtf8("\xc5\xbdlu\xc5\xa5ou\xc4\x8dk\xc3\xbd k\xc5\xaf\xc5\x88"));
+    EXPECT_EQ(w.form.Zprava->text(), QStringLiteral("luouk k"));
+    EXPECT_EQ(w.form.ProgramStatus->text(), platform::texts().notStorable);
+}
+
+TEST_F(TForm1Test, AReadWithoutAnyReadListSaysSoAndOffersNothingToWrite)
+{
+    QFile::remove(programFolder() + QStringLiteral("TABEN.DDF"));
+    TForm1& w = start();
+    dialogs.expect(Kind::Error, platform::texts().readIncomplete.arg(platform::texts().commandListNotFound.arg(
+                                    programFolder() + QStringLiteral("TABEN.DDF"))));
+    read();
+    EXPECT_EQ(w.form.Vyrobce->text(), QStringLiteral("Ostrevo")) << "the identity is shown";
+    EXPECT_FALSE(w.form.ZapisPrev->isEnabled());
+    EXPECT_FALSE(w.form.Konec->isEnabled());
+    EXPECT_FALSE(w.form.NavratHodnotm1->isEnabled()) << "a blank configuration became the initial one";
+}
+
+TEST_F(TForm1Test, AGarbageDefinitionFileIsReportedAndTheBasicReadCompletes)
+{
+    QFile definition(programFolder() + QStringLiteral("Ostrevo-PR210-3-EN.DDF"));
+    ASSERT_TRUE(definition.open(QIODevice::WriteOnly));
+    definition.write("\x01\x02[Defin\xff\r\nP01=xx\r\n");
+    definition.close();
+    TForm1& w = start();
+    read();
+    EXPECT_EQ(w.form.Konec->text(), QStringLiteral("1000"));
+    EXPECT_EQ(w.form.Jednotky->currentText(), QStringLiteral("kPa"));
+    EXPECT_FALSE(w.form.SetupPanels->isTabVisible(w.form.SetupPanels->indexOf(w.form.pDetailedSetup)));
+    EXPECT_FALSE(w.form.Konec->isReadOnly()) << "a definition that cannot be used was applied";
+    ASSERT_GE(w.form.Error->count(), 1);
+    EXPECT_EQ(w.form.Error->item(0)->text(),
+              platform::texts().definitionUnusable.arg(QStringLiteral("Ostrevo-PR210-3-EN.DDF"),
+                                                       platform::texts().fileHasNoReadList));
+}
+
+TEST_F(TForm1Test, ADriverThatGoesAwayIsSaidOnceAndTheNextReadStartsItAgain)
+{
+    TForm1& w = start();
+    w.PripojClick();
+    ASSERT_TRUE(clock.runUntil([&] { return driver.commands().size() >= 3; }, 20000));
+    channel.connected = false;
+    dialogs.expect(Kind::Error, platform::texts().driverStopped);
+    runFor(30000);
+    EXPECT_EQ(buttons(), (Buttons{true, false, true, false}));
+    int starts = 0;
+    w.link.startDriver = [&] {
+        ++starts;
+        return true;
+    };
+    channel.connectResults = {false, true};
+    read();
+    EXPECT_EQ(starts, 1);
+    EXPECT_EQ(w.form.Konec->text(), QStringLiteral("1000"));
+}
+
+TEST_F(TForm1Test, ListsThatDifferAreColouredAndClearedListsShowNothing)
+{
+    TForm1& w = start();
+    read();
+    config::TConfigRecord other;
+    config::FromScreen(w, other);
+    other.setText(config::Field::Units, QStringLiteral("bar"));
+    config::CompareScreen(w, other);
+    EXPECT_EQ(w.form.Jednotky->palette().color(QPalette::Button), QColor(255, 255, 0));
+    EXPECT_NE(w.form.Funkce->palette().color(QPalette::Button), QColor(255, 255, 0));
+    w.ClearAll();
+    EXPECT_TRUE(w.form.Jednotky->currentText().isEmpty());
+    EXPECT_TRUE(w.form.Funkce->currentText().isEmpty());
 }
 
 } // namespace

@@ -88,7 +88,8 @@ protected:
         items.texts = {
             {QStringLiteral("E01"), QStringLiteral("12.5")},    {QStringLiteral("Q01"), QStringLiteral("arg")},
             {QStringLiteral("V01"), QStringLiteral("7.25")},    {QStringLiteral("L01"), QStringLiteral("LABEL")},
-            {QStringLiteral("X99"), QStringLiteral("NOTHING")}, {QStringLiteral("c01"), QStringLiteral("LOWER")}};
+            {QStringLiteral("X99"), QStringLiteral("NOTHING")}, {QStringLiteral("c01"), QStringLiteral("LOWER")},
+            {QStringLiteral("E02"), QStringLiteral("1\r\n2\t")}};
         items.combos[1] = {QStringLiteral("T05"), Off_On_High, 0, true};
         items.combos[2] = {QStringLiteral("T05"), Off_On_High, 2, true};
         items.combos[3] = {QString(), {}, -1, true};
@@ -126,6 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
         BuildCase{"leading_number_above_255", "WRITE", 299, 303, "256", 254, "", 77, "Error in WRITE:4\r\n"},
         BuildCase{"leading_number_negative", "WRITE", 299, 303, "-1", 254, "", 77, "Error in WRITE:4\r\n"},
         BuildCase{"extended_write", "WRITE", 299, 300, "255_W130_E01_C02_000", 255, "W130\r\n12.5\r\n4\r\n000\r\n", 130,
+                  ""},
+        BuildCase{"line_breaks_in_an_item_are_no_lines", "WRITE", 299, 300, "255_W130_E02", 255, "W130\r\n12\r\n", 130,
                   ""},
         BuildCase{"semicolons_separate_too", "WRITE", 299, 300, "255;W130;E01", 255, "W130\r\n12.5\r\n", 130, ""},
         BuildCase{"trailing_separator", "WRITE", 299, 300, "255_W130_E01_", 255, "W130\r\n12.5\r\n", 130, ""},

@@ -166,6 +166,15 @@ TEST_F(DetailedSetupWindowTest, OnlyFramesMakeTheAreaScroll)
     EXPECT_LT(area->widget()->height(), 450);
 }
 
+TEST_F(DetailedSetupWindowTest, CaptionsAndFieldsTakeTextsAsTheyAre)
+{
+    loadFile("[Definitions]\r\nL01=10,10,<b>Bold</b>\r\nE01=30,10,121\r\n");
+    EXPECT_EQ(window.L[0]->textFormat(), Qt::PlainText) << "a definition's caption was rendered as markup";
+    EXPECT_EQ(window.L[0]->text(), QStringLiteral("<b>Bold</b>"));
+    window.setDetailText(QStringLiteral("E01"), QStringLiteral("3.7\r\n21"));
+    EXPECT_EQ(window.detailText(QStringLiteral("E01")), QStringLiteral("3.721"));
+}
+
 TEST_F(DetailedSetupWindowTest, ClearAllHidesAndNamesTheItems)
 {
     loadFile(FirstDevice);

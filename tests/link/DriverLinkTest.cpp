@@ -160,12 +160,33 @@ TEST_F(DriverLinkTest, AnEmptyRequestResultIsOneEmptyLineWhenItDiffers)
     open();
     channel.item = "2\r\n0\r\n\r\n\r\n4.5\r\n3.1";
     clock.advance(1400);
-    channel.connected = false; // the driver went away: requests come back empty
+    channel.item.clear(); // a request that timed out comes back empty
     clock.advance(1400);
     ASSERT_EQ(replies.size(), 2);
     EXPECT_EQ(replies.last(), QString());
     clock.advance(1400);
     EXPECT_EQ(replies.size(), 2);
+}
+
+TEST_F(DriverLinkTest, ADriverThatWentAwayIsNoticedOnceAndCanBeStartedAgain)
+{
+    open();
+    int gone = 0;
+    link.onGone = [&] { ++gone; };
+    channel.item = "2\r\n0\r\n\r\n\r\n4.5\r\n3.1";
+    clock.advance(1400);
+    channel.connected = false;
+    clock.advance(1400);
+    EXPECT_EQ(gone, 1);
+    EXPECT_FALSE(link.LinkOpen());
+    EXPECT_TRUE(link.lost());
+    EXPECT_EQ(link.send(QStringLiteral("2   \r\n0\r\n")), driverlink::SendResult::Refused);
+    clock.advance(5000);
+    EXPECT_EQ(gone, 1);
+    EXPECT_EQ(replies.size(), 1) << "an empty reply was handed on after the driver had gone";
+
+    EXPECT_TRUE(link.DoNewLink());
+    EXPECT_FALSE(link.lost());
 }
 
 TEST_F(DriverLinkTest, NoRequestWhileWaitingOrWithoutLink)

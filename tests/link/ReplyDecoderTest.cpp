@@ -14,7 +14,11 @@ QStringList reply(std::initializer_list<const char*> lines)
     return out;
 }
 
-class ReplyDecoderTest : public SequencerFixture, public ::testing::Test {};
+// Replies are decoded while a procedure runs: here the on-line loop awaits the reply to command 2.
+class ReplyDecoderTest : public SequencerFixture, public ::testing::Test {
+protected:
+    ReplyDecoderTest() { SequencerProbe::sent(sequencer, 100, 2); }
+};
 
 struct DecoderRow {
     const char* name;
@@ -24,7 +28,10 @@ struct DecoderRow {
 };
 void PrintTo(const DecoderRow& r, std::ostream* os) { *os << r.name; }
 
-class ReplyDecoderTable : public SequencerFixture, public ::testing::TestWithParam<DecoderRow> {};
+class ReplyDecoderTable : public SequencerFixture, public ::testing::TestWithParam<DecoderRow> {
+protected:
+    ReplyDecoderTable() { SequencerProbe::sent(sequencer, 100, 2); }
+};
 
 TEST_P(ReplyDecoderTable, FieldsSetFromTheDataLines)
 {
@@ -218,6 +225,17 @@ TEST_F(ReplyDecoderTest, ATemplateReplyThatBelongsToSomethingElseRepeatsTheStep)
     sequencer.DdeClientItem1Change(reply({"130", "0", "", "", "1"}));
     EXPECT_EQ(sequencer.state(), 203) << "advanced on a reply the template refused";
     EXPECT_TRUE(sequencer.stepArmed());
+}
+
+TEST_F(ReplyDecoderTest, AReplyAfterAStopChangesNothing)
+{
+    answerAsPressureTransmitter();
+    startRead();
+    runUntil([&] { return driver.commands().size() == 3; }); // command 13 is in flight
+    sequencer.stop(driverlink::StopSender::WaitDialog);
+    clock.advance(10000);
+    EXPECT_TRUE(host.text(Control::Oznaceni).isEmpty()) << "the late reply refilled the screen";
+    EXPECT_EQ(sequencer.state(), driverlink::states::Idle);
 }
 
 TEST_F(ReplyDecoderTest, AnEmptyListDoesNothingAndOneEmptyLineIsNoReply)

@@ -214,7 +214,7 @@ TEST_F(SequencerTest, WriteSendsOnlyTheChangedGroups)
 {
     host.texts[Control::Tlumeni] = QStringLiteral("2.5");
     host.texts[Control::Jednotky] = QStringLiteral("bar");
-    host.texts[Control::Konec] = QStringLiteral("10");
+    host.texts[Control::Konec] = QStringLiteral("10\r\n5"); // a pasted line break is no further data line
     host.texts[Control::Pocatek] = QStringLiteral("-1");
     changes.DampingChanged = changes.RangeChanged = true;
     at(300);
@@ -227,13 +227,17 @@ TEST_F(SequencerTest, WriteSendsOnlyTheChangedGroups)
 
     at(303);
     sequencer.Timer1Timer();
-    EXPECT_EQ(channel.executed.last(), QByteArray("35  \r\n0\r\nbar\r\n10\r\n-1")) << "44 was not skipped";
+    EXPECT_EQ(channel.executed.last(), QByteArray("35  \r\n0\r\nbar\r\n105\r\n-1")) << "44 was not skipped";
     EXPECT_EQ(sequencer.state(), 304);
 }
 
 TEST_F(SequencerTest, ExtendedWriteStepsAreGuardedByDetailedChangesAndAwaitTheRealCommand)
 {
-    templates.writeList = {QStringLiteral("255:130:W130")};
+    // An extended template of a standard command is still device-specific: guarded by the detailed
+    // changes alone, and sent with exactly the data its template built.
+    templates.writeList = {QStringLiteral("255:44:W044B"), QStringLiteral("255:59:W059B")};
+    host.texts[Control::Jednotky] = QStringLiteral("kPa");
+    changes.UnitsChanged = changes.RangeChanged = true;
     at(300);
     sequencer.Timer1Timer();
     EXPECT_EQ(channel.executed.last(), QByteArray("0   \r\n0\r\n")) << "an unchanged device-specific step was sent";
@@ -241,8 +245,22 @@ TEST_F(SequencerTest, ExtendedWriteStepsAreGuardedByDetailedChangesAndAwaitTheRe
     changes.DetailedChanged = true;
     at(300);
     sequencer.Timer1Timer();
-    EXPECT_EQ(channel.executed.last(), QByteArray("255 \r\n0\r\nW130\r\n"));
-    EXPECT_EQ(driverlink::SequencerProbe::commandCode(sequencer), 130);
+    EXPECT_EQ(channel.executed.last(), QByteArray("255 \r\n0\r\nW044B\r\n"));
+    EXPECT_EQ(driverlink::SequencerProbe::commandCode(sequencer), 44);
+}
+
+TEST_F(SequencerTest, ACommandTooLongForTheDriverEndsItsProcedureOnce)
+{
+    answerAsPressureTransmitter();
+    startRead();
+    runUntil([&] { return host.sequenceEnds == 1; });
+    templates.writeList = {QStringLiteral("255:130:") + QString(1000, u'x')};
+    changes.DetailedChanged = true;
+    dialogs.expect(Kind::Error, platform::texts().commandTooLong.arg(1011).arg(999));
+    EXPECT_EQ(sequencer.run(Procedure::Write), driverlink::Ending::Refused);
+    EXPECT_FALSE(sequencer.waitShown()) << "the wait dialog was left open";
+    clock.advance(10000);
+    EXPECT_EQ(sequencer.state() / 100, 1) << "the on-line loop did not go on";
 }
 
 TEST_F(SequencerTest, ErrorsDuringWritingAreSaidInTheWaitDialog)

@@ -2,6 +2,7 @@
 #include "operations/WriteProcedure.h"
 #include "OperationFixture.h"
 #include "platform/Texts.h"
+#include "platform/Timer.h"
 
 using config::Control;
 using Kind = testing_support::ScriptedDialogs::Kind;
@@ -126,15 +127,30 @@ TEST_F(WriteProcedureTest, ErrorsDuringTheWriteEndInAWarning)
     EXPECT_EQ(host.errors, QStringList{QStringLiteral("Command Error!:34")});
 }
 
-TEST_F(WriteProcedureTest, AConnectionLostDuringTheWriteEndsIt)
+TEST_F(WriteProcedureTest, AnInterruptedWriteSaysSoAndKeepsTheChanges)
 {
-    changes.DampingChanged = true;
-    driver.errors[34] = QStringLiteral("Communication Error!");
-    expectWriteQuestions();
-    dialogs.expect(Kind::Warning, platform::texts().writtenWithErrors);
-    write.ZapisPrevClick(); // returns instead of waiting for an on-line loop that never comes
-    EXPECT_TRUE(history.isEmpty());
-    EXPECT_FALSE(sequencer.stepArmed());
+    // Cut off by the driver, or stopped with the wait dialog's Stop while command 34 is unanswered.
+    for (const bool stopped : {false, true}) {
+        if (stopped) {
+            startRead();
+            runUntil([&] { return host.sequenceEnds == 2; });
+        }
+        changes.DampingChanged = true;
+        driver.errors[34] = stopped ? QString() : QStringLiteral("Communication Error!");
+        driver.silentFor[34] = stopped ? 5 : 0;
+        platform::Timer stopper(8000);
+        stopper.OnTimer = [&] {
+            stopper.setEnabled(false);
+            sequencer.stop(driverlink::StopSender::WaitDialog);
+        };
+        stopper.setEnabled(stopped);
+        expectWriteQuestions();
+        dialogs.expect(Kind::Warning, platform::texts().writeInterrupted);
+        write.ZapisPrevClick(); // returns instead of waiting for an on-line loop that never comes
+        EXPECT_TRUE(history.isEmpty()) << "recorded as modified";
+        EXPECT_TRUE(changes.DampingChanged) << "the change to write again was lost";
+        EXPECT_FALSE(sequencer.stepArmed());
+    }
 }
 
 TEST_F(WriteProcedureTest, BackToInitialValuesMarksAllButTheTransferFunction)

@@ -36,6 +36,7 @@ public:
         ++sequenceEnds;
         if (sequenceEndedHook) sequenceEndedHook();
     }
+    void readIncomplete(const QString& problem) override { incomplete.append(problem); }
     bool confirmStop() override { return !keepConnection; }
     void connectionStopped(driverlink::StopSender sender) override { stops.append(sender); }
     std::function<void()> sequenceEndedHook;
@@ -58,6 +59,7 @@ public:
     int captures = 0;
     int sequenceEnds = 0;
     bool keepConnection = false;
+    QStringList incomplete;
     QList<driverlink::StopSender> stops;
 };
 
@@ -69,6 +71,7 @@ public:
     int ReadStepCount() override { return int(readList.size()); }
     int WriteStepCount() override { return int(writeList.size()); }
     QString MethodSection() const override { return QStringLiteral("B01METHOD"); }
+    QString readProblem() override { return readList.isEmpty() ? QStringLiteral("no read list") : QString(); }
 
     QStringList readList{QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("15"),
                          QStringLiteral("16")};
