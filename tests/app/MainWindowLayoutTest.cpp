@@ -376,7 +376,8 @@ TEST_F(MainWindowLayoutTest, EveryStatusSentenceCanBeScrolledTo)
 TEST_F(MainWindowLayoutTest, EnterInABasicSetupFieldPressesWriteWhileItIsEnabled)
 {
     int writes = 0;
-    QObject::connect(layout.ZapisPrev, &QPushButton::clicked, [&writes] { ++writes; });
+    QObject counter; // the connection ends with the test
+    QObject::connect(layout.ZapisPrev, &QPushButton::clicked, &counter, [&writes] { ++writes; });
     window.show();
     window.activateWindow();
     QCoreApplication::processEvents(); // the activation arrives as a window system event
