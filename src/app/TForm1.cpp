@@ -18,6 +18,7 @@
 #include "settings/Folders.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -46,10 +47,13 @@ TForm1::TForm1(platform::LinkChannel& channel, QWidget* parent)
         CheckDeviceDdf(language);
     };
     connectHandlers();
+    connectMenus();
     trackChanges();
+    // A program that ends leaves no procedure waiting.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { sequencer.closing(); });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() { sequencer.closing(); }
 
 void TForm1::createForms()
 {
@@ -79,6 +83,32 @@ void TForm1::connectHandlers()
     connect(form.NavratHodnotm1, &QAction::triggered, this, [this] { writing.NavratHodnotm1Click(); });
     connect(form.DetailedSetupMenu, &QAction::triggered, this, [this] { DetailedSetupMenuClick(); });
     connect(form.SetupPanels, &QTabWidget::currentChanged, this, [this] { SetupPanelsChange(); });
+}
+
+void TForm1::connectMenus()
+{
+    using operations::ServiceProcedures;
+    const std::pair<QAction*, void (ServiceProcedures::*)()> procedures[] = {
+        {form.Inicializaceoznaenm1, &ServiceProcedures::Inicializaceoznaenm1Click},
+        {form.Inicializacedotazovacadresou1, &ServiceProcedures::Inicializacedotazovacadresou1Click},
+        {form.NastaveniPocatku, &ServiceProcedures::NastaveniPocatkuClick},
+        {form.NastaveniKonce, &ServiceProcedures::NastaveniKonceClick},
+        {form.NulovaniCidla, &ServiceProcedures::NulovaniCidlaClick},
+        {form.ZmenaAdresy, &ServiceProcedures::ZmenaAdresyClick},
+        {form.TestPristroje, &ServiceProcedures::TestPristrojeClick},
+        {form.ResetPristroje, &ServiceProcedures::ResetPristrojeClick},
+        {form.NulujPriznakm1, &ServiceProcedures::NulujPriznakm1Click},
+        {form.Writefinalassemblynumber1, &ServiceProcedures::Writefinalassemblynumber1Click},
+        {form.FixovaniVystupnihoProudu, &ServiceProcedures::FixovaniVystupnihoProuduClick},
+        {form.Zrusfixovaniproudu, &ServiceProcedures::ZrusfixovaniprouduClick},
+        {form.Trimovani4mA, &ServiceProcedures::Trimovani4mAClick},
+        {form.Trimovani20mA, &ServiceProcedures::Trimovani20mAClick},
+        {form.NastaveniBURSTfunkce, &ServiceProcedures::NastaveniBURSTfunkceClick},
+        {form.ZapnutiBURSTmodu, &ServiceProcedures::ZapnutiBURSTmoduClick},
+        {form.VypnutiBURSTmodu, &ServiceProcedures::VypnutiBURSTmoduClick},
+    };
+    for (const auto& [action, handler] : procedures)
+        connect(action, &QAction::triggered, this, [this, handler] { (service.*handler)(); });
 }
 
 void TForm1::trackChanges()
@@ -299,6 +329,7 @@ void TForm1::ClearAll()
         if (c != Control::PollAddr && c != Control::Jednotky && c != Control::Funkce) windowScreen.setText(c, {});
     }
     if (DetailedSetup) DetailedSetup->ClearAll();
+    outputs = operations::defaultOutputTexts();
     for (QLineEdit* edit : {form.Pocatek, form.Konec, form.Tlumeni, form.Oznaceni, form.Popis, form.Datum, form.Zprava})
         edit->setReadOnly(false);
     for (QLabel* label : {form.Status, form.ProgramStatus, form.PV, form.PVI, form.PVP, form.SV, form.TV, form.FV})
@@ -355,3 +386,9 @@ void TForm1::WriteDbIndex(const QString&, bool)
 }
 
 void TForm1::enableWriteButton() { form.ZapisPrev->setEnabled(true); }
+
+void TForm1::beginConnection()
+{
+    form.Odpoj->setEnabled(true);
+    form.SetupPanels->setCurrentWidget(form.InstrumentBox);
+}

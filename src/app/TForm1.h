@@ -15,6 +15,7 @@
 #include "link/DriverLink.h"
 #include "link/Sequencer.h"
 #include "operations/OperationHost.h"
+#include "operations/ServiceProcedures.h"
 #include "operations/WriteProcedure.h"
 
 #include <QMainWindow>
@@ -90,6 +91,7 @@ public:
     driverlink::DriverLink link;
     driverlink::Sequencer sequencer;
     operations::WriteProcedure writing{*this};
+    operations::ServiceProcedures service{*this};
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -120,13 +122,19 @@ private:
     driverlink::Sequencer& commandSequencer() override { return sequencer; }
     config::ChangeFlags& changeFlags() override { return changes; }
     void enableWriteButton() override;
+    void beginConnection() override;
+    operations::OutputTexts outputTexts() const override { return outputs; }
     void markHistoryForReload() override { HistoryRefresh = true; }
     void showInitialConfig() override { config::SetScreen(*this, InitialConfig, language); }
     void WriteDbIndex(const QString& activity, bool withSnapshot) override;
 
     void connectHandlers();
+    void connectMenus();
     void trackChanges();
     // Tunes the main screen from a definition: output texts, masks, editable fields, narrowed lists.
     void applyDefinition(const struct detailed::DefinitionModel& model);
     void showDetailedSetup(bool shown);
+
+    // From the device definition, or the defaults without one.
+    operations::OutputTexts outputs = operations::defaultOutputTexts();
 };

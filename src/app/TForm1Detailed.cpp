@@ -62,6 +62,8 @@ void TForm1::rebuildDetailedItems(const config::LanguageState& shown)
 void TForm1::applyDefinition(const detailed::DefinitionModel& model)
 {
     deviceScreen.selfTestMasks = model.selfTestMasks;
+    outputs = {model.lowerOutputLabel, model.upperOutputLabel, model.lowerOutputDefault, model.upperOutputDefault,
+               model.fixOffValue};
 
     // Only what the device's write list can write stays editable.
     for (QLineEdit* edit : {form.Zprava, form.Oznaceni, form.Popis, form.Datum, form.Tlumeni, form.Pocatek, form.Konec})

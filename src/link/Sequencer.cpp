@@ -82,6 +82,7 @@ bool Sequencer::stop(StopSender sender)
 
 void Sequencer::halt(StopSender sender)
 {
+    ReplyTaken = true; // the reply being handled, if any, must not advance the idle state
     Timer1.setEnabled(false);
     TimeoutTimer.setEnabled(false);
     SequencerState = states::Idle;

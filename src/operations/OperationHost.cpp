@@ -5,6 +5,13 @@
 
 namespace operations {
 
+OutputTexts defaultOutputTexts()
+{
+    const platform::Texts& texts = platform::texts();
+    return {texts.detailedLowerOutputLabel, texts.detailedUpperOutputLabel, texts.detailedLowerOutputDefault,
+            texts.detailedUpperOutputDefault, texts.detailedFixOffValue};
+}
+
 bool commandAllowed(OperationHost& host, bool checkReadOnly)
 {
     if (!host.linkOpen()) {

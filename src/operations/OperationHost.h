@@ -7,6 +7,18 @@
 
 namespace operations {
 
+// The texts and currents of the output trims and the fixed output, from the device definition
+// (LOV, UOV, LDV, UDV, DZV) or their defaults.
+struct OutputTexts {
+    QString lowerOutputLabel;
+    QString upperOutputLabel;
+    QString lowerOutputDefault;
+    QString upperOutputDefault;
+    QString fixOffValue;
+};
+// What they are for a device without a definition file.
+OutputTexts defaultOutputTexts();
+
 class OperationHost {
 public:
     virtual ~OperationHost() = default;
@@ -19,6 +31,9 @@ public:
     virtual config::ChangeFlags& changeFlags() = 0;
 
     virtual void ItemsEnabled(bool enable, bool showOnline) = 0;
+    // A connection starts without Read! (an initialisation): Stop! enabled, the Device Info page shown.
+    virtual void beginConnection() = 0;
+    virtual OutputTexts outputTexts() const = 0;
     virtual void enableWriteButton() = 0;
     virtual void markHistoryForReload() = 0;
     // SetScreen(InitialConfig).

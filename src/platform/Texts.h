@@ -61,6 +61,47 @@ struct Texts {
     QString activityModified = QStringLiteral("Modified");
     QString activityReturned = QStringLiteral("Returned to initial values");
 
+    // Service and calibration procedures
+    QString inputQueryCaption = QStringLiteral("Input Query");
+    QString wrongValue = QStringLiteral("Wrong Value!");
+    QString applyLowerRangeValue =
+        QStringLiteral("Apply new value of lower range value to input!\r\nThen click to OK button!");
+    QString applyUpperRangeValue =
+        QStringLiteral("Apply new value of upper range value to input!\r\nThen click to OK button!");
+    QString applyZero = QStringLiteral("Apply zero value to input!\r\nThen click to OK button!");
+    QString settingLowerRangeValue = QStringLiteral("Setting lower range value!");
+    QString settingUpperRangeValue = QStringLiteral("Setting upper value...");
+    QString zeroing = QStringLiteral("Zeroing...");
+    QString startingTest = QStringLiteral("Starting test...");
+    QString invokingReset = QStringLiteral("Invoking Reset...");
+    QString inputAssemblyNumber = QStringLiteral("Input New Assembly Number");
+    QString enterAddress = QStringLiteral("Enter Address (0..15)!");
+    QString enterTag = QStringLiteral("Enter Tag!");
+    QString searchingTag = QStringLiteral("Searching Tag ...");
+    QString enterCurrentValue = QStringLiteral("Enter current value!");
+    QString switchToManualLower = QStringLiteral("Switch controler to manual! Output will be set to lower end value!");
+    QString switchToManualUpper = QStringLiteral("Switch controler to manual! Output will be set to upper end value!");
+    QString trimmingLower = QStringLiteral("Trimming lower value");
+    QString trimmingUpper = QStringLiteral("Trimming upper value");
+    QString enterBurstCode = QStringLiteral("Enter BURST Function Code!");
+    QString enableBurst = QStringLiteral("Do you really want to enable BURST mode?");
+    QString disableBurst = QStringLiteral("Do you really want to disable BURST mode?");
+    QString activityChangedLrv = QStringLiteral("Changed LRV");
+    QString activityChangedUrv = QStringLiteral("Changed URV");
+    QString activitySensorZero = QStringLiteral("Sensor zero trim");
+    QString activityAddressChanged = QStringLiteral("Address changed");
+    QString activityDeviceTested = QStringLiteral("Device tested");
+    QString activityDeviceReset = QStringLiteral("Device reseted");
+    QString activityFlagCleared = QStringLiteral("Cleared \"Conf. changed\" flag");
+    QString activityAssemblyNumber = QStringLiteral("Assembly number changed");
+    QString activityFixedOutputOn = QStringLiteral("Fixed output on");
+    QString activityFixedOutputOff = QStringLiteral("Fixed output off");
+    QString activityLowerTrim = QStringLiteral("Output start trim");
+    QString activityUpperTrim = QStringLiteral("Output end trim");
+    QString activityBurstFunction = QStringLiteral("Set BURST function");
+    QString activityBurstOn = QStringLiteral("BURST mode on");
+    QString activityBurstOff = QStringLiteral("BURST mode off");
+
     // Opening the detailed setup and running its methods
     QString cancelChanges = QStringLiteral("Do you really want to cancel changes?");
     QString writeNow =

@@ -108,6 +108,18 @@ TEST_F(SequencerTest, AProcedureSaysHowItEnded)
     channel.refuseExecute = true;
     dialogs.expect(Kind::Message, platform::texts().commandNotPerformed);
     EXPECT_EQ(sequencer.run(Procedure::DeviceTest), Ending::Refused);
+
+    channel.refuseExecute = false;
+    startRead();
+    runUntil([&] { return host.sequenceEnds == 5; });
+    stopper.OnTimer = [&] {
+        stopper.setEnabled(false);
+        sequencer.closing();
+    };
+    stopper.setInterval(3000);
+    stopper.setEnabled(true);
+    driver.silentFor[42] = 10;
+    EXPECT_EQ(sequencer.run(Procedure::DeviceReset), Ending::Closing);
 }
 
 TEST_F(SequencerTest, StopWithUnsavedChangesMayKeepTheConnection)

@@ -5,6 +5,12 @@
 #include "SequencerFixture.h"
 #include "operations/OperationHost.h"
 
+// A history entry as recorded here: the activity, and "+snapshot" when one was stored with it.
+inline QString historyEntry(const QString& activity, bool withSnapshot)
+{
+    return withSnapshot ? activity + QStringLiteral(" +snapshot") : activity;
+}
+
 class OperationFixture : public SequencerFixture, public operations::OperationHost {
 protected:
     OperationFixture()
@@ -23,6 +29,8 @@ protected:
     config::MainScreen& screen() override { return host; }
     config::ChangeFlags& changeFlags() override { return changes; }
     void ItemsEnabled(bool enable, bool) override { fieldsEnabled = enable; }
+    void beginConnection() override { ++connectionsBegun; }
+    operations::OutputTexts outputTexts() const override { return outputs; }
     void enableWriteButton() override { writeEnabled = true; }
     void markHistoryForReload() override { historyReload = true; }
     void showInitialConfig() override { ++initialShown; }
@@ -30,11 +38,7 @@ protected:
     {
         history.append(entry(activity, withSnapshot));
     }
-    // A history entry as recorded here: the activity, and "+snapshot" when one was stored with it.
-    static QString entry(const QString& activity, bool withSnapshot)
-    {
-        return withSnapshot ? activity + QStringLiteral(" +snapshot") : activity;
-    }
+    static QString entry(const QString& activity, bool withSnapshot) { return historyEntry(activity, withSnapshot); }
 
     // The commands sent, without the on-line reading between the steps.
     QList<int> procedureCommands() const
@@ -48,5 +52,7 @@ protected:
     bool open = true, readOnly = false, fromFile = false, fieldsEnabled = true, historyReload = false,
          writeEnabled = false;
     int initialShown = 0;
+    int connectionsBegun = 0;
+    operations::OutputTexts outputs = operations::defaultOutputTexts();
     QStringList history;
 };

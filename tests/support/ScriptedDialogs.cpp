@@ -74,8 +74,9 @@ platform::Answer ScriptedDialogs::confirm(const QString& text, platform::Buttons
     return take(Kind::Confirm, text).answer;
 }
 
-bool ScriptedDialogs::inputQuery(const QString&, const QString& prompt, QString& value)
+bool ScriptedDialogs::inputQuery(const QString& caption, const QString& prompt, QString& value)
 {
+    inputLog.append(caption + u'|' + prompt + u'|' + value);
     const Step step = take(Kind::Input, prompt);
     if (step.answer != platform::Answer::Ok) return false;
     value = step.value;

@@ -30,6 +30,8 @@ public:
     }
     // Every prompt shown so far, "kind: text".
     const QStringList& shown() const { return log; }
+    // Every input asked so far, "caption|prompt|offered value".
+    const QStringList& inputs() const { return inputLog; }
     bool done() const { return script.empty(); }
 
     void message(const QString& text) override;
@@ -56,6 +58,7 @@ private:
     std::deque<Step> script;
     QStringList modalsAllowed;
     QStringList log;
+    QStringList inputLog;
 };
 
 } // namespace testing_support

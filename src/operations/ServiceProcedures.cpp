@@ -1,0 +1,255 @@
+#include "operations/ServiceProcedures.h"
+
+#include "link/CommandMacro.h"
+#include "operations/ValueInput.h"
+#include "platform/Dialogs.h"
+#include "platform/Texts.h"
+
+namespace operations {
+
+using config::Control;
+using driverlink::Procedure;
+using platform::Answer;
+using platform::Buttons;
+
+namespace {
+const platform::Texts& t() { return platform::texts(); }
+
+bool confirmed(const QString& question, Buttons buttons)
+{
+    const Answer answer = platform::dialogs().confirm(question, buttons);
+    return answer == Answer::Ok || answer == Answer::Yes;
+}
+
+auto addressCheck()
+{
+    return [](const QString& text) { return isIntegerIn(text, 0, 15); };
+}
+} // namespace
+
+bool ServiceProcedures::allowed(bool checkReadOnly, bool clearErrors)
+{
+    if (!commandAllowed(host, checkReadOnly)) return false;
+    if (clearErrors) host.screen().clearErrors();
+    return true;
+}
+
+void ServiceProcedures::handOver(Procedure procedure, const QString& status, const QString& stepData, bool wait)
+{
+    driverlink::Sequencer& sequencer = host.commandSequencer();
+    sequencer.begin(procedure, stepData);
+    if (!status.isEmpty()) host.screen().setText(Control::ProgramStatus, status);
+    if (wait) sequencer.wait();
+}
+
+void ServiceProcedures::cancelled()
+{
+    driverlink::Sequencer& sequencer = host.commandSequencer();
+    if (sequencer.exchangeRunning()) host.ItemsEnabled(true, true);
+    sequencer.resumeOnline();
+}
+
+void ServiceProcedures::byAppliedInput(const QString& question, const QString& status, Procedure procedure,
+                                       const QString& activity, bool withSnapshot)
+{
+    if (!allowed()) return;
+    host.ItemsEnabled(false, false);
+    if (confirmed(question, Buttons::OkCancel))
+        handOver(procedure, status);
+    else
+        cancelled();
+    if (host.commandSequencer().exchangeRunning()) host.ItemsEnabled(true, true);
+    record(activity, withSnapshot);
+}
+
+void ServiceProcedures::NastaveniPocatkuClick()
+{
+    byAppliedInput(t().applyLowerRangeValue, t().settingLowerRangeValue, Procedure::LowerRangeValue,
+                   t().activityChangedLrv, true);
+}
+
+void ServiceProcedures::NastaveniKonceClick()
+{
+    byAppliedInput(t().applyUpperRangeValue, t().settingUpperRangeValue, Procedure::UpperRangeValue,
+                   t().activityChangedUrv, true);
+}
+
+void ServiceProcedures::NulovaniCidlaClick()
+{
+    byAppliedInput(t().applyZero, t().zeroing, Procedure::SensorZero, t().activitySensorZero, false);
+}
+
+void ServiceProcedures::initialize(Procedure procedure, const QString& stepData, const QString& pollAddress,
+                                   const QString& status)
+{
+    host.beginConnection();
+    driverlink::Sequencer& sequencer = host.commandSequencer();
+    sequencer.begin(procedure, stepData);
+    // Set once the step in progress has been answered, so that it is the new connection's address.
+    host.screen().setText(Control::PollAddr, pollAddress);
+    host.screen().setText(Control::ProgramStatus, status);
+    sequencer.armTimeout();
+}
+
+void ServiceProcedures::Inicializaceoznaenm1Click()
+{
+    if (!allowed(false)) return;
+    const auto tag = askValue(t().enterTag, QString(), [](const QString&) { return true; });
+    if (!tag) {
+        cancelled();
+        return;
+    }
+    host.screen().setText(Control::Oznaceni, *tag);
+    initialize(Procedure::InitializeByTag, *tag, driverlink::UnknownAddress, t().searchingTag);
+}
+
+void ServiceProcedures::Inicializacedotazovacadresou1Click()
+{
+    if (!allowed(false)) return;
+    const auto address = askValue(t().enterAddress, QStringLiteral("0"), addressCheck());
+    if (!address) {
+        cancelled();
+        return;
+    }
+    initialize(Procedure::InitializeByAddress, *address, *address, t().executingCommand);
+}
+
+void ServiceProcedures::ZmenaAdresyClick()
+{
+    if (!allowed()) return;
+    if (const auto address = askValue(t().enterAddress, QStringLiteral("0"), addressCheck()))
+        handOver(Procedure::ChangeAddress, t().executingCommand, *address);
+    else
+        cancelled();
+    record(t().activityAddressChanged, true);
+}
+
+void ServiceProcedures::TestPristrojeClick()
+{
+    if (!allowed(false)) return;
+    handOver(Procedure::DeviceTest, t().startingTest);
+    record(t().activityDeviceTested, false);
+}
+
+void ServiceProcedures::ResetPristrojeClick()
+{
+    if (!allowed(false)) return;
+    handOver(Procedure::DeviceReset, t().invokingReset);
+    record(t().activityDeviceReset, false);
+}
+
+void ServiceProcedures::NulujPriznakm1Click()
+{
+    if (!allowed()) return;
+    handOver(Procedure::ClearConfigurationChanged, t().executingCommand, {}, false);
+    record(t().activityFlagCleared, false);
+}
+
+void ServiceProcedures::Writefinalassemblynumber1Click()
+{
+    if (!allowed()) return;
+    const auto number = askValue(t().inputAssemblyNumber, host.screen().text(Control::VyrCislo),
+                                 [](const QString& text) { return isIntegerIn(text, 0, 16777215); });
+    if (number)
+        handOver(Procedure::FinalAssemblyNumber, t().executingCommand, *number, false);
+    else
+        cancelled();
+    // Recorded at once, with the configuration as it was before the change.
+    record(t().activityAssemblyNumber, true);
+}
+
+void ServiceProcedures::FixovaniVystupnihoProuduClick()
+{
+    if (!allowed()) return;
+    const QString fixOff = host.outputTexts().fixOffValue;
+    if (const auto current = askValue(t().enterCurrentValue, normalised(fixOff), isNumber)) {
+        handOver(Procedure::FixedOutput, t().executingCommand, *current);
+        if (!host.commandSequencer().exchangeRunning()) host.commandSequencer().pause();
+    } else {
+        cancelled();
+    }
+    record(t().activityFixedOutputOn, false);
+}
+
+void ServiceProcedures::ZrusfixovaniprouduClick()
+{
+    if (!allowed(true, false)) return;
+    handOver(Procedure::FixedOutput, t().executingCommand, normalised(host.outputTexts().fixOffValue));
+    record(t().activityFixedOutputOff, false);
+}
+
+void ServiceProcedures::trim(const Trim& trim)
+{
+    if (!allowed()) return;
+    driverlink::Sequencer& sequencer = host.commandSequencer();
+    if (!confirmed(trim.question, Buttons::OkCancel)) {
+        if (trim.cancelAtQuestionResumes)
+            cancelled();
+        else
+            host.ItemsEnabled(true, true);
+        record(trim.activity, false);
+        return;
+    }
+    // The device fixes its output at the end value; the user measures the loop current.
+    handOver(Procedure::TrimFixOutput, trim.status, trim.outputDefault);
+    if (sequencer.exchangeRunning() && !sequencer.commError()) {
+        for (Control online : {Control::PV, Control::PVI, Control::PVP, Control::SV, Control::TV, Control::FV})
+            host.screen().setText(online, QString());
+        host.screen().setText(Control::PVI, trim.outputLabel);
+        if (const auto measured = askValue(t().enterCurrentValue, normalised(trim.outputDefault), isNumber)) {
+            handOver(trim.procedure, t().executingCommand, *measured, false);
+        } else {
+            host.ItemsEnabled(true, true);
+            handOver(Procedure::FixedOutput, QString(), trim.releaseOnCancel, false);
+        }
+        sequencer.wait();
+    }
+    record(trim.activity, false);
+}
+
+void ServiceProcedures::Trimovani4mAClick()
+{
+    const OutputTexts output = host.outputTexts();
+    trim({t().switchToManualLower, t().trimmingLower, output.lowerOutputDefault, output.lowerOutputLabel,
+          Procedure::TrimLowerOutput, false, output.fixOffValue, t().activityLowerTrim});
+}
+
+void ServiceProcedures::Trimovani20mAClick()
+{
+    const OutputTexts output = host.outputTexts();
+    trim({t().switchToManualUpper, t().trimmingUpper, output.upperOutputDefault, output.upperOutputLabel,
+          Procedure::TrimUpperOutput, true, QStringLiteral("0.00"), t().activityUpperTrim});
+}
+
+void ServiceProcedures::NastaveniBURSTfunkceClick()
+{
+    if (!allowed()) return;
+    if (const auto code = askValue(t().enterBurstCode, QStringLiteral("1"),
+                                   [](const QString& text) { return isIntegerIn(text, 0, 255); }))
+        handOver(Procedure::BurstFunction, t().executingCommand, *code);
+    else
+        cancelled();
+    record(t().activityBurstFunction, false);
+}
+
+void ServiceProcedures::ZapnutiBURSTmoduClick()
+{
+    if (!allowed()) return;
+    if (confirmed(t().enableBurst, Buttons::YesNoCancel))
+        handOver(Procedure::BurstModeOn, t().executingCommand);
+    else
+        cancelled();
+    record(t().activityBurstOn, false);
+}
+
+void ServiceProcedures::VypnutiBURSTmoduClick()
+{
+    if (!allowed()) return;
+    if (confirmed(t().disableBurst, Buttons::YesNoCancel))
+        handOver(Procedure::BurstModeOff, t().executingCommand);
+    else
+        cancelled();
+    record(t().activityBurstOff, false);
+}
+
+} // namespace operations

@@ -1,0 +1,45 @@
+#include "operations/ValueInput.h"
+
+#include "platform/Dialogs.h"
+#include "platform/Texts.h"
+
+#include <QLocale>
+
+namespace operations {
+
+QString normalised(const QString& text)
+{
+    if (text.isEmpty()) return QStringLiteral("0");
+    const QString separator = QLocale().decimalPoint();
+    QString out = text;
+    out.replace(u'.', separator);
+    out.replace(u',', separator);
+    return out;
+}
+
+bool isNumber(const QString& text)
+{
+    bool ok = false;
+    QLocale().toDouble(normalised(text), &ok);
+    return ok;
+}
+
+bool isIntegerIn(const QString& text, qint64 low, qint64 high)
+{
+    bool ok = false;
+    const qint64 value = QLocale().toLongLong(normalised(text), &ok);
+    return ok && value >= low && value <= high;
+}
+
+std::optional<QString> askValue(const QString& prompt, const QString& offered,
+                                const std::function<bool(const QString&)>& valid)
+{
+    QString value = offered;
+    while (true) {
+        if (!platform::dialogs().inputQuery(platform::texts().inputQueryCaption, prompt, value)) return std::nullopt;
+        if (valid(value)) return value;
+        platform::dialogs().error(platform::texts().wrongValue);
+    }
+}
+
+} // namespace operations

@@ -1,0 +1,22 @@
+#pragma once
+// The inputs of the service procedures: an "Input Query" dialog asked again after "Wrong Value!"
+// until its answer passes the check or the user cancels, and the decimal normalisation by which
+// current values are checked (a full stop or a comma both read as the locale's decimal sign).
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace operations {
+
+// An empty text becomes "0"; every full stop and comma becomes the locale's decimal separator.
+QString normalised(const QString& text);
+// The text, normalised, reads as a number.
+bool isNumber(const QString& text);
+// The text, normalised, reads as a whole number from low to high.
+bool isIntegerIn(const QString& text, qint64 low, qint64 high);
+
+// Asks until the answer passes the check; nothing when cancelled. The answer is returned as typed.
+std::optional<QString> askValue(const QString& prompt, const QString& offered,
+                                const std::function<bool(const QString&)>& valid);
+
+} // namespace operations

@@ -1,0 +1,325 @@
+// The service and calibration procedures with scripted answers against the in-process driver: what
+// each asks, what it sends, what it records, and that every wait ends.
+#include "operations/ServiceProcedures.h"
+#include "OperationFixture.h"
+#include "platform/Texts.h"
+#include "platform/Timer.h"
+
+#include <QLocale>
+
+using config::Control;
+using operations::ServiceProcedures;
+using platform::Answer;
+using Kind = testing_support::ScriptedDialogs::Kind;
+using Handler = void (ServiceProcedures::*)();
+
+namespace {
+
+const platform::Texts& txt() { return platform::texts(); }
+
+class ServiceProceduresFixture : public OperationFixture {
+protected:
+    ServiceProceduresFixture() { driver.addresses << QStringLiteral("15") << QStringLiteral("16"); }
+
+    // The commands of the procedure as "command:data|data", without the on-line reading.
+    QStringList sentCommands() const
+    {
+        QStringList out;
+        for (const auto& sent : driver.sent)
+            if (sent.command != 2 && sent.command != 3)
+                out.append(QString::number(sent.command) + u':' + sent.data.join(u'|'));
+        return out;
+    }
+    // Runs a handler, then lets what it started run to its end.
+    void run(Handler handler)
+    {
+        (procedures.*handler)();
+        clock.advance(30000);
+    }
+
+    ServiceProcedures procedures{*this};
+};
+
+struct Prompt {
+    Kind kind;
+    QString text;
+    Answer answer;
+    QString value;
+};
+
+struct ProcedureCase {
+    const char* name;
+    Handler handler;
+    std::vector<Prompt> prompts;
+    QStringList sent; // the first procedure commands, "command:data|data"
+    QString history;  // the entry recorded; empty: none
+    QString offered;  // the value the first input offers (checked when not empty)
+};
+void PrintTo(const ProcedureCase& c, std::ostream* os) { *os << c.name; }
+
+class ServiceProcedureTable : public ServiceProceduresFixture, public ::testing::TestWithParam<ProcedureCase> {};
+
+TEST_P(ServiceProcedureTable, AsksSendsAndRecords)
+{
+    const ProcedureCase& c = GetParam();
+    for (const Prompt& prompt : c.prompts)
+        dialogs.expect(prompt.kind, prompt.text, prompt.answer, prompt.value);
+    run(c.handler);
+    EXPECT_EQ(sentCommands().mid(0, c.sent.size()), c.sent);
+    if (c.sent.isEmpty()) EXPECT_TRUE(sentCommands().isEmpty()) << sentCommands().join(u' ').toStdString();
+    EXPECT_EQ(history, c.history.isEmpty() ? QStringList() : QStringList{c.history});
+    if (!c.offered.isEmpty()) {
+        ASSERT_FALSE(dialogs.inputs().isEmpty());
+        EXPECT_TRUE(dialogs.inputs().first().startsWith(txt().inputQueryCaption + u'|'));
+        EXPECT_TRUE(dialogs.inputs().first().endsWith(u'|' + c.offered)) << dialogs.inputs().first().toStdString();
+    }
+}
+
+QString entry(const QString& activity, bool snapshot) { return historyEntry(activity, snapshot); }
+QStringList read(const QString& first) { return {first, QStringLiteral("0:")}; } // then the read from command 0
+
+INSTANTIATE_TEST_SUITE_P(
+    Procedures, ServiceProcedureTable,
+    ::testing::Values(ProcedureCase{"lower_range_value",
+                                    &ServiceProcedures::NastaveniPocatkuClick,
+                                    {{Kind::Confirm, txt().applyLowerRangeValue, Answer::Ok, {}}},
+                                    read(QStringLiteral("37:")),
+                                    entry(txt().activityChangedLrv, true)},
+                      ProcedureCase{"lower_range_value_cancelled_still_recorded",
+                                    &ServiceProcedures::NastaveniPocatkuClick,
+                                    {{Kind::Confirm, txt().applyLowerRangeValue, Answer::Cancel, {}}},
+                                    {},
+                                    entry(txt().activityChangedLrv, true)},
+                      ProcedureCase{"upper_range_value",
+                                    &ServiceProcedures::NastaveniKonceClick,
+                                    {{Kind::Confirm, txt().applyUpperRangeValue, Answer::Ok, {}}},
+                                    read(QStringLiteral("36:")),
+                                    entry(txt().activityChangedUrv, true)},
+                      ProcedureCase{"sensor_zeroing",
+                                    &ServiceProcedures::NulovaniCidlaClick,
+                                    {{Kind::Confirm, txt().applyZero, Answer::Ok, {}}},
+                                    {QStringLiteral("43:")},
+                                    entry(txt().activitySensorZero, false)},
+                      ProcedureCase{"address_16_and_x_are_wrong_15_is_taken",
+                                    &ServiceProcedures::ZmenaAdresyClick,
+                                    {{Kind::Input, txt().enterAddress, Answer::Ok, QStringLiteral("16")},
+                                     {Kind::Error, txt().wrongValue, Answer::Ok, {}},
+                                     {Kind::Input, txt().enterAddress, Answer::Ok, QStringLiteral("x")},
+                                     {Kind::Error, txt().wrongValue, Answer::Ok, {}},
+                                     {Kind::Input, txt().enterAddress, Answer::Ok, QStringLiteral("15")}},
+                                    {QStringLiteral("6:15")},
+                                    entry(txt().activityAddressChanged, true),
+                                    QStringLiteral("0")},
+                      ProcedureCase{"address_cancelled",
+                                    &ServiceProcedures::ZmenaAdresyClick,
+                                    {{Kind::Input, txt().enterAddress, Answer::Cancel, {}}},
+                                    {},
+                                    entry(txt().activityAddressChanged, true)},
+                      ProcedureCase{"device_test",
+                                    &ServiceProcedures::TestPristrojeClick,
+                                    {},
+                                    {QStringLiteral("41:"), QStringLiteral("48:")},
+                                    entry(txt().activityDeviceTested, false)},
+                      ProcedureCase{"device_reset",
+                                    &ServiceProcedures::ResetPristrojeClick,
+                                    {},
+                                    {QStringLiteral("42:")},
+                                    entry(txt().activityDeviceReset, false)},
+                      ProcedureCase{"configuration_changed_flag",
+                                    &ServiceProcedures::NulujPriznakm1Click,
+                                    {},
+                                    {QStringLiteral("38:")},
+                                    entry(txt().activityFlagCleared, false)},
+                      ProcedureCase{"assembly_number_three_bytes_at_most",
+                                    &ServiceProcedures::Writefinalassemblynumber1Click,
+                                    {{Kind::Input, txt().inputAssemblyNumber, Answer::Ok, QStringLiteral("16777216")},
+                                     {Kind::Error, txt().wrongValue, Answer::Ok, {}},
+                                     {Kind::Input, txt().inputAssemblyNumber, Answer::Ok, QStringLiteral("16777215")}},
+                                    read(QStringLiteral("19:16777215")),
+                                    entry(txt().activityAssemblyNumber, true),
+                                    QStringLiteral("410021")},
+                      ProcedureCase{"loop_test_sends_the_value_as_typed",
+                                    &ServiceProcedures::FixovaniVystupnihoProuduClick,
+                                    {{Kind::Input, txt().enterCurrentValue, Answer::Ok, QStringLiteral("x")},
+                                     {Kind::Error, txt().wrongValue, Answer::Ok, {}},
+                                     {Kind::Input, txt().enterCurrentValue, Answer::Ok, QStringLiteral("12.5")}},
+                                    {QStringLiteral("40:12.5")},
+                                    entry(txt().activityFixedOutputOn, false),
+                                    QStringLiteral("0.00")},
+                      ProcedureCase{"loop_test_ended",
+                                    &ServiceProcedures::ZrusfixovaniprouduClick,
+                                    {},
+                                    {QStringLiteral("40:0.00")},
+                                    entry(txt().activityFixedOutputOff, false)},
+                      ProcedureCase{"lower_trim",
+                                    &ServiceProcedures::Trimovani4mAClick,
+                                    {{Kind::Confirm, txt().switchToManualLower, Answer::Ok, {}},
+                                     {Kind::Input, txt().enterCurrentValue, Answer::Ok, QStringLiteral("4.02")}},
+                                    {QStringLiteral("40:4.00"), QStringLiteral("45:4.02"), QStringLiteral("40:0")},
+                                    entry(txt().activityLowerTrim, false),
+                                    QStringLiteral("4.00")},
+                      ProcedureCase{"lower_trim_cancelled_at_the_value_releases_with_the_fix_off_value",
+                                    &ServiceProcedures::Trimovani4mAClick,
+                                    {{Kind::Confirm, txt().switchToManualLower, Answer::Ok, {}},
+                                     {Kind::Input, txt().enterCurrentValue, Answer::Cancel, {}}},
+                                    {QStringLiteral("40:4.00"), QStringLiteral("40:0.00")},
+                                    entry(txt().activityLowerTrim, false)},
+                      ProcedureCase{"upper_trim",
+                                    &ServiceProcedures::Trimovani20mAClick,
+                                    {{Kind::Confirm, txt().switchToManualUpper, Answer::Ok, {}},
+                                     {Kind::Input, txt().enterCurrentValue, Answer::Ok, QStringLiteral("19.97")}},
+                                    {QStringLiteral("40:20.00"), QStringLiteral("46:19.97"), QStringLiteral("40:0")},
+                                    entry(txt().activityUpperTrim, false),
+                                    QStringLiteral("20.00")},
+                      ProcedureCase{"upper_trim_cancelled_at_the_value_releases_with_0_00",
+                                    &ServiceProcedures::Trimovani20mAClick,
+                                    {{Kind::Confirm, txt().switchToManualUpper, Answer::Ok, {}},
+                                     {Kind::Input, txt().enterCurrentValue, Answer::Cancel, {}}},
+                                    {QStringLiteral("40:20.00"), QStringLiteral("40:0.00")},
+                                    entry(txt().activityUpperTrim, false)},
+                      ProcedureCase{"upper_trim_cancelled_at_the_question",
+                                    &ServiceProcedures::Trimovani20mAClick,
+                                    {{Kind::Confirm, txt().switchToManualUpper, Answer::Cancel, {}}},
+                                    {},
+                                    entry(txt().activityUpperTrim, false)},
+                      ProcedureCase{"burst_code_256_is_wrong",
+                                    &ServiceProcedures::NastaveniBURSTfunkceClick,
+                                    {{Kind::Input, txt().enterBurstCode, Answer::Ok, QStringLiteral("256")},
+                                     {Kind::Error, txt().wrongValue, Answer::Ok, {}},
+                                     {Kind::Input, txt().enterBurstCode, Answer::Ok, QStringLiteral("3")}},
+                                    {QStringLiteral("108:3")},
+                                    entry(txt().activityBurstFunction, false),
+                                    QStringLiteral("1")},
+                      ProcedureCase{"burst_mode_on",
+                                    &ServiceProcedures::ZapnutiBURSTmoduClick,
+                                    {{Kind::Confirm, txt().enableBurst, Answer::Yes, {}}},
+                                    {QStringLiteral("109:1")},
+                                    entry(txt().activityBurstOn, false)},
+                      ProcedureCase{"burst_mode_on_answered_no_is_still_recorded",
+                                    &ServiceProcedures::ZapnutiBURSTmoduClick,
+                                    {{Kind::Confirm, txt().enableBurst, Answer::No, {}}},
+                                    {},
+                                    entry(txt().activityBurstOn, false)},
+                      ProcedureCase{"burst_mode_off",
+                                    &ServiceProcedures::VypnutiBURSTmoduClick,
+                                    {{Kind::Confirm, txt().disableBurst, Answer::Yes, {}}},
+                                    {QStringLiteral("109:0")},
+                                    entry(txt().activityBurstOff, false)},
+                      ProcedureCase{"initialization_by_address",
+                                    &ServiceProcedures::Inicializacedotazovacadresou1Click,
+                                    {{Kind::Input, txt().enterAddress, Answer::Ok, QStringLiteral("15")}},
+                                    {QStringLiteral("0:15"), QStringLiteral("0:")},
+                                    {},
+                                    QStringLiteral("0")},
+                      ProcedureCase{"initialization_by_tag",
+                                    &ServiceProcedures::Inicializaceoznaenm1Click,
+                                    {{Kind::Input, txt().enterTag, Answer::Ok, QStringLiteral("PT-101")}},
+                                    {QStringLiteral("11:PT-101"), QStringLiteral("12:"), QStringLiteral("13:")},
+                                    {}}));
+
+class ServiceProceduresTest : public ServiceProceduresFixture, public ::testing::Test {};
+
+const std::vector<Handler> AllHandlers{&ServiceProcedures::Inicializaceoznaenm1Click,
+                                       &ServiceProcedures::Inicializacedotazovacadresou1Click,
+                                       &ServiceProcedures::NastaveniPocatkuClick,
+                                       &ServiceProcedures::NastaveniKonceClick,
+                                       &ServiceProcedures::NulovaniCidlaClick,
+                                       &ServiceProcedures::ZmenaAdresyClick,
+                                       &ServiceProcedures::TestPristrojeClick,
+                                       &ServiceProcedures::ResetPristrojeClick,
+                                       &ServiceProcedures::NulujPriznakm1Click,
+                                       &ServiceProcedures::Writefinalassemblynumber1Click,
+                                       &ServiceProcedures::FixovaniVystupnihoProuduClick,
+                                       &ServiceProcedures::ZrusfixovaniprouduClick,
+                                       &ServiceProcedures::Trimovani4mAClick,
+                                       &ServiceProcedures::Trimovani20mAClick,
+                                       &ServiceProcedures::NastaveniBURSTfunkceClick,
+                                       &ServiceProcedures::ZapnutiBURSTmoduClick,
+                                       &ServiceProcedures::VypnutiBURSTmoduClick};
+
+TEST_F(ServiceProceduresTest, WithoutDriverNothingRunsAndReadOnlyUsersMayOnlyTestResetAndInitialise)
+{
+    open = false;
+    for (Handler handler : AllHandlers) {
+        dialogs.expect(Kind::Message, txt().driverNotFound);
+        run(handler);
+    }
+    open = true;
+    readOnly = true;
+    const std::vector<Handler> exempt{&ServiceProcedures::TestPristrojeClick, &ServiceProcedures::ResetPristrojeClick,
+                                      &ServiceProcedures::Inicializaceoznaenm1Click,
+                                      &ServiceProcedures::Inicializacedotazovacadresou1Click};
+    for (Handler handler : AllHandlers) {
+        if (std::find(exempt.begin(), exempt.end(), handler) != exempt.end()) continue;
+        dialogs.expect(Kind::Message, txt().noAuthorization);
+        run(handler);
+    }
+    EXPECT_TRUE(sentCommands().isEmpty());
+    EXPECT_TRUE(history.isEmpty());
+    run(&ServiceProcedures::TestPristrojeClick);
+    run(&ServiceProcedures::ResetPristrojeClick);
+    EXPECT_EQ(sentCommands(), (QStringList{QStringLiteral("41:"), QStringLiteral("48:"), QStringLiteral("42:")}));
+}
+
+TEST_F(ServiceProceduresTest, AConnectionFoundByTagSpeaksToAddress16AndOneByAddressToItsAddress)
+{
+    dialogs.expect(Kind::Input, txt().enterTag, Answer::Ok, QStringLiteral("PT-101"));
+    run(&ServiceProcedures::Inicializaceoznaenm1Click);
+    EXPECT_EQ(host.text(Control::PollAddr), QStringLiteral("unknown"));
+    EXPECT_EQ(connectionsBegun, 1);
+    QStringList addresses;
+    for (const auto& sent : driver.sent)
+        addresses.append(sent.address);
+    addresses.removeDuplicates();
+    EXPECT_EQ(addresses, QStringList{QStringLiteral("16")});
+
+    driver.sent.clear();
+    dialogs.expect(Kind::Input, txt().enterAddress, Answer::Ok, QStringLiteral("7"));
+    run(&ServiceProcedures::Inicializacedotazovacadresou1Click);
+    // No device answers there: the communication error ends the connection, nothing hangs.
+    EXPECT_EQ(sentCommands(), QStringList{QStringLiteral("0:7")});
+    EXPECT_TRUE(sequencer.commError());
+    EXPECT_EQ(sequencer.state(), driverlink::states::Idle);
+}
+
+TEST_F(ServiceProceduresTest, EveryWaitEndsWhenTheConnectionStops)
+{
+    // Device test waits for the sequencer; the wait dialog's Stop, a communication error and a
+    // vanished driver each end it, and the begun activity is still recorded.
+    const std::vector<std::function<void()>> endings{
+        [&] { sequencer.stop(driverlink::StopSender::WaitDialog); },
+        [&] { driver.errors[41] = QStringLiteral("Communication Error!"); }, [&] { sequencer.driverGone(); }};
+    for (const auto& end : endings) {
+        if (!sequencer.exchangeRunning()) {
+            driver.errors.clear();
+            startRead();
+            runUntil([&] { return sequencer.state() == driverlink::states::Online; });
+        }
+        history.clear();
+        driver.silentFor[41] = 3;
+        platform::Timer ender(2000);
+        ender.OnTimer = [&] {
+            ender.setEnabled(false);
+            end();
+        };
+        ender.setEnabled(true);
+        procedures.TestPristrojeClick(); // returns: the test would hang otherwise
+        EXPECT_EQ(history, QStringList{entry(txt().activityDeviceTested, false)});
+        EXPECT_FALSE(sequencer.exchangeRunning());
+    }
+}
+
+TEST_F(ServiceProceduresTest, CurrentsAreCheckedInTheLocaleAndTheFixOffValueGoesOutInItsForm)
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    outputs.fixOffValue = QStringLiteral("0.00");
+    dialogs.expect(Kind::Input, txt().enterCurrentValue, Answer::Ok, QStringLiteral("12.5"));
+    run(&ServiceProcedures::FixovaniVystupnihoProuduClick);
+    run(&ServiceProcedures::ZrusfixovaniprouduClick);
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(dialogs.inputs(), QStringList{txt().inputQueryCaption + QStringLiteral("|") + txt().enterCurrentValue +
+                                            QStringLiteral("|0,00")});
+    EXPECT_EQ(sentCommands(), (QStringList{QStringLiteral("40:12.5"), QStringLiteral("40:0,00")}));
+}
+
+} // namespace
