@@ -133,7 +133,10 @@ void TForm1::DetailedSetupMenuClick()
             if (platform::dialogs().confirm(platform::texts().cancelChanges, platform::Buttons::YesNo) !=
                 platform::Answer::Yes)
                 continue;
+            // Putting the copy back is no edit of the user's: the change flags stay as they were.
+            const config::ChangeFlags kept = changes;
             config::SetScreen(*this, before, language);
+            changes = kept;
             DetailedSetup->resetChangeTracking();
             return;
         }

@@ -359,6 +359,7 @@ void Sequencer::performState(QString& data)
         BeginWait(false, false);
         templateMethod(data);
         return;
+    case states::MethodLast + 1: EndSequence(); return; // after the tenth step: a method has no more
     default: break;
     }
     if (state > states::ReadBase && state <= states::ReadLast)

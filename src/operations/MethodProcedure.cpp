@@ -14,8 +14,8 @@ void runMethod(OperationHost& host, detailed::DeviceTemplates& templates, const 
     }
     templates.setMethodSection(buttonName + QStringLiteral("METHOD"));
     const QString name = detailed::methodName(templates.templateFile(), templates.MethodSection());
-    if (platform::dialogs().confirm(platform::texts().performOperation, platform::Buttons::YesNoCancel) !=
-        platform::Answer::Yes)
+    if (platform::dialogs().confirm(platform::texts().performOperation, platform::Buttons::YesNoCancel,
+                                    platform::Tone::Warning) != platform::Answer::Yes)
         return;
     config::MainScreen& screen = host.screen();
     screen.clearErrors();

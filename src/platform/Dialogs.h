@@ -9,6 +9,8 @@ namespace platform {
 
 enum class Answer { Ok, Cancel, Yes, No };
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+// A question asks; a warning asks about something that cannot be undone.
+enum class Tone { Question, Warning };
 
 class Dialogs {
 public:
@@ -22,7 +24,7 @@ public:
     // A failure, with the error icon and an OK button.
     virtual void error(const QString& text) = 0;
     // A question; only Yes or OK lets the caller go on.
-    virtual Answer confirm(const QString& text, Buttons buttons) = 0;
+    virtual Answer confirm(const QString& text, Buttons buttons, Tone tone = Tone::Question) = 0;
     // Asks for a line of text; false when cancelled. value holds the offered text and receives the answer.
     virtual bool inputQuery(const QString& caption, const QString& prompt, QString& value) = 0;
     virtual bool passwordQuery(const QString& caption, const QString& prompt, QString& value) = 0;

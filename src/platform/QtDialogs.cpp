@@ -37,7 +37,7 @@ void QtDialogs::warning(const QString& text) { QMessageBox::warning(owner(), tex
 
 void QtDialogs::error(const QString& text) { QMessageBox::critical(owner(), texts().captionError, text); }
 
-Answer QtDialogs::confirm(const QString& text, Buttons buttons)
+Answer QtDialogs::confirm(const QString& text, Buttons buttons, Tone tone)
 {
     QMessageBox::StandardButtons set;
     switch (buttons) {
@@ -46,7 +46,9 @@ Answer QtDialogs::confirm(const QString& text, Buttons buttons)
     case Buttons::YesNo: set = QMessageBox::Yes | QMessageBox::No; break;
     case Buttons::YesNoCancel: set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
     }
-    switch (QMessageBox::question(owner(), texts().captionConfirm, text, set)) {
+    const auto answer = tone == Tone::Warning ? QMessageBox::warning(owner(), texts().captionWarning, text, set)
+                                              : QMessageBox::question(owner(), texts().captionConfirm, text, set);
+    switch (answer) {
     case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;

@@ -10,7 +10,7 @@ public:
     void information(const QString& text) override;
     void warning(const QString& text) override;
     void error(const QString& text) override;
-    Answer confirm(const QString& text, Buttons buttons) override;
+    Answer confirm(const QString& text, Buttons buttons, Tone tone) override;
     bool inputQuery(const QString& caption, const QString& prompt, QString& value) override;
     bool passwordQuery(const QString& caption, const QString& prompt, QString& value) override;
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;

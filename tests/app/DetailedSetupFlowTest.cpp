@@ -80,6 +80,7 @@ TEST_F(DetailedSetupFlowTest, CancellingAChangeAsksAndRestoresBothWindows)
     window->DetailedSetupMenuClick();
     EXPECT_EQ(items->detailText(QStringLiteral("E01")), QStringLiteral("3.6"));
     EXPECT_EQ(window->form.Oznaceni->text(), QStringLiteral("PT-101"));
+    EXPECT_FALSE(window->changes.AreChanges()) << "putting the values back counted as an edit";
 }
 
 TEST_F(DetailedSetupFlowTest, ClosingWithoutAChangeDoesNothing)
@@ -150,10 +151,17 @@ TEST_F(DetailedSetupFlowTest, ChoosingTheDetailedSetupPageOpensTheWindow)
 
 TEST_F(DetailedSetupFlowTest, AMethodRunsItsStepsAndReports)
 {
+    window->ReadOnlyUser = true;
+    dialogs.expect(Kind::Message, platform::texts().noAuthorization);
+    window->DoNowClick(QStringLiteral("B01"));
+    window->ReadOnlyUser = false;
+    EXPECT_FALSE(driver.commands().contains(140));
+
     dialogs.expect(Kind::Confirm, platform::texts().performOperation, platform::Answer::Yes);
     dialogs.expect(Kind::Information, platform::texts().operationDone);
     window->DoNowClick(QStringLiteral("B01"));
     EXPECT_TRUE(driver.commands().contains(140));
+    EXPECT_EQ(dialogs.tones().last(), platform::Tone::Warning) << "a question that cannot be undone warns";
     EXPECT_EQ(window->sequencer.state() <= 102, true);
 
     driver.errors[42] = QStringLiteral("Command Error!");

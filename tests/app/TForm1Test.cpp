@@ -268,6 +268,22 @@ TEST_F(TForm1Test, TheDetailedSetupExistsExactlyWhenTheDefinitionFileDoes)
     EXPECT_TRUE(w.form.DetailedSetupMenu->isVisible());
 }
 
+TEST_F(TForm1Test, TheDefinitionsWriteListDecidesWhichBasicFieldsStayEditable)
+{
+    QFile definition(programFolder() + QStringLiteral("Ostrevo-PR210-3-EN.DDF"));
+    ASSERT_TRUE(definition.open(QIODevice::WriteOnly));
+    definition.write("[Definitions]\r\n[READ]\r\n1=12\r\n2=13\r\n3=14\r\n4=15\r\n5=16\r\n"
+                     "[WRITE]\r\n1=255_W130_C02_E01\r\n2=34\r\n");
+    definition.close();
+    TForm1& w = start();
+    read();
+    EXPECT_FALSE(w.form.Tlumeni->isReadOnly());
+    for (QLineEdit* locked : {w.form.Zprava, w.form.Oznaceni, w.form.Popis, w.form.Datum, w.form.Pocatek, w.form.Konec})
+        EXPECT_TRUE(locked->isReadOnly()) << locked->objectName().toStdString();
+    EXPECT_TRUE(w.form.Funkce->isHidden());
+    EXPECT_TRUE(w.form.Label20->isHidden());
+}
+
 TEST_F(TForm1Test, ADeviceCannotNameADefinitionFileOutsideTheProgramsFolder)
 {
     // A file the device's texts would reach by climbing out of the program's folder.

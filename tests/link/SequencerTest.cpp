@@ -380,6 +380,7 @@ INSTANTIATE_TEST_SUITE_P(
         StateRow{581, 0, "", "0", "2   \r\n0\r\n", 100}, StateRow{582, 0, "", "0", "2   \r\n0\r\n", 100},
         StateRow{590, 0, "123", "0", "19  \r\n0\r\n123", 590}, StateRow{591, 0, "", "0", "0   \r\n0\r\n", 200},
         StateRow{600, 0, "", "0", "41  \r\n0\r\n", 600}, StateRow{601, 0, "", "0", "42  \r\n0\r\n", 601},
-        StateRow{602, 0, "", "0", "2   \r\n0\r\n", 100}, StateRow{254, 0, "", "0", nullptr, 254}));
+        StateRow{602, 0, "", "0", "2   \r\n0\r\n", 100}, StateRow{610, 0, "", "0", "2   \r\n0\r\n", 100},
+        StateRow{254, 0, "", "0", nullptr, 254}));
 
 } // namespace

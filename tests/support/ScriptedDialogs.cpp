@@ -69,8 +69,9 @@ void ScriptedDialogs::message(const QString& text) { take(Kind::Message, text); 
 void ScriptedDialogs::information(const QString& text) { take(Kind::Information, text); }
 void ScriptedDialogs::warning(const QString& text) { take(Kind::Warning, text); }
 void ScriptedDialogs::error(const QString& text) { take(Kind::Error, text); }
-platform::Answer ScriptedDialogs::confirm(const QString& text, platform::Buttons)
+platform::Answer ScriptedDialogs::confirm(const QString& text, platform::Buttons, platform::Tone tone)
 {
+    toneLog.append(tone);
     return take(Kind::Confirm, text).answer;
 }
 

@@ -32,13 +32,15 @@ public:
     const QStringList& shown() const { return log; }
     // Every input asked so far, "caption|prompt|offered value".
     const QStringList& inputs() const { return inputLog; }
+    // The tone of every question asked so far.
+    const QList<platform::Tone>& tones() const { return toneLog; }
     bool done() const { return script.empty(); }
 
     void message(const QString& text) override;
     void information(const QString& text) override;
     void warning(const QString& text) override;
     void error(const QString& text) override;
-    platform::Answer confirm(const QString& text, platform::Buttons buttons) override;
+    platform::Answer confirm(const QString& text, platform::Buttons buttons, platform::Tone tone) override;
     bool inputQuery(const QString& caption, const QString& prompt, QString& value) override;
     bool passwordQuery(const QString& caption, const QString& prompt, QString& value) override;
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
@@ -59,6 +61,7 @@ private:
     QStringList modalsAllowed;
     QStringList log;
     QStringList inputLog;
+    QList<platform::Tone> toneLog;
 };
 
 } // namespace testing_support
