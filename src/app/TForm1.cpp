@@ -82,6 +82,8 @@ void TForm1::connectHandlers()
     connect(form.ZapisPrev, &QPushButton::clicked, this, [this] { writing.ZapisPrevClick(); });
     connect(form.NavratHodnotm1, &QAction::triggered, this, [this] { writing.NavratHodnotm1Click(); });
     connect(form.DetailedSetupMenu, &QAction::triggered, this, [this] { DetailedSetupMenuClick(); });
+    connect(form.Uloz, &QAction::triggered, this, [this] { UlozClick(); });
+    connect(form.Menu1, &QAction::triggered, this, [this] { OpenFileClick(); });
     connect(form.SetupPanels, &QTabWidget::currentChanged, this, [this] { SetupPanelsChange(); });
 }
 
@@ -321,7 +323,7 @@ void TForm1::closeWaitDialog()
     if (Cekej && Cekej->isVisible()) Cekej->done(QDialog::Accepted);
 }
 
-void TForm1::ClearAll()
+void TForm1::ClearAll(const config::LanguageState& shown)
 {
     for (int i = 0; i < config::FieldCount; ++i) {
         const Control c = config::controlOf(config::Field(i));
@@ -338,7 +340,7 @@ void TForm1::ClearAll()
     form.Funkce->setVisible(true);
     form.Label20->setVisible(true);
 
-    const QString table = config::tableFilePath(language);
+    const QString table = config::tableFilePath(shown);
     for (auto [combo, section] : {std::pair{form.Jednotky, QStringLiteral("Units")},
                                   std::pair{form.Funkce, QStringLiteral("TransferFunction")}}) {
         const QSignalBlocker quiet(combo);

@@ -55,12 +55,16 @@ public:
     void DetailedSetupMenuClick();
     void SetupPanelsChange();
     void DoNowClick(const QString& buttonName);
+    void UlozClick();
+    void OpenFileClick();
 
     void HourGlasCur(bool on) override;
     void EnableMenu(bool enable);
     void ItemsEnabled(bool enable, bool showOnline) override;
-    // Empties the configuration pages and refills the lists in the configured language.
-    void ClearAll() override;
+    // Empties the configuration pages and refills the lists in the configured language, or in the
+    // language of what is about to be shown.
+    void ClearAll() override { ClearAll(language); }
+    void ClearAll(const config::LanguageState& shown);
 
     // The device definition file of the device on screen, or empty when there is none or it cannot be
     // used (problem, when given, then says why).

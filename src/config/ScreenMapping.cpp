@@ -85,26 +85,33 @@ void FromScreen(ScreenPages& pages, TConfigRecord& record)
         record.setDetail(item, pages.detailText(item));
 }
 
-void SetScreen(ScreenPages& pages, const TConfigRecord& record, const LanguageState& language)
+void showField(MainScreen& screen, const TConfigRecord& record, Field field)
 {
-    MainScreen& screen = pages.screen();
-    for (Field field : {Field::UniqueId, Field::Manufacturer, Field::DeviceType, Field::Revision, Field::SerialNo,
-                        Field::SensorSerialNo, Field::UpperRangeLimit, Field::LowerRangeLimit, Field::MinimumSpan,
-                        Field::WriteProtection, Field::AlarmSignaling, Field::LowerRangeValue, Field::UpperRangeValue,
-                        Field::Damping, Field::Tag, Field::Descriptor})
+    if (field != Field::Date) {
         screen.setText(controlOf(field), record.text(field));
+        return;
+    }
     // A stored date that is no calendar date cannot be shown as one: an empty date stays empty, any
     // other text is shown as it was stored so that nothing is silently lost.
     const QString stored = record.text(Field::Date);
     const QDate date = dateOfStored(stored);
     const bool emptyDate = stored.isEmpty() || stored == QStringLiteral("0.0.0");
     screen.setText(Control::Datum, date.isValid() ? platform::formatShortDate(date) : emptyDate ? QString() : stored);
-    screen.setText(Control::Zprava, record.text(Field::Message));
-    screen.setText(Control::PollAddr, record.text(Field::PollingAddress));
+}
+
+void SetScreen(ScreenPages& pages, const TConfigRecord& record, const LanguageState& language)
+{
+    MainScreen& screen = pages.screen();
+    for (Field field :
+         {Field::UniqueId, Field::Manufacturer, Field::DeviceType, Field::Revision, Field::SerialNo,
+          Field::SensorSerialNo, Field::UpperRangeLimit, Field::LowerRangeLimit, Field::MinimumSpan,
+          Field::WriteProtection, Field::AlarmSignaling, Field::LowerRangeValue, Field::UpperRangeValue, Field::Damping,
+          Field::Tag, Field::Descriptor, Field::Date, Field::Message, Field::PollingAddress})
+        showField(screen, record, field);
     const QByteArray recordLanguage = record.defLanguage();
     if (!(recordLanguage.size() >= 3 && quint8(recordLanguage.at(2)) == 255)) pages.rebuildDetailedItems(language);
-    screen.setText(Control::Jednotky, record.text(Field::Units));
-    screen.setText(Control::Funkce, record.text(Field::TransferFunction));
+    showField(screen, record, Field::Units);
+    showField(screen, record, Field::TransferFunction);
     pages.CheckDeviceDdf(language);
     for (const QString& item : TConfigRecord::detailItems())
         pages.setDetailText(item, record.detail(item));

@@ -36,6 +36,9 @@ QDate dateOfStored(const QString& stored);
 // Capture: magic "HART20File", every field from its control (the date normalised), the detailed items.
 // An unreadable date shows "Wrong format of date!" and is stored as 0.0.0.
 void FromScreen(ScreenPages& pages, TConfigRecord& record);
+// One field of a record in its control, as SetScreen shows it (the date in the locale's form, the
+// lists selecting by name).
+void showField(MainScreen& screen, const TConfigRecord& record, Field field);
 // The record is shown in the given definition-file language (the lists keep what they hold).
 void SetScreen(ScreenPages& pages, const TConfigRecord& record, const LanguageState& language);
 void CompareScreen(ScreenPages& pages, const TConfigRecord& record);

@@ -72,10 +72,10 @@ void Sequencer::resumeOnline()
     Timer1.setEnabled(true);
 }
 
-bool Sequencer::stop(StopSender sender)
+bool Sequencer::stop(StopSender sender, bool ask)
 {
     EndWait();
-    if (sender != StopSender::WaitDialog && !CommError && !host.confirmStop()) return false;
+    if (ask && sender != StopSender::WaitDialog && !CommError && !host.confirmStop()) return false;
     halt(sender);
     return true;
 }

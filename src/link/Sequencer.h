@@ -36,8 +36,8 @@ public:
     // The user cancelled a procedure before it began: the on-line loop goes on.
     void resumeOnline();
     // Stop!, the wait dialog's Stop, or a communication error. With unsaved changes the host may keep
-    // the connection (false).
-    bool stop(StopSender sender);
+    // the connection (false), unless the caller has asked already.
+    bool stop(StopSender sender, bool ask = true);
     // No further step until proceed() (the about box, the diagnostic STOP and RUN buttons).
     void pause() { Timer1.setEnabled(false); }
     void proceed(bool withTimeout = false);

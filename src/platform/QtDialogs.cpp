@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace platform {
 
@@ -66,14 +67,30 @@ bool QtDialogs::passwordQuery(const QString& caption, const QString& prompt, QSt
     return askText(caption, prompt, value, QLineEdit::Password);
 }
 
+namespace {
+// The desktop's own dialog where it offers one. The extension of the filter's first pattern is added
+// to a name typed without one, before the question about overwriting an existing file.
+QString chooseFile(QWidget* owner, QFileDialog::AcceptMode mode, const QString& caption, const QString& folder,
+                   const QString& filter)
+{
+    QFileDialog dialog(owner, caption, folder, filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    static const QRegularExpression firstPattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    if (const auto match = firstPattern.match(filter); match.hasMatch()) dialog.setDefaultSuffix(match.captured(1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+} // namespace
+
 QString QtDialogs::openFileName(const QString& caption, const QString& folder, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(owner(), caption, folder, filter);
+    return chooseFile(owner(), QFileDialog::AcceptOpen, caption, folder, filter);
 }
 
 QString QtDialogs::saveFileName(const QString& caption, const QString& folder, const QString& filter)
 {
-    return QFileDialog::getSaveFileName(owner(), caption, folder, filter);
+    return chooseFile(owner(), QFileDialog::AcceptSave, caption, folder, filter);
 }
 
 int QtDialogs::showModal(QWidget& form)

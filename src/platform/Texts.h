@@ -102,6 +102,17 @@ struct Texts {
     QString activityBurstOn = QStringLiteral("BURST mode on");
     QString activityBurstOff = QStringLiteral("BURST mode off");
 
+    // Configuration files. %1: the file's full name.
+    QString openCaption = QStringLiteral("Open");
+    QString saveCaption = QStringLiteral("Save");
+    QString openFilter = QStringLiteral("HART file (*.htf)");
+    QString saveFilter = QStringLiteral("HART3.0 file (*.htf)");
+    QString fileUnreadable = QStringLiteral("File %1 unreadable!");
+    QString fileNotWritten = QStringLiteral("File %1 cannot be writen!");
+    QString oldFileWarning = QStringLiteral("Old file HART 2.x, not all parameters can be converted!");
+    QString oldestFile =
+        QStringLiteral("File %1 is a HART 1.x file: its contents cannot be converted, nothing was opened.");
+
     // Opening the detailed setup and running its methods
     QString cancelChanges = QStringLiteral("Do you really want to cancel changes?");
     QString writeNow =

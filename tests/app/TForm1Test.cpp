@@ -9,6 +9,7 @@
 #include "app/TCekej.h"
 #include "config/Language.h"
 #include "platform/Environment.h"
+#include "platform/Files.h"
 #include "platform/Profile.h"
 #include "platform/Texts.h"
 #include "platform/VirtualClock.h"
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -467,6 +469,69 @@ TEST_F(TForm1Test, ListsThatDifferAreColouredAndClearedListsShowNothing)
     w.ClearAll();
     EXPECT_TRUE(w.form.Jednotky->currentText().isEmpty());
     EXPECT_TRUE(w.form.Funkce->currentText().isEmpty());
+}
+
+TEST_F(TForm1Test, ASavedConfigurationOpensAgainAsItWasAndOffLine)
+{
+    TForm1& w = start();
+    read();
+    w.form.Oznaceni->setText(QStringLiteral("SAVED"));
+    config::TConfigRecord shown;
+    config::FromScreen(w, shown);
+    const QString path = folder.root() + QStringLiteral("/pump.htf");
+    dialogs.expect(Kind::SaveFile, platform::texts().saveCaption, platform::Answer::Ok, path);
+    w.UlozClick();
+    ASSERT_EQ(QFileInfo(path).size(), config::RecordSize);
+
+    w.form.Oznaceni->setText(QStringLiteral("EDITED"));
+    w.form.Konec->setText(QStringLiteral("5"));
+    dialogs.expect(Kind::OpenFile, platform::texts().openCaption, platform::Answer::Ok, path);
+    dialogs.expect(Kind::Confirm, platform::texts().changesNotSavedInDevice, platform::Answer::Yes);
+    w.OpenFileClick();
+    config::TConfigRecord opened;
+    config::FromScreen(w, opened);
+    for (int i = 0; i < config::FieldCount; ++i)
+        EXPECT_EQ(opened.text(config::Field(i)), shown.text(config::Field(i))) << i;
+    EXPECT_EQ(buttons(), (Buttons{true, false, true, false})) << "off-line, ready to write";
+    EXPECT_TRUE(w.ScreenFromFile);
+    EXPECT_FALSE(w.changes.AreChanges());
+    EXPECT_TRUE(w.form.Uloz->isEnabled());
+    EXPECT_TRUE(w.form.PV->isHidden());
+}
+
+TEST_F(TForm1Test, AnOlderFileWarnsThenShowsItsFieldsAndBadFilesChangeNothing)
+{
+    QByteArray bytes(1776, '\0');
+    bytes[0] = 10;
+    bytes.replace(1, 10, "HART20File");
+    bytes[44] = 7;
+    bytes.replace(45, 7, "Ostrevo");
+    const QString older = folder.root() + QStringLiteral("/old.htf");
+    const QString bad = folder.root() + QStringLiteral("/bad.htf");
+    ASSERT_TRUE(platform::writeFileAtomically(older, bytes));
+    ASSERT_TRUE(platform::writeFileAtomically(bad, bytes.left(1000)));
+    TForm1& w = start();
+    dialogs.expect(Kind::OpenFile, platform::texts().openCaption, platform::Answer::Ok, bad);
+    dialogs.expect(Kind::Error, platform::texts().fileUnreadable.arg(bad));
+    w.OpenFileClick();
+    EXPECT_FALSE(w.ScreenFromFile);
+    dialogs.expect(Kind::OpenFile, platform::texts().openCaption, platform::Answer::Ok, older);
+    dialogs.expect(Kind::Warning, platform::texts().oldFileWarning);
+    w.OpenFileClick();
+    EXPECT_EQ(w.form.Vyrobce->text(), QStringLiteral("Ostrevo"));
+    EXPECT_TRUE(w.form.Verze->text().isEmpty());
+    EXPECT_TRUE(w.ScreenFromFile);
+}
+
+TEST_F(TForm1Test, ASaveThatCannotBeWrittenSaysSoWithThePlatformsReason)
+{
+    TForm1& w = start();
+    read();
+    const QString path = QStringLiteral("/proc/no-such-folder/pump.htf");
+    const QString reason = platform::writeFileAtomically(path, "x").error;
+    dialogs.expect(Kind::SaveFile, platform::texts().saveCaption, platform::Answer::Ok, path);
+    dialogs.expect(Kind::Error, platform::texts().fileNotWritten.arg(path) + QStringLiteral("\r\n") + reason);
+    w.UlozClick();
 }
 
 } // namespace

@@ -1,0 +1,79 @@
+// The main window's configuration files: Save stores the configuration on screen, Open shows a
+// stored one off-line, ready to be printed, saved again or written into a device.
+#include "app/TForm1.h"
+#include "config/ConfigurationFile.h"
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "platform/Texts.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+
+using config::FileKind;
+
+void TForm1::UlozClick()
+{
+    config::TConfigRecord record;
+    config::FromScreen(*this, record);
+    record.setMagic(QStringLiteral("HART30File"));
+    record.setDefLanguage(language.DdfLanguage.left(3));
+    const platform::Texts& texts = platform::texts();
+    const QString path = platform::dialogs().saveFileName(texts.saveCaption, QString(), texts.saveFilter);
+    if (path.isEmpty()) return;
+    const platform::Result written = platform::writeFileAtomically(path, record.toBytes());
+    if (!written) platform::dialogs().error(texts.fileNotWritten.arg(path) + QStringLiteral("\r\n") + written.error);
+}
+
+void TForm1::OpenFileClick()
+{
+    const platform::Texts& texts = platform::texts();
+    const QString path = platform::dialogs().openFileName(texts.openCaption, QString(), texts.openFilter);
+    if (path.isEmpty()) return;
+    sequencer.pause();
+    if (changes.AreChanges() && !sequencer.commError() &&
+        platform::dialogs().confirm(texts.changesNotSavedInDevice, platform::Buttons::YesNoCancel) !=
+            platform::Answer::Yes) {
+        if (sequencer.exchangeRunning()) sequencer.proceed(); // the on-line reading goes on
+        return;
+    }
+    if (sequencer.exchangeRunning()) sequencer.stop(driverlink::StopSender::StopButton, false);
+
+    QString why;
+    const auto bytes = platform::readFileStart(path, config::LargestRecordSize, &why);
+    const auto opened = bytes ? config::readConfiguration(*bytes) : std::nullopt;
+    if (!opened) {
+        platform::dialogs().error(texts.fileUnreadable.arg(path) + (why.isEmpty() ? QString() : u' ' + why));
+        return;
+    }
+    if (opened->kind == FileKind::Hart1) {
+        platform::dialogs().error(texts.oldestFile.arg(path));
+        return;
+    }
+    ScreenFromFile = true;
+    if (opened->kind == FileKind::Hart2) platform::dialogs().warning(texts.oldFileWarning);
+    HourGlasCur(true);
+    EnableMenu(false);
+    // The lists and definition files of the file's language; the configured ones stay for what follows.
+    config::LanguageState shown = language;
+    if (opened->kind == FileKind::Hart3) shown.SetLanguageDdf(opened->record.defLanguage());
+    ClearAll(shown);
+    form.Error->clear();
+    ItemsEnabled(true, false);
+    if (opened->kind == FileKind::Hart2) {
+        for (config::Field field : config::hart2Fields())
+            config::showField(windowScreen, opened->record, field);
+    } else {
+        config::SetScreen(*this, opened->record, shown);
+        language.DataLanguage = opened->record.defLanguage();
+    }
+    form.SetupPanels->setCurrentWidget(form.InstrumentBox);
+    for (QAction* action : {form.Uloz, form.Tiskni, form.TiskniPreview})
+        action->setEnabled(true);
+    form.Pripoj->setEnabled(true);
+    form.Odpoj->setEnabled(false);
+    form.ZapisPrev->setEnabled(true);
+    changes.ClearChanged();
+    HourGlasCur(false);
+}
