@@ -48,6 +48,7 @@ inline constexpr quint8 UpperTooLow = 12;
 inline constexpr quint8 BothOutOfLimits = 13;
 inline constexpr quint8 SpanTooSmall = 14;
 inline constexpr quint8 InMultidrop = 16;
+inline constexpr quint8 InvalidSpan = 29;
 inline constexpr quint8 Busy = 32;
 inline constexpr quint8 NotImplemented = 64;
 } // namespace rc

@@ -36,14 +36,20 @@ void SimBus::transact(const hart::Request& request, std::function<void(std::opti
 }
 
 // The device answers at once; the reply reaches the master when both frames have crossed the wire.
+// Devices sharing a polling address (or a tag) all do the command and answer together, garbling
+// each other's replies: the master hears nothing it can use.
 void SimBus::startNext()
 {
     Transaction& next = queue.front();
+    int replies = 0;
     for (auto& device : all) {
         if (!device.answers(next.request)) continue;
-        next.reply = device.handle(next.request);
-        break;
+        if (auto reply = device.handle(next.request)) {
+            next.reply = std::move(reply);
+            ++replies;
+        }
     }
+    if (replies > 1) next.reply.reset();
     saveIfChanged();
     wire.setInterval(hart::transactionMs(next.request, next.reply));
     wire.setEnabled(true);

@@ -1,8 +1,8 @@
 #pragma once
 // The bus of the simulated devices: hands each request to the device that answers its address and
 // delivers the reply after the time the frames would take on a real 1200 bit/s loop, one
-// transaction after another. Whatever a device keeps over a restart is loaded from the state file
-// at start and written back after every change.
+// transaction after another; two devices answering at once garble each other. Whatever a device keeps over a restart is
+// loaded from the state file at start and written back after every change.
 #include "sim/SimTransmitter.h"
 
 #include "platform/Timer.h"

@@ -95,6 +95,9 @@ inline constexpr double MinTrimGain = 0.9;
 inline constexpr double MaxTrimGain = 1.1;
 // A zero trim may take out at most this share of the sensor span.
 inline constexpr double ZeroTrimShare = 0.05;
+// A span below the minimum span still works, less accurately; below this share of it the output
+// could not tell the ends apart, and the range is refused.
+inline constexpr double ValidSpanShare = 0.1;
 inline bool isBurstCommand(quint8 command) { return command == 1 || command == 2 || command == 3 || command == 9; }
 } // namespace limits
 

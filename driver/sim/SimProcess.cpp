@@ -24,9 +24,9 @@ double noiseAt(quint64 seed, qint64 nowMs)
 
 double sensorReading(const ProcessWave& wave, qint64 nowMs, double dampingS, std::optional<double> held)
 {
+    if (held) return *held;
     const double calm = 1.0 / (1.0 + 2.0 * std::max(0.0, dampingS));
     const double noise = wave.noise * calm * noiseAt(wave.seed, nowMs);
-    if (held) return *held + noise;
     const double omega = 2.0 * std::numbers::pi / wave.periodS;
     const double wt = omega * std::max(0.0, dampingS);
     const double seconds = double(nowMs) / 1000.0;
@@ -51,5 +51,7 @@ LoopCurrent currentFromPercent(double percent)
     if (ma > SaturationHighMa) return {SaturationHighMa, true};
     return {ma, false};
 }
+
+double percentFromCurrent(double ma) { return (ma - 4.0) / 0.16; }
 
 } // namespace sim

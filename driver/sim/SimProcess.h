@@ -11,8 +11,9 @@ namespace sim {
 // Deterministic noise in -1..1 that changes every 100 ms.
 double noiseAt(quint64 seed, qint64 nowMs);
 
-// The sensor reading in base units: the held value when a calibrator holds the input, else the
-// wave, both with noise. Damping lags the wave like a first-order filter and calms the noise.
+// The sensor reading in base units: the held value, steady, when a calibrator holds the input (so
+// that a range set to it or a zero taken at it comes out exact); else the wave with noise. Damping
+// lags the wave like a first-order filter and calms the noise.
 double sensorReading(const ProcessWave& wave, qint64 nowMs, double dampingS, std::optional<double> held);
 
 // Resistance of a Pt100 element at a temperature (IEC 60751 above 0 °C, good enough below).
@@ -28,5 +29,7 @@ struct LoopCurrent {
 inline constexpr double SaturationLowMa = 3.9;
 inline constexpr double SaturationHighMa = 20.8;
 LoopCurrent currentFromPercent(double percent);
+// Percent of range that a current stands for (a fixed current: commands 2 and 3 keep both in step).
+double percentFromCurrent(double ma);
 
 } // namespace sim

@@ -52,8 +52,7 @@ SimTransmitter::Answer SimTransmitter::readCurrent(const QByteArray&)
 {
     QByteArray data;
     appendFloat(data, float(loopCurrentMa()));
-    appendFloat(
-        data, float(percentOfRange(primaryValue(), working.lowerRange, working.upperRange, working.transferFunction)));
+    appendFloat(data, float(percentOfRange()));
     return {rc::Success, data};
 }
 
@@ -121,6 +120,17 @@ SimTransmitter::Answer SimTransmitter::readStatus(const QByteArray&)
     const QByteArray data = extendedStatus();
     statusLastRead = data;
     selfTestResult = false;
+    return {rc::Success, data};
+}
+
+// Burst mode control code, the command the device bursts, and the device variables in the four
+// slots of command 33, which these devices do not burst: "not used".
+SimTransmitter::Answer SimTransmitter::readBurstConfiguration(const QByteArray&)
+{
+    QByteArray data;
+    data.append(char(working.burstMode ? 1 : 0));
+    data.append(char(working.burstCommand));
+    data.append(QByteArray(4, char(250)));
     return {rc::Success, data};
 }
 

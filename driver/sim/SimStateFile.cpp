@@ -16,6 +16,8 @@ namespace sim {
 
 namespace {
 constexpr int FormatVersion = 1;
+// Beside the configuration: the device's configuration-changed flag.
+constexpr char ChangedKey[] = "configurationChanged";
 
 // Reads one entry after another into a configuration; an entry that does not pass keeps the default.
 class EntryReader {
@@ -212,7 +214,11 @@ QStringList loadState(const QString& path, std::vector<SimTransmitter>& devices)
             continue;
         }
         QStringList found;
-        device->load(configFromJson(it.value().toObject(), device->deviceModel(), device->factoryConfig(), found));
+        const QJsonObject entries = it.value().toObject();
+        const Config config = configFromJson(entries, device->deviceModel(), device->factoryConfig(), found);
+        bool changed = false;
+        EntryReader(entries, device->name(), found).boolean(ChangedKey, changed);
+        device->load(config, changed);
         for (const QString& problem : found)
             problems << start + problem;
     }
@@ -222,8 +228,11 @@ QStringList loadState(const QString& path, std::vector<SimTransmitter>& devices)
 QString saveState(const QString& path, const std::vector<SimTransmitter>& devices)
 {
     QJsonObject saved;
-    for (const auto& device : devices)
-        saved[device.name()] = configToJson(device.storedConfig());
+    for (const auto& device : devices) {
+        QJsonObject entries = configToJson(device.storedConfig());
+        entries[QLatin1String(ChangedKey)] = device.configurationChanged();
+        saved[device.name()] = entries;
+    }
     QJsonObject root;
     root[u"version"] = FormatVersion;
     root[u"devices"] = saved;

@@ -5,8 +5,9 @@
 //     "devices": { "PR210": { "tag": "PT-101", "upperRange": 1000, ... }, "TM120": { ... } } }
 //
 // Measured quantities (range values, zero offset, trim points) are in the device's base unit, kPa
-// or degrees Celsius; "pvUnit" is the unit the device shows them in. Reading never fails: a value
-// that is missing keeps the factory setting, one that is unusable too, with a problem reported.
+// or degrees Celsius; "pvUnit" is the unit the device shows them in. Beside its configuration each
+// device keeps its "configurationChanged" flag. Reading never fails: a value that is missing keeps
+// the factory setting, one that is unusable too, with a problem reported.
 #include "sim/SimTransmitter.h"
 
 #include <QJsonObject>

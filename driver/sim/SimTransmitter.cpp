@@ -43,6 +43,7 @@ const SimTransmitter::Command SimTransmitter::Universal[] = {
     {46, 4, true, &SimTransmitter::trimUpper},
     {47, 1, true, &SimTransmitter::writeTransferFunction},
     {48, 0, false, &SimTransmitter::readStatus},
+    {105, 0, false, &SimTransmitter::readBurstConfiguration},
     {108, 1, true, &SimTransmitter::writeBurstCommand},
     {109, 1, true, &SimTransmitter::writeBurstMode},
 };
@@ -129,10 +130,17 @@ std::optional<Reply> SimTransmitter::handle(const Request& request)
 
 void SimTransmitter::acceptWrite()
 {
-    configChanged = true;
+    setConfigChanged(true);
     if (model.keepsWritesInRam) return;
     stored = working;
     storedChanged = true;
+}
+
+void SimTransmitter::setConfigChanged(bool on)
+{
+    if (configChanged == on) return;
+    configChanged = on;
+    storedChanged = true; // the flag lives in non-volatile memory
 }
 
 void SimTransmitter::reset()
@@ -150,12 +158,13 @@ void SimTransmitter::setWorking(const Config& config)
     if (multidrop()) fixedMa.reset();
 }
 
-void SimTransmitter::load(const Config& config)
+void SimTransmitter::load(const Config& config, bool changed)
 {
     stored = config;
     held.reset();
     fixedMa.reset();
-    configChanged = coldStart = selfTestResult = storedChanged = false;
+    coldStart = selfTestResult = storedChanged = false;
+    configChanged = changed;
     setWorking(config);
     statusLastRead = extendedStatus();
 }
@@ -171,18 +180,28 @@ void SimTransmitter::setWriteProtected(bool on)
 
 UnitScale SimTransmitter::pvScale() const { return unitScale(model.quantity, working.pvUnit).value_or(UnitScale{}); }
 
-double SimTransmitter::primaryValue() const
+double SimTransmitter::sensorInput() const
 {
-    return sensorReading(model.process, platform::eventLoop().nowMs(), working.damping, held) + working.zeroOffset;
+    return sensorReading(model.process, platform::eventLoop().nowMs(), working.damping, held);
 }
+
+double SimTransmitter::primaryValue() const { return sensorInput() + working.zeroOffset; }
 
 double SimTransmitter::loopCurrentMa() const
 {
     if (multidrop()) return 4.0;
     if (fixedMa) return *fixedMa;
     const double percent =
-        percentOfRange(primaryValue(), working.lowerRange, working.upperRange, working.transferFunction);
+        sim::percentOfRange(primaryValue(), working.lowerRange, working.upperRange, working.transferFunction);
     return currentFromPercent(percent).ma;
+}
+
+double SimTransmitter::percentOfRange() const
+{
+    // A loop test shows the current it fixed in both values; a multidrop device's parked current
+    // says nothing about the process, so its percent stays that of the PV.
+    if (fixedMa && !multidrop()) return percentFromCurrent(*fixedMa);
+    return sim::percentOfRange(primaryValue(), working.lowerRange, working.upperRange, working.transferFunction);
 }
 
 double SimTransmitter::analogOutputMa() const
@@ -195,7 +214,7 @@ bool SimTransmitter::saturated() const
 {
     if (currentFixed()) return false;
     const double percent =
-        percentOfRange(primaryValue(), working.lowerRange, working.upperRange, working.transferFunction);
+        sim::percentOfRange(primaryValue(), working.lowerRange, working.upperRange, working.transferFunction);
     return currentFromPercent(percent).saturated;
 }
 
@@ -243,7 +262,14 @@ quint8 SimTransmitter::rangeCode(double upper, double lower) const
     if (lowerTooHigh) return rc::LowerTooHigh;
     if (upperTooHigh) return rc::UpperTooHigh;
     if (upperTooLow) return rc::UpperTooLow;
-    if (std::abs(upper - lower) < model.minSpan - tolerance) return rc::SpanTooSmall;
+    return spanCode(upper, lower);
+}
+
+quint8 SimTransmitter::spanCode(double upper, double lower) const
+{
+    const double span = std::abs(upper - lower);
+    if (span < limits::ValidSpanShare * model.minSpan) return rc::InvalidSpan;
+    if (span < model.minSpan - model.limitTolerance()) return rc::SpanTooSmall;
     return rc::Success;
 }
 

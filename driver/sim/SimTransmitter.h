@@ -5,7 +5,10 @@
 //
 // Two copies of the configuration: `working` is what the device runs with, `stored` what survives
 // a restart (the state file). A device that keeps writes at once copies working to stored after
-// every write; one with flags bit 2 only on command 39.
+// every write; one with flags bit 2 only on command 39 (its polling address excepted, which goes to
+// non-volatile memory at once). The configuration-changed flag is kept over a restart too.
+// What a calibrator or a meter on the bench does (holding the sensor input, reading the loop
+// current) is not the device's and is kept nowhere.
 #include "sim/SimModel.h"
 
 #include "hart/HartTypes.h"
@@ -33,21 +36,28 @@ public:
     const Config& config() const { return working; }
     const Config& storedConfig() const { return stored; }
     const Config& factoryConfig() const { return factory; }
-    // Starts up with a saved configuration, as after power-on.
-    void load(const Config& config);
-    // True once after the stored configuration changed (it must be saved).
+    // Starts up with a saved configuration and configuration-changed flag, as after power-on.
+    void load(const Config& config, bool changed = false);
+    // True once after the stored configuration or the configuration-changed flag changed (they
+    // must be saved).
     bool takeStoredChange();
+    bool configurationChanged() const { return configChanged; }
     // The write-protect jumper.
     void setWriteProtected(bool on);
 
     // A calibrator holding the sensor input at a value in base units; nothing: the live process.
     void holdProcess(std::optional<double> base) { held = base; }
+    std::optional<double> heldInput() const { return held; }
+    // The unit the device shows measured values in, as a scale from the base unit.
+    UnitScale pvScale() const;
     // The primary variable now, in base units.
     double primaryValue() const;
     bool multidrop() const { return working.pollingAddress != 0; }
     bool currentFixed() const { return multidrop() || fixedMa.has_value(); }
     // The current the device believes it drives (commands 2 and 3).
     double loopCurrentMa() const;
+    // Percent of range as command 2 gives it: of the PV, or of the current fixed by command 40.
+    double percentOfRange() const;
     // The current a meter in the loop would read: the device's current through the imperfect
     // output stage and the output trims.
     double analogOutputMa() const;
@@ -67,16 +77,21 @@ private:
     static const Command* findCommand(quint8 number, bool withDisplay);
 
     bool tagMatches(const QByteArray& data) const;
-    UnitScale pvScale() const;
+    double sensorInput() const; // before the zero trim, base units
     bool saturated() const;
     bool pvOutOfLimits() const;
     quint8 statusByte() const;
     QByteArray extendedStatus() const;
     void acceptWrite();
+    void setConfigChanged(bool on);
     void reset();
     void setWorking(const Config& config);
-    // 0, a limit error, or the warning "span too small" for a new range in base units.
+    // 0, a limit error, "invalid span", or the warning "span too small" for a new range in base units.
     quint8 rangeCode(double upper, double lower) const;
+    // For a range of which only the span can be wrong: 0, the warning, or "invalid span".
+    quint8 spanCode(double upper, double lower) const;
+    // 0, or why the PV now cannot become a range value (commands 36 and 37).
+    quint8 appliedCode(double pv) const;
     Answer applyRange(double upper, double lower);
     Answer trimOutput(const QByteArray& data, double point);
 
@@ -91,6 +106,7 @@ private:
     Answer readOutputInfo(const QByteArray&);
     Answer readFinalAssembly(const QByteArray&);
     Answer readStatus(const QByteArray&);
+    Answer readBurstConfiguration(const QByteArray&);
     // Writes and device actions (SimWriteCommands.cpp)
     Answer writePollingAddress(const QByteArray&);
     Answer writeMessage(const QByteArray&);

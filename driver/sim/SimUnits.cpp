@@ -45,4 +45,28 @@ std::optional<UnitScale> unitScale(Quantity quantity, quint8 code)
 
 quint8 baseUnit(Quantity quantity) { return quantity == Quantity::Pressure ? unit::KPa : unit::DegC; }
 
+QString unitSymbol(quint8 code)
+{
+    switch (code) {
+    case unit::InH2O: return QStringLiteral("inH2O");
+    case unit::MmH2O: return QStringLiteral("mmH2O");
+    case unit::MmHg: return QStringLiteral("mmHg");
+    case unit::Psi: return QStringLiteral("psi");
+    case unit::Bar: return QStringLiteral("bar");
+    case unit::Mbar: return QStringLiteral("mbar");
+    case unit::KgPerCm2: return QStringLiteral("kg/cm2");
+    case unit::Pa: return QStringLiteral("Pa");
+    case unit::KPa: return QStringLiteral("kPa");
+    case unit::Torr: return QStringLiteral("torr");
+    case unit::Atm: return QStringLiteral("atm");
+    case unit::MPa: return QStringLiteral("MPa");
+    case unit::DegC: return QStringLiteral("degC");
+    case unit::DegF: return QStringLiteral("degF");
+    case unit::DegR: return QStringLiteral("degR");
+    case unit::Kelvin: return QStringLiteral("K");
+    case unit::Ohm: return QStringLiteral("Ohm");
+    default: return QString::number(code);
+    }
+}
+
 } // namespace sim

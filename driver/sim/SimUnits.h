@@ -2,6 +2,7 @@
 // Engineering units of the simulated devices. A device keeps its values in one base unit (kPa for
 // pressure, degrees Celsius for temperature) and converts only at the wire, so a unit change never
 // loses precision and the range checks work on one scale.
+#include <QString>
 #include <QtGlobal>
 #include <optional>
 
@@ -23,6 +24,8 @@ struct UnitScale {
 // The scale of a unit code, or nothing when the code is no unit of that quantity.
 std::optional<UnitScale> unitScale(Quantity quantity, quint8 code);
 quint8 baseUnit(Quantity quantity);
+// A short plain-ASCII symbol for messages ("kPa", "degC"); the code in decimal for others.
+QString unitSymbol(quint8 code);
 
 namespace unit {
 inline constexpr quint8 InH2O = 1;

@@ -35,9 +35,10 @@ QString withoutTrailingBlanks(QString text)
 }
 
 // Command-specific response codes.
-constexpr quint8 InMultidropMode = 11;      // command 40
-constexpr quint8 AppliedProcessTooHigh = 9; // command 43
-constexpr quint8 CurrentNotAtTrimPoint = 9; // commands 45 and 46
+constexpr quint8 AppliedProcessTooHigh = 9;    // commands 36, 37 and 43
+constexpr quint8 AppliedProcessTooLow = 10;    // commands 36, 37 and 43
+constexpr quint8 LoopCurrentNotActive = 11;    // commands 40, 45 and 46 in multidrop
+constexpr quint8 IncorrectLoopCurrentMode = 9; // commands 45 and 46: not fixed near the trim point
 
 constexpr double TrimPointToleranceMa = 1.0; // how near 4 or 20 mA the current must be fixed
 constexpr double FixedMinMa = 3.5;
@@ -50,6 +51,12 @@ SimTransmitter::Answer SimTransmitter::writePollingAddress(const QByteArray& dat
     if (address > limits::MaxPollingAddress) return {rc::InvalidSelection, {}};
     working.pollingAddress = address;
     if (multidrop()) fixedMa.reset();
+    // Straight to non-volatile memory, also where other writes wait for command 39: a device that
+    // came back at its old address after a power cycle would be lost to its master.
+    if (stored.pollingAddress != address) {
+        stored.pollingAddress = address;
+        storedChanged = true;
+    }
     return {rc::Success, data.left(1)};
 }
 
@@ -99,19 +106,48 @@ SimTransmitter::Answer SimTransmitter::writeRange(const QByteArray& data)
     return answer;
 }
 
-SimTransmitter::Answer SimTransmitter::setUpperToApplied(const QByteArray&)
+// The range ends set to the applied process must lie within the sensor limits.
+quint8 SimTransmitter::appliedCode(double pv) const
 {
-    return applyRange(primaryValue(), working.lowerRange);
+    if (pv > model.upperSensorLimit + model.limitTolerance()) return AppliedProcessTooHigh;
+    if (pv < model.lowerSensorLimit - model.limitTolerance()) return AppliedProcessTooLow;
+    return rc::Success;
 }
 
+// The upper range value becomes the PV now; the lower one stays, so only the span can be wrong.
+SimTransmitter::Answer SimTransmitter::setUpperToApplied(const QByteArray&)
+{
+    const double pv = primaryValue();
+    if (const quint8 code = appliedCode(pv)) return {code, {}};
+    const quint8 code = spanCode(pv, working.lowerRange);
+    if (code == rc::InvalidSpan) return {code, {}};
+    working.upperRange = pv;
+    return {code, {}};
+}
+
+// The lower range value becomes the PV now and the upper one moves with it, keeping the span.
+// Where that would take the upper one beyond the sensor it stops at the limit: "set to nearest
+// possible value", or "span too small" when the span left is below the minimum span.
 SimTransmitter::Answer SimTransmitter::setLowerToApplied(const QByteArray&)
 {
-    return applyRange(working.upperRange, primaryValue());
+    const double pv = primaryValue();
+    if (const quint8 code = appliedCode(pv)) return {code, {}};
+    const double moved = pv + (working.upperRange - working.lowerRange);
+    const double tolerance = model.limitTolerance();
+    const double upper = moved > model.upperSensorLimit + tolerance   ? model.upperSensorLimit
+                         : moved < model.lowerSensorLimit - tolerance ? model.lowerSensorLimit
+                                                                      : moved;
+    quint8 code = spanCode(upper, pv);
+    if (code == rc::InvalidSpan) return {code, {}};
+    if (code == rc::Success && upper != moved) code = rc::SetToNearest;
+    working.lowerRange = pv;
+    working.upperRange = upper;
+    return {code, {}};
 }
 
 SimTransmitter::Answer SimTransmitter::resetChangedFlag(const QByteArray&)
 {
-    configChanged = false;
+    setConfigChanged(false);
     return {};
 }
 
@@ -126,7 +162,7 @@ SimTransmitter::Answer SimTransmitter::eepromControl(const QByteArray& data)
         break;
     case 1: // restore the shadow copy
         if (!(working == stored)) {
-            configChanged = true;
+            setConfigChanged(true);
             setWorking(stored);
         }
         break;
@@ -137,7 +173,7 @@ SimTransmitter::Answer SimTransmitter::eepromControl(const QByteArray& data)
 
 SimTransmitter::Answer SimTransmitter::fixCurrent(const QByteArray& data)
 {
-    if (multidrop()) return {InMultidropMode, {}};
+    if (multidrop()) return {LoopCurrentNotActive, {}};
     const auto ma = finiteFloat(data, 0);
     if (!ma) return {rc::InvalidSelection, {}};
     if (*ma == 0.0) {
@@ -162,11 +198,15 @@ SimTransmitter::Answer SimTransmitter::deviceReset(const QByteArray&)
     return {}; // the reset itself follows the reply
 }
 
+// The zero offset becomes what makes the PV read 0 at the applied input. An input further from zero
+// than the trim may correct is no zero pressure or temperature but a fault, and is refused.
 SimTransmitter::Answer SimTransmitter::zeroTrim(const QByteArray&)
 {
-    const double pv = primaryValue();
-    if (std::abs(pv) > limits::ZeroTrimShare * model.sensorSpan()) return {AppliedProcessTooHigh, {}};
-    working.zeroOffset -= pv;
+    const double input = sensorInput();
+    const double limit = limits::ZeroTrimShare * model.sensorSpan();
+    if (input > limit) return {AppliedProcessTooHigh, {}};
+    if (input < -limit) return {AppliedProcessTooLow, {}};
+    working.zeroOffset = -input;
     return {};
 }
 
@@ -186,8 +226,8 @@ SimTransmitter::Answer SimTransmitter::trimUpper(const QByteArray& data) { retur
 // moves the whole output; the upper trim turns it about the 4 mA point.
 SimTransmitter::Answer SimTransmitter::trimOutput(const QByteArray& data, double point)
 {
-    if (multidrop() || !fixedMa || std::abs(*fixedMa - point) > TrimPointToleranceMa)
-        return {CurrentNotAtTrimPoint, {}};
+    if (multidrop()) return {LoopCurrentNotActive, {}};
+    if (!fixedMa || std::abs(*fixedMa - point) > TrimPointToleranceMa) return {IncorrectLoopCurrentMode, {}};
     const auto measured = finiteFloat(data, 0);
     if (!measured) return {rc::InvalidSelection, {}};
     const double error = *measured - *fixedMa;

@@ -138,23 +138,63 @@ TEST_F(SimBusTest, Routing)
 TEST_F(SimBusTest, StateSurvivesARestart)
 {
     const QByteArray tdd = packed(QStringLiteral("PT-555"), 8) + packed(QStringLiteral("NEW"), 16) + bytes({2, 3, 124});
+    const hart::Address pr210 = hart::Address::shortFrame(0);
     const hart::Address tm120 = hart::Address::shortFrame(1);
+    const hart::Address tm120Moved = hart::Address::shortFrame(5);
     {
         sim::SimBus bus(statePath());
         EXPECT_FALSE(QFile::exists(statePath())) << "nothing written before a change";
-        ASSERT_EQ(exchange(bus, {hart::Address::shortFrame(0), 18, tdd}).responseCode, 0);
+        ASSERT_EQ(exchange(bus, {pr210, 18, tdd}).responseCode, 0);
         EXPECT_TRUE(QFile::exists(statePath()));
-        ASSERT_EQ(exchange(bus, {hart::Address::shortFrame(0), 35, bytes({6}) + floats({100.0, 0.0})}).responseCode, 0);
+        ASSERT_EQ(exchange(bus, {pr210, 35, bytes({6}) + floats({100.0, 0.0})}).responseCode, 0);
+        ASSERT_EQ(exchange(bus, {pr210, 19, bytes({1, 2, 3})}).responseCode, 0);
+        ASSERT_EQ(exchange(bus, {pr210, 108, bytes({2})}).responseCode, 0);
+        ASSERT_EQ(exchange(bus, {pr210, 109, bytes({1})}).responseCode, 0);
+        bus.device(QStringLiteral("PR210"))->holdProcess(20.0);
+        ASSERT_EQ(exchange(bus, {pr210, 43, {}}).responseCode, 0);
+        ASSERT_EQ(exchange(bus, {pr210, 40, floats({4.0})}).responseCode, 0);
+        const double meter = bus.device(QStringLiteral("PR210"))->analogOutputMa();
+        ASSERT_EQ(exchange(bus, {pr210, 45, floats({meter})}).responseCode, 0);
+
         ASSERT_EQ(exchange(bus, {tm120, 34, floats({3.0})}).responseCode, 0);
         ASSERT_EQ(exchange(bus, {tm120, 39, bytes({0})}).responseCode, 0);
         ASSERT_EQ(exchange(bus, {tm120, 34, floats({9.0})}).responseCode, 0); // never burned
+        ASSERT_EQ(exchange(bus, {tm120, 6, bytes({5})}).responseCode, 0);     // kept without command 39
+        ASSERT_EQ(exchange(bus, {tm120Moved, 38, {}}).responseCode, 0);
     }
     sim::SimBus bus(statePath());
-    EXPECT_EQ(exchange(bus, {hart::Address::shortFrame(0), 13, {}}).data, tdd);
-    const hart::Reply output = exchange(bus, {hart::Address::shortFrame(0), 15, {}});
+    EXPECT_EQ(exchange(bus, {pr210, 13, {}}).data, tdd);
+    const hart::Reply output = exchange(bus, {pr210, 15, {}});
     EXPECT_EQ(byteAt(output, 2), 6);
     EXPECT_FLOAT_EQ(floatAt(output, 3), 100.0f);
-    EXPECT_FLOAT_EQ(floatAt(exchange(bus, {tm120, 15, {}}), 11), 3.0f);
+    EXPECT_TRUE(output.deviceStatus & hart::status::ConfigChanged);
+    EXPECT_EQ(exchange(bus, {pr210, 16, {}}).data, bytes({1, 2, 3}));
+    EXPECT_EQ(exchange(bus, {pr210, 105, {}}).data.left(2), bytes({1, 2}));
+    sim::SimTransmitter& pressure = *bus.device(QStringLiteral("PR210"));
+    EXPECT_FALSE(pressure.heldInput().has_value()) << "the calibrator is no part of the device";
+    EXPECT_FALSE(exchange(bus, {pr210, 2, {}}).deviceStatus & hart::status::CurrentFixed);
+    pressure.holdProcess(20.0);
+    EXPECT_EQ(floatAt(exchange(bus, {pr210, 1, {}}), 1), 0.0f) << "the zero trim";
+    ASSERT_EQ(exchange(bus, {pr210, 40, floats({4.0})}).responseCode, 0);
+    EXPECT_NEAR(pressure.analogOutputMa(), 4.0, 1e-4) << "the output trim";
+
+    const hart::Reply moved = exchange(bus, {tm120Moved, 15, {}});
+    EXPECT_FLOAT_EQ(floatAt(moved, 11), 3.0f);
+    EXPECT_FALSE(moved.deviceStatus & hart::status::ConfigChanged);
+    const auto old = send(bus, {tm120, 0, {}});
+    ASSERT_TRUE(clock.runUntil([&] { return old->done; }, 5000));
+    EXPECT_FALSE(old->reply.has_value()) << "still at the old address";
+}
+
+TEST_F(SimBusTest, TwoDevicesAtOneAddressGarbleEachOther)
+{
+    sim::SimBus bus(QString{});
+    ASSERT_EQ(exchange(bus, {hart::Address::shortFrame(0), 6, bytes({1})}).responseCode, 0);
+    const auto outcome = send(bus, {hart::Address::shortFrame(1), 0, {}});
+    ASSERT_TRUE(clock.runUntil([&] { return outcome->done; }, 5000));
+    EXPECT_FALSE(outcome->reply.has_value());
+    const hart::Address pr210 = hart::Address::longFrame(bus.device(QStringLiteral("PR210"))->longAddress());
+    EXPECT_EQ(exchange(bus, {pr210, 0, {}}).responseCode, 0) << "its long address is its own";
 }
 
 TEST_F(SimBusTest, CorruptStateFileGivesDefaultsAndAWarning)

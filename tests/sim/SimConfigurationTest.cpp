@@ -51,44 +51,67 @@ TEST_P(SimRangeTest, CommandThirtyFive)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Pressure, SimRangeTest,
-                         testing::Values(RangeCase{"Valid", 12, 1000, 0, 0, true, 1000},
-                                         RangeCase{"FullSensor", 12, 1600, -100, 0, true, 1600},
-                                         RangeCase{"Reversed", 12, 0, 800, 0, true, 0},
-                                         RangeCase{"LowerTooLow", 12, 500, -150, 10, false, 0},
-                                         RangeCase{"LowerTooHigh", 12, 1500, 1650, 9, false, 0},
-                                         RangeCase{"UpperTooHigh", 12, 1700, 0, 11, false, 0},
-                                         RangeCase{"UpperTooLow", 12, -150, 0, 12, false, 0},
-                                         RangeCase{"BothOut", 12, 1700, -150, 13, false, 0},
-                                         RangeCase{"SpanTooSmallIsAWarning", 12, 105, 100, 14, true, 105},
-                                         RangeCase{"SensorLimitsInBar", 7, 16, -1, 0, true, 1600},
-                                         RangeCase{"SensorLimitsInPsi", 6, 232.0604, -14.50377, 0, true, 1600},
-                                         RangeCase{"UpperTooHighInBar", 7, 16.5, 0, 11, false, 0},
-                                         RangeCase{"SpanTooSmallInMpa", 237, 0.105, 0.1, 14, true, 105},
-                                         RangeCase{"TemperatureUnit", 32, 100, 0, 2, false, 0},
-                                         RangeCase{"UnknownUnit", 99, 100, 0, 2, false, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Pressure, SimRangeTest,
+    testing::Values(
+        RangeCase{"Valid", 12, 1000, 0, 0, true, 1000}, RangeCase{"FullSensor", 12, 1600, -100, 0, true, 1600},
+        RangeCase{"Reversed", 12, 0, 800, 0, true, 0}, RangeCase{"LowerTooLow", 12, 500, -150, 10, false, 0},
+        RangeCase{"LowerTooHigh", 12, 1500, 1650, 9, false, 0}, RangeCase{"UpperTooHigh", 12, 1700, 0, 11, false, 0},
+        RangeCase{"UpperTooLow", 12, -150, 0, 12, false, 0}, RangeCase{"BothOut", 12, 1700, -150, 13, false, 0},
+        RangeCase{"SpanTooSmallIsAWarning", 12, 105, 100, 14, true, 105},
+        RangeCase{"NoSpan", 12, 100, 100, 29, false, 0}, RangeCase{"SensorLimitsInBar", 7, 16, -1, 0, true, 1600},
+        RangeCase{"SensorLimitsInPsi", 6, 232.0604, -14.50377, 0, true, 1600},
+        RangeCase{"UpperTooHighInBar", 7, 16.5, 0, 11, false, 0},
+        RangeCase{"SpanTooSmallInMpa", 237, 0.105, 0.1, 14, true, 105},
+        RangeCase{"TemperatureUnit", 32, 100, 0, 2, false, 0}, RangeCase{"UnknownUnit", 99, 100, 0, 2, false, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(SimConfigurationTest, SetRangeToAppliedProcess)
+struct AppliedCase {
+    const char* name;
+    double upperBefore;
+    double lowerBefore;
+    int command;
+    double applied; // kPa
+    quint8 code;
+    double upper; // the range afterwards
+    double lower;
+};
+void PrintTo(const AppliedCase& c, std::ostream* out) { *out << c.name; }
+
+class SimAppliedRangeTest : public SimConfigurationTest, public testing::WithParamInterface<AppliedCase> {};
+
+TEST_P(SimAppliedRangeTest, RangeValueSetToTheAppliedInput)
 {
-    struct Case {
-        int command;
-        double applied;
-        quint8 code;
-        double upper;
-        double lower;
-    };
-    const Case cases[] = {
-        {36, 800, 0, 800, 0},    {36, 1700, 11, 800, 0},   {36, -150, 12, 800, 0}, {37, 795, 14, 800, 795},
-        {37, 1650, 9, 800, 795}, {37, -150, 10, 800, 795}, {37, 200, 0, 800, 200},
-    };
-    for (const auto& c : cases) {
-        pressure.holdProcess(c.applied);
-        EXPECT_EQ(call(pressure, quint8(c.command)).responseCode, c.code) << c.command << " at " << c.applied;
-        EXPECT_NEAR(pressure.config().upperRange, c.upper, 0.5) << c.command << " at " << c.applied;
-        EXPECT_NEAR(pressure.config().lowerRange, c.lower, 0.5) << c.command << " at " << c.applied;
-    }
+    const auto& c = GetParam();
+    ASSERT_EQ(call(pressure, 35, bytes({12}) + floats({c.upperBefore, c.lowerBefore})).responseCode, 0);
+    ASSERT_EQ(call(pressure, 38).responseCode, 0);
+    pressure.holdProcess(c.applied);
+    const hart::Reply reply = call(pressure, quint8(c.command));
+    EXPECT_EQ(reply.responseCode, c.code);
+    EXPECT_TRUE(reply.data.isEmpty());
+    const bool accepted = c.code == 0 || c.code == 8 || c.code == 14;
+    EXPECT_EQ(bool(reply.deviceStatus & hart::status::ConfigChanged), accepted);
+    const hart::Reply output = call(pressure, 15);
+    EXPECT_FLOAT_EQ(floatAt(output, 3), float(c.upper));
+    EXPECT_FLOAT_EQ(floatAt(output, 7), float(c.lower));
 }
+
+// Sensor -100..1600 kPa, minimum span 10 kPa. Command 37 keeps the span; command 36 keeps the lower end.
+INSTANTIATE_TEST_SUITE_P(Pressure, SimAppliedRangeTest,
+                         testing::Values(AppliedCase{"UpperSet", 1000, 0, 36, 800, 0, 800, 0},
+                                         AppliedCase{"UpperBelowLowerIsReverseActing", 1000, 200, 36, 50, 0, 50, 200},
+                                         AppliedCase{"UpperAboveSensor", 1000, 0, 36, 1650, 9, 1000, 0},
+                                         AppliedCase{"UpperBelowSensor", 1000, 0, 36, -150, 10, 1000, 0},
+                                         AppliedCase{"UpperSpanBelowMinimumIsAWarning", 1000, 0, 36, 5, 14, 5, 0},
+                                         AppliedCase{"UpperAtTheLowerIsNoSpan", 1000, 0, 36, 0.5, 29, 1000, 0},
+                                         AppliedCase{"LowerMovesTheUpperAlong", 1000, 0, 37, 200, 0, 1200, 200},
+                                         AppliedCase{"LowerOfAReverseRange", 0, 1000, 37, 1050, 0, 50, 1050},
+                                         AppliedCase{"UpperPushedToTheSensorLimit", 1000, 0, 37, 1000, 8, 1600, 1000},
+                                         AppliedCase{"PushedSpanBelowMinimum", 1000, 0, 37, 1595, 14, 1600, 1595},
+                                         AppliedCase{"PushedSpanIsNone", 1000, 0, 37, 1599.5, 29, 1000, 0},
+                                         AppliedCase{"LowerAboveSensor", 1000, 0, 37, 1650, 9, 1000, 0},
+                                         AppliedCase{"LowerBelowSensor", 1000, 0, 37, -150, 10, 1000, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct UnitCase {
     const char* name;
@@ -235,8 +258,9 @@ TEST_F(SimConfigurationTest, Burst)
                                                   {108, 4, 2}, {108, 0, 2}, {109, 1, 0}, {109, 2, 2}};
     for (const auto& [command, value, code] : cases)
         EXPECT_EQ(call(pressure, quint8(command), bytes({value})).responseCode, code) << command << "/" << value;
-    EXPECT_EQ(pressure.config().burstCommand, 3);
-    EXPECT_TRUE(pressure.config().burstMode);
+    EXPECT_EQ(call(pressure, 105).data, bytes({1, 3, 250, 250, 250, 250})) << "mode, command, unused slots";
+    ASSERT_EQ(call(pressure, 109, bytes({0})).responseCode, 0);
+    EXPECT_EQ(call(pressure, 105).data, bytes({0, 3, 250, 250, 250, 250}));
 }
 
 TEST_F(SimConfigurationTest, DisplayAndAlarmCommands)

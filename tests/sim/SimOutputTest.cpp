@@ -63,13 +63,20 @@ TEST_F(SimOutputTest, FixedCurrent)
     for (const auto& [ma, code] : refused)
         EXPECT_EQ(call(pressure, 40, floats({ma})).responseCode, code) << ma;
 
-    hart::Reply reply = call(pressure, 40, floats({20.0}));
-    EXPECT_EQ(reply.data, floats({20.0}));
-    EXPECT_TRUE(reply.deviceStatus & hart::status::CurrentFixed);
-    EXPECT_FLOAT_EQ(floatAt(call(pressure, 2), 0), 20.0f);
-    EXPECT_FLOAT_EQ(floatAt(call(pressure, 3), 0), 20.0f);
-    EXPECT_NEAR(floatAt(call(pressure, 2), 4), 50.0, 0.05) << "the percent keeps following the PV";
+    const std::pair<double, double> fixed[] = {{20.0, 100.0}, {12.5, 53.125}, {3.8, -1.25}};
+    for (const auto& [ma, percent] : fixed) {
+        const hart::Reply reply = call(pressure, 40, floats({ma}));
+        EXPECT_EQ(reply.data, floats({ma}));
+        EXPECT_TRUE(reply.deviceStatus & hart::status::CurrentFixed);
+        const hart::Reply current = call(pressure, 2);
+        EXPECT_FLOAT_EQ(floatAt(current, 0), float(ma));
+        EXPECT_FLOAT_EQ(floatAt(current, 4), float(percent)) << "the percent goes with the fixed current";
+        EXPECT_FLOAT_EQ(floatAt(call(pressure, 3), 0), float(ma));
+        EXPECT_FALSE(current.deviceStatus & hart::status::CurrentSaturated) << ma;
+    }
     EXPECT_EQ(byteAt(call(pressure, 48), 13), 1);
+
+    hart::Reply reply;
 
     reply = call(pressure, 40, floats({0.0}));
     EXPECT_NEAR(floatAt(reply, 0), 12.0, 0.005) << "leaving fixed mode answers the live current";
@@ -87,6 +94,9 @@ TEST_F(SimOutputTest, OutputTrimsNeedTheCurrentFixedAtTheirEnd)
         ASSERT_EQ(call(pressure, 40, floats({fixed})).responseCode, 0);
         EXPECT_EQ(call(pressure, quint8(command), floats({fixed})).responseCode, code) << command << " at " << fixed;
     }
+    // In multidrop the loop current carries nothing to trim.
+    EXPECT_EQ(call(temperature, 45, floats({4.0})).responseCode, 11);
+    EXPECT_EQ(call(temperature, 46, floats({20.0})).responseCode, 11);
 }
 
 TEST_F(SimOutputTest, OutputTrimsMakeTheMeterAgree)
@@ -122,6 +132,12 @@ TEST_F(SimOutputTest, SelfTestResultThroughCommand48)
     EXPECT_EQ(result.data, QByteArray(25, '\0')) << "all fine";
     EXPECT_FALSE(result.deviceStatus & hart::status::MoreStatus);
     EXPECT_FALSE(call(pressure, 0).deviceStatus & hart::status::MoreStatus);
+
+    // A sensor input beyond the sensor's limits fails the test: byte 0, bit 0.
+    pressure.holdProcess(1700.0);
+    EXPECT_EQ(call(pressure, 41).responseCode, 0);
+    EXPECT_TRUE(call(pressure, 0).deviceStatus & hart::status::MoreStatus);
+    EXPECT_EQ(byteAt(call(pressure, 48), 0), 1);
 }
 
 TEST_F(SimOutputTest, MoreStatusWhenCommand48WouldSaySomethingNew)
@@ -139,6 +155,8 @@ TEST_F(SimOutputTest, MoreStatusWhenCommand48WouldSaySomethingNew)
 
 TEST_F(SimOutputTest, ResetIsAColdStartReportedOnce)
 {
+    pressure.holdProcess(300.0);
+    ASSERT_EQ(call(pressure, 34, floats({2.0})).responseCode, 0);
     ASSERT_EQ(call(pressure, 40, floats({12.0})).responseCode, 0);
     ASSERT_EQ(call(pressure, 41).responseCode, 0);
     const hart::Reply reset = call(pressure, 42);
@@ -149,17 +167,21 @@ TEST_F(SimOutputTest, ResetIsAColdStartReportedOnce)
     EXPECT_TRUE(first.deviceStatus & hart::status::ColdStart);
     EXPECT_FALSE(first.deviceStatus & hart::status::CurrentFixed) << "a reset leaves fixed mode";
     EXPECT_FALSE(first.deviceStatus & hart::status::MoreStatus) << "the self test result is gone";
+    EXPECT_TRUE(first.deviceStatus & hart::status::ConfigChanged) << "the flag is no run-time state";
+    EXPECT_EQ(floatAt(first, 1), 300.0f) << "the calibrator on the input is not the device's";
     EXPECT_FALSE(call(pressure, 1).deviceStatus & hart::status::ColdStart);
 }
 
 TEST_F(SimOutputTest, ZeroTrim)
 {
-    const std::pair<double, quint8> cases[] = {{450.0, 9}, {86.0, 9}, {-86.0, 9}, {-30.0, 0}, {40.0, 0}};
+    // At most 85 kPa (5 % of the sensor span) can be trimmed away, in all: the last case would
+    // leave only 60 kPa on top of the 40 already taken out.
+    const std::pair<double, quint8> cases[] = {{450.0, 9}, {86.0, 9}, {-86.0, 10}, {-30.0, 0}, {40.0, 0}, {100.0, 9}};
     for (const auto& [applied, code] : cases) {
         pressure.holdProcess(applied);
         EXPECT_EQ(call(pressure, 43).responseCode, code) << applied;
         if (code == 0) {
-            EXPECT_NEAR(floatAt(call(pressure, 1), 1), 0.0, 0.5) << applied;
+            EXPECT_EQ(floatAt(call(pressure, 1), 1), 0.0f) << applied;
         }
     }
     pressure.holdProcess(500.0);
@@ -172,10 +194,11 @@ TEST_F(SimOutputTest, TemperatureTransmitterKeepsWritesInRamUntilBurned)
 {
     const QByteArray tdd = packed(QStringLiteral("TT-999"), 8) + packed(QStringLiteral("NEW"), 16) + bytes({1, 6, 125});
     ASSERT_EQ(call(temperature, 18, tdd).responseCode, 0);
+    EXPECT_TRUE(temperature.takeStoredChange()) << "the configuration-changed flag is kept";
     ASSERT_EQ(call(temperature, 34, floats({4.0})).responseCode, 0);
     EXPECT_EQ(temperature.config().tag, QStringLiteral("TT-999"));
     EXPECT_EQ(temperature.storedConfig().tag, QStringLiteral("TT-205"));
-    EXPECT_FALSE(temperature.takeStoredChange());
+    EXPECT_FALSE(temperature.takeStoredChange()) << "a write into RAM leaves nothing to keep";
 
     ASSERT_EQ(call(temperature, 38).responseCode, 0);
     EXPECT_EQ(call(temperature, 39, bytes({1})).data, bytes({1}));

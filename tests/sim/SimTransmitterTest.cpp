@@ -155,16 +155,57 @@ TEST_F(SimTransmitterTest, WriteProtectionRefusesEveryWrite)
         EXPECT_EQ(call(pressure, quint8(command), data).responseCode, 0) << "command " << command;
 }
 
-TEST_F(SimTransmitterTest, ConfigurationChangedFlag)
+struct FlagCase {
+    const char* name;
+    int command;
+    QByteArray data;
+    double fixedMa; // fixed by command 40 first; 0: not
+    bool sets;
+};
+void PrintTo(const FlagCase& c, std::ostream* out) { *out << c.name; }
+
+class SimChangedFlagTest : public SimTransmitterTest, public testing::WithParamInterface<FlagCase> {};
+
+TEST_P(SimChangedFlagTest, SetByEveryWriteAndClearedBy38)
 {
-    EXPECT_FALSE(call(pressure, 1).deviceStatus & hart::status::ConfigChanged);
-    EXPECT_EQ(call(pressure, 34, floats({99.0})).responseCode, hart::rc::TooLarge);
-    EXPECT_FALSE(call(pressure, 1).deviceStatus & hart::status::ConfigChanged) << "a refused write changes nothing";
-    EXPECT_TRUE(call(pressure, 34, floats({2.0})).deviceStatus & hart::status::ConfigChanged);
-    EXPECT_TRUE(call(pressure, 1).deviceStatus & hart::status::ConfigChanged);
+    const auto& c = GetParam();
+    pressure.holdProcess(30.0); // fit for a zero trim and for either range end
+    if (c.fixedMa > 0) {
+        ASSERT_EQ(call(pressure, 40, floats({c.fixedMa})).responseCode, 0);
+    }
+    ASSERT_FALSE(call(pressure, 1).deviceStatus & hart::status::ConfigChanged);
+
+    const hart::Reply reply = call(pressure, quint8(c.command), c.data);
+    ASSERT_EQ(reply.responseCode, 0);
+    EXPECT_EQ(bool(reply.deviceStatus & hart::status::ConfigChanged), c.sets);
+    EXPECT_EQ(bool(call(pressure, 1).deviceStatus & hart::status::ConfigChanged), c.sets) << "the flag stays";
+    EXPECT_EQ(pressure.takeStoredChange(), c.sets) << "kept for the state file";
+
     EXPECT_FALSE(call(pressure, 38).deviceStatus & hart::status::ConfigChanged);
     EXPECT_FALSE(call(pressure, 1).deviceStatus & hart::status::ConfigChanged);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, SimChangedFlagTest,
+    testing::Values(
+        FlagCase{"PollingAddress6", 6, bytes({3}), 0, true},
+        FlagCase{"Message17", 17, packed(QStringLiteral("HELLO"), 32), 0, true},
+        FlagCase{"Tag18", 18, packed(QStringLiteral("A"), 8) + packed(QStringLiteral("B"), 16) + bytes({1, 1, 100}), 0,
+                 true},
+        FlagCase{"FinalAssembly19", 19, bytes({0, 0, 9}), 0, true}, FlagCase{"Damping34", 34, floats({2.0}), 0, true},
+        FlagCase{"Range35", 35, bytes({12}) + floats({500.0, 0.0}), 0, true},
+        FlagCase{"UpperToApplied36", 36, {}, 0, true}, FlagCase{"LowerToApplied37", 37, {}, 0, true},
+        FlagCase{"Zero43", 43, {}, 0, true}, FlagCase{"Units44", 44, bytes({7}), 0, true},
+        FlagCase{"TrimZero45", 45, floats({4.01}), 4.0, true}, FlagCase{"TrimGain46", 46, floats({20.01}), 20.0, true},
+        FlagCase{"TransferFunction47", 47, bytes({1}), 0, true}, FlagCase{"BurstCommand108", 108, bytes({3}), 0, true},
+        FlagCase{"BurstMode109", 109, bytes({1}), 0, true}, FlagCase{"Display129", 129, bytes({1, 3}), 0, true},
+        FlagCase{"AlarmCurrents131", 131, floats({3.7, 22.0}), 0, true},
+        FlagCase{"TrimPoint133", 133, bytes({0}) + floats({5.0}), 0, true},
+        FlagCase{"DisplayDefaults140", 140, {}, 0, true}, FlagCase{"Identity0", 0, {}, 0, false},
+        FlagCase{"Variables3", 3, {}, 0, false}, FlagCase{"LoopTest40", 40, floats({12.0}), 0, false},
+        FlagCase{"SelfTest41", 41, {}, 0, false}, FlagCase{"Status48", 48, {}, 0, false},
+        FlagCase{"Burn39", 39, bytes({0}), 0, false}, FlagCase{"BurstRead105", 105, {}, 0, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SimTransmitterTest, ReadLayouts)
 {
