@@ -149,7 +149,32 @@ void LinkServer::handle(Client& client, const platform::channel::Message& messag
             execute(client, message.payload);
         return;
     }
+    if (message.verb == "SIM") {
+        controlSimulator(client, platform::fromCp1250(message.argument).trimmed());
+        return;
+    }
     reply(client, encode("ERR", "unknown message"));
+}
+
+void LinkServer::controlSimulator(Client& client, const QString& request)
+{
+    // The bench around the devices belongs to whoever sits at this computer, not to the network.
+    if (client.network) {
+        reply(client, encode("ERR", "the simulated devices are controlled on the local socket only"));
+        return;
+    }
+    if (!simulatorControl) {
+        reply(client, encode("ERR", "no simulated devices"));
+        return;
+    }
+    const SimulatorAnswer answer = simulatorControl(request);
+    const QString text = answer.text.simplified(); // one header line for an error
+    if (!answer.ok) {
+        reply(client, encode("ERR", platform::toCp1250(text)));
+        return;
+    }
+    qInfo().noquote() << u"simulator: " + text;
+    reply(client, platform::channel::encodeWithPayload("DATA", platform::toCp1250(text)));
 }
 
 void LinkServer::execute(Client& client, const QByteArray& macro)

@@ -4,7 +4,8 @@
 // Each conversation has a reply item of its own, which shows only the replies to its own
 // commands. The session works on one command at a time: commands of several conversations wait
 // in a queue and take their turns in the order they came, each conversation with at most one
-// command queued or on the wire.
+// command queued or on the wire. A SIM message on the local socket controls the simulated devices
+// at once, beside the queue: it is no HART traffic.
 #include "platform/ChannelProtocol.h"
 #include "session/DriverSession.h"
 
@@ -19,6 +20,12 @@ class QIODevice;
 
 namespace server {
 
+// What the control of the simulated devices made of a SIM message: what was done, or why not.
+struct SimulatorAnswer {
+    bool ok = false;
+    QString text;
+};
+
 class LinkServer : public QObject {
 public:
     explicit LinkServer(session::DriverSession& session);
@@ -32,6 +39,8 @@ public:
 
     // Called once "terminate" has been acknowledged by the last conversation left.
     std::function<void()> onTerminate;
+    // Carries out the text of a SIM message; unset when the devices are real.
+    std::function<SimulatorAnswer(const QString& request)> simulatorControl;
 
 private:
     struct Client {
@@ -53,6 +62,7 @@ private:
     void handle(Client& client, const platform::channel::Message& message);
     void execute(Client& client, const QByteArray& macro);
     void terminate(Client& client);
+    void controlSimulator(Client& client, const QString& request);
     void reply(Client& client, const QByteArray& bytes);
     // Hands queued commands to the session while it is free.
     void runQueue();

@@ -8,7 +8,9 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QHostAddress>
 #include <QLocalSocket>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -136,6 +138,51 @@ TEST_F(LinkServerTest, TerminateEndsTheDriverOnlyWhenNoOtherProgramIsConnected)
 
     EXPECT_EQ(second.execute("terminate"), "OK");
     EXPECT_TRUE(terminated);
+}
+
+TEST_F(LinkServerTest, TheSimulatorIsControlledBesideTheQueueOnTheLocalSocketOnly)
+{
+    QStringList requests;
+    server.simulatorControl = [&](const QString& request) {
+        requests << request;
+        return request == QStringLiteral("INPUT 0 5") ? server::SimulatorAnswer{true, QStringLiteral("held at 5")}
+                                                      : server::SimulatorAnswer{false, QStringLiteral("no\nway")};
+    };
+    Program local(path);
+    EXPECT_EQ(local.execute("0   \r\n0\r\n"), "OK");
+    auto answer = local.ask(channel::encode("SIM", "INPUT 0 5"));
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->verb, "DATA") << "answered while a command is on the bus";
+    EXPECT_EQ(answer->payload, "held at 5");
+    answer = local.ask(channel::encode("SIM", "HOLD"));
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->verb, "ERR");
+    EXPECT_EQ(answer->argument, "no way") << "one header line";
+    EXPECT_EQ(bus.requests.size(), 1u) << "no HART traffic";
+
+    QString error;
+    ASSERT_TRUE(server.listenTcp(QStringLiteral("127.0.0.1:0"), error)) << error.toStdString();
+    QTcpSocket remote;
+    remote.connectToHost(QHostAddress::LocalHost, server.tcpPort());
+    channel::MessageReader reader;
+    auto askRemote = [&](const QByteArray& bytes) {
+        remote.write(bytes);
+        std::optional<channel::Message> reply;
+        Program::handleEventsUntil([&] {
+            reader.feed(remote.readAll());
+            reply = reader.next();
+            return reply.has_value();
+        });
+        return reply ? reply->verb : QByteArray("<no answer>");
+    };
+    EXPECT_EQ(askRemote(channel::encode("CONNECT", "\\\\pc\\ndde$ HART$")), "OK");
+    EXPECT_EQ(askRemote(channel::encode("SIM", "INPUT 0 5")), "ERR");
+
+    server.simulatorControl = nullptr;
+    answer = local.ask(channel::encode("SIM", "INPUT 0 5"));
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->verb, "ERR") << "real devices have no bench";
+    EXPECT_EQ(requests, (QStringList{QStringLiteral("INPUT 0 5"), QStringLiteral("HOLD")}));
 }
 
 } // namespace
