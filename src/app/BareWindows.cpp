@@ -17,9 +17,3 @@ TTiskEdit::TTiskEdit(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("TTiskEdit"));
     setWindowTitle(tr("Print Note"));
 }
-
-TOptions::TOptions(QWidget* parent) : QDialog(parent)
-{
-    setObjectName(QStringLiteral("TOptions"));
-    setWindowTitle(tr("Options"));
-}

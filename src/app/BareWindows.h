@@ -23,10 +23,3 @@ class TTiskEdit : public QDialog {
 public:
     explicit TTiskEdit(QWidget* parent = nullptr);
 };
-
-// The program settings.
-class TOptions : public QDialog {
-    Q_OBJECT
-public:
-    explicit TOptions(QWidget* parent = nullptr);
-};

@@ -16,6 +16,7 @@
 #include "platform/Random.h"
 #include "platform/Texts.h"
 #include "settings/Folders.h"
+#include "settings/TOptions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -68,6 +69,14 @@ void TForm1::createForms()
     DetailedSetup->onHelp = [this] { Obsah1Click(); };
     DetailedSetup->onMethod = [this](const QString& button) { DoNowClick(button); };
     Options = new TOptions(this);
+    Options->readOnlyUser = [this] { return ReadOnlyUser; };
+    Options->itemsEnabled = [this](bool enable, bool showOnline) { ItemsEnabled(enable, showOnline); };
+    Options->historyMenuEnabled = [this](bool enable) { form.MenuHistory->setEnabled(enable); };
+    Options->historyRefresh = [this] { HistoryRefresh = true; };
+    Options->record = [this](const QString& activity, bool withSnapshot) { WriteDbIndex(activity, withSnapshot); };
+    Options->help = [this] { Obsah1Click(); };
+    Options->userCount = [] { return 0; }; // the users file is not kept yet
+    Options->FormCreate();
 }
 
 void TForm1::connectHandlers()
@@ -84,6 +93,9 @@ void TForm1::connectHandlers()
     connect(form.DetailedSetupMenu, &QAction::triggered, this, [this] { DetailedSetupMenuClick(); });
     connect(form.Uloz, &QAction::triggered, this, [this] { UlozClick(); });
     connect(form.Menu1, &QAction::triggered, this, [this] { OpenFileClick(); });
+    connect(form.Options1, &QAction::triggered, this, [this] {
+        if (Options) Options->Options1Click();
+    });
     connect(form.SetupPanels, &QTabWidget::currentChanged, this, [this] { SetupPanelsChange(); });
 }
 
@@ -234,13 +246,8 @@ bool TForm1::FormCloseQuery()
         platform::dialogs().confirm(platform::texts().changesNotSaved, platform::Buttons::YesNoCancel) !=
             platform::Answer::Yes)
         return false;
-    bool autoOff = true;
-    try {
-        autoOff = settings::readFlag(QStringLiteral("DriverAutoOff"), true);
-    } catch (const std::exception&) {
-        // Without a working folder the default holds.
-    }
-    if (autoOff) link.terminate();
+    // The setting as the Options dialog holds it.
+    if (!Options || Options->driverAutoOff()) link.terminate();
     return true;
 }
 

@@ -7,13 +7,13 @@ namespace {
 constexpr char NoDefinitionFileMarker = char(255);
 
 constexpr std::array<LanguageEntry, 7> Languages{{
-    {u"\u010Desky", "cs", u"TABCZ.DDF", u"-CZ.DDF"},
-    {u"deutsch", "de", u"TABDE.DDF", u"-DE.DDF"},
-    {u"english", "en", u"TABEN.DDF", u"-EN.DDF"},
-    {u"espanol", "es", u"TABES.DDF", u"-ES.DDF"},
-    {u"francais", "fr", u"TABFR.DDF", u"-FR.DDF"},
-    {u"polski", "pl", u"TABPL.DDF", u"-PL.DDF"},
-    {u"slovensky", "sk", u"TABSK.DDF", u"-SK.DDF"},
+    {u"\u010Desky", "cs", u"TABCZ.DDF", u"-CZ.DDF", ".CSY", "CSY"},
+    {u"deutsch", "de", u"TABDE.DDF", u"-DE.DDF", ".DE", "DEU"},
+    {u"english", "en", u"TABEN.DDF", u"-EN.DDF", "", "ENU"},
+    {u"espanol", "es", u"TABES.DDF", u"-ES.DDF", ".ES", "ESP"},
+    {u"francais", "fr", u"TABFR.DDF", u"-FR.DDF", ".FR", "FRA"},
+    {u"polski", "pl", u"TABPL.DDF", u"-PL.DDF", ".PLK", "PLK"},
+    {u"slovensky", "sk", u"TABSK.DDF", u"-SK.DDF", ".SKY", "SKY"},
 }};
 
 } // namespace

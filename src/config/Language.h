@@ -28,8 +28,12 @@ struct LanguageEntry {
     const char* code;
     const char16_t* tableFileName;
     const char16_t* deviceDdfSuffix;
+    // The program-language module beside the executable: the extension its presence is known by
+    // (none for the built-in English), and the three-letter language name looked for first.
+    const char* moduleExtension;
+    const char* moduleAbbreviation;
 };
-// The seven definition-file languages in the order the options dialog offers them.
+// The seven languages in the order the options dialog offers them.
 const std::array<LanguageEntry, 7>& languageTable();
 
 // "česky" → "cs", "english" → "en", …; the text must match exactly (case and accents included).

@@ -2,10 +2,16 @@
 
 #include "platform/Environment.h"
 #include "platform/Profile.h"
+#include "platform/Texts.h"
+#include "settings/SettingsFile.h"
 
 #include <stdexcept>
 
 namespace settings {
+
+namespace {
+QString withSeparator(const QString& folder) { return folder.endsWith(u'/') ? folder : folder + u'/'; }
+} // namespace
 
 QString IniFilePath()
 {
@@ -21,8 +27,22 @@ QString IniFilePath()
                               base + QStringLiteral("Morvel Software/Tarvik")};
     for (const QString& folder : folders)
         if (!platform::folderExists(folder) && !platform::makeFolder(folder))
-            throw std::runtime_error("Eroor creating working directory");
+            throw std::runtime_error(platform::texts().workingFolderError.toStdString());
     return base + QStringLiteral("Morvel Software/Tarvik/");
+}
+
+QString SecFilePath()
+{
+    const QString programData = platform::environment(QStringLiteral("PROGRAMDATA"));
+    if (!programData.isEmpty()) return withSeparator(programData) + QStringLiteral("ZUNEF/");
+    if (!qEnvironmentVariableIsSet("APPDATA")) return platform::sharedDataFolder() + QStringLiteral("ZUNEF/");
+    QString appData = platform::environment(QStringLiteral("APPDATA"));
+    if (appData.isEmpty()) return {};
+    // Its last component: everything up to the last "\" goes, then everything up to the last "/".
+    for (const QChar separator : {u'\\', u'/'})
+        appData = appData.mid(appData.lastIndexOf(separator) + 1);
+    return withSeparator(platform::environment(QStringLiteral("ALLUSERSPROFILE"))) + appData +
+           QStringLiteral("/ZUNEF/");
 }
 
 QString settingsFile() { return IniFilePath() + SettingsFileName; }
@@ -31,9 +51,7 @@ bool readFlag(const QString& key, bool defaultValue)
 {
     const platform::Profile profile(settingsFile());
     if (!profile.hasKey(SettingsSection, key)) return defaultValue;
-    QString value = profile.readString(SettingsSection, key);
-    value.removeIf([](QChar c) { return c.unicode() < 0x20; });
-    return value.trimmed() == QStringLiteral("1");
+    return flagValue(profile.readString(SettingsSection, key));
 }
 
 } // namespace settings

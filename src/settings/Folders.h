@@ -1,5 +1,6 @@
 #pragma once
-// Where the program keeps its files: the per-user working folder holds the settings file.
+// Where the program keeps its files: the per-user working folder holds the settings file, the shared
+// folder of the machine the users file and, unless the settings name another folder, the history.
 #include <QString>
 
 namespace settings {
@@ -11,6 +12,10 @@ inline const QString SettingsSection = QStringLiteral("Velkor");
 // configuration folder, followed by "Morvel Software/Tarvik/". Empty when APPDATA is set but empty.
 // Throws std::runtime_error("Eroor creating working directory") when the folder cannot be made.
 QString IniFilePath();
+// The shared folder, ending in "/", not created: $PROGRAMDATA/ZUNEF/ when PROGRAMDATA is set; else,
+// when APPDATA is set, $ALLUSERSPROFILE/<last part of APPDATA>/ZUNEF/ (empty when APPDATA is empty);
+// else the user's shared data folder followed by ZUNEF/.
+QString SecFilePath();
 // The settings file with its folder.
 QString settingsFile();
 // A flag of the settings file: on when its value, trimmed of blanks and control characters, is "1".

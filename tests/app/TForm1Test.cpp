@@ -191,12 +191,14 @@ TEST_F(TForm1Test, ClosingWhileConnectedIsRefused)
 
 TEST_F(TForm1Test, ClosingTerminatesTheDriverOnlyWhenTheSettingSaysSo)
 {
+    // The setting as the Options dialog read it at start-up.
     writeSetting(QStringLiteral("DriverAutoOff"), QStringLiteral("0"));
     TForm1& w = start();
     EXPECT_TRUE(w.FormCloseQuery());
     EXPECT_TRUE(channel.executed.isEmpty());
     writeSetting(QStringLiteral("DriverAutoOff"), QStringLiteral(" 1 "));
-    EXPECT_TRUE(w.FormCloseQuery());
+    start();
+    EXPECT_TRUE(window->FormCloseQuery());
     EXPECT_EQ(channel.executed, QByteArrayList{"terminate"});
 }
 

@@ -2,7 +2,7 @@
 # headers and those of the folders below it, never those above; every include names its folder; the
 # driver includes nothing of the program but the platform layer.
 #   cmake -DROOT=<source folder> -P CheckLayers.cmake
-set(order platform link settings config detailed history print operations app)
+set(order platform link config detailed settings history print operations app)
 
 function(rank_of folder out)
   list(FIND order "${folder}" index)

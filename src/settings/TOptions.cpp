@@ -1,0 +1,240 @@
+#include "settings/TOptions.h"
+
+#include "platform/Dialogs.h"
+#include "platform/Environment.h"
+#include "platform/Random.h"
+#include "platform/Texts.h"
+#include "settings/Folders.h"
+#include "settings/ProgramLanguage.h"
+#include "settings/SettingsFile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename Widget> Widget* named(Widget* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// The executable's base name, by which the program-language modules are named.
+QString programBaseName() { return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(); }
+
+} // namespace
+
+TOptions::TOptions(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TOptions"));
+    setWindowTitle(tr("Options"));
+
+    OptionsPage = named(new QTabWidget(this), "OptionsPage");
+    CommonParams = named(new QWidget, "CommonParams");
+    UserPanel = named(new QWidget, "UserPanel");
+    OptionsPage->addTab(CommonParams, tr("Common Parameters"));
+    OptionsPage->addTab(UserPanel, tr("Administration of Users"));
+
+    Language = named(new QComboBox, "Language");
+    LanguageDdf = named(new QComboBox, "LanguageDdf");
+    DriverAutoOff = named(new QCheckBox(tr("Close driver when communicator exits")), "DriverAutoOff");
+    SafeAccess = named(new QCheckBox(tr("Safe access with password")), "SafeAccess");
+    DatabaseLog = named(new QCheckBox(tr("Log changes to history file")), "DatabaseLog");
+    DatabaseLocation = named(new QLineEdit, "DatabaseLocation");
+    NetPath = named(new QLineEdit, "NetPath");
+
+    auto* common = new QVBoxLayout(CommonParams);
+    auto captioned = [&](const QString& caption, QWidget* control) {
+        auto* label = new QLabel(caption);
+        label->setBuddy(control);
+        common->addWidget(label);
+        common->addWidget(control);
+    };
+    captioned(tr("Language of the program "), Language);
+    captioned(tr("Language of definition files (*.ddf)"), LanguageDdf);
+    for (QCheckBox* box : {DriverAutoOff, SafeAccess, DatabaseLog})
+        common->addWidget(box);
+    captioned(tr("Location of history log files:"), DatabaseLocation);
+    captioned(tr("Net path to driver if netdde is used:"), NetPath);
+    common->addStretch();
+
+    auto* buttons = new QDialogButtonBox;
+    OKBtn = named(buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole), "OKBtn");
+    CancelBtn = named(buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole), "CancelBtn");
+    OKBtn->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(OptionsPage);
+    layout->addWidget(buttons);
+
+    connect(SafeAccess, &QCheckBox::toggled, this, [this] { SafeAccessClick(); });
+    connect(DatabaseLog, &QCheckBox::toggled, this, [this] { DatabaseLogClick(); });
+    for (QComboBox* list : {Language, LanguageDdf})
+        connect(list, &QComboBox::currentIndexChanged, this, [this] { LanguageChanged = true; });
+}
+
+bool TOptions::driverAutoOff() const { return DriverAutoOff->isChecked(); }
+bool TOptions::databaseLog() const { return DatabaseLog->isChecked(); }
+QString TOptions::databaseLocation() const { return DatabaseLocation->text(); }
+
+void TOptions::showUserPanel(bool shown) { OptionsPage->setTabVisible(OptionsPage->indexOf(UserPanel), shown); }
+
+void TOptions::SafeAccessClick()
+{
+    if (readOnlyUser && readOnlyUser()) {
+        showUserPanel(false);
+        return;
+    }
+    if (SafeAccess->isChecked()) {
+        showUserPanel(true);
+        if (warningArmed) platform::dialogs().warning(platform::texts().safeAccessWarning);
+    } else {
+        showUserPanel(false);
+        DatabaseLog->setChecked(false);
+    }
+}
+
+void TOptions::DatabaseLogClick()
+{
+    // History entries name the logged-in user.
+    if (DatabaseLog->isChecked()) SafeAccess->setChecked(true);
+}
+
+void TOptions::selectWord(QComboBox* list, const QString& word)
+{
+    const int index = list->findText(word, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0) list->setCurrentIndex(index);
+}
+
+bool TOptions::loadControls()
+{
+    try {
+        settingsPath = settings::settingsFile();
+    } catch (const std::exception& error) {
+        platform::dialogs().error(QString::fromStdString(error.what()));
+        return false;
+    }
+    const settings::Settings s = settings::readSettings(platform::Profile(settingsPath));
+    DriverAutoOff->setChecked(s.DriverAutoOff);
+    {
+        const bool armed = std::exchange(warningArmed, false);
+        SafeAccess->setChecked(s.SafeAccess);
+        SafeAccessClick();
+        warningArmed = armed;
+    }
+    DatabaseLog->setChecked(s.DatabaseLog);
+    DatabaseLocation->setText(s.DatabaseLocation);
+    selectWord(Language, s.Language);
+    selectWord(LanguageDdf, s.LanguageDdf);
+    NetPath->setText(s.NetPath);
+    return true;
+}
+
+bool TOptions::FormCreate()
+{
+    platform::seedRandomFromClock();
+    if (itemsEnabled) itemsEnabled(false, false);
+    const QString folder = platform::programFolder();
+    LanguageDdf->addItems(settings::definitionLanguages(folder));
+    Language->addItems(settings::programLanguages(folder, programBaseName()));
+    if (!loadControls()) return false;
+    showUserPanel(false);
+    if (historyMenuEnabled) historyMenuEnabled(DatabaseLog->isChecked());
+    if (historyRefresh) historyRefresh();
+    SharedFolder = settings::SecFilePath();
+    if (!SharedFolder.isEmpty() && !platform::folderExists(SharedFolder) && !platform::makeFolder(SharedFolder)) {
+        platform::dialogs().error(platform::texts().workingFolderError);
+        return false;
+    }
+    UsersFileName = SharedFolder + platform::texts().usersFileName;
+    if (readOnlyUser && readOnlyUser()) showUserPanel(false);
+    return true;
+}
+
+bool TOptions::write(const QString& key, const QString& value)
+{
+    platform::Profile file(settingsPath);
+    const platform::Result written = file.writeString(settings::SettingsSection, key, value);
+    if (!written) platform::dialogs().error(written.error);
+    return bool(written);
+}
+
+void TOptions::Options1Click()
+{
+    if (!loadControls()) return;
+    const bool wasLogging = DatabaseLog->isChecked();
+    const QString oldLocation = DatabaseLocation->text();
+    const bool readOnly = readOnlyUser && readOnlyUser();
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{DriverAutoOff, SafeAccess, DatabaseLog, DatabaseLocation, NetPath})
+        control->setEnabled(!readOnly);
+
+    LanguageChanged = false;
+    while (true) {
+        warningArmed = true;
+        const bool confirmed = platform::dialogs().showModal(*this) == QDialog::Accepted;
+        warningArmed = false;
+        if (!confirmed) return;
+        if (!write(QStringLiteral("Language"), Language->currentText()) ||
+            !write(QStringLiteral("LanguageDdf"), LanguageDdf->currentText()))
+            return;
+        if (readOnly) {
+            platform::dialogs().message(platform::texts().noAuthorization);
+            return;
+        }
+        if (SafeAccess->isChecked() && (!userCount || userCount() == 0)) {
+            platform::dialogs().message(platform::texts().noUserDefined);
+            continue;
+        }
+        break;
+    }
+    write(QStringLiteral("DriverAutoOff"), settings::flagText(DriverAutoOff->isChecked()));
+    write(QStringLiteral("SafeAccess"), settings::flagText(SafeAccess->isChecked()));
+    write(QStringLiteral("DatabaseLog"), settings::flagText(DatabaseLog->isChecked()));
+
+    // The last entries of a history that stops or moves belong to the old place.
+    if (wasLogging && !DatabaseLog->isChecked()) {
+        const QString newLocation = DatabaseLocation->text();
+        DatabaseLocation->setText(oldLocation);
+        const QSignalBlocker quiet(DatabaseLog);
+        DatabaseLog->setChecked(true);
+        if (record) record(platform::texts().activityLogStopped, false);
+        DatabaseLog->setChecked(false);
+        DatabaseLocation->setText(newLocation);
+    }
+    QString location = DatabaseLocation->text().trimmed();
+    if (location != oldLocation) {
+        DatabaseLocation->setText(oldLocation);
+        if (record && DatabaseLog->isChecked()) record(platform::texts().activityLocationChanged, false);
+    }
+    if (!location.isEmpty() && !location.endsWith(u'/') && !location.endsWith(u'\\')) location += u'/';
+    DatabaseLocation->setText(location);
+    write(QStringLiteral("DatabaseLocation"), location);
+    write(QStringLiteral("Language"), Language->currentText());
+    write(QStringLiteral("LanguageDdf"), LanguageDdf->currentText());
+    write(QStringLiteral("NetPath"), NetPath->text());
+    if (LanguageChanged) platform::dialogs().message(platform::texts().languageAfterRestart);
+}
+
+void TOptions::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        reject();
+        return;
+    }
+    if (event->key() == Qt::Key_F1) {
+        if (help) help();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

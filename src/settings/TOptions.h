@@ -1,0 +1,73 @@
+#pragma once
+// The Options dialog: the program settings on the page "Common Parameters" and the user
+// administration on "Administration of Users". Made once at start-up, where it runs the settings
+// start-up (FormCreate); Options1Click shows it and saves what was confirmed. While the program runs
+// its controls are the current settings (whether to log, where, whether to end the driver).
+#include <QDialog>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+
+class TOptions : public QDialog {
+    Q_OBJECT
+public:
+    explicit TOptions(QWidget* parent = nullptr);
+
+    // What the dialog asks of the rest of the program.
+    std::function<bool()> readOnlyUser;
+    std::function<void(bool enable, bool showOnline)> itemsEnabled; // the main window's fields
+    std::function<void(bool)> historyMenuEnabled;
+    std::function<void()> historyRefresh;
+    std::function<void(const QString& activity, bool withSnapshot)> record; // a history entry
+    std::function<void()> help;
+    std::function<int()> userCount;
+
+    // The settings start-up. False when it stopped because a folder could not be made (said).
+    bool FormCreate();
+    // Shows the dialog with the settings as the file holds them and saves them on OK.
+    void Options1Click();
+
+    void SafeAccessClick();
+    void DatabaseLogClick();
+
+    // The current settings, as the controls hold them.
+    bool driverAutoOff() const;
+    bool databaseLog() const;
+    QString databaseLocation() const;
+    QString sharedFolder() const { return SharedFolder; }
+
+    QTabWidget* OptionsPage = nullptr;
+    QWidget* CommonParams = nullptr;
+    QWidget* UserPanel = nullptr;
+    QComboBox* Language = nullptr;
+    QComboBox* LanguageDdf = nullptr;
+    QCheckBox* DriverAutoOff = nullptr;
+    QCheckBox* SafeAccess = nullptr;
+    QCheckBox* DatabaseLog = nullptr;
+    QLineEdit* DatabaseLocation = nullptr;
+    QLineEdit* NetPath = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Loads the controls from the settings file; false when the working folder cannot be made (said).
+    bool loadControls();
+    void selectWord(QComboBox* list, const QString& word);
+    // Writes a key of the settings file; the platform's reason is shown once when it cannot.
+    bool write(const QString& key, const QString& value);
+    void showUserPanel(bool shown);
+
+    bool LanguageChanged = false;
+    bool warningArmed = false;
+    QString UsersFileName;
+    QString SharedFolder;
+    QString settingsPath;
+};

@@ -1,0 +1,204 @@
+// The settings start-up and the Options dialog's OK steps, on a settings file in a temporary folder.
+#include "ScopedEnvironment.h"
+#include "ScriptedDialogs.h"
+#include "platform/Environment.h"
+#include "platform/Files.h"
+#include "platform/Profile.h"
+#include "platform/Texts.h"
+#include "settings/Folders.h"
+#include "settings/ProgramLanguage.h"
+#include "settings/TOptions.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using Kind = testing_support::ScriptedDialogs::Kind;
+using platform::Answer;
+
+namespace {
+
+const platform::Texts& txt() { return platform::texts(); }
+
+class OptionsTest : public ::testing::Test {
+protected:
+    OptionsTest()
+    {
+        platform::setProgramFolder(dir.path() + QStringLiteral("/bin/"));
+        QDir().mkpath(dir.path() + QStringLiteral("/bin"));
+        for (const char* table : {"TABEN.DDF", "TABCZ.DDF"})
+            QFile(platform::programFolder() + QString::fromLatin1(table)).open(QIODevice::WriteOnly);
+        options.record = [this](const QString& activity, bool) {
+            recorded.append(activity + u'@' + options.DatabaseLocation->text());
+        };
+        options.historyMenuEnabled = [this](bool on) { historyMenu = on; };
+        options.readOnlyUser = [this] { return readOnly; };
+    }
+    ~OptionsTest() override { platform::setProgramFolder({}); }
+
+    QString settingsPath() const { return dir.path() + QStringLiteral("/Morvel Software/Tarvik/VELKOR.INI"); }
+    void writeSettings(const QByteArray& content)
+    {
+        QDir().mkpath(dir.path() + QStringLiteral("/Morvel Software/Tarvik"));
+        ASSERT_TRUE(platform::writeFileAtomically(settingsPath(), content));
+    }
+    QString stored(const char* key) const
+    {
+        return platform::Profile(settingsPath())
+            .readString(QStringLiteral("Velkor"), QString::fromLatin1(key), QStringLiteral("<none>"));
+    }
+    // OK in the dialog after the user's changes.
+    void confirmWith(const std::function<void()>& changes, Answer answer = Answer::Ok)
+    {
+        dialogs.expectModal(QStringLiteral("TOptions"), answer, changes);
+    }
+
+    QTemporaryDir dir;
+    testing_support::ScopedEnvironment appData{"APPDATA", dir.path().toLocal8Bit()};
+    testing_support::ScopedEnvironment programData{"PROGRAMDATA", dir.path().toLocal8Bit()};
+    testing_support::ScriptedDialogs dialogs;
+    TOptions options;
+    QStringList recorded;
+    bool historyMenu = false;
+    bool readOnly = false;
+};
+
+TEST_F(OptionsTest, AMissingOrGarbageSettingsFileGivesTheDefaults)
+{
+    const QByteArray overlong = QByteArray("[Velkor]\r\nDatabaseLog=") + QByteArray(100000, '1') + "\r\n";
+    for (const QByteArray& content :
+         QList<QByteArray>{QByteArray(), QByteArray("\x00\xff\x01[Velkor\r\nX", 14), overlong}) {
+        if (!content.isEmpty()) writeSettings(content);
+        TOptions fresh;
+        ASSERT_TRUE(fresh.FormCreate());
+        EXPECT_FALSE(fresh.SafeAccess->isChecked());
+        EXPECT_FALSE(fresh.DatabaseLog->isChecked());
+        EXPECT_TRUE(fresh.DatabaseLocation->text().isEmpty());
+        EXPECT_EQ(fresh.Language->currentText(), QStringLiteral("english"));
+        EXPECT_EQ(fresh.LanguageDdf->currentText(), QStringLiteral("english"));
+    }
+}
+
+TEST_F(OptionsTest, TheStartUpReadsEveryKeyByItsRules)
+{
+    writeSettings("[Velkor]\r\nDriverAutoOff=0\r\nDatabaseLog= 1 \r\nDatabaseLocation=/var/log/tarvik\r\n"
+                  "LanguageDdf=\xe8"
+                  "esky\r\nNetPath=\\\\SERVIS\r\n");
+    ASSERT_TRUE(options.FormCreate());
+    EXPECT_FALSE(options.DriverAutoOff->isChecked());
+    EXPECT_TRUE(options.DatabaseLog->isChecked());
+    EXPECT_TRUE(options.SafeAccess->isChecked()) << "logging names the user: safe access comes with it";
+    EXPECT_TRUE(historyMenu);
+    EXPECT_TRUE(options.DatabaseLocation->text().isEmpty()) << "a location without its closing separator counts";
+    EXPECT_EQ(options.LanguageDdf->currentText(), QString::fromUtf8("\xc4\x8d"
+                                                                    "esky"));
+    EXPECT_EQ(options.NetPath->text(), QStringLiteral("\\\\SERVIS"));
+    EXPECT_FALSE(options.OptionsPage->isTabVisible(options.OptionsPage->indexOf(options.UserPanel)));
+    EXPECT_EQ(options.sharedFolder(), dir.path() + QStringLiteral("/ZUNEF/"));
+    EXPECT_TRUE(QDir(options.sharedFolder()).exists());
+}
+
+TEST_F(OptionsTest, OkSavesEveryKeyAndALocationEndsInItsSeparator)
+{
+    ASSERT_TRUE(options.FormCreate());
+    confirmWith([&] {
+        options.NetPath->setText(QStringLiteral("\\\\plant-pc"));
+        options.DatabaseLocation->setText(QStringLiteral(" /data/history "));
+        options.DriverAutoOff->setChecked(false);
+        options.LanguageDdf->setCurrentText(QString::fromUtf8("\xc4\x8d"
+                                                              "esky"));
+    });
+    dialogs.expect(Kind::Message, txt().languageAfterRestart);
+    options.Options1Click();
+    EXPECT_EQ(stored("NetPath"), QStringLiteral("\\\\plant-pc"));
+    EXPECT_EQ(stored("DatabaseLocation"), QStringLiteral("/data/history/"));
+    EXPECT_EQ(stored("DriverAutoOff"), QStringLiteral("0"));
+    EXPECT_EQ(stored("LanguageDdf"), QString::fromUtf8("\xc4\x8d"
+                                                       "esky"));
+    EXPECT_EQ(stored("Language"), QStringLiteral("english"));
+    EXPECT_TRUE(recorded.isEmpty()) << "logging is off: nothing to record";
+}
+
+TEST_F(OptionsTest, SafeAccessWithoutUsersAsksAgainAndCancelKeepsOnlyTheLanguages)
+{
+    ASSERT_TRUE(options.FormCreate());
+    confirmWith([&] {
+        options.SafeAccess->setChecked(true);
+        options.NetPath->setText(QStringLiteral("\\\\other"));
+    });
+    dialogs.expect(Kind::Warning, txt().safeAccessWarning); // while the box is ticked
+    dialogs.expect(Kind::Message, txt().noUserDefined);
+    confirmWith({}, Answer::Cancel);
+    options.Options1Click();
+    EXPECT_EQ(stored("Language"), QStringLiteral("english"));
+    EXPECT_EQ(stored("SafeAccess"), QStringLiteral("<none>"));
+    EXPECT_EQ(stored("NetPath"), QStringLiteral("<none>"));
+}
+
+TEST_F(OptionsTest, AReadOnlyUserSavesOnlyTheLanguages)
+{
+    readOnly = true;
+    ASSERT_TRUE(options.FormCreate());
+    confirmWith([&] { EXPECT_FALSE(options.NetPath->isEnabled()); });
+    dialogs.expect(Kind::Message, txt().noAuthorization);
+    options.Options1Click();
+    EXPECT_EQ(stored("LanguageDdf"), QStringLiteral("english"));
+    EXPECT_EQ(stored("DriverAutoOff"), QStringLiteral("<none>"));
+}
+
+TEST_F(OptionsTest, StoppingOrMovingTheHistoryIsRecordedInTheOldPlace)
+{
+    writeSettings("[Velkor]\r\nDatabaseLog=1\r\nSafeAccess=1\r\nDatabaseLocation=/old/\r\n");
+    ASSERT_TRUE(options.FormCreate());
+    options.userCount = [] { return 1; };
+    confirmWith([&] { options.DatabaseLocation->setText(QStringLiteral("/new")); });
+    options.Options1Click();
+    EXPECT_EQ(recorded, QStringList{txt().activityLocationChanged + QStringLiteral("@/old/")});
+    EXPECT_EQ(stored("DatabaseLocation"), QStringLiteral("/new/"));
+
+    recorded.clear();
+    confirmWith([&] { options.DatabaseLog->setChecked(false); });
+    options.Options1Click();
+    EXPECT_EQ(recorded, QStringList{txt().activityLogStopped + QStringLiteral("@/new/")});
+    EXPECT_EQ(stored("DatabaseLog"), QStringLiteral("0"));
+}
+
+TEST(ProgramLanguages, OfferedWhenTheirModuleExistsAndFoundByTheLongerNameFirst)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + u'/';
+    for (const char* name : {"tarvik.DE", "tarvik.CSY", "tarvik.DEU", "tarvik.FR"})
+        QFile(folder + QString::fromLatin1(name)).open(QIODevice::WriteOnly);
+    EXPECT_EQ(settings::programLanguages(folder, QStringLiteral("tarvik")),
+              (QStringList{QString::fromUtf8("\xc4\x8d"
+                                             "esky"),
+                           QStringLiteral("deutsch"), QStringLiteral("english"), QStringLiteral("francais")}));
+    EXPECT_EQ(settings::programLanguageModule(QStringLiteral("deutsch"), folder, QStringLiteral("tarvik")),
+              folder + QStringLiteral("tarvik.DEU"));
+    EXPECT_EQ(settings::programLanguageModule(QStringLiteral("francais"), folder, QStringLiteral("tarvik")),
+              folder + QStringLiteral("tarvik.FR"));
+    EXPECT_TRUE(settings::programLanguageModule(QStringLiteral("english"), folder, QStringLiteral("tarvik")).isEmpty());
+}
+
+TEST(SharedFolder, FromProgramDataElseFromTheUsersApplicationDataElseTheDataFolder)
+{
+    {
+        testing_support::ScopedEnvironment programData{"PROGRAMDATA", "/srv/programdata"};
+        EXPECT_EQ(settings::SecFilePath(), QStringLiteral("/srv/programdata/ZUNEF/"));
+    }
+    testing_support::ScopedEnvironment noProgramData{"PROGRAMDATA", ""};
+    {
+        testing_support::ScopedEnvironment appData{"APPDATA", "/home/tech/Application Data"};
+        testing_support::ScopedEnvironment allUsers{"ALLUSERSPROFILE", "/srv/All Users"};
+        EXPECT_EQ(settings::SecFilePath(), QStringLiteral("/srv/All Users/Application Data/ZUNEF/"));
+    }
+    testing_support::ScopedEnvironment dataHome{"XDG_DATA_HOME", "/home/tech/.local/share"};
+    qunsetenv("APPDATA");
+    EXPECT_EQ(settings::SecFilePath(), QStringLiteral("/home/tech/.local/share/ZUNEF/"));
+}
+
+} // namespace
