@@ -1,0 +1,882 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ" sourcelanguage="en">
+<context>
+    <name>MainWindowLayout</name>
+    <message>
+        <source>Tarvik</source>
+        <translation>Tarvik</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Soubor</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otevřít</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Náhled tisku</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Tisk</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>Initialization</source>
+        <translation>Inicializace</translation>
+    </message>
+    <message>
+        <source>Initialization by Tag</source>
+        <translation>Inicializace podle označení</translation>
+    </message>
+    <message>
+        <source>Initialization by Address</source>
+        <translation>Inicializace podle adresy</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfigurace</translation>
+    </message>
+    <message>
+        <source>Lower Range Value</source>
+        <translation>Dolní mez rozsahu</translation>
+    </message>
+    <message>
+        <source>Upper Range Value</source>
+        <translation>Horní mez rozsahu</translation>
+    </message>
+    <message>
+        <source>Sensor Zeroing</source>
+        <translation>Nastavení nuly senzoru</translation>
+    </message>
+    <message>
+        <source>Address Changing</source>
+        <translation>Změna adresy</translation>
+    </message>
+    <message>
+        <source>Detailed Setup</source>
+        <translation>Podrobné nastavení</translation>
+    </message>
+    <message>
+        <source>Back to Initial Values</source>
+        <translation>Návrat k původním hodnotám</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Servis</translation>
+    </message>
+    <message>
+        <source>Device Test</source>
+        <translation>Test přístroje</translation>
+    </message>
+    <message>
+        <source>Device Reset</source>
+        <translation>Reset přístroje</translation>
+    </message>
+    <message>
+        <source>Clear Configuration Changed Flag</source>
+        <translation>Nulovat příznak „Konfigurace změněna“</translation>
+    </message>
+    <message>
+        <source>Write Final Assembly Number</source>
+        <translation>Zapsat číslo finální sestavy</translation>
+    </message>
+    <message>
+        <source>Enter Fixed Output Status (LoopTest)</source>
+        <translation>Zafixovat výstupní proud (test smyčky)</translation>
+    </message>
+    <message>
+        <source>Exit Fixed Output Status</source>
+        <translation>Zrušit fixaci výstupního proudu</translation>
+    </message>
+    <message>
+        <source>Trim DAC Lower Output Value</source>
+        <translation>Kalibrace DAC – dolní hodnota výstupu</translation>
+    </message>
+    <message>
+        <source>Trim DAC Upper Output Value</source>
+        <translation>Kalibrace DAC – horní hodnota výstupu</translation>
+    </message>
+    <message>
+        <source>Set Burst Function</source>
+        <translation>Nastavit funkci Burst</translation>
+    </message>
+    <message>
+        <source>Enter Burst Mode</source>
+        <translation>Zapnout režim Burst</translation>
+    </message>
+    <message>
+        <source>Exit Burst mode</source>
+        <translation>Vypnout režim Burst</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historie</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Možnosti</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Nápověda</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Obsah</translation>
+    </message>
+    <message>
+        <source>About ...</source>
+        <translation>O programu ...</translation>
+    </message>
+    <message>
+        <source>Distributor:</source>
+        <translation>Distributor:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Revision:</source>
+        <translation>Revize:</translation>
+    </message>
+    <message>
+        <source>Unique Identifier:</source>
+        <translation>Jedinečný identifikátor:</translation>
+    </message>
+    <message>
+        <source>Serial No:</source>
+        <translation>Výrobní číslo:</translation>
+    </message>
+    <message>
+        <source>Sensor Serial No:</source>
+        <translation>Výrobní číslo senzoru:</translation>
+    </message>
+    <message>
+        <source>Upper Range Limit:</source>
+        <translation>Horní mez senzoru:</translation>
+    </message>
+    <message>
+        <source>Lower Range Limit:</source>
+        <translation>Dolní mez senzoru:</translation>
+    </message>
+    <message>
+        <source>Minimum Span:</source>
+        <translation>Minimální rozpětí:</translation>
+    </message>
+    <message>
+        <source>Alarm Signaling:</source>
+        <translation>Signalizace poruchy:</translation>
+    </message>
+    <message>
+        <source>Write Protection:</source>
+        <translation>Ochrana proti zápisu:</translation>
+    </message>
+    <message>
+        <source>Lower Range Value:</source>
+        <translation>Dolní mez rozsahu:</translation>
+    </message>
+    <message>
+        <source>Upper Range Value:</source>
+        <translation>Horní mez rozsahu:</translation>
+    </message>
+    <message>
+        <source>Units:</source>
+        <translation>Jednotky:</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Damping:</source>
+        <translation>Tlumení:</translation>
+    </message>
+    <message>
+        <source>Transfer Function:</source>
+        <translation>Převodní funkce:</translation>
+    </message>
+    <message>
+        <source>Tag:</source>
+        <translation>Označení:</translation>
+    </message>
+    <message>
+        <source>Descriptor:</source>
+        <translation>Popis:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Zpráva:</translation>
+    </message>
+    <message>
+        <source>Device Info</source>
+        <translation>Informace o přístroji</translation>
+    </message>
+    <message>
+        <source>Basic Setup</source>
+        <translation>Základní nastavení</translation>
+    </message>
+    <message>
+        <source>On-line Values</source>
+        <translation>Hodnoty online</translation>
+    </message>
+    <message>
+        <source>Polling Address:</source>
+        <translation>Dotazovací adresa:</translation>
+    </message>
+    <message>
+        <source>Primary Variable:</source>
+        <translation>Primární proměnná:</translation>
+    </message>
+    <message>
+        <source>Output Current:</source>
+        <translation>Výstupní proud:</translation>
+    </message>
+    <message>
+        <source>% Output:</source>
+        <translation>Výstup v %:</translation>
+    </message>
+    <message>
+        <source>Secondary Variable:</source>
+        <translation>Sekundární proměnná:</translation>
+    </message>
+    <message>
+        <source>Tertiary Variable:</source>
+        <translation>Terciární proměnná:</translation>
+    </message>
+    <message>
+        <source>Fourth Variable:</source>
+        <translation>Čtvrtá proměnná:</translation>
+    </message>
+    <message>
+        <source>Device Status Messages</source>
+        <translation>Stavová hlášení přístroje</translation>
+    </message>
+    <message>
+        <source>Device Error Messages</source>
+        <translation>Chybová hlášení přístroje</translation>
+    </message>
+    <message>
+        <source>Program Status Messages</source>
+        <translation>Stavová hlášení programu</translation>
+    </message>
+    <message>
+        <source>Read!</source>
+        <translation>Číst!</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <translation>Zastavit!</translation>
+    </message>
+    <message>
+        <source>Write in device!</source>
+        <translation>Zapsat do přístroje!</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About Tarvik</source>
+        <translation>O programu Tarvik</translation>
+    </message>
+    <message>
+        <source>Tarvik</source>
+        <translation>Tarvik</translation>
+    </message>
+    <message>
+        <source>Configurator for HART field instruments</source>
+        <translation>Konfigurátor provozních přístrojů HART</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Verze %1</translation>
+    </message>
+</context>
+<context>
+    <name>TCekej</name>
+    <message>
+        <source>Information</source>
+        <translation>Informace</translation>
+    </message>
+    <message>
+        <source>Wait until the command will be done!</source>
+        <translation>Počkejte, až bude příkaz proveden!</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zastavit</translation>
+    </message>
+</context>
+<context>
+    <name>TDatabase</name>
+    <message>
+        <source>History</source>
+        <translation>Historie</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>Preview</source>
+        <translation>Náhled</translation>
+    </message>
+</context>
+<context>
+    <name>TOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Možnosti</translation>
+    </message>
+    <message>
+        <source>Common Parameters</source>
+        <translation>Obecné parametry</translation>
+    </message>
+    <message>
+        <source>Administration of Users</source>
+        <translation>Správa uživatelů</translation>
+    </message>
+    <message>
+        <source>Close driver when communicator exits</source>
+        <translation>Při ukončení programu ukončit i ovladač</translation>
+    </message>
+    <message>
+        <source>Safe access with password</source>
+        <translation>Zabezpečený přístup heslem</translation>
+    </message>
+    <message>
+        <source>Log changes to history file</source>
+        <translation>Zaznamenávat změny do souboru historie</translation>
+    </message>
+    <message>
+        <source>Language of the program </source>
+        <translation>Jazyk programu </translation>
+    </message>
+    <message>
+        <source>Language of definition files (*.ddf)</source>
+        <translation>Jazyk definičních souborů (*.ddf)</translation>
+    </message>
+    <message>
+        <source>Location of history log files:</source>
+        <translation>Umístění souborů historie:</translation>
+    </message>
+    <message>
+        <source>Net path to driver if netdde is used:</source>
+        <translation>Síťová cesta k ovladači při použití NetDDE:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Storno</translation>
+    </message>
+</context>
+<context>
+    <name>TTiskEdit</name>
+    <message>
+        <source>Print Note</source>
+        <translation>Poznámka k tisku</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>DDE connection not found!</source>
+        <translation>Spojení DDE nebylo nalezeno!</translation>
+    </message>
+    <message>
+        <source>Driver not found!</source>
+        <translation>Ovladač nebyl nalezen!</translation>
+    </message>
+    <message>
+        <source>Except in DoMacro.</source>
+        <translation>Výjimka v DoMacro.</translation>
+    </message>
+    <message>
+        <source>Command not performed, try again!</source>
+        <translation>Příkaz nebyl proveden, zkuste to znovu!</translation>
+    </message>
+    <message>
+        <source>The command is too long for the driver (%1 characters, at most %2) and was not sent.</source>
+        <translation>Příkaz je pro ovladač příliš dlouhý (%1 znaků, nejvýše %2) a nebyl odeslán.</translation>
+    </message>
+    <message>
+        <source>The driver has stopped. Press Read! to start it again.</source>
+        <translation>Ovladač se zastavil. Znovu jej spustíte tlačítkem „Číst!“.</translation>
+    </message>
+    <message>
+        <source>Reading variables ...</source>
+        <translation>Čtení proměnných ...</translation>
+    </message>
+    <message>
+        <source>Reading of configuration</source>
+        <translation>Čtení konfigurace</translation>
+    </message>
+    <message>
+        <source>Some errors or warnings occured during writing.<byte value="xd"/>
+See the help for details!</source>
+        <translation>Při zápisu došlo k chybám nebo varováním.<byte value="xd"/>
+Podrobnosti najdete v nápovědě!</translation>
+    </message>
+    <message>
+        <source>Changes has been writen into the device!</source>
+        <translation>Změny byly zapsány do přístroje!</translation>
+    </message>
+    <message>
+        <source>Test OK!</source>
+        <translation>Test proběhl v pořádku!</translation>
+    </message>
+    <message>
+        <source>Test Failed!</source>
+        <translation>Test selhal!</translation>
+    </message>
+    <message>
+        <source>Identity reply refused: device flags &quot;%1&quot; are not a number 0..255!</source>
+        <translation>Identifikační odpověď odmítnuta: příznaky přístroje „%1“ nejsou číslo 0..255!</translation>
+    </message>
+    <message>
+        <source>The configuration of the device could not be read.<byte value="xd"/>
+%1</source>
+        <translation>Konfiguraci přístroje nebylo možné přečíst.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>No definition-file language is set, so no list of read commands is known.</source>
+        <translation>Není nastaven jazyk definičních souborů, a proto není znám žádný seznam čtecích příkazů.</translation>
+    </message>
+    <message>
+        <source>The list of read commands %1 was not found.</source>
+        <translation>Seznam čtecích příkazů %1 nebyl nalezen.</translation>
+    </message>
+    <message>
+        <source>The list of read commands %1 %2.</source>
+        <translation>Seznam čtecích příkazů %1 %2.</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>nelze přečíst: %1</translation>
+    </message>
+    <message>
+        <source>has no [READ] list</source>
+        <translation>neobsahuje seznam [READ]</translation>
+    </message>
+    <message>
+        <source>The definition file %1 %2; the device is read without it.</source>
+        <translation>Definiční soubor %1 %2; přístroj se načte bez něj.</translation>
+    </message>
+    <message>
+        <source>Wrong format of date!</source>
+        <translation>Chybný formát data!</translation>
+    </message>
+    <message>
+        <source>The device stores only letters without accents, digits, blanks and common signs here.</source>
+        <translation>Přístroj do tohoto pole ukládá pouze písmena bez diakritiky, číslice, mezery a běžné znaky.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have authorization to do this!</source>
+        <translation>K této akci nemáte oprávnění!</translation>
+    </message>
+    <message>
+        <source>Do you really want to write data from file in the device?</source>
+        <translation>Opravdu chcete zapsat data ze souboru do přístroje?</translation>
+    </message>
+    <message>
+        <source>There are not any changes! Write anyway?</source>
+        <translation>Nebyly provedeny žádné změny! Přesto zapsat?</translation>
+    </message>
+    <message>
+        <source>Write changes to device?<byte value="xd"/>
+Switch controler to manual! Output value may be changes!</source>
+        <translation>Zapsat změny do přístroje?<byte value="xd"/>
+Přepněte regulátor do ručního režimu! Výstupní hodnota se může změnit!</translation>
+    </message>
+    <message>
+        <source>Executing Command ...</source>
+        <translation>Provádění příkazu ...</translation>
+    </message>
+    <message>
+        <source>No device connected!</source>
+        <translation>Není připojen žádný přístroj!</translation>
+    </message>
+    <message>
+        <source>Connected not compatible device! Cannot continue!</source>
+        <translation>Připojen nekompatibilní přístroj! Nelze pokračovat!</translation>
+    </message>
+    <message>
+        <source>Do you really want to clone configuration to this device?</source>
+        <translation>Opravdu chcete zkopírovat konfiguraci do tohoto přístroje?</translation>
+    </message>
+    <message>
+        <source>Writing configuration...</source>
+        <translation>Zápis konfigurace...</translation>
+    </message>
+    <message>
+        <source>Do you really want to return to original values?</source>
+        <translation>Opravdu se chcete vrátit k původním hodnotám?</translation>
+    </message>
+    <message>
+        <source>Values was refreshed but not writen!<byte value="xd"/>
+Do you want to write original values to device?<byte value="xd"/>
+</source>
+        <translation>Hodnoty byly obnoveny, ale nebyly zapsány!<byte value="xd"/>
+Chcete zapsat původní hodnoty do přístroje?<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>The write was interrupted. The device may hold part of the changes: read it again before you go on.</source>
+        <translation>Zápis byl přerušen. Přístroj může obsahovat část změn: než budete pokračovat, načtěte jej znovu.</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Připojení</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Změna konfigurace</translation>
+    </message>
+    <message>
+        <source>Returned to initial values</source>
+        <translation>Návrat k původním hodnotám</translation>
+    </message>
+    <message>
+        <source>Input Query</source>
+        <translation>Zadání hodnoty</translation>
+    </message>
+    <message>
+        <source>Wrong Value!</source>
+        <translation>Chybná hodnota!</translation>
+    </message>
+    <message>
+        <source>Apply new value of lower range value to input!<byte value="xd"/>
+Then click to OK button!</source>
+        <translation>Přiveďte na vstup novou hodnotu dolní meze rozsahu!<byte value="xd"/>
+Potom klikněte na tlačítko OK!</translation>
+    </message>
+    <message>
+        <source>Apply new value of upper range value to input!<byte value="xd"/>
+Then click to OK button!</source>
+        <translation>Přiveďte na vstup novou hodnotu horní meze rozsahu!<byte value="xd"/>
+Potom klikněte na tlačítko OK!</translation>
+    </message>
+    <message>
+        <source>Apply zero value to input!<byte value="xd"/>
+Then click to OK button!</source>
+        <translation>Přiveďte na vstup nulovou hodnotu!<byte value="xd"/>
+Potom klikněte na tlačítko OK!</translation>
+    </message>
+    <message>
+        <source>Setting lower range value!</source>
+        <translation>Nastavuje se dolní mez rozsahu!</translation>
+    </message>
+    <message>
+        <source>Setting upper value...</source>
+        <translation>Nastavuje se horní mez rozsahu...</translation>
+    </message>
+    <message>
+        <source>Zeroing...</source>
+        <translation>Nastavení nuly...</translation>
+    </message>
+    <message>
+        <source>Starting test...</source>
+        <translation>Spouštění testu...</translation>
+    </message>
+    <message>
+        <source>Invoking Reset...</source>
+        <translation>Provádění resetu...</translation>
+    </message>
+    <message>
+        <source>Input New Assembly Number</source>
+        <translation>Zadejte nové číslo finální sestavy</translation>
+    </message>
+    <message>
+        <source>Enter Address (0..15)!</source>
+        <translation>Zadejte adresu (0..15)!</translation>
+    </message>
+    <message>
+        <source>Enter Tag!</source>
+        <translation>Zadejte označení!</translation>
+    </message>
+    <message>
+        <source>Searching Tag ...</source>
+        <translation>Hledání označení ...</translation>
+    </message>
+    <message>
+        <source>Enter current value!</source>
+        <translation>Zadejte hodnotu proudu!</translation>
+    </message>
+    <message>
+        <source>Switch controler to manual! Output will be set to lower end value!</source>
+        <translation>Přepněte regulátor do ručního režimu! Výstup bude nastaven na dolní koncovou hodnotu!</translation>
+    </message>
+    <message>
+        <source>Switch controler to manual! Output will be set to upper end value!</source>
+        <translation>Přepněte regulátor do ručního režimu! Výstup bude nastaven na horní koncovou hodnotu!</translation>
+    </message>
+    <message>
+        <source>Trimming lower value</source>
+        <translation>Kalibrace dolní hodnoty</translation>
+    </message>
+    <message>
+        <source>Trimming upper value</source>
+        <translation>Kalibrace horní hodnoty</translation>
+    </message>
+    <message>
+        <source>Enter BURST Function Code!</source>
+        <translation>Zadejte kód funkce BURST!</translation>
+    </message>
+    <message>
+        <source>Do you really want to enable BURST mode?</source>
+        <translation>Opravdu chcete zapnout režim BURST?</translation>
+    </message>
+    <message>
+        <source>Do you really want to disable BURST mode?</source>
+        <translation>Opravdu chcete vypnout režim BURST?</translation>
+    </message>
+    <message>
+        <source>Changed LRV</source>
+        <translation>Změna dolní meze rozsahu</translation>
+    </message>
+    <message>
+        <source>Changed URV</source>
+        <translation>Změna horní meze rozsahu</translation>
+    </message>
+    <message>
+        <source>Sensor zero trim</source>
+        <translation>Nastavení nuly senzoru</translation>
+    </message>
+    <message>
+        <source>Address changed</source>
+        <translation>Změna adresy</translation>
+    </message>
+    <message>
+        <source>Device tested</source>
+        <translation>Test přístroje</translation>
+    </message>
+    <message>
+        <source>Device reseted</source>
+        <translation>Reset přístroje</translation>
+    </message>
+    <message>
+        <source>Cleared &quot;Conf. changed&quot; flag</source>
+        <translation>Nulování příznaku „Konfigurace změněna“</translation>
+    </message>
+    <message>
+        <source>Assembly number changed</source>
+        <translation>Změna čísla finální sestavy</translation>
+    </message>
+    <message>
+        <source>Fixed output on</source>
+        <translation>Zafixování výstupního proudu</translation>
+    </message>
+    <message>
+        <source>Fixed output off</source>
+        <translation>Zrušení fixace výstupního proudu</translation>
+    </message>
+    <message>
+        <source>Output start trim</source>
+        <translation>Kalibrace počátku výstupu</translation>
+    </message>
+    <message>
+        <source>Output end trim</source>
+        <translation>Kalibrace konce výstupu</translation>
+    </message>
+    <message>
+        <source>Set BURST function</source>
+        <translation>Nastavení funkce BURST</translation>
+    </message>
+    <message>
+        <source>BURST mode on</source>
+        <translation>Zapnutí režimu BURST</translation>
+    </message>
+    <message>
+        <source>BURST mode off</source>
+        <translation>Vypnutí režimu BURST</translation>
+    </message>
+    <message>
+        <source>Eroor creating working directory</source>
+        <translation>Chyba při vytváření pracovní složky</translation>
+    </message>
+    <message>
+        <source>Not any user defined, please add user!</source>
+        <translation>Není definován žádný uživatel, přidejte prosím uživatele!</translation>
+    </message>
+    <message>
+        <source>Language will be changed after restart of the program!</source>
+        <translation>Jazyk se změní po restartu programu!</translation>
+    </message>
+    <message>
+        <source>WARNING - Check carefully if you are on user list. If not, you&apos;ll not be able to use this program!</source>
+        <translation>UPOZORNĚNÍ – Pečlivě zkontrolujte, zda jste v seznamu uživatelů. Pokud ne, nebudete moci tento program používat!</translation>
+    </message>
+    <message>
+        <source>Log to file stoped</source>
+        <translation>Ukončení záznamu do souboru</translation>
+    </message>
+    <message>
+        <source>Location of log files changed</source>
+        <translation>Změna umístění souborů historie</translation>
+    </message>
+    <message>
+        <source>KWRT-US.PIF</source>
+        <translation>KWRT-US.PIF</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otevřít</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>HART file (*.htf)</source>
+        <translation>Soubor HART (*.htf)</translation>
+    </message>
+    <message>
+        <source>HART3.0 file (*.htf)</source>
+        <translation>Soubor HART3.0 (*.htf)</translation>
+    </message>
+    <message>
+        <source>File %1 unreadable!</source>
+        <translation>Soubor %1 nelze přečíst!</translation>
+    </message>
+    <message>
+        <source>File %1 cannot be writen!</source>
+        <translation>Soubor %1 nelze zapsat!</translation>
+    </message>
+    <message>
+        <source>Old file HART 2.x, not all parameters can be converted!</source>
+        <translation>Starý soubor HART 2.x, ne všechny parametry lze převést!</translation>
+    </message>
+    <message>
+        <source>File %1 is a HART 1.x file: its contents cannot be converted, nothing was opened.</source>
+        <translation>Soubor %1 je soubor HART 1.x: jeho obsah nelze převést, nic nebylo otevřeno.</translation>
+    </message>
+    <message>
+        <source>Do you really want to cancel changes?</source>
+        <translation>Opravdu chcete zrušit změny?</translation>
+    </message>
+    <message>
+        <source>Configuration changed! You should immediately write changes into transmitter! Write now?</source>
+        <translation>Konfigurace byla změněna! Změny byste měli ihned zapsat do převodníku! Zapsat nyní?</translation>
+    </message>
+    <message>
+        <source>Wrong configuration! Try to select another combination of parameters!</source>
+        <translation>Chybná konfigurace! Zkuste zvolit jinou kombinaci parametrů!</translation>
+    </message>
+    <message>
+        <source>Do you really want to perform this operation? Configuration of the device CANNOT BE RETURNED!</source>
+        <translation>Opravdu chcete provést tuto operaci? Původní konfiguraci přístroje NELZE VRÁTIT!</translation>
+    </message>
+    <message>
+        <source>Some errors or warnings occured. Operation was not successfully performed!<byte value="xd"/>
+See the help or device manual for details!</source>
+        <translation>Vyskytly se chyby nebo varování. Operace nebyla úspěšně provedena!<byte value="xd"/>
+Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
+    </message>
+    <message>
+        <source>Operation successfully performed!</source>
+        <translation>Operace byla úspěšně provedena!</translation>
+    </message>
+    <message>
+        <source>The operation was interrupted. The device may have carried out part of it: read it again before you go on.</source>
+        <translation>Operace byla přerušena. Přístroj mohl část z ní provést: než budete pokračovat, načtěte jej znovu.</translation>
+    </message>
+    <message>
+        <source>Changes are not saved in device! Do you really want to disconnect?</source>
+        <translation>Změny nejsou uloženy v přístroji! Opravdu se chcete odpojit?</translation>
+    </message>
+    <message>
+        <source>At first stop communication, please!</source>
+        <translation>Nejprve prosím zastavte komunikaci!</translation>
+    </message>
+    <message>
+        <source>Changes are not saved! Do you really want to close the program?</source>
+        <translation>Změny nejsou uloženy! Opravdu chcete program ukončit?</translation>
+    </message>
+    <message>
+        <source>Tarvik</source>
+        <translation>Tarvik</translation>
+    </message>
+    <message>
+        <source>tarvik_en.chm</source>
+        <translation>tarvik_en.chm</translation>
+    </message>
+    <message>
+        <source>Help was not opened, file not found.</source>
+        <translation>Nápovědu nelze otevřít, soubor nebyl nalezen.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informace</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Potvrzení</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Varování</translation>
+    </message>
+    <message>
+        <source>Detailed Setup</source>
+        <translation>Podrobné nastavení</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Storno</translation>
+    </message>
+    <message>
+        <source>Error in </source>
+        <translation>Chyba v </translation>
+    </message>
+    <message>
+        <source>Cond. line </source>
+        <translation>Řádek podmínky </translation>
+    </message>
+    <message>
+        <source>4 mA</source>
+        <translation>4 mA</translation>
+    </message>
+    <message>
+        <source>20 mA</source>
+        <translation>20 mA</translation>
+    </message>
+    <message>
+        <source>4.00</source>
+        <translation>4.00</translation>
+    </message>
+    <message>
+        <source>20.00</source>
+        <translation>20.00</translation>
+    </message>
+    <message>
+        <source>0.00</source>
+        <translation>0.00</translation>
+    </message>
+</context>
+</TS>

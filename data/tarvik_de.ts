@@ -1,0 +1,882 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>MainWindowLayout</name>
+    <message>
+        <source>Tarvik</source>
+        <translation>Tarvik</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Initialization</source>
+        <translation>Initialisierung</translation>
+    </message>
+    <message>
+        <source>Initialization by Tag</source>
+        <translation>Initialisierung über Messstellenbezeichnung</translation>
+    </message>
+    <message>
+        <source>Initialization by Address</source>
+        <translation>Initialisierung über Adresse</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Lower Range Value</source>
+        <translation>Messbereichsanfang</translation>
+    </message>
+    <message>
+        <source>Upper Range Value</source>
+        <translation>Messbereichsende</translation>
+    </message>
+    <message>
+        <source>Sensor Zeroing</source>
+        <translation>Sensor-Nullpunktabgleich</translation>
+    </message>
+    <message>
+        <source>Address Changing</source>
+        <translation>Adressänderung</translation>
+    </message>
+    <message>
+        <source>Detailed Setup</source>
+        <translation>Erweiterte Einstellungen</translation>
+    </message>
+    <message>
+        <source>Back to Initial Values</source>
+        <translation>Zurück zu den ursprünglichen Werten</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Device Test</source>
+        <translation>Gerätetest</translation>
+    </message>
+    <message>
+        <source>Device Reset</source>
+        <translation>Geräte-Reset</translation>
+    </message>
+    <message>
+        <source>Clear Configuration Changed Flag</source>
+        <translation>Flag „Konfiguration geändert“ zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Write Final Assembly Number</source>
+        <translation>Endmontagenummer schreiben</translation>
+    </message>
+    <message>
+        <source>Enter Fixed Output Status (LoopTest)</source>
+        <translation>Festen Ausgangsstrom vorgeben (Schleifentest)</translation>
+    </message>
+    <message>
+        <source>Exit Fixed Output Status</source>
+        <translation>Festen Ausgangsstrom aufheben</translation>
+    </message>
+    <message>
+        <source>Trim DAC Lower Output Value</source>
+        <translation>DAC-Abgleich unterer Ausgangswert</translation>
+    </message>
+    <message>
+        <source>Trim DAC Upper Output Value</source>
+        <translation>DAC-Abgleich oberer Ausgangswert</translation>
+    </message>
+    <message>
+        <source>Set Burst Function</source>
+        <translation>Burst-Funktion einstellen</translation>
+    </message>
+    <message>
+        <source>Enter Burst Mode</source>
+        <translation>Burst-Modus einschalten</translation>
+    </message>
+    <message>
+        <source>Exit Burst mode</source>
+        <translation>Burst-Modus ausschalten</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historie</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>About ...</source>
+        <translation>Über das Programm ...</translation>
+    </message>
+    <message>
+        <source>Distributor:</source>
+        <translation>Vertrieb:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Revision:</source>
+        <translation>Revision:</translation>
+    </message>
+    <message>
+        <source>Unique Identifier:</source>
+        <translation>Eindeutige Kennung:</translation>
+    </message>
+    <message>
+        <source>Serial No:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Sensor Serial No:</source>
+        <translation>Sensor-Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Upper Range Limit:</source>
+        <translation>Obere Sensorgrenze:</translation>
+    </message>
+    <message>
+        <source>Lower Range Limit:</source>
+        <translation>Untere Sensorgrenze:</translation>
+    </message>
+    <message>
+        <source>Minimum Span:</source>
+        <translation>Minimale Messspanne:</translation>
+    </message>
+    <message>
+        <source>Alarm Signaling:</source>
+        <translation>Alarmsignalisierung:</translation>
+    </message>
+    <message>
+        <source>Write Protection:</source>
+        <translation>Schreibschutz:</translation>
+    </message>
+    <message>
+        <source>Lower Range Value:</source>
+        <translation>Messbereichsanfang:</translation>
+    </message>
+    <message>
+        <source>Upper Range Value:</source>
+        <translation>Messbereichsende:</translation>
+    </message>
+    <message>
+        <source>Units:</source>
+        <translation>Einheit:</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Damping:</source>
+        <translation>Dämpfung:</translation>
+    </message>
+    <message>
+        <source>Transfer Function:</source>
+        <translation>Übertragungsfunktion:</translation>
+    </message>
+    <message>
+        <source>Tag:</source>
+        <translation>Messstellenbezeichnung:</translation>
+    </message>
+    <message>
+        <source>Descriptor:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Nachricht:</translation>
+    </message>
+    <message>
+        <source>Device Info</source>
+        <translation>Geräteinformationen</translation>
+    </message>
+    <message>
+        <source>Basic Setup</source>
+        <translation>Grundeinstellungen</translation>
+    </message>
+    <message>
+        <source>On-line Values</source>
+        <translation>Online-Werte</translation>
+    </message>
+    <message>
+        <source>Polling Address:</source>
+        <translation>Polling-Adresse:</translation>
+    </message>
+    <message>
+        <source>Primary Variable:</source>
+        <translation>Primärvariable:</translation>
+    </message>
+    <message>
+        <source>Output Current:</source>
+        <translation>Ausgangsstrom:</translation>
+    </message>
+    <message>
+        <source>% Output:</source>
+        <translation>Ausgang in %:</translation>
+    </message>
+    <message>
+        <source>Secondary Variable:</source>
+        <translation>Sekundärvariable:</translation>
+    </message>
+    <message>
+        <source>Tertiary Variable:</source>
+        <translation>Tertiärvariable:</translation>
+    </message>
+    <message>
+        <source>Fourth Variable:</source>
+        <translation>Quartärvariable:</translation>
+    </message>
+    <message>
+        <source>Device Status Messages</source>
+        <translation>Gerätestatusmeldungen</translation>
+    </message>
+    <message>
+        <source>Device Error Messages</source>
+        <translation>Gerätefehlermeldungen</translation>
+    </message>
+    <message>
+        <source>Program Status Messages</source>
+        <translation>Programmstatusmeldungen</translation>
+    </message>
+    <message>
+        <source>Read!</source>
+        <translation>Lesen!</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <translation>Stopp!</translation>
+    </message>
+    <message>
+        <source>Write in device!</source>
+        <translation>Ins Gerät schreiben!</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About Tarvik</source>
+        <translation>Über Tarvik</translation>
+    </message>
+    <message>
+        <source>Tarvik</source>
+        <translation>Tarvik</translation>
+    </message>
+    <message>
+        <source>Configurator for HART field instruments</source>
+        <translation>Konfigurationsprogramm für HART-Feldgeräte</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>TCekej</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Wait until the command will be done!</source>
+        <translation>Bitte warten, bis der Befehl ausgeführt ist!</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+</context>
+<context>
+    <name>TDatabase</name>
+    <message>
+        <source>History</source>
+        <translation>Historie</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+</context>
+<context>
+    <name>TOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Common Parameters</source>
+        <translation>Allgemeine Parameter</translation>
+    </message>
+    <message>
+        <source>Administration of Users</source>
+        <translation>Benutzerverwaltung</translation>
+    </message>
+    <message>
+        <source>Close driver when communicator exits</source>
+        <translation>Treiber beim Beenden des Programms schließen</translation>
+    </message>
+    <message>
+        <source>Safe access with password</source>
+        <translation>Geschützter Zugang mit Passwort</translation>
+    </message>
+    <message>
+        <source>Log changes to history file</source>
+        <translation>Änderungen in der Historiendatei protokollieren</translation>
+    </message>
+    <message>
+        <source>Language of the program </source>
+        <translation>Sprache des Programms </translation>
+    </message>
+    <message>
+        <source>Language of definition files (*.ddf)</source>
+        <translation>Sprache der Definitionsdateien (*.ddf)</translation>
+    </message>
+    <message>
+        <source>Location of history log files:</source>
+        <translation>Speicherort der Historiendateien:</translation>
+    </message>
+    <message>
+        <source>Net path to driver if netdde is used:</source>
+        <translation>Netzwerkpfad zum Treiber bei Verwendung von NetDDE:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TTiskEdit</name>
+    <message>
+        <source>Print Note</source>
+        <translation>Notiz zum Ausdruck</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>DDE connection not found!</source>
+        <translation>DDE-Verbindung nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Driver not found!</source>
+        <translation>Treiber nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Except in DoMacro.</source>
+        <translation>Ausnahme in DoMacro.</translation>
+    </message>
+    <message>
+        <source>Command not performed, try again!</source>
+        <translation>Befehl nicht ausgeführt, bitte erneut versuchen!</translation>
+    </message>
+    <message>
+        <source>The command is too long for the driver (%1 characters, at most %2) and was not sent.</source>
+        <translation>Der Befehl ist für den Treiber zu lang (%1 Zeichen, höchstens %2) und wurde nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>The driver has stopped. Press Read! to start it again.</source>
+        <translation>Der Treiber wurde beendet. Mit „Lesen!“ starten Sie ihn erneut.</translation>
+    </message>
+    <message>
+        <source>Reading variables ...</source>
+        <translation>Variablen werden gelesen ...</translation>
+    </message>
+    <message>
+        <source>Reading of configuration</source>
+        <translation>Konfiguration wird gelesen</translation>
+    </message>
+    <message>
+        <source>Some errors or warnings occured during writing.<byte value="xd"/>
+See the help for details!</source>
+        <translation>Beim Schreiben sind Fehler oder Warnungen aufgetreten.<byte value="xd"/>
+Einzelheiten finden Sie in der Hilfe!</translation>
+    </message>
+    <message>
+        <source>Changes has been writen into the device!</source>
+        <translation>Die Änderungen wurden ins Gerät geschrieben!</translation>
+    </message>
+    <message>
+        <source>Test OK!</source>
+        <translation>Test erfolgreich!</translation>
+    </message>
+    <message>
+        <source>Test Failed!</source>
+        <translation>Test fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Identity reply refused: device flags &quot;%1&quot; are not a number 0..255!</source>
+        <translation>Identifikationsantwort abgewiesen: Die Geräte-Flags „%1“ sind keine Zahl im Bereich 0..255!</translation>
+    </message>
+    <message>
+        <source>The configuration of the device could not be read.<byte value="xd"/>
+%1</source>
+        <translation>Die Konfiguration des Geräts konnte nicht gelesen werden.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>No definition-file language is set, so no list of read commands is known.</source>
+        <translation>Es ist keine Sprache der Definitionsdateien eingestellt, daher ist keine Liste der Lesebefehle bekannt.</translation>
+    </message>
+    <message>
+        <source>The list of read commands %1 was not found.</source>
+        <translation>Die Liste der Lesebefehle %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The list of read commands %1 %2.</source>
+        <translation>Die Liste der Lesebefehle %1 %2.</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>has no [READ] list</source>
+        <translation>enthält keine [READ]-Liste</translation>
+    </message>
+    <message>
+        <source>The definition file %1 %2; the device is read without it.</source>
+        <translation>Die Definitionsdatei %1 %2; das Gerät wird ohne sie gelesen.</translation>
+    </message>
+    <message>
+        <source>Wrong format of date!</source>
+        <translation>Falsches Datumsformat!</translation>
+    </message>
+    <message>
+        <source>The device stores only letters without accents, digits, blanks and common signs here.</source>
+        <translation>Das Gerät speichert in diesem Feld nur Buchstaben ohne Akzente und Umlaute, Ziffern, Leerzeichen und gängige Zeichen.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have authorization to do this!</source>
+        <translation>Sie sind hierzu nicht berechtigt!</translation>
+    </message>
+    <message>
+        <source>Do you really want to write data from file in the device?</source>
+        <translation>Möchten Sie die Daten aus der Datei wirklich ins Gerät schreiben?</translation>
+    </message>
+    <message>
+        <source>There are not any changes! Write anyway?</source>
+        <translation>Es liegen keine Änderungen vor! Trotzdem schreiben?</translation>
+    </message>
+    <message>
+        <source>Write changes to device?<byte value="xd"/>
+Switch controler to manual! Output value may be changes!</source>
+        <translation>Änderungen ins Gerät schreiben?<byte value="xd"/>
+Regler auf Handbetrieb schalten! Der Ausgangswert kann sich ändern!</translation>
+    </message>
+    <message>
+        <source>Executing Command ...</source>
+        <translation>Befehl wird ausgeführt ...</translation>
+    </message>
+    <message>
+        <source>No device connected!</source>
+        <translation>Kein Gerät verbunden!</translation>
+    </message>
+    <message>
+        <source>Connected not compatible device! Cannot continue!</source>
+        <translation>Nicht kompatibles Gerät verbunden! Fortfahren nicht möglich!</translation>
+    </message>
+    <message>
+        <source>Do you really want to clone configuration to this device?</source>
+        <translation>Möchten Sie die Konfiguration wirklich in dieses Gerät übernehmen?</translation>
+    </message>
+    <message>
+        <source>Writing configuration...</source>
+        <translation>Konfiguration wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>Do you really want to return to original values?</source>
+        <translation>Möchten Sie wirklich zu den ursprünglichen Werten zurückkehren?</translation>
+    </message>
+    <message>
+        <source>Values was refreshed but not writen!<byte value="xd"/>
+Do you want to write original values to device?<byte value="xd"/>
+</source>
+        <translation>Die Werte wurden wiederhergestellt, aber nicht geschrieben!<byte value="xd"/>
+Möchten Sie die ursprünglichen Werte ins Gerät schreiben?<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>The write was interrupted. The device may hold part of the changes: read it again before you go on.</source>
+        <translation>Der Schreibvorgang wurde unterbrochen. Das Gerät kann einen Teil der Änderungen enthalten: Lesen Sie es erneut, bevor Sie fortfahren.</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Konfiguration geändert</translation>
+    </message>
+    <message>
+        <source>Returned to initial values</source>
+        <translation>Ursprüngliche Werte wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Input Query</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Wrong Value!</source>
+        <translation>Ungültiger Wert!</translation>
+    </message>
+    <message>
+        <source>Apply new value of lower range value to input!<byte value="xd"/>
+Then click to OK button!</source>
+        <translation>Neuen Messbereichsanfang am Eingang anlegen!<byte value="xd"/>
+Dann auf OK klicken!</translation>
+    </message>
+    <message>
+        <source>Apply new value of upper range value to input!<byte value="xd"/>
+Then click to OK button!</source>
+        <translation>Neues Messbereichsende am Eingang anlegen!<byte value="xd"/>
+Dann auf OK klicken!</translation>
+    </message>
+    <message>
+        <source>Apply zero value to input!<byte value="xd"/>
+Then click to OK button!</source>
+        <translation>Nullwert am Eingang anlegen!<byte value="xd"/>
+Dann auf OK klicken!</translation>
+    </message>
+    <message>
+        <source>Setting lower range value!</source>
+        <translation>Messbereichsanfang wird eingestellt!</translation>
+    </message>
+    <message>
+        <source>Setting upper value...</source>
+        <translation>Messbereichsende wird eingestellt...</translation>
+    </message>
+    <message>
+        <source>Zeroing...</source>
+        <translation>Nullpunktabgleich...</translation>
+    </message>
+    <message>
+        <source>Starting test...</source>
+        <translation>Test wird gestartet...</translation>
+    </message>
+    <message>
+        <source>Invoking Reset...</source>
+        <translation>Reset wird ausgeführt...</translation>
+    </message>
+    <message>
+        <source>Input New Assembly Number</source>
+        <translation>Neue Endmontagenummer eingeben</translation>
+    </message>
+    <message>
+        <source>Enter Address (0..15)!</source>
+        <translation>Adresse eingeben (0..15)!</translation>
+    </message>
+    <message>
+        <source>Enter Tag!</source>
+        <translation>Messstellenbezeichnung eingeben!</translation>
+    </message>
+    <message>
+        <source>Searching Tag ...</source>
+        <translation>Messstellenbezeichnung wird gesucht ...</translation>
+    </message>
+    <message>
+        <source>Enter current value!</source>
+        <translation>Stromwert eingeben!</translation>
+    </message>
+    <message>
+        <source>Switch controler to manual! Output will be set to lower end value!</source>
+        <translation>Regler auf Handbetrieb schalten! Der Ausgang wird auf den unteren Endwert gesetzt!</translation>
+    </message>
+    <message>
+        <source>Switch controler to manual! Output will be set to upper end value!</source>
+        <translation>Regler auf Handbetrieb schalten! Der Ausgang wird auf den oberen Endwert gesetzt!</translation>
+    </message>
+    <message>
+        <source>Trimming lower value</source>
+        <translation>Abgleich des unteren Werts</translation>
+    </message>
+    <message>
+        <source>Trimming upper value</source>
+        <translation>Abgleich des oberen Werts</translation>
+    </message>
+    <message>
+        <source>Enter BURST Function Code!</source>
+        <translation>BURST-Funktionscode eingeben!</translation>
+    </message>
+    <message>
+        <source>Do you really want to enable BURST mode?</source>
+        <translation>Möchten Sie den BURST-Modus wirklich einschalten?</translation>
+    </message>
+    <message>
+        <source>Do you really want to disable BURST mode?</source>
+        <translation>Möchten Sie den BURST-Modus wirklich ausschalten?</translation>
+    </message>
+    <message>
+        <source>Changed LRV</source>
+        <translation>Messbereichsanfang geändert</translation>
+    </message>
+    <message>
+        <source>Changed URV</source>
+        <translation>Messbereichsende geändert</translation>
+    </message>
+    <message>
+        <source>Sensor zero trim</source>
+        <translation>Sensor-Nullpunktabgleich</translation>
+    </message>
+    <message>
+        <source>Address changed</source>
+        <translation>Adresse geändert</translation>
+    </message>
+    <message>
+        <source>Device tested</source>
+        <translation>Gerät getestet</translation>
+    </message>
+    <message>
+        <source>Device reseted</source>
+        <translation>Gerät zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Cleared &quot;Conf. changed&quot; flag</source>
+        <translation>Flag „Konfig. geändert“ zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Assembly number changed</source>
+        <translation>Endmontagenummer geändert</translation>
+    </message>
+    <message>
+        <source>Fixed output on</source>
+        <translation>Fester Ausgangsstrom ein</translation>
+    </message>
+    <message>
+        <source>Fixed output off</source>
+        <translation>Fester Ausgangsstrom aus</translation>
+    </message>
+    <message>
+        <source>Output start trim</source>
+        <translation>Abgleich Ausgangsanfang</translation>
+    </message>
+    <message>
+        <source>Output end trim</source>
+        <translation>Abgleich Ausgangsende</translation>
+    </message>
+    <message>
+        <source>Set BURST function</source>
+        <translation>BURST-Funktion eingestellt</translation>
+    </message>
+    <message>
+        <source>BURST mode on</source>
+        <translation>BURST-Modus ein</translation>
+    </message>
+    <message>
+        <source>BURST mode off</source>
+        <translation>BURST-Modus aus</translation>
+    </message>
+    <message>
+        <source>Eroor creating working directory</source>
+        <translation>Fehler beim Anlegen des Arbeitsverzeichnisses</translation>
+    </message>
+    <message>
+        <source>Not any user defined, please add user!</source>
+        <translation>Kein Benutzer angelegt, bitte einen Benutzer hinzufügen!</translation>
+    </message>
+    <message>
+        <source>Language will be changed after restart of the program!</source>
+        <translation>Die Sprache wird nach einem Neustart des Programms gewechselt!</translation>
+    </message>
+    <message>
+        <source>WARNING - Check carefully if you are on user list. If not, you&apos;ll not be able to use this program!</source>
+        <translation>WARNUNG – Prüfen Sie sorgfältig, ob Sie in der Benutzerliste stehen. Andernfalls können Sie dieses Programm nicht verwenden!</translation>
+    </message>
+    <message>
+        <source>Log to file stoped</source>
+        <translation>Protokollierung in Datei beendet</translation>
+    </message>
+    <message>
+        <source>Location of log files changed</source>
+        <translation>Speicherort der Historiendateien geändert</translation>
+    </message>
+    <message>
+        <source>KWRT-US.PIF</source>
+        <translation>KWRT-US.PIF</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>HART file (*.htf)</source>
+        <translation>HART-Datei (*.htf)</translation>
+    </message>
+    <message>
+        <source>HART3.0 file (*.htf)</source>
+        <translation>HART3.0-Datei (*.htf)</translation>
+    </message>
+    <message>
+        <source>File %1 unreadable!</source>
+        <translation>Datei %1 kann nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>File %1 cannot be writen!</source>
+        <translation>Datei %1 kann nicht geschrieben werden!</translation>
+    </message>
+    <message>
+        <source>Old file HART 2.x, not all parameters can be converted!</source>
+        <translation>Alte HART-2.x-Datei, nicht alle Parameter können konvertiert werden!</translation>
+    </message>
+    <message>
+        <source>File %1 is a HART 1.x file: its contents cannot be converted, nothing was opened.</source>
+        <translation>Die Datei %1 ist eine HART-1.x-Datei: Der Inhalt kann nicht konvertiert werden, es wurde nichts geöffnet.</translation>
+    </message>
+    <message>
+        <source>Do you really want to cancel changes?</source>
+        <translation>Möchten Sie die Änderungen wirklich verwerfen?</translation>
+    </message>
+    <message>
+        <source>Configuration changed! You should immediately write changes into transmitter! Write now?</source>
+        <translation>Konfiguration geändert! Die Änderungen sollten sofort in den Messumformer geschrieben werden! Jetzt schreiben?</translation>
+    </message>
+    <message>
+        <source>Wrong configuration! Try to select another combination of parameters!</source>
+        <translation>Ungültige Konfiguration! Versuchen Sie, eine andere Kombination von Parametern zu wählen!</translation>
+    </message>
+    <message>
+        <source>Do you really want to perform this operation? Configuration of the device CANNOT BE RETURNED!</source>
+        <translation>Möchten Sie diese Operation wirklich ausführen? Die bisherige Gerätekonfiguration KANN NICHT WIEDERHERGESTELLT WERDEN!</translation>
+    </message>
+    <message>
+        <source>Some errors or warnings occured. Operation was not successfully performed!<byte value="xd"/>
+See the help or device manual for details!</source>
+        <translation>Es sind Fehler oder Warnungen aufgetreten. Die Operation wurde nicht erfolgreich ausgeführt!<byte value="xd"/>
+Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
+    </message>
+    <message>
+        <source>Operation successfully performed!</source>
+        <translation>Operation erfolgreich ausgeführt!</translation>
+    </message>
+    <message>
+        <source>The operation was interrupted. The device may have carried out part of it: read it again before you go on.</source>
+        <translation>Die Operation wurde unterbrochen. Das Gerät hat sie möglicherweise teilweise ausgeführt: Lesen Sie es erneut, bevor Sie fortfahren.</translation>
+    </message>
+    <message>
+        <source>Changes are not saved in device! Do you really want to disconnect?</source>
+        <translation>Die Änderungen sind nicht im Gerät gespeichert! Möchten Sie die Verbindung wirklich trennen?</translation>
+    </message>
+    <message>
+        <source>At first stop communication, please!</source>
+        <translation>Bitte zuerst die Kommunikation beenden!</translation>
+    </message>
+    <message>
+        <source>Changes are not saved! Do you really want to close the program?</source>
+        <translation>Die Änderungen sind nicht gespeichert! Möchten Sie das Programm wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Tarvik</source>
+        <translation>Tarvik</translation>
+    </message>
+    <message>
+        <source>tarvik_en.chm</source>
+        <translation>tarvik_en.chm</translation>
+    </message>
+    <message>
+        <source>Help was not opened, file not found.</source>
+        <translation>Die Hilfe wurde nicht geöffnet, die Datei wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigung</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Detailed Setup</source>
+        <translation>Erweiterte Einstellungen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Error in </source>
+        <translation>Fehler in </translation>
+    </message>
+    <message>
+        <source>Cond. line </source>
+        <translation>Bedingungszeile </translation>
+    </message>
+    <message>
+        <source>4 mA</source>
+        <translation>4 mA</translation>
+    </message>
+    <message>
+        <source>20 mA</source>
+        <translation>20 mA</translation>
+    </message>
+    <message>
+        <source>4.00</source>
+        <translation>4.00</translation>
+    </message>
+    <message>
+        <source>20.00</source>
+        <translation>20.00</translation>
+    </message>
+    <message>
+        <source>0.00</source>
+        <translation>0.00</translation>
+    </message>
+</context>
+</TS>
