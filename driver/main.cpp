@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
@@ -186,6 +187,11 @@ int main(int argc, char* argv[])
     if (!names.loadTableFile(options.tableFile))
         qWarning().noquote() << QStringLiteral("%1 not found; units and transfer functions are named by their codes")
                                     .arg(options.tableFile);
+    // A program working in another language may write the names of its own table.
+    const QDir programFolder(platform::programFolder());
+    for (const QString& table : programFolder.entryList({QStringLiteral("TAB*.DDF")}, QDir::Files))
+        if (QFileInfo(programFolder.filePath(table)) != QFileInfo(options.tableFile))
+            names.acceptTableFile(programFolder.filePath(table));
     sim::SimBus bus(options.stateFile);
     session::DriverSession session(bus, names);
     server::LinkServer server(session);

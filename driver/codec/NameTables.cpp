@@ -33,7 +33,8 @@ QString specialCode(int code)
 
 NameTables::NameTables() = default;
 
-bool NameTables::loadTableFile(const QString& path)
+namespace {
+bool readTable(const QString& path, QHash<int, QString>& units, QHash<int, QString>& functions)
 {
     const platform::Profile table(path);
     if (!table.exists()) return false;
@@ -43,6 +44,30 @@ bool NameTables::loadTableFile(const QString& path)
         const QString function = table.readString(QStringLiteral("TransferFunction"), QString::number(code));
         if (!function.isEmpty()) functions.insert(code, function);
     }
+    return true;
+}
+
+// The code of a name in the first table that has it, else a decimal code.
+std::optional<int> reverseIn(const QHash<int, QString>& table, const QList<QHash<int, QString>>& others,
+                             const QString& name)
+{
+    if (const auto code = reverse(table, name)) return code;
+    const QString wanted = name.trimmed();
+    for (const auto& other : others)
+        for (auto it = other.begin(); it != other.end(); ++it)
+            if (it.value() == wanted) return it.key();
+    return std::nullopt;
+}
+} // namespace
+
+bool NameTables::loadTableFile(const QString& path) { return readTable(path, units, functions); }
+
+bool NameTables::acceptTableFile(const QString& path)
+{
+    QHash<int, QString> otherUnits, otherFunctions;
+    if (!readTable(path, otherUnits, otherFunctions)) return false;
+    acceptedUnits.append(otherUnits);
+    acceptedFunctions.append(otherFunctions);
     return true;
 }
 
@@ -81,8 +106,11 @@ QString NameTables::deviceTypeName(int manufacturer, int type) const
     return QString::number(type);
 }
 
-std::optional<int> NameTables::unitCode(const QString& name) const { return reverse(units, name); }
+std::optional<int> NameTables::unitCode(const QString& name) const { return reverseIn(units, acceptedUnits, name); }
 
-std::optional<int> NameTables::transferFunctionCode(const QString& name) const { return reverse(functions, name); }
+std::optional<int> NameTables::transferFunctionCode(const QString& name) const
+{
+    return reverseIn(functions, acceptedFunctions, name);
+}
 
 } // namespace codec

@@ -13,6 +13,9 @@ public:
     NameTables();
     // Reads [Units] and [TransferFunction] of a language table file. False when the file is missing.
     bool loadTableFile(const QString& path);
+    // Names of another language's table file that written values may use too; replies keep the
+    // names of the loaded table. False when the file is missing.
+    bool acceptTableFile(const QString& path);
 
     // Names of codes: the name, or the code in decimal when there is none.
     QString unitName(int code) const;
@@ -32,6 +35,8 @@ public:
 private:
     QHash<int, QString> units;
     QHash<int, QString> functions;
+    QList<QHash<int, QString>> acceptedUnits;
+    QList<QHash<int, QString>> acceptedFunctions;
 };
 
 } // namespace codec

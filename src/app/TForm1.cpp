@@ -179,6 +179,9 @@ void TForm1::FormCreate()
     }
     if (const auto code = config::languageCodeForSetting(ddfSetting)) language.DdfLanguage = *code;
     language.SetLanguageDdf(language.DdfLanguage);
+    // A driver started here names units and transfer functions as this program's lists do.
+    if (const QString table = config::tableFilePath(language); !table.isEmpty())
+        link.driverArguments = {QStringLiteral("--table"), table};
     link.setServiceApplication(driverlink::serviceApplication(netPath));
     link.DoNewLink();
 }

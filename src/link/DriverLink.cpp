@@ -16,9 +16,9 @@ DriverLink::DriverLink(platform::LinkChannel& channel, LinkView* view)
     : Timer4(PollIntervalMs), channel(channel), view(view), serviceApp(LocalService)
 {
     MacroBuffer.reserve(MacroBufferSize);
-    startDriver = [] {
+    startDriver = [this] {
         const QString program = platform::findProgram(DriverProgram);
-        return !program.isEmpty() && platform::startDetached(program);
+        return !program.isEmpty() && platform::startDetached(program, driverArguments);
     };
     Timer4.OnTimer = [this] { Timer4Timer(); };
     Timer4.setEnabled(true);

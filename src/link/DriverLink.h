@@ -40,6 +40,8 @@ public:
     QString serviceApplication() const { return serviceApp; }
     // Starts the driver program; true when it started. Replaceable for tests.
     std::function<bool()> startDriver;
+    // What the driver program is started with (the language table whose names it is to use).
+    QStringList driverArguments;
     // The reply decoder.
     std::function<void(const QStringList&)> onReply;
     // The open conversation found its driver gone (the driver ended or was killed); called once.

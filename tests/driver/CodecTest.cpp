@@ -259,4 +259,14 @@ TEST(NameTables, TableFileNamesMatchTheProgramsLists)
     EXPECT_EQ(empty.alarmName(239), QStringLiteral("Hold last output value"));
 }
 
+TEST(NameTables, NamesOfAnotherLanguageAreTakenButRepliesKeepTheLoadedOnes)
+{
+    NameTables names;
+    ASSERT_TRUE(names.loadTableFile(QStringLiteral(TARVIK_DATA_DIR "/TABEN.DDF")));
+    ASSERT_TRUE(names.acceptTableFile(QStringLiteral(TARVIK_DATA_DIR "/TABDE.DDF")));
+    EXPECT_EQ(names.transferFunctionCode(QStringLiteral("Linear")), 0);
+    EXPECT_EQ(names.transferFunctionCode(QStringLiteral("Radizierend")), 1);
+    EXPECT_EQ(names.transferFunctionName(1), QStringLiteral("Square root"));
+}
+
 } // namespace
