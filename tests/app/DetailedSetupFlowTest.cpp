@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -54,6 +55,32 @@ protected:
     std::unique_ptr<TForm1> window;
     TDetailedSetup* items = nullptr;
 };
+
+TEST_F(DetailedSetupFlowTest, ASavedConfigurationComesBackWithItsItemsInEitherLocale)
+{
+    for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::Czech)}) {
+        QLocale::setDefault(locale);
+        config::TConfigRecord saved;
+        config::FromScreen(*window, saved);
+        const QString path = folder.root() + QStringLiteral("/pr210.htf");
+        dialogs.expect(Kind::SaveFile, platform::texts().saveCaption, platform::Answer::Ok, path);
+        window->UlozClick();
+
+        items->setDetailText(QStringLiteral("E01"), QStringLiteral("3.7"));
+        items->setDetailText(QStringLiteral("C02"), QStringLiteral("4 decimals"));
+        dialogs.expect(Kind::OpenFile, platform::texts().openCaption, platform::Answer::Ok, path);
+        window->changes.DetailedChanged = true;
+        dialogs.expect(Kind::Confirm, platform::texts().changesNotSavedInDevice, platform::Answer::Yes);
+        window->OpenFileClick();
+        config::TConfigRecord opened;
+        config::FromScreen(*window, opened);
+        opened.setMagic(saved.magic());
+        EXPECT_TRUE(opened == saved) << locale.name().toStdString();
+        EXPECT_EQ(items->detailText(QStringLiteral("E01")), QStringLiteral("3.6"));
+        EXPECT_EQ(items->detailText(QStringLiteral("C02")), QStringLiteral("2 decimals"));
+    }
+    QLocale::setDefault(QLocale::c());
+}
 
 TEST_F(DetailedSetupFlowTest, TheReadFillsTheDeviceSpecificItems)
 {
