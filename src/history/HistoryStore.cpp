@@ -1,0 +1,466 @@
+#include "history/HistoryStore.h"
+
+#include "platform/Encoding.h"
+#include "platform/FileLock.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QHash>
+#include <QMutex>
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace history {
+
+namespace {
+
+using platform::FileLock;
+using platform::Result;
+
+// Large reads keep a walk over the index at memory speed. The file is read, not mapped: another program
+// may cut the file short while we walk it, and a mapped file cut short kills its reader.
+constexpr qint64 LargestBlock = 16384; // entries, 3.5 MB
+constexpr qint64 FirstBlock = 1024;
+
+QString why(const char* text) { return QCoreApplication::translate("history::HistoryStore", text); }
+
+QString upperAscii(QString text)
+{
+    for (QChar& c : text)
+        if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - 32);
+    return text;
+}
+
+// Windows-1250 has one byte a character, so the index is filtered and its devices are told apart on the
+// stored bytes, without decoding. Bytes that decode to one character are first made the same byte, so
+// comparing bytes gives exactly what comparing the decoded texts would.
+class CodePage {
+public:
+    static const CodePage& get()
+    {
+        static const CodePage page;
+        return page;
+    }
+    uchar canonical(uchar byte) const { return canon[byte]; }
+    bool trimmed(uchar byte) const { return blank[byte]; }
+    // The canonical bytes of a text; nothing when a character has no byte, so that no stored text can equal it.
+    std::optional<QByteArray> encode(const QString& text) const
+    {
+        QByteArray bytes;
+        bytes.reserve(text.size());
+        for (const QChar c : text) {
+            const auto found = byteOf.constFind(c.unicode());
+            if (found == byteOf.constEnd()) return std::nullopt;
+            bytes.append(char(*found));
+        }
+        return bytes;
+    }
+
+private:
+    CodePage()
+    {
+        for (int byte = 255; byte >= 0; --byte) {
+            const QString decoded = platform::fromCp1250(QByteArray(1, char(byte)));
+            // The lowest byte of a character is its canonical one.
+            const char16_t c = decoded.size() == 1 ? decoded[0].unicode() : char16_t(0xFFFF);
+            byteOf.insert(c, uchar(byte));
+            blank[byte] = !decoded.isEmpty() && trimmedText(decoded).isEmpty();
+        }
+        for (int byte = 0; byte < 256; ++byte) {
+            const QString decoded = platform::fromCp1250(QByteArray(1, char(byte)));
+            canon[byte] = decoded.size() == 1 ? byteOf.value(decoded[0].unicode()) : uchar(byte);
+        }
+        byteOf.remove(char16_t(0xFFFF));
+    }
+
+    std::array<uchar, 256> canon{};
+    std::array<bool, 256> blank{};
+    QHash<char16_t, uchar> byteOf;
+};
+
+// The canonical unscrambled bytes of a stored text (trimmed when asked) into out; their number.
+int fieldBytes(const uchar* entry, TextField field, bool trim, uchar* out)
+{
+    const CodePage& page = CodePage::get();
+    const uchar scramble = entry[ScrambleByteOffset];
+    const uchar* text = entry + field.offset + 1;
+    int first = 0, last = std::min(int(entry[field.offset]), field.room);
+    if (trim) {
+        while (first < last && page.trimmed(text[first] ^ scramble))
+            ++first;
+        while (last > first && page.trimmed(text[last - 1] ^ scramble))
+            --last;
+    }
+    for (int i = first; i < last; ++i)
+        out[i - first] = page.canonical(text[i] ^ scramble);
+    return last - first;
+}
+
+// A device as the history tells devices apart: its three identity texts trimmed, each after its length.
+constexpr int DeviceKeySize = 3 + DeviceTypeField.room + ManufacturerField.room + UniqueIdField.room;
+constexpr std::array<TextField, 3> IdentityFields{DeviceTypeField, ManufacturerField, UniqueIdField};
+
+std::string_view storedDevice(const char* entry, std::array<char, DeviceKeySize>& key)
+{
+    int size = 0;
+    for (const TextField field : IdentityFields) {
+        const int length = fieldBytes(reinterpret_cast<const uchar*>(entry), field, true,
+                                      reinterpret_cast<uchar*>(key.data() + size + 1));
+        key[size] = char(length);
+        size += 1 + length;
+    }
+    return {key.data(), size_t(size)};
+}
+
+// The key stored entries of this device have; nothing when no stored entry can be of it (a text the
+// code page cannot hold, or longer than its field).
+std::optional<std::string> deviceOf(const QString& type, const QString& manufacturer, const QString& uniqueId)
+{
+    std::string key;
+    const std::array<const QString*, 3> texts{&type, &manufacturer, &uniqueId};
+    for (int i = 0; i < 3; ++i) {
+        const auto bytes = CodePage::get().encode(trimmedText(*texts[i]));
+        if (!bytes || bytes->size() > IdentityFields[i].room) return std::nullopt;
+        key += char(bytes->size());
+        key.append(bytes->constData(), bytes->size());
+    }
+    return key;
+}
+
+bool readAt(QFile& file, qint64 position, char* into, qint64 size)
+{
+    return file.seek(position) && file.read(into, size) == size;
+}
+
+QString readError(const QFile& file)
+{
+    return file.error() != QFileDevice::NoError ? file.errorString() : why("The file was cut short while it was read.");
+}
+
+// What the recordings of one process know about one index file: for each device the number of its
+// newest entry, over the whole entries up to `covered` bytes of the file it was read from. A recording
+// reads only what was appended since. The last entry may have been replaced since (a repeated event
+// does that): as long as it is still of the same device, the numbers stay right, because the group is
+// read from the entry itself. A file that was replaced or cut, whose first entry changed, or whose
+// last known entry now belongs to another device (a program that takes no lock raced with us) is
+// read again from its start. What cannot be seen without reading everything: a file rewritten in place
+// that keeps its first and its last known entry.
+struct IndexCache {
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
+    };
+
+    quint64 device = 0, inode = 0;
+    qint64 covered = 0;
+    QByteArray firstEntry;
+    std::string lastDevice;
+    std::unordered_map<std::string, qint64, Hash, std::equal_to<>> newest;
+};
+
+QMutex cacheMutex;
+QHash<QString, IndexCache>& caches()
+{
+    static QHash<QString, IndexCache> byPath;
+    return byPath;
+}
+
+void remember(IndexCache& cache, std::string_view device, qint64 number, const char* entry)
+{
+    if (const auto known = cache.newest.find(device); known != cache.newest.end())
+        known->second = number;
+    else
+        cache.newest.emplace(std::string(device), number);
+    if (number == 0) cache.firstEntry = QByteArray(entry, EntrySize);
+}
+
+Result bringUpToDate(IndexCache& cache, QFile& index, const platform::FileIdentity& file)
+{
+    const qint64 whole = file.size / EntrySize * EntrySize;
+    bool fresh = cache.device != file.device || cache.inode != file.inode || whole < cache.covered;
+    std::array<char, EntrySize> entry;
+    std::array<char, DeviceKeySize> key;
+    if (!fresh && cache.covered > EntrySize) {
+        if (!readAt(index, 0, entry.data(), EntrySize)) return Result::failure(readError(index));
+        fresh = QByteArrayView(entry.data(), EntrySize) != cache.firstEntry;
+    }
+    if (!fresh && cache.covered > 0) {
+        if (!readAt(index, cache.covered - EntrySize, entry.data(), EntrySize))
+            return Result::failure(readError(index));
+        fresh = storedDevice(entry.data(), key) != cache.lastDevice;
+    }
+    if (fresh) {
+        cache = IndexCache();
+        cache.device = file.device;
+        cache.inode = file.inode;
+    }
+    QByteArray block;
+    for (qint64 position = cache.covered; position < whole;) {
+        const qint64 size = std::min(whole - position, LargestBlock * EntrySize);
+        block.resize(size);
+        if (!readAt(index, position, block.data(), size)) {
+            cache = IndexCache();
+            return Result::failure(readError(index));
+        }
+        for (qint64 offset = 0; offset < size; offset += EntrySize) {
+            const char* stored = block.constData() + offset;
+            const std::string_view device = storedDevice(stored, key);
+            remember(cache, device, (position + offset) / EntrySize, stored);
+            if (position + offset + EntrySize == whole) cache.lastDevice = device;
+        }
+        position += size;
+    }
+    cache.covered = whole;
+    return Result::success();
+}
+
+// Decides on the stored bytes, before anything is decoded, which entries the filter may accept: never
+// one that it would refuse to look at, so HistoryFilter::accepts has the last word.
+class Prefilter {
+public:
+    explicit Prefilter(const HistoryFilter& filter)
+    {
+        switch (filter.kind) {
+        case HistoryFilter::None: how = All; break;
+        case HistoryFilter::SelectedDevice:
+            if (const auto key = deviceOf(filter.deviceType, filter.manufacturer, filter.uniqueId)) {
+                how = Device;
+                target = QByteArray(key->data(), qsizetype(key->size()));
+            }
+            break;
+        case HistoryFilter::Group:
+            if (const auto bytes = CodePage::get().encode(trimmedText(filter.group))) {
+                how = Equal;
+                field = GroupField;
+                target = *bytes;
+            }
+            break;
+        case HistoryFilter::SearchGroup:
+        case HistoryFilter::SearchTag:
+        case HistoryFilter::SearchUser: {
+            const auto bytes = CodePage::get().encode(trimmedText(upperAscii(filter.search)));
+            if (bytes && !bytes->isEmpty()) {
+                how = Search;
+                field = filter.kind == HistoryFilter::SearchGroup ? GroupField
+                        : filter.kind == HistoryFilter::SearchTag ? TagField
+                                                                  : UserField;
+                target = *bytes;
+            }
+            break;
+        }
+        default: break;
+        }
+        if (how != All && how != Device && target.size() > field.room) how = Nothing;
+    }
+
+    bool matchesNothing() const { return how == Nothing; }
+
+    bool candidate(const char* stored) const
+    {
+        const auto* entry = reinterpret_cast<const uchar*>(stored);
+        std::array<uchar, 32> text;
+        switch (how) {
+        case All: return true;
+        case Nothing: return false;
+        case Device: {
+            std::array<char, DeviceKeySize> key;
+            return storedDevice(stored, key) == std::string_view(target.constData(), size_t(target.size()));
+        }
+        case Equal: {
+            const int length = fieldBytes(entry, field, true, text.data());
+            return length == target.size() && std::memcmp(text.data(), target.constData(), size_t(length)) == 0;
+        }
+        case Search: {
+            const int length = fieldBytes(entry, field, false, text.data());
+            for (int i = 0; i < length; ++i)
+                if (text[i] >= 'a' && text[i] <= 'z') text[i] -= 32;
+            const auto* begin = reinterpret_cast<const char*>(text.data());
+            return std::string_view(begin, size_t(length))
+                       .find(std::string_view(target.constData(), size_t(target.size()))) != std::string_view::npos;
+        }
+        }
+        return false;
+    }
+
+private:
+    enum { All, Nothing, Device, Equal, Search } how = Nothing;
+    TextField field{0, 0};
+    QByteArray target;
+};
+
+} // namespace
+
+bool HistoryFilter::accepts(const HistoryEntry& entry) const
+{
+    switch (kind) {
+    case None: return true;
+    case SelectedDevice: return entry.sameDevice(deviceType, manufacturer, uniqueId);
+    case Group: return trimmedText(entry.Group) == trimmedText(group);
+    case SearchGroup:
+    case SearchTag:
+    case SearchUser: {
+        const QString wanted = trimmedText(upperAscii(search));
+        if (wanted.isEmpty()) return false;
+        const QString& text = kind == SearchGroup ? entry.Group : kind == SearchTag ? entry.Tag : entry.User;
+        return upperAscii(text).contains(wanted);
+    }
+    default: return false;
+    }
+}
+
+HistoryStore::HistoryStore(const QString& folder, const QString& indexName, const QString& dataName)
+    : indexFile(folder + indexName), dataFile(folder + dataName)
+{
+}
+
+Result HistoryStore::record(HistoryEntry entry, const std::optional<config::TConfigRecord>& snapshot,
+                            const QString& newGroup)
+{
+    // Held from reading the last entry to the end of the append: two programs never interleave.
+    FileLock lock;
+    if (const Result locked = lock.acquire(indexFile, FileLock::Mode::Exclusive, FileLock::Create::IfMissing); !locked)
+        return locked;
+    QFile index;
+    if (!lock.open(index, QIODevice::ReadWrite)) return Result::failure(index.errorString());
+    const platform::FileIdentity file = lock.identity();
+    const qint64 count = file.size / EntrySize;
+
+    bool sameEvent = false;
+    std::array<char, EntrySize> stored;
+    if (count > 0) {
+        if (!readAt(index, (count - 1) * EntrySize, stored.data(), EntrySize)) return Result::failure(readError(index));
+        const HistoryEntry last = HistoryEntry::fromBytes(stored.data());
+        sameEvent = trimmedText(last.Activity) == trimmedText(entry.Activity) &&
+                    last.sameDevice(entry.DeviceType, entry.Manufacturer, entry.UniqueId);
+    }
+
+    QMutexLocker cacheLock(&cacheMutex);
+    IndexCache* cache = nullptr;
+    if (entry.UniqueId.isEmpty()) {
+        entry.Group.clear();
+    } else {
+        cache = &caches()[indexFile];
+        if (const Result known = bringUpToDate(*cache, index, file); !known) return known;
+        entry.Group = newGroup;
+        if (const auto device = deviceOf(entry.DeviceType, entry.Manufacturer, entry.UniqueId)) {
+            if (const auto newest = cache->newest.find(*device); newest != cache->newest.end()) {
+                if (!readAt(index, newest->second * EntrySize, stored.data(), EntrySize))
+                    return Result::failure(readError(index));
+                entry.Group = HistoryEntry::fromBytes(stored.data()).Group;
+            }
+        }
+    }
+
+    // The snapshot first, so that no entry ever points to a snapshot that failed.
+    entry.SnapshotIndex = NoSnapshot;
+    if (snapshot) {
+        QFile data(dataFile);
+        if (!data.open(QIODevice::ReadWrite)) return Result::failure(data.errorString());
+        const qint64 records = data.size() / config::RecordSize;
+        const qint64 position = sameEvent && records > 0 ? records - 1 : records;
+        const QByteArray bytes = snapshot->toBytes();
+        if (!data.seek(position * config::RecordSize) || data.write(bytes) != bytes.size() || !data.flush())
+            return Result::failure(data.errorString());
+        data.close();
+        entry.SnapshotIndex = qint32(position);
+    }
+
+    const qint64 position = sameEvent ? count - 1 : count;
+    const QByteArray bytes = entry.toBytes();
+    if (!index.seek(position * EntrySize) || index.write(bytes) != bytes.size())
+        return Result::failure(index.errorString());
+
+    if (cache) {
+        std::array<char, DeviceKeySize> key;
+        const std::string_view device = storedDevice(bytes.constData(), key);
+        remember(*cache, device, position, bytes.constData());
+        cache->lastDevice = device;
+        cache->covered = std::max(cache->covered, (position + 1) * EntrySize);
+    }
+    return Result::success();
+}
+
+Result HistoryStore::append(const HistoryEntry& entry)
+{
+    FileLock lock;
+    if (const Result locked = lock.acquire(indexFile, FileLock::Mode::Exclusive, FileLock::Create::IfMissing); !locked)
+        return locked;
+    QFile index;
+    if (!lock.open(index, QIODevice::ReadWrite)) return Result::failure(index.errorString());
+    // After the last whole entry: a partial one left by a failed write is overwritten.
+    const qint64 position = lock.identity().size / EntrySize * EntrySize;
+    const QByteArray bytes = entry.toBytes();
+    if (!index.seek(position) || index.write(bytes) != bytes.size()) return Result::failure(index.errorString());
+    return Result::success();
+}
+
+std::optional<Listing> HistoryStore::list(const HistoryFilter& filter, int limit, QString* reason) const
+{
+    if (reason) reason->clear();
+    // Shared, so that a repeated event never replaces the last entry while it is read.
+    FileLock lock;
+    if (const Result locked = lock.acquire(indexFile, FileLock::Mode::Shared, FileLock::Create::Never); !locked) {
+        if (reason && !lock.missing()) *reason = locked.error;
+        return std::nullopt;
+    }
+    QFile index;
+    if (!lock.open(index, QIODevice::ReadOnly)) {
+        if (reason) *reason = index.errorString();
+        return std::nullopt;
+    }
+
+    Listing listing;
+    const Prefilter prefilter(filter);
+    QByteArray block;
+    qint64 blockEntries = FirstBlock;
+    for (qint64 end = lock.identity().size / EntrySize;
+         end > 0 && listing.entries.size() < limit && !prefilter.matchesNothing();) {
+        const qint64 begin = std::max<qint64>(0, end - blockEntries);
+        block.resize((end - begin) * EntrySize);
+        if (!readAt(index, begin * EntrySize, block.data(), block.size())) {
+            if (reason) *reason = readError(index);
+            return std::nullopt;
+        }
+        for (qint64 i = end - 1; i >= begin && listing.entries.size() < limit; --i) {
+            const char* stored = block.constData() + (i - begin) * EntrySize;
+            if (!prefilter.candidate(stored)) continue;
+            HistoryEntry entry = HistoryEntry::fromBytes(stored);
+            if (filter.accepts(entry)) listing.entries.append(std::move(entry));
+        }
+        end = begin;
+        blockEntries = std::min(blockEntries * 4, LargestBlock);
+    }
+
+    for (const HistoryEntry& entry : std::as_const(listing.entries))
+        if (!listing.groups.contains(entry.Group)) listing.groups.append(entry.Group);
+    std::sort(listing.groups.begin(), listing.groups.end(), [](const QString& a, const QString& b) {
+        const int order = a.compare(b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    });
+    return listing;
+}
+
+bool HistoryStore::dataFileExists() const { return QFile::exists(dataFile); }
+
+std::optional<config::TConfigRecord> HistoryStore::snapshot(qint32 number, QString* reason) const
+{
+    const auto fail = [reason](const QString& text) {
+        if (reason) *reason = text;
+        return std::nullopt;
+    };
+    if (number < 0) return fail(why("The entry has no snapshot."));
+    QFile data(dataFile);
+    if (!data.open(QIODevice::ReadOnly)) return fail(data.errorString());
+    const qint64 position = qint64(number) * config::RecordSize;
+    if (data.size() < position + config::RecordSize)
+        return fail(why("The data file holds no snapshot %1.").arg(number));
+    QByteArray bytes(config::RecordSize, Qt::Uninitialized);
+    if (!readAt(data, position, bytes.data(), bytes.size())) return fail(readError(data));
+    return config::TConfigRecord::fromBytes(bytes);
+}
+
+} // namespace history
