@@ -56,7 +56,9 @@ Result FileLock::acquire(const QString& path, Mode mode, Create create)
         do {
             locked = ::flock(handle, mode == Mode::Exclusive ? LOCK_EX : LOCK_SH);
         } while (locked != 0 && errno == EINTR);
-        if (locked != 0) {
+        // A file system that cannot lock (some network shares) leaves the file as shared as it always
+        // was: better an unlocked recording than none.
+        if (locked != 0 && errno != ENOLCK && errno != EOPNOTSUPP && errno != ENOSYS) {
             const QString why = lastError();
             ::close(handle);
             return Result::failure(why);

@@ -33,11 +33,11 @@ public:
     ~FileLock();
 
     // Waits until the lock is granted. A failure carries the platform's words; a missing file with
-    // Create::Never is a failure too, and missing() tells it apart.
+    // Create::Never is a failure too, and missing() tells it apart. On a file system that has no
+    // locks the file is opened all the same, unlocked.
     Result acquire(const QString& path, Mode mode, Create create);
     void release();
 
-    bool locked() const { return fd >= 0; }
     bool missing() const { return wasMissing; }
 
     // The locked file as it is now (its size may have changed while the lock was waited for).

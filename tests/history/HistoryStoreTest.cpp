@@ -120,8 +120,8 @@ TEST_F(HistoryStoreTest, ARepeatedModificationOverwritesItsSnapshot)
     EXPECT_EQ(entries[1].SnapshotIndex, history::NoSnapshot);
     EXPECT_EQ(entries[2].SnapshotIndex, 1);
     EXPECT_EQ(fileBytes(store.dataPath()).size(), 2 * config::RecordSize);
-    EXPECT_EQ(store.snapshot(0)->text(config::Field::Message), QStringLiteral("second"));
-    EXPECT_EQ(store.snapshot(1)->text(config::Field::Message), QStringLiteral("third"));
+    EXPECT_EQ(store.snapshot(0).value_or(config::TConfigRecord()).text(config::Field::Message), u"second"_s);
+    EXPECT_EQ(store.snapshot(1).value_or(config::TConfigRecord()).text(config::Field::Message), u"third"_s);
 }
 
 TEST_F(HistoryStoreTest, ADeviceKeepsTheGroupOfItsNewestEntry)
@@ -234,11 +234,13 @@ TEST_F(HistoryStoreTest, AnIndexCutShortListsItsWholeEntriesAndTheNextRecordingR
     for (int i = 0; i < 3; ++i)
         index += entryOf(A, QString::number(i)).toBytes();
     writeBytes(store.indexPath(), index + entryOf(B, u"partial"_s).toBytes().left(100));
-    EXPECT_EQ(activities(store.list(HistoryFilter())->entries), (QStringList{u"2"_s, u"1"_s, u"0"_s}));
+    EXPECT_EQ(activities(store.list(HistoryFilter()).value_or(history::Listing()).entries),
+              (QStringList{u"2"_s, u"1"_s, u"0"_s}));
 
     record(entryOf(B, u"3"_s));
     EXPECT_EQ(fileBytes(store.indexPath()).size(), 4 * history::EntrySize);
-    EXPECT_EQ(activities(store.list(HistoryFilter())->entries), (QStringList{u"3"_s, u"2"_s, u"1"_s, u"0"_s}));
+    EXPECT_EQ(activities(store.list(HistoryFilter()).value_or(history::Listing()).entries),
+              (QStringList{u"3"_s, u"2"_s, u"1"_s, u"0"_s}));
 }
 
 TEST_F(HistoryStoreTest, MissingFilesAndSnapshotsBeyondTheDataFileReadAsNothingWithAReason)
@@ -441,7 +443,9 @@ TEST_F(HistoryStoreTest, TwoProgramsRecordingAtOnceLoseNothing)
         ASSERT_TRUE(entry.SnapshotIndex >= 0 && entry.SnapshotIndex < 2 * Each);
         EXPECT_FALSE(snapshotUsed[entry.SnapshotIndex]);
         snapshotUsed[entry.SnapshotIndex] = true;
-        EXPECT_EQ(store.snapshot(entry.SnapshotIndex)->text(config::Field::Message), entry.Tag + u'/' + entry.User);
+        const auto snapshot = store.snapshot(entry.SnapshotIndex);
+        ASSERT_TRUE(snapshot);
+        EXPECT_EQ(snapshot->text(config::Field::Message), entry.Tag + u'/' + entry.User);
     }
     EXPECT_EQ(next.value(u"D1"_s), Each);
     EXPECT_EQ(next.value(u"D2"_s), Each);
