@@ -192,6 +192,8 @@ Result bringUpToDate(IndexCache& cache, QFile& index, const platform::FileIdenti
         if (!readAt(index, cache.covered - EntrySize, entry.data(), EntrySize))
             return Result::failure(readError(index));
         fresh = storedDevice(entry.data(), key) != cache.lastDevice;
+        // A repeated event may have replaced the only entry, which is also the first.
+        if (!fresh && cache.covered == EntrySize) cache.firstEntry = QByteArray(entry.data(), EntrySize);
     }
     if (fresh) {
         cache = IndexCache();
