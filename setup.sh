@@ -15,7 +15,7 @@ case "$action" in
 esac
 
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev qt6-l10n-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core)
+          fonts-dejavu-core fonts-liberation2 poppler-utils)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")

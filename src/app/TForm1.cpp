@@ -1,13 +1,15 @@
 #include "app/TForm1.h"
 
-#include "app/BareWindows.h"
 #include "app/TAboutBox.h"
 #include "app/TCekej.h"
 #include "config/CodeTables.h"
 #include "config/DefinitionFile.h"
 #include "detailed/EditRuleBinding.h"
 #include "detailed/TDetailedSetup.h"
+#include "history/TDatabase.h"
 #include "link/CommandMacro.h"
+#include "print/TForm2.h"
+#include "print/TTiskEdit.h"
 
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
@@ -25,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -58,12 +61,15 @@ TForm1::~TForm1() { sequencer.closing(); }
 
 void TForm1::createForms()
 {
-    Database = new TDatabase(this);
+    Database = new TDatabase(historyLink(), this);
     AboutBox = new TAboutBox(this);
     Cekej = new TCekej(this);
     connect(Cekej, &TCekej::stopClicked, this, [this] { OdpojClick(StopSender::WaitDialog); });
     Form2 = new TForm2(this);
+    Form2->page = [this] { return protocolPage(); };
+    Form2->help = [this] { Obsah1Click(); };
     TiskEdit = new TTiskEdit(this);
+    TiskEdit->help = [this] { Obsah1Click(); };
     DetailedSetup = new TDetailedSetup(this);
     templates.setItems(DetailedSetup);
     DetailedSetup->onHelp = [this] { Obsah1Click(); };
@@ -75,7 +81,10 @@ void TForm1::createForms()
     Options->historyRefresh = [this] { HistoryRefresh = true; };
     Options->record = [this](const QString& activity, bool withSnapshot) { WriteDbIndex(activity, withSnapshot); };
     Options->help = [this] { Obsah1Click(); };
-    Options->userCount = [] { return 0; }; // the users file is not kept yet
+    Options->loggedIn = [this](const QString& fullName, bool readOnly) {
+        TiskEdit->NastaveniProvedl->setText(fullName);
+        ReadOnlyUser = readOnly;
+    };
     Options->FormCreate();
 }
 
@@ -93,6 +102,11 @@ void TForm1::connectHandlers()
     connect(form.DetailedSetupMenu, &QAction::triggered, this, [this] { DetailedSetupMenuClick(); });
     connect(form.Uloz, &QAction::triggered, this, [this] { UlozClick(); });
     connect(form.Menu1, &QAction::triggered, this, [this] { OpenFileClick(); });
+    connect(form.Tiskni, &QAction::triggered, this, [this] { TiskniClick(); });
+    connect(form.TiskniPreview, &QAction::triggered, this, [this] { TiskniPreviewClick(); });
+    connect(form.MenuHistory, &QAction::triggered, this, [this] {
+        if (Database) Database->MenuHistoryClick(HistoryRefresh);
+    });
     connect(form.Options1, &QAction::triggered, this, [this] {
         if (Options) Options->Options1Click();
     });
@@ -390,11 +404,6 @@ void TForm1::showDetailedSetup(bool shown)
 {
     form.SetupPanels->setTabVisible(form.SetupPanels->indexOf(form.pDetailedSetup), shown);
     form.DetailedSetupMenu->setVisible(shown);
-}
-
-void TForm1::WriteDbIndex(const QString&, bool)
-{
-    // Activities are recorded once the history files exist.
 }
 
 void TForm1::enableWriteButton() { form.ZapisPrev->setEnabled(true); }

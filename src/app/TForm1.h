@@ -31,6 +31,13 @@ class TForm2;
 class TOptions;
 class TTiskEdit;
 class QLineEdit;
+class QPrinter;
+namespace print {
+struct PlacedText;
+}
+namespace history {
+class HistoryHost;
+}
 
 class TForm1 : public QMainWindow,
                public driverlink::SequencerHost,
@@ -57,6 +64,15 @@ public:
     void DoNowClick(const QString& buttonName);
     void UlozClick();
     void OpenFileClick();
+    void TiskniClick();
+    void TiskniPreviewClick();
+    // The configuration protocol of what the window shows now.
+    QList<print::PlacedText> protocolPage() const;
+    // Stops the connection so that a stored configuration can be shown; false when the user keeps it.
+    bool leaveConnection();
+    // Shows a stored configuration off-line in its own definition language (an older file's twenty
+    // fields only), ready to be saved, printed or written into a device.
+    void showStoredConfiguration(const config::TConfigRecord& record, bool olderKind = false);
 
     void HourGlasCur(bool on) override;
     void EnableMenu(bool enable);
@@ -139,6 +155,13 @@ private:
     void applyDefinition(const struct detailed::DefinitionModel& model);
     void showDetailedSetup(bool shown);
 
+    // The folder of the history files: the Options dialog's location, else the shared folder.
+    QString historyFolder() const;
+    history::HistoryHost& historyLink();
+
     // From the device definition, or the defaults without one.
     operations::OutputTexts outputs = operations::defaultOutputTexts();
+    class HistoryLink;
+    std::unique_ptr<history::HistoryHost> historyHost;
+    std::unique_ptr<QPrinter> printer;
 };

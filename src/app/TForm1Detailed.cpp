@@ -1,7 +1,6 @@
 // The main window's side of the device definition files: finding the file of the device on
 // screen, loading it into the detailed setup window and tuning the main screen from it, and the
 // command templates of the sequencer.
-#include "app/BareWindows.h"
 #include "app/TCekej.h"
 #include "app/TForm1.h"
 #include "config/CodeTables.h"

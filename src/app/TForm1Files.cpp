@@ -26,20 +26,53 @@ void TForm1::UlozClick()
     if (!written) platform::dialogs().error(texts.fileNotWritten.arg(path) + QStringLiteral("\r\n") + written.error);
 }
 
+bool TForm1::leaveConnection()
+{
+    sequencer.pause();
+    if (changes.AreChanges() && !sequencer.commError() &&
+        platform::dialogs().confirm(platform::texts().changesNotSavedInDevice, platform::Buttons::YesNoCancel) !=
+            platform::Answer::Yes) {
+        if (sequencer.exchangeRunning()) sequencer.proceed(); // the on-line reading goes on
+        return false;
+    }
+    if (sequencer.exchangeRunning()) sequencer.stop(driverlink::StopSender::StopButton, false);
+    form.Pripoj->setEnabled(true);
+    form.Odpoj->setEnabled(false);
+    form.ZapisPrev->setEnabled(true);
+    return true;
+}
+
+void TForm1::showStoredConfiguration(const config::TConfigRecord& record, bool olderKind)
+{
+    ScreenFromFile = true;
+    HourGlasCur(true);
+    EnableMenu(false);
+    // The lists and definition files of the record's language; the configured ones stay for what follows.
+    config::LanguageState shown = language;
+    if (!olderKind) shown.SetLanguageDdf(record.defLanguage());
+    ClearAll(shown);
+    form.Error->clear();
+    ItemsEnabled(true, false);
+    if (olderKind) {
+        for (config::Field field : config::hart2Fields())
+            config::showField(windowScreen, record, field);
+    } else {
+        config::SetScreen(*this, record, shown);
+        language.DataLanguage = record.defLanguage();
+    }
+    form.SetupPanels->setCurrentWidget(form.InstrumentBox);
+    for (QAction* action : {form.Uloz, form.Tiskni, form.TiskniPreview})
+        action->setEnabled(true);
+    form.ZapisPrev->setEnabled(true);
+    changes.ClearChanged();
+    HourGlasCur(false);
+}
+
 void TForm1::OpenFileClick()
 {
     const platform::Texts& texts = platform::texts();
     const QString path = platform::dialogs().openFileName(texts.openCaption, QString(), texts.openFilter);
-    if (path.isEmpty()) return;
-    sequencer.pause();
-    if (changes.AreChanges() && !sequencer.commError() &&
-        platform::dialogs().confirm(texts.changesNotSavedInDevice, platform::Buttons::YesNoCancel) !=
-            platform::Answer::Yes) {
-        if (sequencer.exchangeRunning()) sequencer.proceed(); // the on-line reading goes on
-        return;
-    }
-    if (sequencer.exchangeRunning()) sequencer.stop(driverlink::StopSender::StopButton, false);
-
+    if (path.isEmpty() || !leaveConnection()) return;
     QString why;
     const auto bytes = platform::readFileStart(path, config::LargestRecordSize, &why);
     const auto opened = bytes ? config::readConfiguration(*bytes) : std::nullopt;
@@ -51,29 +84,6 @@ void TForm1::OpenFileClick()
         platform::dialogs().error(texts.oldestFile.arg(path));
         return;
     }
-    ScreenFromFile = true;
     if (opened->kind == FileKind::Hart2) platform::dialogs().warning(texts.oldFileWarning);
-    HourGlasCur(true);
-    EnableMenu(false);
-    // The lists and definition files of the file's language; the configured ones stay for what follows.
-    config::LanguageState shown = language;
-    if (opened->kind == FileKind::Hart3) shown.SetLanguageDdf(opened->record.defLanguage());
-    ClearAll(shown);
-    form.Error->clear();
-    ItemsEnabled(true, false);
-    if (opened->kind == FileKind::Hart2) {
-        for (config::Field field : config::hart2Fields())
-            config::showField(windowScreen, opened->record, field);
-    } else {
-        config::SetScreen(*this, opened->record, shown);
-        language.DataLanguage = opened->record.defLanguage();
-    }
-    form.SetupPanels->setCurrentWidget(form.InstrumentBox);
-    for (QAction* action : {form.Uloz, form.Tiskni, form.TiskniPreview})
-        action->setEnabled(true);
-    form.Pripoj->setEnabled(true);
-    form.Odpoj->setEnabled(false);
-    form.ZapisPrev->setEnabled(true);
-    changes.ClearChanged();
-    HourGlasCur(false);
+    showStoredConfiguration(opened->record, opened->kind == FileKind::Hart2);
 }

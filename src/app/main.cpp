@@ -7,6 +7,7 @@
 #include "settings/Folders.h"
 #include "settings/ProgramLanguage.h"
 #include "settings/SettingsFile.h"
+#include "settings/TOptions.h"
 
 #include <QFileInfo>
 
@@ -31,6 +32,10 @@ int main(int argc, char* argv[])
     TForm1 form(channel);
     form.FormCreate();
     form.createForms();
+    if (form.Options->loginRefused()) {
+        form.FormCloseQuery(); // ends as the Exit command does, the driver with it when the settings say so
+        return 0;
+    }
     centreOnScreen(form);
     form.show();
     return QApplication::exec();

@@ -386,6 +386,12 @@ QString TDetailedSetup::itemText(const QString& name) const
     return {};
 }
 
+QString TDetailedSetup::displayedText(const QString& name) const
+{
+    if (const auto* label = qobject_cast<const QLabel*>(item(name))) return label->text();
+    return itemText(name);
+}
+
 void TDetailedSetup::setItemText(const QString& name, const QString& text)
 {
     if (QLineEdit* field = edit(name)) field->setText(text);

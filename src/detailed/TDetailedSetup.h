@@ -45,6 +45,8 @@ public:
     // characters equal the text (a C item that is not writable is then cut down to the text it
     // shows); an E, V or Q item takes the text.
     void setDetailText(const QString& item, const QString& text);
+    // What an item shows: a caption, a field's text or a list's option; empty for other names.
+    QString displayedText(const QString& item) const;
     // Yellow when the item differs from a compared record, else the normal colour.
     void setItemColour(const QString& item, bool differs);
 

@@ -8,10 +8,7 @@ namespace operations {
 
 void runMethod(OperationHost& host, detailed::DeviceTemplates& templates, const QString& buttonName)
 {
-    if (host.readOnlyUser()) {
-        platform::dialogs().message(platform::texts().noAuthorization);
-        return;
-    }
+    if (!commandAllowed(host, Command::DetailedSetupMethod)) return;
     templates.setMethodSection(buttonName + QStringLiteral("METHOD"));
     const QString name = detailed::methodName(templates.templateFile(), templates.MethodSection());
     if (platform::dialogs().confirm(platform::texts().performOperation, platform::Buttons::YesNoCancel,

@@ -12,13 +12,43 @@ OutputTexts defaultOutputTexts()
             texts.detailedUpperOutputDefault, texts.detailedFixOffValue};
 }
 
-bool commandAllowed(OperationHost& host, bool checkReadOnly)
+bool refusedToReadOnlyUser(Command command)
 {
-    if (!host.linkOpen()) {
+    // Reading, searching, testing and resetting a device stay open to everyone; what changes a
+    // device's configuration or output does not.
+    switch (command) {
+    case Command::WriteInDevice:
+    case Command::BackToInitialValues:
+    case Command::LowerRangeValue:
+    case Command::UpperRangeValue:
+    case Command::SensorZeroing:
+    case Command::AddressChanging:
+    case Command::ClearConfigurationChangedFlag:
+    case Command::WriteFinalAssemblyNumber:
+    case Command::EnterFixedOutput:
+    case Command::ExitFixedOutput:
+    case Command::TrimLowerOutput:
+    case Command::TrimUpperOutput:
+    case Command::SetBurstFunction:
+    case Command::EnterBurstMode:
+    case Command::ExitBurstMode:
+    case Command::DetailedSetupMethod: return true;
+    case Command::DeviceTest:
+    case Command::DeviceReset:
+    case Command::InitializationByTag:
+    case Command::InitializationByAddress: return false;
+    }
+    return true;
+}
+
+bool commandAllowed(OperationHost& host, Command command)
+{
+    // A method button exists only in the detailed setup of a device read through the driver.
+    if (command != Command::DetailedSetupMethod && !host.linkOpen()) {
         platform::dialogs().message(platform::texts().driverNotFound);
         return false;
     }
-    if (checkReadOnly && host.readOnlyUser()) {
+    if (refusedToReadOnlyUser(command) && host.readOnlyUser()) {
         platform::dialogs().message(platform::texts().noAuthorization);
         return false;
     }

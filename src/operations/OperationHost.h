@@ -43,9 +43,35 @@ public:
     virtual void WriteDbIndex(const QString& activity, bool withSnapshot) = 0;
 };
 
-// The checks every device command starts with: the driver link ("Driver not found!") and, unless
-// the command is open to everyone, the user's right to change devices. False when refused (the user
-// has been told).
-bool commandAllowed(OperationHost& host, bool checkReadOnly = true);
+// The commands that act on a device, from the menus and buttons.
+enum class Command {
+    WriteInDevice,
+    BackToInitialValues,
+    LowerRangeValue,
+    UpperRangeValue,
+    SensorZeroing,
+    AddressChanging,
+    ClearConfigurationChangedFlag,
+    WriteFinalAssemblyNumber,
+    EnterFixedOutput,
+    ExitFixedOutput,
+    TrimLowerOutput,
+    TrimUpperOutput,
+    SetBurstFunction,
+    EnterBurstMode,
+    ExitBurstMode,
+    DetailedSetupMethod,
+    DeviceTest,
+    DeviceReset,
+    InitializationByTag,
+    InitializationByAddress,
+};
+// Whether a user with read-only access is refused the command ("You don't have authorization to do
+// this!"): the one table of it.
+bool refusedToReadOnlyUser(Command command);
+
+// The checks every device command starts with: the driver link ("Driver not found!") and the user's
+// right to run it. False when refused (the user has been told).
+bool commandAllowed(OperationHost& host, Command command);
 
 } // namespace operations

@@ -27,9 +27,9 @@ auto addressCheck()
 }
 } // namespace
 
-bool ServiceProcedures::allowed(bool checkReadOnly, bool clearErrors)
+bool ServiceProcedures::allowed(Command command, bool clearErrors)
 {
-    if (!commandAllowed(host, checkReadOnly)) return false;
+    if (!commandAllowed(host, command)) return false;
     if (clearErrors) host.screen().clearErrors();
     return true;
 }
@@ -49,10 +49,10 @@ void ServiceProcedures::cancelled()
     sequencer.resumeOnline();
 }
 
-void ServiceProcedures::byAppliedInput(const QString& question, const QString& status, Procedure procedure,
-                                       const QString& activity, bool withSnapshot)
+void ServiceProcedures::byAppliedInput(Command command, const QString& question, const QString& status,
+                                       Procedure procedure, const QString& activity, bool withSnapshot)
 {
-    if (!allowed()) return;
+    if (!allowed(command)) return;
     host.ItemsEnabled(false, false);
     if (confirmed(question, Buttons::OkCancel))
         handOver(procedure, status);
@@ -64,19 +64,20 @@ void ServiceProcedures::byAppliedInput(const QString& question, const QString& s
 
 void ServiceProcedures::NastaveniPocatkuClick()
 {
-    byAppliedInput(t().applyLowerRangeValue, t().settingLowerRangeValue, Procedure::LowerRangeValue,
-                   t().activityChangedLrv, true);
+    byAppliedInput(Command::LowerRangeValue, t().applyLowerRangeValue, t().settingLowerRangeValue,
+                   Procedure::LowerRangeValue, t().activityChangedLrv, true);
 }
 
 void ServiceProcedures::NastaveniKonceClick()
 {
-    byAppliedInput(t().applyUpperRangeValue, t().settingUpperRangeValue, Procedure::UpperRangeValue,
-                   t().activityChangedUrv, true);
+    byAppliedInput(Command::UpperRangeValue, t().applyUpperRangeValue, t().settingUpperRangeValue,
+                   Procedure::UpperRangeValue, t().activityChangedUrv, true);
 }
 
 void ServiceProcedures::NulovaniCidlaClick()
 {
-    byAppliedInput(t().applyZero, t().zeroing, Procedure::SensorZero, t().activitySensorZero, false);
+    byAppliedInput(Command::SensorZeroing, t().applyZero, t().zeroing, Procedure::SensorZero, t().activitySensorZero,
+                   false);
 }
 
 void ServiceProcedures::initialize(Procedure procedure, const QString& stepData, const QString& pollAddress,
@@ -93,7 +94,7 @@ void ServiceProcedures::initialize(Procedure procedure, const QString& stepData,
 
 void ServiceProcedures::Inicializaceoznaenm1Click()
 {
-    if (!allowed(false)) return;
+    if (!allowed(Command::InitializationByTag)) return;
     const auto tag = askValue(t().enterTag, QString(), [](const QString&) { return true; });
     if (!tag) {
         cancelled();
@@ -105,7 +106,7 @@ void ServiceProcedures::Inicializaceoznaenm1Click()
 
 void ServiceProcedures::Inicializacedotazovacadresou1Click()
 {
-    if (!allowed(false)) return;
+    if (!allowed(Command::InitializationByAddress)) return;
     const auto address = askValue(t().enterAddress, QStringLiteral("0"), addressCheck());
     if (!address) {
         cancelled();
@@ -116,7 +117,7 @@ void ServiceProcedures::Inicializacedotazovacadresou1Click()
 
 void ServiceProcedures::ZmenaAdresyClick()
 {
-    if (!allowed()) return;
+    if (!allowed(Command::AddressChanging)) return;
     if (const auto address = askValue(t().enterAddress, QStringLiteral("0"), addressCheck()))
         handOver(Procedure::ChangeAddress, t().executingCommand, *address);
     else
@@ -126,28 +127,28 @@ void ServiceProcedures::ZmenaAdresyClick()
 
 void ServiceProcedures::TestPristrojeClick()
 {
-    if (!allowed(false)) return;
+    if (!allowed(Command::DeviceTest)) return;
     handOver(Procedure::DeviceTest, t().startingTest);
     record(t().activityDeviceTested, false);
 }
 
 void ServiceProcedures::ResetPristrojeClick()
 {
-    if (!allowed(false)) return;
+    if (!allowed(Command::DeviceReset)) return;
     handOver(Procedure::DeviceReset, t().invokingReset);
     record(t().activityDeviceReset, false);
 }
 
 void ServiceProcedures::NulujPriznakm1Click()
 {
-    if (!allowed()) return;
+    if (!allowed(Command::ClearConfigurationChangedFlag)) return;
     handOver(Procedure::ClearConfigurationChanged, t().executingCommand, {}, false);
     record(t().activityFlagCleared, false);
 }
 
 void ServiceProcedures::Writefinalassemblynumber1Click()
 {
-    if (!allowed()) return;
+    if (!allowed(Command::WriteFinalAssemblyNumber)) return;
     const auto number = askValue(t().inputAssemblyNumber, host.screen().text(Control::VyrCislo),
                                  [](const QString& text) { return isIntegerIn(text, 0, 16777215); });
     if (number)
@@ -160,7 +161,7 @@ void ServiceProcedures::Writefinalassemblynumber1Click()
 
 void ServiceProcedures::FixovaniVystupnihoProuduClick()
 {
-    if (!allowed()) return;
+    if (!allowed(Command::EnterFixedOutput)) return;
     const QString fixOff = host.outputTexts().fixOffValue;
     if (const auto current = askValue(t().enterCurrentValue, normalised(fixOff), isNumber)) {
         handOver(Procedure::FixedOutput, t().executingCommand, *current);
@@ -173,14 +174,14 @@ void ServiceProcedures::FixovaniVystupnihoProuduClick()
 
 void ServiceProcedures::ZrusfixovaniprouduClick()
 {
-    if (!allowed(true, false)) return;
+    if (!allowed(Command::ExitFixedOutput, false)) return;
     handOver(Procedure::FixedOutput, t().executingCommand, normalised(host.outputTexts().fixOffValue));
     record(t().activityFixedOutputOff, false);
 }
 
 void ServiceProcedures::trim(const Trim& trim)
 {
-    if (!allowed()) return;
+    if (!allowed(trim.command)) return;
     driverlink::Sequencer& sequencer = host.commandSequencer();
     if (!confirmed(trim.question, Buttons::OkCancel)) {
         if (trim.cancelAtQuestionResumes)
@@ -210,20 +211,20 @@ void ServiceProcedures::trim(const Trim& trim)
 void ServiceProcedures::Trimovani4mAClick()
 {
     const OutputTexts output = host.outputTexts();
-    trim({t().switchToManualLower, t().trimmingLower, output.lowerOutputDefault, output.lowerOutputLabel,
-          Procedure::TrimLowerOutput, false, output.fixOffValue, t().activityLowerTrim});
+    trim({Command::TrimLowerOutput, t().switchToManualLower, t().trimmingLower, output.lowerOutputDefault,
+          output.lowerOutputLabel, Procedure::TrimLowerOutput, false, output.fixOffValue, t().activityLowerTrim});
 }
 
 void ServiceProcedures::Trimovani20mAClick()
 {
     const OutputTexts output = host.outputTexts();
-    trim({t().switchToManualUpper, t().trimmingUpper, output.upperOutputDefault, output.upperOutputLabel,
-          Procedure::TrimUpperOutput, true, QStringLiteral("0.00"), t().activityUpperTrim});
+    trim({Command::TrimUpperOutput, t().switchToManualUpper, t().trimmingUpper, output.upperOutputDefault,
+          output.upperOutputLabel, Procedure::TrimUpperOutput, true, QStringLiteral("0.00"), t().activityUpperTrim});
 }
 
 void ServiceProcedures::NastaveniBURSTfunkceClick()
 {
-    if (!allowed()) return;
+    if (!allowed(Command::SetBurstFunction)) return;
     if (const auto code = askValue(t().enterBurstCode, QStringLiteral("1"),
                                    [](const QString& text) { return isIntegerIn(text, 0, 255); }))
         handOver(Procedure::BurstFunction, t().executingCommand, *code);
@@ -234,7 +235,7 @@ void ServiceProcedures::NastaveniBURSTfunkceClick()
 
 void ServiceProcedures::ZapnutiBURSTmoduClick()
 {
-    if (!allowed()) return;
+    if (!allowed(Command::EnterBurstMode)) return;
     if (confirmed(t().enableBurst, Buttons::YesNoCancel))
         handOver(Procedure::BurstModeOn, t().executingCommand);
     else
@@ -244,7 +245,7 @@ void ServiceProcedures::ZapnutiBURSTmoduClick()
 
 void ServiceProcedures::VypnutiBURSTmoduClick()
 {
-    if (!allowed()) return;
+    if (!allowed(Command::ExitBurstMode)) return;
     if (confirmed(t().disableBurst, Buttons::YesNoCancel))
         handOver(Procedure::BurstModeOff, t().executingCommand);
     else

@@ -34,19 +34,20 @@ public:
 
 private:
     // The checks every handler starts with, and the error list emptied.
-    bool allowed(bool checkReadOnly = true, bool clearErrors = true);
+    bool allowed(Command command, bool clearErrors = true);
     // Hands the procedure over between two steps with its status text; waits for its end unless told not to.
     void handOver(driverlink::Procedure procedure, const QString& status, const QString& stepData = {},
                   bool wait = true);
     // The user cancelled before anything was sent: the fields come back and the on-line loop goes on.
     void cancelled();
     // Range setting and zeroing by the applied input: one question, then the procedure.
-    void byAppliedInput(const QString& question, const QString& status, driverlink::Procedure procedure,
-                        const QString& activity, bool withSnapshot);
+    void byAppliedInput(Command command, const QString& question, const QString& status,
+                        driverlink::Procedure procedure, const QString& activity, bool withSnapshot);
     // An initialisation: a connection starting at the procedure, without waiting for it.
     void initialize(driverlink::Procedure procedure, const QString& stepData, const QString& pollAddress,
                     const QString& status);
     struct Trim {
+        Command command;
         QString question;
         QString status;
         QString outputDefault; // the current the device is fixed at

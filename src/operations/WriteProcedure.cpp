@@ -18,7 +18,7 @@ bool yes(const QString& question)
 
 void WriteProcedure::ZapisPrevClick()
 {
-    if (!commandAllowed(host)) return;
+    if (!commandAllowed(host, Command::WriteInDevice)) return;
     driverlink::Sequencer& s = host.commandSequencer();
     config::MainScreen& screen = host.screen();
     if (host.screenFromFile()) {
@@ -73,7 +73,7 @@ void WriteProcedure::ZapisPrevClick()
 
 void WriteProcedure::NavratHodnotm1Click()
 {
-    if (!commandAllowed(host)) return;
+    if (!commandAllowed(host, Command::BackToInitialValues)) return;
     if (yes(platform::texts().returnToOriginalValues)) {
         host.showInitialConfig();
         config::ChangeFlags& c = host.changeFlags();

@@ -3,6 +3,7 @@
 // real Qt dialogs in the program, a scripted double in tests.
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace platform {
@@ -31,6 +32,8 @@ public:
     // File choosers; an empty result means cancelled. filter uses Qt's "Name (*.ext)" form.
     virtual QString openFileName(const QString& caption, const QString& folder, const QString& filter) = 0;
     virtual QString saveFileName(const QString& caption, const QString& folder, const QString& filter) = 0;
+    // The desktop's print dialog for the printer (a PDF file among its choices); false when cancelled.
+    virtual bool choosePrinter(QPrinter& printer) = 0;
     // Shows a window modally and returns its result code.
     virtual int showModal(QWidget& form) = 0;
 };

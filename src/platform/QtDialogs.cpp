@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QRegularExpression>
 
 namespace platform {
@@ -14,12 +16,17 @@ namespace platform {
 namespace {
 QWidget* owner() { return QApplication::activeWindow(); }
 
-bool askText(const QString& caption, const QString& prompt, QString& value, QLineEdit::EchoMode mode)
+bool askText(const QString& caption, const QString& prompt, QString& value, QLineEdit::EchoMode mode, int maxLength)
 {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(owner(), caption, prompt, mode, value, &ok);
-    if (ok) value = answer;
-    return ok;
+    QInputDialog dialog(owner());
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextEchoMode(mode);
+    dialog.setTextValue(value);
+    if (auto* edit = dialog.findChild<QLineEdit*>()) edit->setMaxLength(maxLength);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    value = dialog.textValue();
+    return true;
 }
 } // namespace
 
@@ -59,12 +66,12 @@ Answer QtDialogs::confirm(const QString& text, Buttons buttons, Tone tone)
 
 bool QtDialogs::inputQuery(const QString& caption, const QString& prompt, QString& value)
 {
-    return askText(caption, prompt, value, QLineEdit::Normal);
+    return askText(caption, prompt, value, QLineEdit::Normal, 32767);
 }
 
 bool QtDialogs::passwordQuery(const QString& caption, const QString& prompt, QString& value)
 {
-    return askText(caption, prompt, value, QLineEdit::Password);
+    return askText(caption, prompt, value, QLineEdit::Password, 255);
 }
 
 namespace {
@@ -82,6 +89,12 @@ QString chooseFile(QWidget* owner, QFileDialog::AcceptMode mode, const QString& 
     return dialog.selectedFiles().first();
 }
 } // namespace
+
+bool QtDialogs::choosePrinter(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, owner());
+    return dialog.exec() == QDialog::Accepted;
+}
 
 QString QtDialogs::openFileName(const QString& caption, const QString& folder, const QString& filter)
 {

@@ -15,6 +15,7 @@ public:
     bool passwordQuery(const QString& caption, const QString& prompt, QString& value) override;
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    bool choosePrinter(QPrinter& printer) override;
     int showModal(QWidget& form) override;
 };
 

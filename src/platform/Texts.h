@@ -111,6 +111,87 @@ public:
     QString activityLocationChanged = tr("Location of log files changed");
     QString usersFileName = tr("KWRT-US.PIF");
 
+    // Users and the login
+    QString loginCaption = tr("User Login");
+    QString loginPrompt = tr("Login:");
+    QString passwordPrompt = tr("Password:");
+    QString passwordRejected = tr("Password rejected!");
+    QString enterUser = tr(
+        "Please enter login name, full name and fill in the new and retype pasword edit boxes with the same password!");
+    QString loginUsed = tr("Login used, try another login!");
+    QString loginTooShort = tr("Login is too short!");
+    QString enterFullName = tr("Please enter your full name!");
+    QString passwordsDiffer = tr("Paswords are not the same or password is too short!");
+    QString userAdded = tr("User successfully added!");
+    QString usersFull = tr("All 100 places for users are taken: nothing was added. Remove a user first.");
+    QString enterOldPassword = tr("Enter old password please!");
+    QString userChanged = tr("User changed!");
+    QString passwordChanged = tr("Password changed!");
+
+    // History files and window
+    QString historyIndexFile = tr("VELKOR.IDX");
+    QString historyDataFile = tr("VELKOR.DDX");
+    QString newGroup = tr("new");
+    QString activityGroupChanged = tr("Group changed");
+    QString headingDate = tr("Date:");
+    QString headingUser = tr("User:");
+    QString headingActivity = tr("Activity:");
+    QString headingType = tr("Type:");
+    QString headingManufacturer = tr("Manufacturer:");
+    QString headingTag = tr("Tag:");
+    QString headingId = tr("ID No: ");
+    QString headingGroup = tr("Group:");
+    QString headingError = tr("Error:");
+    QString databaseNotFound = tr("Database file not found!");
+    QString notRecorded = tr("Not recorded in database!");
+    QString nothingToCompare = tr("Nothing to compare!");
+    QString typeOrSelectGroup = tr("Type or select group!");
+    QString groupExists = tr("This group name already exists!");
+    QString actualGroup = tr("You have selected actual group of the device!");
+    // %1: the data file's path, %2: the language code of the snapshot.
+    QString otherDefinitionLanguage =
+        tr("File %1 was saved in other language of definition files. Cannot continue! Language code is: %2");
+    // %1: the group chosen.
+    QString changeGroupTo = tr("Do you want to change group to %1?");
+    QString newGroupCaption = tr("New Group");
+    QString groupNamePrompt = tr("Group name:");
+    QString exportCaption = tr("Export");
+    QString exportFilter = tr("CSV file (*.csv)");
+
+    // The configuration protocol
+    QString protocolTitle = tr("Configuration Protocol");
+    QString protocolCommonData = tr("Common Data:");
+    QString protocolSensorOutput = tr("Sensor and Output:");
+    QString protocolSupplementary = tr("Supplementary Data:");
+    QString protocolConfiguredBy = tr("Configured by:");
+    QString protocolDate = tr("Date:");
+    // %1: the program's name, %2: its version.
+    QString protocolPrintedBy = tr("Printed by %1, version %2");
+    QString protocolNote = tr("Note: ");
+    QString protocolManufacturer = tr("Manufacturer:");
+    QString protocolType = tr("Type:");
+    QString protocolId = tr("ID No: ");
+    QString protocolRevision = tr("Revison:");
+    QString protocolSerialNo = tr("Serial No:");
+    QString protocolTag = tr("Tag:");
+    QString protocolSensorSerialNo = tr("Sensor Serial No:");
+    QString protocolDescriptor = tr("Descriptor:");
+    QString protocolAddress = tr("Address:");
+    QString protocolDateOfDevice = tr("Date:");
+    QString protocolMessage = tr("Message:");
+    QString protocolLowerRangeLimit = tr("Lower Range Limit:");
+    QString protocolStartOfRange = tr("Start of Range:");
+    QString protocolUpperRangeLimit = tr("Upper Range Limit:");
+    QString protocolEndOfRange = tr("End of Range:");
+    QString protocolMinimumSpan = tr("Minimum Span:");
+    QString protocolDamping = tr("Damping:");
+    QString protocolSecurity = tr("Security:");
+    QString protocolTransferFunction = tr("Transfer Function:");
+    QString protocolErrorSignal = tr("Error Signal:");
+    QString printing = tr("Printing...");
+    // %1: the printer or the file printed into.
+    QString printerFailed = tr("Printing on %1 could not be started.");
+
     // Configuration files. %1: the file's full name.
     QString openCaption = tr("Open");
     QString saveCaption = tr("Save");

@@ -7,12 +7,14 @@
 #include "settings/Folders.h"
 #include "settings/ProgramLanguage.h"
 #include "settings/SettingsFile.h"
+#include "settings/Users.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,10 +79,150 @@ TOptions::TOptions(QWidget* parent) : QDialog(parent)
     layout->addWidget(OptionsPage);
     layout->addWidget(buttons);
 
+    buildUserPanel();
     connect(SafeAccess, &QCheckBox::toggled, this, [this] { SafeAccessClick(); });
     connect(DatabaseLog, &QCheckBox::toggled, this, [this] { DatabaseLogClick(); });
     for (QComboBox* list : {Language, LanguageDdf})
         connect(list, &QComboBox::currentIndexChanged, this, [this] { LanguageChanged = true; });
+}
+
+void TOptions::buildUserPanel()
+{
+    Users = named(new QComboBox, "Users");
+    Users->setEditable(true);
+    UserName = named(new QLineEdit, "UserName");
+    OldPasswd = named(new QLineEdit, "OldPasswd");
+    NewPasswd = named(new QLineEdit, "NewPasswd");
+    RetypePasswd = named(new QLineEdit, "RetypePasswd");
+    for (QLineEdit* password : {OldPasswd, NewPasswd, RetypePasswd})
+        password->setEchoMode(QLineEdit::Password);
+    UserReadOnly = named(new QCheckBox(tr("Read only access")), "UserReadOnly");
+    bNewUser = named(new QPushButton(tr("Add New User")), "bNewUser");
+    bChangePasswd = named(new QPushButton(tr("Change")), "bChangePasswd");
+    bRemoveUser = named(new QPushButton(tr("Remove User")), "bRemoveUser");
+    auto* form = new QFormLayout(UserPanel);
+    form->addRow(tr("User login"), Users);
+    form->addRow(tr("User name"), UserName);
+    form->addRow(tr("Old password"), OldPasswd);
+    form->addRow(tr("New password"), NewPasswd);
+    form->addRow(tr("Retype password"), RetypePasswd);
+    form->addRow(UserReadOnly);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {bNewUser, bChangePasswd, bRemoveUser})
+        buttons->addWidget(button);
+    form->addRow(buttons);
+    connect(Users, &QComboBox::activated, this, [this] { UsersClick(); });
+    connect(bNewUser, &QPushButton::clicked, this, [this] { bNewUserClick(); });
+    connect(bChangePasswd, &QPushButton::clicked, this, [this] { bChangePasswdClick(); });
+    connect(bRemoveUser, &QPushButton::clicked, this, [this] { bRemoveUserClick(); });
+}
+
+void TOptions::clearPasswords()
+{
+    for (QLineEdit* password : {OldPasswd, NewPasswd, RetypePasswd})
+        password->clear();
+}
+
+void TOptions::fillUserList()
+{
+    Users->clear();
+    Users->addItems(settings::UsersFile(UsersFileName).logins());
+    Users->setCurrentIndex(-1);
+    Users->setEditText(QString());
+}
+
+void TOptions::UsersClick()
+{
+    clearPasswords();
+    for (const auto& [key, user] : settings::UsersFile(UsersFileName).users())
+        if (user.Login == Users->currentText()) {
+            UserName->setText(user.FullName);
+            UserReadOnly->setChecked(user.Access != QStringLiteral("WRITE"));
+        }
+}
+
+void TOptions::bNewUserClick()
+{
+    const platform::Texts& t = platform::texts();
+    const QString login = Users->currentText();
+    settings::UsersFile users(UsersFileName);
+    auto refuse = [](const QString& why) { platform::dialogs().message(why); };
+    if (login.isEmpty()) return refuse(t.enterUser);
+    if (users.logins().contains(login)) return refuse(t.loginUsed);
+    if (login.size() < 4) return refuse(t.loginTooShort);
+    if (UserName->text().size() < 5) return refuse(t.enterFullName);
+    if (NewPasswd->text() != RetypePasswd->text() || NewPasswd->text().size() <= 4) return refuse(t.passwordsDiffer);
+    const QString access = UserReadOnly->isChecked() ? QStringLiteral("READ") : QStringLiteral("WRITE");
+    const auto stored = users.add({login, UserName->text(), NewPasswd->text(), access});
+    if (!stored) return refuse(t.usersFull);
+    if (!*stored) return platform::dialogs().error(stored->error);
+    clearPasswords();
+    Users->addItem(login);
+    platform::dialogs().message(t.userAdded);
+}
+
+void TOptions::bChangePasswdClick()
+{
+    const platform::Texts& t = platform::texts();
+    settings::UsersFile users(UsersFileName);
+    const QString access = UserReadOnly->isChecked() ? QStringLiteral("READ") : QStringLiteral("WRITE");
+    for (const auto& [key, user] : users.users()) {
+        if (user.Login != Users->currentText()) continue;
+        if (user.Password != OldPasswd->text()) {
+            platform::dialogs().message(OldPasswd->text().isEmpty() ? t.enterOldPassword : t.passwordRejected);
+            continue;
+        }
+        const bool keepPassword = NewPasswd->text().isEmpty();
+        if (!keepPassword && (NewPasswd->text() != RetypePasswd->text() || NewPasswd->text().size() <= 4)) {
+            platform::dialogs().message(t.passwordsDiffer);
+            continue;
+        }
+        const platform::Result stored =
+            users.store(key, {user.Login, UserName->text(), keepPassword ? user.Password : NewPasswd->text(), access});
+        if (!stored) return platform::dialogs().error(stored.error);
+        clearPasswords();
+        platform::dialogs().message(keepPassword ? t.userChanged : t.passwordChanged);
+        return;
+    }
+}
+
+void TOptions::bRemoveUserClick()
+{
+    const platform::Texts& t = platform::texts();
+    if (OldPasswd->text().isEmpty()) return platform::dialogs().message(t.enterOldPassword);
+    settings::UsersFile users(UsersFileName);
+    for (const auto& [key, user] : users.users()) {
+        if (user.Login != Users->currentText()) continue;
+        if (user.Password != OldPasswd->text()) return platform::dialogs().message(t.passwordRejected);
+        if (const platform::Result removed = users.remove(key); !removed)
+            return platform::dialogs().error(removed.error);
+    }
+    UserName->clear();
+    clearPasswords();
+    UserReadOnly->setChecked(false);
+    fillUserList();
+}
+
+bool TOptions::login()
+{
+    const platform::Texts& t = platform::texts();
+    const settings::UsersFile users(UsersFileName);
+    if (!users.safeAccess()) return true;
+    QString name;
+    if (!platform::dialogs().inputQuery(t.loginCaption, t.loginPrompt, name) || name.trimmed().isEmpty()) return false;
+    QString password;
+    if (!platform::dialogs().passwordQuery(t.loginCaption, t.passwordPrompt, password) || password.trimmed().isEmpty())
+        return false;
+    for (const auto& [key, user] : users.users()) {
+        if (user.Login != name.trimmed()) continue;
+        if (user.Password != password.trimmed()) {
+            platform::dialogs().message(t.passwordRejected);
+            return false;
+        }
+        if (loggedIn) loggedIn(user.FullName, user.Access.contains(QStringLiteral("READ")));
+        return true;
+    }
+    return false; // an unknown login ends the program without a word
 }
 
 bool TOptions::driverAutoOff() const { return DriverAutoOff->isChecked(); }
@@ -152,11 +294,16 @@ bool TOptions::FormCreate()
     if (historyMenuEnabled) historyMenuEnabled(DatabaseLog->isChecked());
     if (historyRefresh) historyRefresh();
     SharedFolder = settings::SecFilePath();
+    UsersFileName = SharedFolder + platform::texts().usersFileName;
+    if (settings::UsersFile(UsersFileName).exists() && !login()) {
+        refused = true;
+        return false;
+    }
     if (!SharedFolder.isEmpty() && !platform::folderExists(SharedFolder) && !platform::makeFolder(SharedFolder)) {
         platform::dialogs().error(platform::texts().workingFolderError);
         return false;
     }
-    UsersFileName = SharedFolder + platform::texts().usersFileName;
+    fillUserList();
     if (readOnlyUser && readOnlyUser()) showUserPanel(false);
     return true;
 }
@@ -192,7 +339,7 @@ void TOptions::Options1Click()
             platform::dialogs().message(platform::texts().noAuthorization);
             return;
         }
-        if (SafeAccess->isChecked() && (!userCount || userCount() == 0)) {
+        if (SafeAccess->isChecked() && settings::UsersFile(UsersFileName).users().isEmpty()) {
             platform::dialogs().message(platform::texts().noUserDefined);
             continue;
         }
@@ -223,6 +370,9 @@ void TOptions::Options1Click()
     write(QStringLiteral("Language"), Language->currentText());
     write(QStringLiteral("LanguageDdf"), LanguageDdf->currentText());
     write(QStringLiteral("NetPath"), NetPath->text());
+    if (const platform::Result stored = settings::UsersFile(UsersFileName).setSafeAccess(SafeAccess->isChecked());
+        !stored)
+        platform::dialogs().error(stored.error);
     if (LanguageChanged) platform::dialogs().message(platform::texts().languageAfterRestart);
 }
 

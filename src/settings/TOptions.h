@@ -25,15 +25,23 @@ public:
     std::function<void()> historyRefresh;
     std::function<void(const QString& activity, bool withSnapshot)> record; // a history entry
     std::function<void()> help;
-    std::function<int()> userCount;
+    // The login has accepted a user: the name history entries and protocols carry, and whether the
+    // user may only read.
+    std::function<void(const QString& fullName, bool readOnly)> loggedIn;
 
-    // The settings start-up. False when it stopped because a folder could not be made (said).
+    // The settings start-up. False when it stopped because a folder could not be made (said), or the
+    // login refused the user: then the program ends (loginRefused() says which).
     bool FormCreate();
+    bool loginRefused() const { return refused; }
     // Shows the dialog with the settings as the file holds them and saves them on OK.
     void Options1Click();
 
     void SafeAccessClick();
     void DatabaseLogClick();
+    void UsersClick();
+    void bNewUserClick();
+    void bChangePasswdClick();
+    void bRemoveUserClick();
 
     // The current settings, as the controls hold them.
     bool driverAutoOff() const;
@@ -51,6 +59,15 @@ public:
     QCheckBox* DatabaseLog = nullptr;
     QLineEdit* DatabaseLocation = nullptr;
     QLineEdit* NetPath = nullptr;
+    QComboBox* Users = nullptr;
+    QLineEdit* UserName = nullptr;
+    QLineEdit* OldPasswd = nullptr;
+    QLineEdit* NewPasswd = nullptr;
+    QLineEdit* RetypePasswd = nullptr;
+    QCheckBox* UserReadOnly = nullptr;
+    QPushButton* bNewUser = nullptr;
+    QPushButton* bChangePasswd = nullptr;
+    QPushButton* bRemoveUser = nullptr;
     QPushButton* OKBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
 
@@ -64,8 +81,14 @@ private:
     // Writes a key of the settings file; the platform's reason is shown once when it cannot.
     bool write(const QString& key, const QString& value);
     void showUserPanel(bool shown);
+    void buildUserPanel();
+    // The start-up login; false when the program must end.
+    bool login();
+    void fillUserList();
+    void clearPasswords();
 
     bool LanguageChanged = false;
+    bool refused = false;
     bool warningArmed = false;
     QString UsersFileName;
     QString SharedFolder;

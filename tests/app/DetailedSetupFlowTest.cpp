@@ -13,6 +13,7 @@
 #include "platform/Texts.h"
 #include "platform/Timer.h"
 #include "platform/VirtualClock.h"
+#include "print/TTiskEdit.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -80,6 +82,28 @@ TEST_F(DetailedSetupFlowTest, ASavedConfigurationComesBackWithItsItemsInEitherLo
         EXPECT_EQ(items->detailText(QStringLiteral("C02")), QStringLiteral("2 decimals"));
     }
     QLocale::setDefault(QLocale::c());
+}
+
+TEST_F(DetailedSetupFlowTest, TheProtocolIsPrintedIntoAPdfWithTheDeviceSpecificValues)
+{
+    const QString pdf = folder.root() + QStringLiteral("/protocol.pdf");
+    dialogs.expectModal(QStringLiteral("TTiskEdit"), platform::Answer::Ok,
+                        [&] { window->TiskEdit->NastaveniProvedl->setText(QStringLiteral("Jan Novak")); });
+    dialogs.expect(Kind::Print, QStringLiteral("print"), platform::Answer::Ok, pdf);
+    window->TiskniClick();
+    QProcess extract;
+    extract.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(extract.waitForFinished(30000));
+    const QString text = QString::fromUtf8(extract.readAllStandardOutput());
+    for (const QString& shown :
+         {QStringLiteral("PR210"), QStringLiteral("Primary variable"), QStringLiteral("2 decimals"),
+          QStringLiteral("3.6"), QStringLiteral("21.75"), QStringLiteral("Jan Novak")})
+        EXPECT_TRUE(text.contains(shown)) << shown.toStdString() << " is missing from\n" << text.toStdString();
+
+    // The next print offers the same texts and the same file.
+    dialogs.expectModal(QStringLiteral("TTiskEdit"), platform::Answer::Cancel,
+                        [&] { EXPECT_EQ(window->TiskEdit->configuredBy(), QStringLiteral("Jan Novak")); });
+    window->TiskniClick();
 }
 
 TEST_F(DetailedSetupFlowTest, TheReadFillsTheDeviceSpecificItems)

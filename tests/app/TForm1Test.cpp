@@ -5,7 +5,6 @@
 #include "ProgramFolder.h"
 #include "ScopedEnvironment.h"
 #include "ScriptedDialogs.h"
-#include "app/BareWindows.h"
 #include "app/TCekej.h"
 #include "config/Language.h"
 #include "platform/Environment.h"
@@ -13,6 +12,7 @@
 #include "platform/Profile.h"
 #include "platform/Texts.h"
 #include "platform/VirtualClock.h"
+#include "print/TTiskEdit.h"
 
 #include <QAction>
 #include <QComboBox>

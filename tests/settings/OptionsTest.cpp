@@ -8,6 +8,7 @@
 #include "settings/Folders.h"
 #include "settings/ProgramLanguage.h"
 #include "settings/TOptions.h"
+#include "settings/Users.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -154,7 +155,9 @@ TEST_F(OptionsTest, StoppingOrMovingTheHistoryIsRecordedInTheOldPlace)
 {
     writeSettings("[Velkor]\r\nDatabaseLog=1\r\nSafeAccess=1\r\nDatabaseLocation=/old/\r\n");
     ASSERT_TRUE(options.FormCreate());
-    options.userCount = [] { return 1; };
+    ASSERT_TRUE(settings::UsersFile(options.sharedFolder() + txt().usersFileName)
+                    .add({QStringLiteral("tech"), QStringLiteral("Jan Novak"), QStringLiteral("secret"),
+                          QStringLiteral("WRITE")}));
     confirmWith([&] { options.DatabaseLocation->setText(QStringLiteral("/new")); });
     options.Options1Click();
     EXPECT_EQ(recorded, QStringList{txt().activityLocationChanged + QStringLiteral("@/old/")});

@@ -1,5 +1,7 @@
 #include "ScriptedDialogs.h"
 
+#include <QPrinter>
+
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -15,6 +17,7 @@ const char* kindName(ScriptedDialogs::Kind kind)
     case ScriptedDialogs::Kind::Warning: return "warning";
     case ScriptedDialogs::Kind::Error: return "error";
     case ScriptedDialogs::Kind::Confirm: return "confirm";
+    case ScriptedDialogs::Kind::Print: return "print";
     case ScriptedDialogs::Kind::Input: return "input";
     case ScriptedDialogs::Kind::Password: return "password";
     case ScriptedDialogs::Kind::OpenFile: return "open file";
@@ -102,6 +105,15 @@ QString ScriptedDialogs::saveFileName(const QString& caption, const QString&, co
 {
     const Step step = take(Kind::SaveFile, caption);
     return step.answer == platform::Answer::Ok ? step.value : QString();
+}
+
+bool ScriptedDialogs::choosePrinter(QPrinter& printer)
+{
+    const Step step = take(Kind::Print, QStringLiteral("print"));
+    if (step.answer != platform::Answer::Ok) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(step.value);
+    return true;
 }
 
 int ScriptedDialogs::showModal(QWidget& form)

@@ -11,7 +11,19 @@ namespace testing_support {
 
 class ScriptedDialogs final : public platform::Dialogs {
 public:
-    enum class Kind { Message, Information, Warning, Error, Confirm, Input, Password, OpenFile, SaveFile, Modal };
+    enum class Kind {
+        Message,
+        Information,
+        Warning,
+        Error,
+        Confirm,
+        Input,
+        Password,
+        OpenFile,
+        SaveFile,
+        Modal,
+        Print
+    };
 
     // Installs itself for its lifetime; on destruction fails the test if expectations are left.
     ScriptedDialogs();
@@ -45,6 +57,8 @@ public:
     bool passwordQuery(const QString& caption, const QString& prompt, QString& value) override;
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    // A print dialog: Ok prints into the PDF file named by the expectation's value.
+    bool choosePrinter(QPrinter& printer) override;
     int showModal(QWidget& form) override;
 
 private:

@@ -1,0 +1,55 @@
+// The main window's configuration protocol: printed (on a printer or into a PDF file) and previewed
+// from one layout and one drawing routine.
+#include "app/TForm1.h"
+#include "detailed/TDetailedSetup.h"
+#include "platform/Dialogs.h"
+#include "platform/Texts.h"
+#include "print/ProtocolPainter.h"
+#include "print/TForm2.h"
+#include "print/TTiskEdit.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+
+QList<print::PlacedText> TForm1::protocolPage() const
+{
+    print::ProtocolSource source{windowScreen,
+                                 TiskEdit ? TiskEdit->configuredBy() : QString(),
+                                 TiskEdit ? TiskEdit->note() : QString(),
+                                 QDate::currentDate(),
+                                 deviceDefinitionFile(language),
+                                 {}};
+    if (DetailedSetup) source.itemText = [this](const QString& item) { return DetailedSetup->displayedText(item); };
+    return print::protocolLayout(source);
+}
+
+void TForm1::TiskniClick()
+{
+    if (platform::dialogs().showModal(*TiskEdit) != QDialog::Accepted) return;
+    repaint();
+    // One printer for the run: the next print offers the same printer or PDF file again.
+    if (!printer) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!platform::dialogs().choosePrinter(*printer)) return;
+    HourGlasCur(true);
+    form.ProgramStatus->setText(platform::texts().printing);
+    QPainter painter;
+    const bool started = painter.begin(printer.get());
+    if (started) {
+        const QRect page = printer->pageLayout().paintRectPixels(printer->resolution());
+        print::drawProtocol(painter, QRect(0, 0, page.width(), page.height()), protocolPage());
+        painter.end();
+    }
+    form.ProgramStatus->clear();
+    HourGlasCur(false);
+    if (!started)
+        platform::dialogs().error(platform::texts().printerFailed.arg(
+            printer->printerName().isEmpty() ? printer->outputFileName() : printer->printerName()));
+}
+
+void TForm1::TiskniPreviewClick()
+{
+    Form2->show();
+    Form2->raise();
+    Form2->update();
+}

@@ -1,0 +1,203 @@
+#include "settings/Users.h"
+
+#include "platform/Encoding.h"
+#include "platform/Environment.h"
+#include "platform/Profile.h"
+#include "platform/Random.h"
+
+#include <QFile>
+
+namespace settings {
+
+namespace {
+
+const QString Section = QStringLiteral("INI");
+const QString SafeAccessLogin = QStringLiteral("SafeAccess");
+const QString FreeAccessLogin = QStringLiteral("FreeAccess");
+constexpr int Lowest = 60;   // "<"
+constexpr int Highest = 124; // "|"
+
+int wrap(int x) { return x > Highest ? x - 64 : x; }
+
+class Encoder {
+public:
+    Encoder()
+    {
+        out.append(char(randomCharacter()));
+        filler();
+    }
+    void separator()
+    {
+        push(wrap(30 + last()));
+        push(wrap(13 + last()));
+    }
+    void field(const QByteArray& bytes)
+    {
+        for (const char c : bytes) {
+            const int b = quint8(c);
+            push(wrap(11 * (b / 64) + last()));
+            push(wrap(b % 64 + last()));
+        }
+    }
+    void filler()
+    {
+        for (int k = platform::random(10); k > 0; --k)
+            out.append(char(randomCharacter()));
+    }
+    QByteArray out;
+
+private:
+    static int randomCharacter() { return Lowest + platform::random(64); }
+    int last() const { return quint8(out.back()); }
+    void push(int c) { out.append(char(c)); }
+};
+
+int checksum(const QByteArrayList& fields)
+{
+    int sum = 0;
+    for (const QByteArray& field : fields)
+        for (const char c : field)
+            sum += quint8(c);
+    return sum % 256;
+}
+
+QString trimmedField(const QByteArray& bytes)
+{
+    QString text = platform::fromCp1250(bytes);
+    while (!text.isEmpty() && text.front().unicode() <= 0x20)
+        text.remove(0, 1);
+    while (!text.isEmpty() && text.back().unicode() <= 0x20)
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+QString MakeStr(const UserRecord& record)
+{
+    auto orBlank = [](const QString& text) { return platform::toCp1250(text.isEmpty() ? QStringLiteral(" ") : text); };
+    const QByteArray login = orBlank(record.Login);
+    const QByteArray name = orBlank(record.FullName);
+    const QByteArray password = orBlank(record.Password);
+    const QByteArray access = platform::toCp1250(record.Access);
+    const QByteArray accessWithSum = char(checksum({login, name, password, access})) + access;
+
+    Encoder e;
+    e.separator();
+    e.field(login);
+    for (const QByteArray& next : {name, password, accessWithSum}) {
+        e.separator();
+        e.filler();
+        e.separator();
+        e.field(next);
+    }
+    e.separator();
+    e.filler();
+    return QString::fromLatin1(e.out);
+}
+
+std::optional<UserRecord> EvalStr(const QString& text)
+{
+    const QByteArray bytes = platform::toCp1250(text);
+    if (bytes.size() < 2) return UserRecord{};
+    QList<int> d;
+    for (qsizetype k = 1; k < bytes.size(); ++k) {
+        int step = quint8(bytes[k]) - quint8(bytes[k - 1]);
+        if (step < 0) step += 64;
+        d.append(step);
+    }
+    qsizetype at = 0;
+    // The part of d from `at` up to the next separator; `at` moves past that separator.
+    auto part = [&]() -> std::optional<QList<int>> {
+        for (qsizetype i = at; i + 1 < d.size(); ++i)
+            if (d[i] == 30 && d[i + 1] == 13) {
+                QList<int> found = d.mid(at, i - at);
+                at = i + 2;
+                return found;
+            }
+        return std::nullopt;
+    };
+    auto decode = [](const QList<int>& pairs) -> std::optional<QByteArray> {
+        if (pairs.size() % 2 != 0) return std::nullopt;
+        QByteArray out;
+        for (qsizetype i = 0; i < pairs.size(); i += 2)
+            out.append(char((pairs[i] / 11) * 64 + pairs[i + 1]));
+        return out;
+    };
+    if (!part()) return std::nullopt; // the random start
+    QByteArrayList fields;
+    for (int f = 0; f < 4; ++f) {
+        if (f > 0 && !part()) return std::nullopt; // a filler
+        const auto pairs = part();
+        if (!pairs) return std::nullopt;
+        const auto field = decode(*pairs);
+        if (!field) return std::nullopt;
+        fields.append(*field);
+    }
+    QByteArray& access = fields[3];
+    if (access.isEmpty()) return std::nullopt;
+    const int stored = quint8(access.front());
+    access.remove(0, 1);
+    if (access.isEmpty() || checksum(fields) != stored) return std::nullopt;
+    return UserRecord{trimmedField(fields[0]), trimmedField(fields[1]), trimmedField(fields[2]),
+                      trimmedField(fields[3])};
+}
+
+bool UsersFile::exists() const { return platform::fileExists(filePath); }
+
+bool UsersFile::safeAccess() const
+{
+    const auto record = EvalStr(platform::Profile(filePath).readString(Section, QStringLiteral("0")));
+    return record && record->Login == SafeAccessLogin;
+}
+
+platform::Result UsersFile::setSafeAccess(bool on)
+{
+    const QString blank = QStringLiteral(" ");
+    return write(0, MakeStr({on ? SafeAccessLogin : FreeAccessLogin, blank, blank, blank}));
+}
+
+QList<std::pair<int, UserRecord>> UsersFile::users() const
+{
+    const platform::Profile file(filePath);
+    QList<std::pair<int, UserRecord>> found;
+    for (int key = 1; key <= MaxUsers; ++key) {
+        const QString value = file.readString(Section, QString::number(key));
+        if (value.isEmpty()) continue;
+        // A damaged record is left out: it is never listed and can never log in.
+        if (const auto record = EvalStr(value); record && !record->Login.isEmpty()) found.append({key, *record});
+    }
+    return found;
+}
+
+QStringList UsersFile::logins() const
+{
+    QStringList names;
+    for (const auto& [key, record] : users())
+        names.append(record.Login);
+    return names;
+}
+
+std::optional<platform::Result> UsersFile::add(const UserRecord& record)
+{
+    const platform::Profile file(filePath);
+    for (int key = 1; key <= MaxUsers; ++key)
+        if (file.readString(Section, QString::number(key)).isEmpty()) return store(key, record);
+    return std::nullopt;
+}
+
+platform::Result UsersFile::store(int key, const UserRecord& record) { return write(key, MakeStr(record)); }
+
+platform::Result UsersFile::remove(int key) { return write(key, QString()); }
+
+platform::Result UsersFile::write(int key, const QString& value)
+{
+    const bool created = !exists();
+    platform::Profile file(filePath);
+    const platform::Result written = file.writeString(Section, QString::number(key), value);
+    if (written && created)
+        QFile::setPermissions(filePath, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup);
+    return written;
+}
+
+} // namespace settings
