@@ -328,6 +328,62 @@
         <source>History</source>
         <translation>Historie</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Bez filtru</translation>
+    </message>
+    <message>
+        <source>Selected device</source>
+        <translation>Vybraný přístroj</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Skupina</translation>
+    </message>
+    <message>
+        <source>Search in GROUP column </source>
+        <translation>Hledat ve sloupci SKUPINA </translation>
+    </message>
+    <message>
+        <source>Search in TAG column</source>
+        <translation>Hledat ve sloupci OZNAČENÍ</translation>
+    </message>
+    <message>
+        <source>Search in USER column</source>
+        <translation>Hledat ve sloupci UŽIVATEL</translation>
+    </message>
+    <message>
+        <source>Apply!</source>
+        <translation>Použít!</translation>
+    </message>
+    <message>
+        <source>Add new group!</source>
+        <translation>Přidat novou skupinu!</translation>
+    </message>
+    <message>
+        <source>Change group!</source>
+        <translation>Změnit skupinu!</translation>
+    </message>
+    <message>
+        <source>Show!</source>
+        <translation>Zobrazit!</translation>
+    </message>
+    <message>
+        <source>Compare!</source>
+        <translation>Porovnat!</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportovat...</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtr:</translation>
+    </message>
+    <message>
+        <source>Groups:</source>
+        <translation>Skupiny:</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -386,12 +442,64 @@
         <source>Cancel</source>
         <translation>Storno</translation>
     </message>
+    <message>
+        <source>Read only access</source>
+        <translation>Přístup pouze pro čtení</translation>
+    </message>
+    <message>
+        <source>Add New User</source>
+        <translation>Přidat nového uživatele</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Změnit</translation>
+    </message>
+    <message>
+        <source>Remove User</source>
+        <translation>Odebrat uživatele</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>Přihlašovací jméno</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Celé jméno</translation>
+    </message>
+    <message>
+        <source>Old password</source>
+        <translation>Staré heslo</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Nové heslo</translation>
+    </message>
+    <message>
+        <source>Retype password</source>
+        <translation>Zopakovat heslo</translation>
+    </message>
 </context>
 <context>
     <name>TTiskEdit</name>
     <message>
-        <source>Print Note</source>
-        <translation>Poznámka k tisku</translation>
+        <source>Note and Signature</source>
+        <translation>Poznámka a podpis</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Storno</translation>
+    </message>
+    <message>
+        <source>&amp;Configured by:</source>
+        <translation>&amp;Konfiguraci provedl:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Poznámka:</translation>
     </message>
 </context>
 <context>
@@ -674,7 +782,7 @@ Potom klikněte na tlačítko OK!</translation>
     </message>
     <message>
         <source>Cleared &quot;Conf. changed&quot; flag</source>
-        <translation>Nulování příznaku „Konfigurace změněna“</translation>
+        <translation>Nulován příznak „Konf. změněna“</translation>
     </message>
     <message>
         <source>Assembly number changed</source>
@@ -877,6 +985,258 @@ Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
     <message>
         <source>0.00</source>
         <translation>0.00</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>Přihlášení uživatele</translation>
+    </message>
+    <message>
+        <source>Login:</source>
+        <translation>Přihlašovací jméno:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Heslo:</translation>
+    </message>
+    <message>
+        <source>Password rejected!</source>
+        <translation>Heslo bylo odmítnuto!</translation>
+    </message>
+    <message>
+        <source>Please enter login name, full name and fill in the new and retype pasword edit boxes with the same password!</source>
+        <translation>Zadejte prosím přihlašovací jméno a celé jméno a do polí „Nové heslo“ a „Zopakovat heslo“ vyplňte stejné heslo!</translation>
+    </message>
+    <message>
+        <source>Login used, try another login!</source>
+        <translation>Přihlašovací jméno je již použito, zkuste jiné!</translation>
+    </message>
+    <message>
+        <source>Login is too short!</source>
+        <translation>Přihlašovací jméno je příliš krátké!</translation>
+    </message>
+    <message>
+        <source>Please enter your full name!</source>
+        <translation>Zadejte prosím své celé jméno!</translation>
+    </message>
+    <message>
+        <source>Paswords are not the same or password is too short!</source>
+        <translation>Hesla nejsou stejná nebo je heslo příliš krátké!</translation>
+    </message>
+    <message>
+        <source>User successfully added!</source>
+        <translation>Uživatel byl úspěšně přidán!</translation>
+    </message>
+    <message>
+        <source>All 100 places for users are taken: nothing was added. Remove a user first.</source>
+        <translation>Všech 100 míst pro uživatele je obsazeno: nikdo nebyl přidán. Nejprve odeberte některého uživatele.</translation>
+    </message>
+    <message>
+        <source>Enter old password please!</source>
+        <translation>Zadejte prosím staré heslo!</translation>
+    </message>
+    <message>
+        <source>User changed!</source>
+        <translation>Uživatel byl změněn!</translation>
+    </message>
+    <message>
+        <source>Password changed!</source>
+        <translation>Heslo bylo změněno!</translation>
+    </message>
+    <message>
+        <source>VELKOR.IDX</source>
+        <translation>VELKOR.IDX</translation>
+    </message>
+    <message>
+        <source>VELKOR.DDX</source>
+        <translation>VELKOR.DDX</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nová</translation>
+    </message>
+    <message>
+        <source>Group changed</source>
+        <translation>Změna skupiny</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Uživatel:</translation>
+    </message>
+    <message>
+        <source>Activity:</source>
+        <translation>Činnost:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Výrobce:</translation>
+    </message>
+    <message>
+        <source>Tag:</source>
+        <translation>Označení:</translation>
+    </message>
+    <message>
+        <source>ID No: </source>
+        <translation>Číslo ID: </translation>
+    </message>
+    <message>
+        <source>Group:</source>
+        <translation>Skupina:</translation>
+    </message>
+    <message>
+        <source>Error:</source>
+        <translation>Chyba:</translation>
+    </message>
+    <message>
+        <source>Database file not found!</source>
+        <translation>Soubor databáze nebyl nalezen!</translation>
+    </message>
+    <message>
+        <source>Not recorded in database!</source>
+        <translation>V databázi není zaznamenáno!</translation>
+    </message>
+    <message>
+        <source>Nothing to compare!</source>
+        <translation>Není s čím porovnat!</translation>
+    </message>
+    <message>
+        <source>Type or select group!</source>
+        <translation>Zadejte nebo vyberte skupinu!</translation>
+    </message>
+    <message>
+        <source>This group name already exists!</source>
+        <translation>Skupina s tímto názvem již existuje!</translation>
+    </message>
+    <message>
+        <source>You have selected actual group of the device!</source>
+        <translation>Vybrali jste skupinu, ve které přístroj již je!</translation>
+    </message>
+    <message>
+        <source>File %1 was saved in other language of definition files. Cannot continue! Language code is: %2</source>
+        <translation>Soubor %1 byl uložen v jiném jazyce definičních souborů. Nelze pokračovat! Kód jazyka: %2</translation>
+    </message>
+    <message>
+        <source>Do you want to change group to %1?</source>
+        <translation>Chcete změnit skupinu na %1?</translation>
+    </message>
+    <message>
+        <source>New Group</source>
+        <translation>Nová skupina</translation>
+    </message>
+    <message>
+        <source>Group name:</source>
+        <translation>Název skupiny:</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Soubor CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Configuration Protocol</source>
+        <translation>Protokol o konfiguraci</translation>
+    </message>
+    <message>
+        <source>Common Data:</source>
+        <translation>Obecné údaje:</translation>
+    </message>
+    <message>
+        <source>Sensor and Output:</source>
+        <translation>Senzor a výstup:</translation>
+    </message>
+    <message>
+        <source>Supplementary Data:</source>
+        <translation>Doplňkové údaje:</translation>
+    </message>
+    <message>
+        <source>Configured by:</source>
+        <translation>Konfiguraci provedl:</translation>
+    </message>
+    <message>
+        <source>Printed by %1, version %2</source>
+        <translation>Vytištěno programem %1, verze %2</translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Poznámka: </translation>
+    </message>
+    <message>
+        <source>Revison:</source>
+        <translation>Revize:</translation>
+    </message>
+    <message>
+        <source>Serial No:</source>
+        <translation>Výrobní číslo:</translation>
+    </message>
+    <message>
+        <source>Sensor Serial No:</source>
+        <translation>Výrobní číslo senzoru:</translation>
+    </message>
+    <message>
+        <source>Descriptor:</source>
+        <translation>Popis:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresa:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Zpráva:</translation>
+    </message>
+    <message>
+        <source>Lower Range Limit:</source>
+        <translation>Dolní mez senzoru:</translation>
+    </message>
+    <message>
+        <source>Start of Range:</source>
+        <translation>Dolní mez rozsahu:</translation>
+    </message>
+    <message>
+        <source>Upper Range Limit:</source>
+        <translation>Horní mez senzoru:</translation>
+    </message>
+    <message>
+        <source>End of Range:</source>
+        <translation>Horní mez rozsahu:</translation>
+    </message>
+    <message>
+        <source>Minimum Span:</source>
+        <translation>Minimální rozpětí:</translation>
+    </message>
+    <message>
+        <source>Damping:</source>
+        <translation>Tlumení:</translation>
+    </message>
+    <message>
+        <source>Security:</source>
+        <translation>Ochrana proti zápisu:</translation>
+    </message>
+    <message>
+        <source>Transfer Function:</source>
+        <translation>Převodní funkce:</translation>
+    </message>
+    <message>
+        <source>Error Signal:</source>
+        <translation>Signalizace poruchy:</translation>
+    </message>
+    <message>
+        <source>Printing...</source>
+        <translation>Probíhá tisk...</translation>
+    </message>
+    <message>
+        <source>Printing on %1 could not be started.</source>
+        <translation>Tisk na %1 nebylo možné spustit.</translation>
     </message>
 </context>
 </TS>

@@ -328,6 +328,62 @@
         <source>History</source>
         <translation>Historie</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Kein Filter</translation>
+    </message>
+    <message>
+        <source>Selected device</source>
+        <translation>Ausgewähltes Gerät</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Search in GROUP column </source>
+        <translation>In Spalte GRUPPE suchen </translation>
+    </message>
+    <message>
+        <source>Search in TAG column</source>
+        <translation>In Spalte MESSSTELLE suchen</translation>
+    </message>
+    <message>
+        <source>Search in USER column</source>
+        <translation>In Spalte BENUTZER suchen</translation>
+    </message>
+    <message>
+        <source>Apply!</source>
+        <translation>Anwenden!</translation>
+    </message>
+    <message>
+        <source>Add new group!</source>
+        <translation>Neue Gruppe hinzufügen!</translation>
+    </message>
+    <message>
+        <source>Change group!</source>
+        <translation>Gruppe ändern!</translation>
+    </message>
+    <message>
+        <source>Show!</source>
+        <translation>Anzeigen!</translation>
+    </message>
+    <message>
+        <source>Compare!</source>
+        <translation>Vergleichen!</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filter:</translation>
+    </message>
+    <message>
+        <source>Groups:</source>
+        <translation>Gruppen:</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -386,12 +442,64 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Read only access</source>
+        <translation>Nur Lesezugriff</translation>
+    </message>
+    <message>
+        <source>Add New User</source>
+        <translation>Neuen Benutzer hinzufügen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Remove User</source>
+        <translation>Benutzer entfernen</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>Anmeldename</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Vollständiger Name</translation>
+    </message>
+    <message>
+        <source>Old password</source>
+        <translation>Altes Passwort</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Neues Passwort</translation>
+    </message>
+    <message>
+        <source>Retype password</source>
+        <translation>Passwort wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>TTiskEdit</name>
     <message>
-        <source>Print Note</source>
-        <translation>Notiz zum Ausdruck</translation>
+        <source>Note and Signature</source>
+        <translation>Notiz und Unterschrift</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Configured by:</source>
+        <translation>&amp;Konfiguriert von:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Notiz:</translation>
     </message>
 </context>
 <context>
@@ -552,7 +660,7 @@ Möchten Sie die ursprünglichen Werte ins Gerät schreiben?<byte value="xd"/>
     </message>
     <message>
         <source>Returned to initial values</source>
-        <translation>Ursprüngliche Werte wiederhergestellt</translation>
+        <translation>Zurück zu den Ursprungswerten</translation>
     </message>
     <message>
         <source>Input Query</source>
@@ -674,7 +782,7 @@ Dann auf OK klicken!</translation>
     </message>
     <message>
         <source>Cleared &quot;Conf. changed&quot; flag</source>
-        <translation>Flag „Konfig. geändert“ zurückgesetzt</translation>
+        <translation>Flag „Konf. geändert“ gelöscht</translation>
     </message>
     <message>
         <source>Assembly number changed</source>
@@ -730,7 +838,7 @@ Dann auf OK klicken!</translation>
     </message>
     <message>
         <source>Location of log files changed</source>
-        <translation>Speicherort der Historiendateien geändert</translation>
+        <translation>Historien-Speicherort geändert</translation>
     </message>
     <message>
         <source>KWRT-US.PIF</source>
@@ -877,6 +985,258 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
     <message>
         <source>0.00</source>
         <translation>0.00</translation>
+    </message>
+    <message>
+        <source>User Login</source>
+        <translation>Benutzeranmeldung</translation>
+    </message>
+    <message>
+        <source>Login:</source>
+        <translation>Anmeldename:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Password rejected!</source>
+        <translation>Passwort abgelehnt!</translation>
+    </message>
+    <message>
+        <source>Please enter login name, full name and fill in the new and retype pasword edit boxes with the same password!</source>
+        <translation>Bitte Anmeldename und vollständigen Namen eingeben und in die Felder „Neues Passwort“ und „Passwort wiederholen“ dasselbe Passwort eintragen!</translation>
+    </message>
+    <message>
+        <source>Login used, try another login!</source>
+        <translation>Anmeldename bereits vergeben, bitte einen anderen wählen!</translation>
+    </message>
+    <message>
+        <source>Login is too short!</source>
+        <translation>Anmeldename ist zu kurz!</translation>
+    </message>
+    <message>
+        <source>Please enter your full name!</source>
+        <translation>Bitte Ihren vollständigen Namen eingeben!</translation>
+    </message>
+    <message>
+        <source>Paswords are not the same or password is too short!</source>
+        <translation>Die Passwörter stimmen nicht überein oder das Passwort ist zu kurz!</translation>
+    </message>
+    <message>
+        <source>User successfully added!</source>
+        <translation>Benutzer erfolgreich hinzugefügt!</translation>
+    </message>
+    <message>
+        <source>All 100 places for users are taken: nothing was added. Remove a user first.</source>
+        <translation>Alle 100 Benutzerplätze sind belegt: Es wurde nichts hinzugefügt. Entfernen Sie zuerst einen Benutzer.</translation>
+    </message>
+    <message>
+        <source>Enter old password please!</source>
+        <translation>Bitte das alte Passwort eingeben!</translation>
+    </message>
+    <message>
+        <source>User changed!</source>
+        <translation>Benutzer geändert!</translation>
+    </message>
+    <message>
+        <source>Password changed!</source>
+        <translation>Passwort geändert!</translation>
+    </message>
+    <message>
+        <source>VELKOR.IDX</source>
+        <translation>VELKOR.IDX</translation>
+    </message>
+    <message>
+        <source>VELKOR.DDX</source>
+        <translation>VELKOR.DDX</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>Group changed</source>
+        <translation>Gruppe geändert</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Benutzer:</translation>
+    </message>
+    <message>
+        <source>Activity:</source>
+        <translation>Aktivität:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Hersteller:</translation>
+    </message>
+    <message>
+        <source>Tag:</source>
+        <translation>Messstelle:</translation>
+    </message>
+    <message>
+        <source>ID No: </source>
+        <translation>ID-Nr.: </translation>
+    </message>
+    <message>
+        <source>Group:</source>
+        <translation>Gruppe:</translation>
+    </message>
+    <message>
+        <source>Error:</source>
+        <translation>Fehler:</translation>
+    </message>
+    <message>
+        <source>Database file not found!</source>
+        <translation>Datenbankdatei nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Not recorded in database!</source>
+        <translation>Nicht in der Datenbank erfasst!</translation>
+    </message>
+    <message>
+        <source>Nothing to compare!</source>
+        <translation>Nichts zu vergleichen!</translation>
+    </message>
+    <message>
+        <source>Type or select group!</source>
+        <translation>Gruppe eingeben oder auswählen!</translation>
+    </message>
+    <message>
+        <source>This group name already exists!</source>
+        <translation>Dieser Gruppenname existiert bereits!</translation>
+    </message>
+    <message>
+        <source>You have selected actual group of the device!</source>
+        <translation>Sie haben die aktuelle Gruppe des Geräts ausgewählt!</translation>
+    </message>
+    <message>
+        <source>File %1 was saved in other language of definition files. Cannot continue! Language code is: %2</source>
+        <translation>Die Datei %1 wurde in einer anderen Sprache der Definitionsdateien gespeichert. Fortfahren nicht möglich! Sprachcode: %2</translation>
+    </message>
+    <message>
+        <source>Do you want to change group to %1?</source>
+        <translation>Möchten Sie die Gruppe in %1 ändern?</translation>
+    </message>
+    <message>
+        <source>New Group</source>
+        <translation>Neue Gruppe</translation>
+    </message>
+    <message>
+        <source>Group name:</source>
+        <translation>Gruppenname:</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV-Datei (*.csv)</translation>
+    </message>
+    <message>
+        <source>Configuration Protocol</source>
+        <translation>Konfigurationsprotokoll</translation>
+    </message>
+    <message>
+        <source>Common Data:</source>
+        <translation>Allgemeine Daten:</translation>
+    </message>
+    <message>
+        <source>Sensor and Output:</source>
+        <translation>Sensor und Ausgang:</translation>
+    </message>
+    <message>
+        <source>Supplementary Data:</source>
+        <translation>Zusatzdaten:</translation>
+    </message>
+    <message>
+        <source>Configured by:</source>
+        <translation>Konfiguriert von:</translation>
+    </message>
+    <message>
+        <source>Printed by %1, version %2</source>
+        <translation>Gedruckt mit %1, Version %2</translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Notiz: </translation>
+    </message>
+    <message>
+        <source>Revison:</source>
+        <translation>Revision:</translation>
+    </message>
+    <message>
+        <source>Serial No:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Sensor Serial No:</source>
+        <translation>Sensor-Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Descriptor:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Nachricht:</translation>
+    </message>
+    <message>
+        <source>Lower Range Limit:</source>
+        <translation>Untere Sensorgrenze:</translation>
+    </message>
+    <message>
+        <source>Start of Range:</source>
+        <translation>Messbereichsanfang:</translation>
+    </message>
+    <message>
+        <source>Upper Range Limit:</source>
+        <translation>Obere Sensorgrenze:</translation>
+    </message>
+    <message>
+        <source>End of Range:</source>
+        <translation>Messbereichsende:</translation>
+    </message>
+    <message>
+        <source>Minimum Span:</source>
+        <translation>Minimale Messspanne:</translation>
+    </message>
+    <message>
+        <source>Damping:</source>
+        <translation>Dämpfung:</translation>
+    </message>
+    <message>
+        <source>Security:</source>
+        <translation>Schreibschutz:</translation>
+    </message>
+    <message>
+        <source>Transfer Function:</source>
+        <translation>Übertragungsfunktion:</translation>
+    </message>
+    <message>
+        <source>Error Signal:</source>
+        <translation>Alarmsignalisierung:</translation>
+    </message>
+    <message>
+        <source>Printing...</source>
+        <translation>Wird gedruckt...</translation>
+    </message>
+    <message>
+        <source>Printing on %1 could not be started.</source>
+        <translation>Der Druck auf %1 konnte nicht gestartet werden.</translation>
     </message>
 </context>
 </TS>
