@@ -141,8 +141,6 @@ TDatabase::TDatabase(history::HistoryHost& host, QWidget* parent) : QDialog(pare
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->verticalHeader()->hide();
     Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 4);
-    for (int column = 0; column < history::VisibleColumns; ++column)
-        Table->setColumnWidth(column, history::ColumnWidths[column]);
     Table->setColumnHidden(history::SnapshotColumn, true);
     Table->setColumnHidden(history::SnapshotColumn + 1, true);
 
@@ -406,6 +404,17 @@ void TDatabase::ExportClick()
     if (path.isEmpty()) return;
     if (const platform::Result written = platform::writeFileAtomically(path, history::toCsv(model->entries)); !written)
         platform::dialogs().error(t.fileNotWritten.arg(path) + QStringLiteral("\r\n") + written.error);
+}
+
+void TDatabase::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (columnsScaled) return;
+    // The design widths are for a list 553 pixels wide: they grow with the list as it is shown.
+    const double factor = std::max(1.0, Table->viewport()->width() / 553.0);
+    for (int column = 0; column < history::VisibleColumns; ++column)
+        Table->setColumnWidth(column, int(std::lround(history::ColumnWidths[column] * factor)));
+    columnsScaled = true;
 }
 
 void TDatabase::keyPressEvent(QKeyEvent* event)

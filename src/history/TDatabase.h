@@ -72,6 +72,7 @@ public:
     QTableView* Table = nullptr;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -86,4 +87,5 @@ private:
 
     history::HistoryHost& host;
     HistoryModel* model = nullptr;
+    bool columnsScaled = false;
 };
