@@ -56,27 +56,54 @@ std::optional<QRect> placedBox(const QRect& drawable, double across, double down
     }
 }
 
+namespace {
+// The three fonts of the page, sized on the surface.
+struct PageFonts {
+    QFont title, heading, plain;
+    const QFont& of(TextStyle style) const
+    {
+        return style == TextStyle::Title ? title : style == TextStyle::Heading ? heading : plain;
+    }
+};
+
+PageFonts pageFonts(QPainter& painter, const QRect& drawable)
+{
+    PageFonts fonts{QFont(SerifFamily), QFont(SansFamily), {}};
+    for (QFont* font : {&fonts.title, &fonts.heading}) {
+        font->setBold(true);
+        font->setUnderline(true);
+    }
+    fonts.title.setPointSize(calibratedPointSize(painter, fonts.title, drawable.width(), 14));
+    fonts.heading.setPointSize(calibratedPointSize(painter, fonts.heading, drawable.width(), 7));
+    fonts.plain = fonts.heading;
+    fonts.plain.setBold(false);
+    fonts.plain.setUnderline(false);
+    return fonts;
+}
+} // namespace
+
+QList<QRect> protocolBoxes(QPainter& painter, const QRect& drawable, const QList<PlacedText>& page)
+{
+    const PageFonts fonts = pageFonts(painter, drawable);
+    QList<QRect> boxes;
+    for (const PlacedText& text : page) {
+        const QFontMetrics metrics(fonts.of(text.style), painter.device());
+        boxes.append(placedBox(drawable, text.across, text.down, text.anchor,
+                               {metrics.horizontalAdvance(text.text), metrics.height()})
+                         .value_or(QRect()));
+    }
+    return boxes;
+}
+
 void drawProtocol(QPainter& painter, const QRect& drawable, const QList<PlacedText>& page)
 {
-    QFont title(SerifFamily);
-    title.setBold(true);
-    title.setUnderline(true);
-    title.setPointSize(calibratedPointSize(painter, title, drawable.width(), 14));
-    QFont heading(SansFamily);
-    heading.setBold(true);
-    heading.setUnderline(true);
-    heading.setPointSize(calibratedPointSize(painter, heading, drawable.width(), 7));
-    QFont plain = heading;
-    plain.setBold(false);
-    plain.setUnderline(false);
-
-    for (const PlacedText& text : page) {
-        const QFont& font = text.style == TextStyle::Title ? title : text.style == TextStyle::Heading ? heading : plain;
+    const PageFonts fonts = pageFonts(painter, drawable);
+    const QList<QRect> boxes = protocolBoxes(painter, drawable, page);
+    for (qsizetype i = 0; i < page.size(); ++i) {
+        if (boxes[i].isNull()) continue;
+        const QFont& font = fonts.of(page[i].style);
         painter.setFont(font);
-        const QFontMetrics metrics(font, painter.device());
-        const auto box = placedBox(drawable, text.across, text.down, text.anchor,
-                                   {metrics.horizontalAdvance(text.text), metrics.height()});
-        if (box) painter.drawText(box->topLeft() + QPoint(0, metrics.ascent()), text.text);
+        painter.drawText(boxes[i].topLeft() + QPoint(0, QFontMetrics(font, painter.device()).ascent()), page[i].text);
     }
 }
 

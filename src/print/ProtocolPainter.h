@@ -24,6 +24,8 @@ int calibratedPointSize(QPainter& painter, QFont font, int drawableWidth, int re
 // draws nothing.
 std::optional<QRect> placedBox(const QRect& drawable, double across, double down, int anchor, const QSize& textSize);
 
+// Where each text of the page lands on the surface (an empty rect for one that draws nothing).
+QList<QRect> protocolBoxes(QPainter& painter, const QRect& drawable, const QList<PlacedText>& page);
 void drawProtocol(QPainter& painter, const QRect& drawable, const QList<PlacedText>& page);
 
 } // namespace print

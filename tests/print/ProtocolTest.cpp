@@ -137,6 +137,24 @@ TEST(ProtocolDrawing, TheCalibratedTitleSpansJustOverHalfThePage)
         << "half the relative size gives half the size";
 }
 
+TEST_F(ProtocolTest, NoTextOverlapsAnotherOrLeavesThePage)
+{
+    host.texts[Control::Zprava] = QString(32, u'W'); // the longest message, in the widest letter
+    host.texts[Control::Popis] = QString(16, u'W');
+    QImage surface(2480, 3508, QImage::Format_RGB32); // A4 at 300 dpi
+    surface.setDotsPerMeterX(11811);
+    surface.setDotsPerMeterY(11811);
+    QPainter painter(&surface);
+    const QList<PlacedText> page = layout(QStringLiteral("approved"));
+    const QList<QRect> boxes = print::protocolBoxes(painter, surface.rect(), page);
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        EXPECT_TRUE(surface.rect().contains(boxes[i])) << page[i].text.toStdString() << " leaves the page";
+        for (qsizetype j = i + 1; j < boxes.size(); ++j)
+            EXPECT_FALSE(boxes[i].intersects(boxes[j]))
+                << page[i].text.toStdString() << " overlaps " << page[j].text.toStdString();
+    }
+}
+
 TEST_F(ProtocolTest, APdfPageHoldsEveryTextInReadingOrder)
 {
     const QString pdf = dir.filePath(QStringLiteral("protocol.pdf"));
