@@ -75,7 +75,7 @@ quint16 LinkServer::tcpPort() const { return tcp ? tcp->serverPort() : 0; }
 
 void LinkServer::accept(QIODevice* socket, bool network)
 {
-    clients[socket] = Client{socket, ++lastId, {}, network, false, false, {}};
+    clients[socket] = Client{socket, ++lastId, {}, network, false, false, false, {}};
     connect(socket, &QIODevice::readyRead, this, [this, socket] { readFrom(socket); });
     if (auto* l = qobject_cast<QLocalSocket*>(socket))
         connect(l, &QLocalSocket::disconnected, this, [this, socket] { forget(socket); });
@@ -142,6 +142,10 @@ void LinkServer::handle(Client& client, const platform::channel::Message& messag
             reply(client, platform::channel::encodeWithPayload("DATA", platform::toCp1250(client.item)));
         return;
     }
+    if (message.verb == "ADVISE" || message.verb == "UNADVISE") {
+        advise(client, platform::fromCp1250(message.argument).trimmed(), message.verb == "ADVISE");
+        return;
+    }
     if (message.verb == "EXECUTE") {
         if (message.payload == channel::TerminateMacro)
             terminate(client);
@@ -154,6 +158,21 @@ void LinkServer::handle(Client& client, const platform::channel::Message& messag
         return;
     }
     reply(client, encode("ERR", "unknown message"));
+}
+
+void LinkServer::advise(Client& client, const QString& item, bool on)
+{
+    if (item.compare(channel::ReplyItem, Qt::CaseInsensitive) != 0) {
+        reply(client, encode("ERR", "unknown item"));
+        return;
+    }
+    client.advised = on;
+    reply(client, encode("OK"));
+}
+
+void LinkServer::notify(Client& client)
+{
+    if (client.advised) reply(client, platform::channel::encodeWithPayload("NOTIFY", platform::toCp1250(client.item)));
 }
 
 void LinkServer::controlSimulator(Client& client, const QString& request)
@@ -183,11 +202,14 @@ void LinkServer::execute(Client& client, const QByteArray& macro)
         reply(client, encode("ERR", "busy"));
         return;
     }
-    // Busy before OK: a request after the OK never sees the previous reply.
+    // Busy before OK: a request after the OK never sees the previous reply. The notification of it
+    // follows the OK, so the conversation knows its command was taken before it hears of it.
+    const bool changed = client.item != codec::BusyText;
     client.item = codec::BusyText;
     client.commandPending = true;
     queue.push_back({client.id, macro});
     reply(client, encode("OK"));
+    if (changed) notify(client);
     runQueue();
 }
 
@@ -223,8 +245,10 @@ void LinkServer::settle(quint64 id, const QString& text)
 {
     for (auto& [socket, client] : clients) {
         if (client.id != id) continue;
-        client.item = text;
         client.commandPending = false;
+        const bool changed = client.item != text;
+        client.item = text;
+        if (changed) notify(client);
         break;
     }
     runQueue();

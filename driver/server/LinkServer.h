@@ -5,7 +5,8 @@
 // commands. The session works on one command at a time: commands of several conversations wait
 // in a queue and take their turns in the order they came, each conversation with at most one
 // command queued or on the wire. A SIM message on the local socket controls the simulated devices
-// at once, beside the queue: it is no HART traffic.
+// at once, beside the queue: it is no HART traffic. A conversation that asked with ADVISE is sent
+// its item's text unasked (NOTIFY) whenever the text changes.
 #include "platform/ChannelProtocol.h"
 #include "session/DriverSession.h"
 
@@ -50,6 +51,7 @@ private:
         bool network = false;
         bool connected = false;
         bool commandPending = false; // queued or on the wire
+        bool advised = false;        // the item's changes are sent unasked
         QString item;
     };
     struct Queued {
@@ -64,6 +66,9 @@ private:
     void terminate(Client& client);
     void controlSimulator(Client& client, const QString& request);
     void reply(Client& client, const QByteArray& bytes);
+    // Sends an advised conversation its item's text.
+    void notify(Client& client);
+    void advise(Client& client, const QString& item, bool on);
     // Hands queued commands to the session while it is free.
     void runQueue();
     void settle(quint64 client, const QString& text);

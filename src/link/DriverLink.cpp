@@ -13,7 +13,7 @@ namespace driverlink {
 using namespace platform::channel;
 
 DriverLink::DriverLink(platform::LinkChannel& channel, LinkView* view)
-    : Timer4(PollIntervalMs), channel(channel), view(view), serviceApp(LocalService)
+    : Timer4(PollIntervalMs), NotifyTimer(1), channel(channel), view(view), serviceApp(LocalService)
 {
     MacroBuffer.reserve(MacroBufferSize);
     startDriver = [this] {
@@ -22,7 +22,12 @@ DriverLink::DriverLink(platform::LinkChannel& channel, LinkView* view)
     };
     Timer4.OnTimer = [this] { Timer4Timer(); };
     Timer4.setEnabled(true);
+    NotifyTimer.OnTimer = [this] { NotifyTimerTimer(); };
+    // The channel tells of a notification from inside its own waits: it is handled from the loop.
+    channel.onNotified = [this] { NotifyTimer.setEnabled(true); };
 }
+
+DriverLink::~DriverLink() { channel.onNotified = nullptr; }
 
 bool DriverLink::DoNewLink()
 {
@@ -30,6 +35,8 @@ bool DriverLink::DoNewLink()
     linkOpen = conversation.network ? channel.connectTo(conversation.service, conversation.topic)
                                     : connectWithDriverStart(conversation.service, conversation.topic);
     if (linkOpen) driverLost = false;
+    // Asked once a conversation: a driver that does not offer it is polled as ever.
+    notifying = linkOpen && askForNotifications && channel.advise(ReplyItem);
     if (!linkOpen) platform::dialogs().error(platform::texts().ddeConnectionNotFound);
     return linkOpen;
 }
@@ -53,8 +60,10 @@ bool DriverLink::checkGone()
 {
     if (!linkOpen || channel.isConnected()) return false;
     linkOpen = false;
+    notifying = false;
     driverLost = true;
     Timer4.setEnabled(false);
+    NotifyTimer.setEnabled(false);
     if (onGone) onGone();
     return true;
 }
@@ -78,7 +87,15 @@ SendResult DriverLink::send(const QString& text)
     return SendResult::Refused;
 }
 
-void DriverLink::Timer4Timer()
+void DriverLink::NotifyTimerTimer()
+{
+    NotifyTimer.setEnabled(false);
+    // Only where the poll itself would look now; otherwise the next poll picks the text up.
+    if (!linkOpen || !Timer4.isEnabled() || channel.isWaiting()) return;
+    if (auto text = channel.takeNotification()) takeReply(std::move(text));
+}
+
+void DriverLink::takeReply(std::optional<QByteArray> notifiedText)
 {
     Timer4.setEnabled(false);
     if (checkGone()) return;
@@ -86,7 +103,7 @@ void DriverLink::Timer4Timer()
         Timer4.setEnabled(true);
         return;
     }
-    QByteArray reply = channel.request(ReplyItem, RequestLimitMs);
+    QByteArray reply = notifiedText ? std::move(*notifiedText) : channel.request(ReplyItem, RequestLimitMs);
     if (checkGone()) return;
     const int nul = reply.indexOf('\0');
     if (nul >= 0) reply.truncate(nul); // the item is a C text
@@ -118,6 +135,8 @@ void DriverLink::close()
 {
     if (linkOpen) channel.disconnect();
     linkOpen = false;
+    notifying = false;
+    NotifyTimer.setEnabled(false);
 }
 
 } // namespace driverlink

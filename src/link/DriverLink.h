@@ -1,12 +1,15 @@
 #pragma once
 // The program's end of the conversation with the HART driver. Commands go out as macro texts
 // through MacroBuffer; Timer4 polls the reply item and hands every reply whose text differs from
-// the one handled last, split into lines, to the reply decoder.
+// the one handled last, split into lines, to the reply decoder. A driver that sends the item's
+// changes unasked has each of them handled at once by the same handler, as if Timer4 had fired
+// early; Timer4 keeps polling, so a notification that is lost costs one poll period.
 #include "platform/LinkChannel.h"
 #include "platform/Timer.h"
 
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace driverlink {
 
@@ -35,6 +38,9 @@ public:
     static constexpr int DriverStartLimitMs = 5000;
 
     explicit DriverLink(platform::LinkChannel& channel, LinkView* view = nullptr);
+    ~DriverLink();
+    DriverLink(const DriverLink&) = delete;
+    DriverLink& operator=(const DriverLink&) = delete;
 
     void setServiceApplication(const QString& service) { serviceApp = service; }
     QString serviceApplication() const { return serviceApp; }
@@ -46,19 +52,23 @@ public:
     std::function<void(const QStringList&)> onReply;
     // The open conversation found its driver gone (the driver ended or was killed); called once.
     std::function<void()> onGone;
+    // Whether a new conversation asks the driver to send the reply item's changes unasked.
+    bool askForNotifications = true;
 
     // Opens the conversation; in local mode starts the driver once when it does not answer.
     bool DoNewLink();
     bool LinkOpen() const { return linkOpen; }
     // The conversation was open and its driver went away: DoNewLink may start a driver again.
     bool lost() const { return driverLost; }
+    // The driver of the open conversation sends the reply item's changes unasked.
+    bool notified() const { return notifying; }
     bool isWaiting();
     SendResult send(const QString& text);
     // Asks the driver to end itself; closes the conversation when the driver took it.
     bool terminate();
     void close();
 
-    void Timer4Timer();
+    void Timer4Timer() { takeReply(std::nullopt); }
     // Empties the diagnostic reply memo.
     void clearReplyView()
     {
@@ -68,6 +78,8 @@ public:
     void slowPolling() { Timer4.setInterval(Timer4.interval() + 20); }
 
     platform::Timer Timer4;
+    // Handles a notification once the operation it arrived in has ended.
+    platform::Timer NotifyTimer;
     QString LastReplyText;
     QString NewReplyText;
     const QByteArray& macroBuffer() const { return MacroBuffer; }
@@ -76,12 +88,16 @@ private:
     bool connectWithDriverStart(const QString& service, const QString& topic);
     // True when the open conversation has lost its driver (and says so once).
     bool checkGone();
+    // The polling handler: the reply item's text as requested now, or as the driver sent it unasked.
+    void takeReply(std::optional<QByteArray> notifiedText);
+    void NotifyTimerTimer();
 
     platform::LinkChannel& channel;
     LinkView* view;
     QString serviceApp;
     bool linkOpen = false;
     bool driverLost = false;
+    bool notifying = false;
     QByteArray MacroBuffer;
 };
 

@@ -38,7 +38,7 @@ std::optional<Message> MessageReader::next()
     if (header.endsWith('\r')) header.chop(1);
     const int blank = header.indexOf(' ');
     Message message{blank < 0 ? header : header.left(blank), blank < 0 ? QByteArray() : header.mid(blank + 1), {}};
-    if (message.verb == "EXECUTE" || message.verb == "DATA") {
+    if (message.verb == "EXECUTE" || message.verb == "DATA" || message.verb == "NOTIFY") {
         bool ok = false;
         const int length = message.argument.trimmed().toInt(&ok);
         if (!ok || length < 0 || length > MaxPayloadLength) {

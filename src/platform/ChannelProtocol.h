@@ -1,8 +1,9 @@
 #pragma once
 // The wire form of the driver link, shared by the program and the driver: one ASCII header line
 // ending in LF, then, for the messages that carry one, exactly as many payload bytes as the header
-// names. Client: CONNECT <service> <topic> | EXECUTE <n> | REQUEST <item> | DISCONNECT.
-// Driver: OK | ERR <text> | DATA <n>.
+// names. Client: CONNECT <service> <topic> | EXECUTE <n> | REQUEST <item> | ADVISE <item> |
+// UNADVISE <item> | DISCONNECT. Driver: OK | ERR <text> | DATA <n>, and, unasked, NOTIFY <n> with the
+// advised item's new text.
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -24,7 +25,7 @@ inline constexpr int MaxHeaderLength = 1024;
 inline constexpr int MaxPayloadLength = 1 << 20;
 
 struct Message {
-    QByteArray verb;     // CONNECT, EXECUTE, REQUEST, DISCONNECT, OK, ERR, DATA
+    QByteArray verb;     // CONNECT, EXECUTE, REQUEST, ADVISE, UNADVISE, DISCONNECT, SIM, OK, ERR, DATA, NOTIFY
     QByteArray argument; // the rest of the header line after the verb and one blank
     QByteArray payload;  // for EXECUTE and DATA
 };

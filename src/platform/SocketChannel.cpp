@@ -6,6 +6,7 @@
 #include <QDeadlineTimer>
 #include <QLocalSocket>
 #include <QTcpSocket>
+#include <utility>
 
 namespace platform {
 
@@ -82,16 +83,27 @@ bool SocketChannel::pump()
 {
     if (!socket) return false;
     reader.feed(socket->readAll());
+    bool arrived = false;
     while (auto message = reader.next()) {
+        if (message->verb == "NOTIFY") { // no answer: the driver sends it when the item changes
+            notified = message->payload;
+            arrived = true;
+            continue;
+        }
         if (pending.empty()) continue; // an answer to nothing: ignore it
         const Pending what = pending.front();
         pending.pop_front();
         if (what == Pending::Execute) {
             if (message->verb != "OK") error = fromCp1250(message->argument);
-        } else if (what != Pending::StaleRequest) {
+        } else if (what != Pending::Stale) {
+            if (what == Pending::Request) { // newer than any text sent unasked before it
+                notified.reset();
+                arrived = false;
+            }
             settled.push_back(*message);
         }
     }
+    if (arrived && onNotified) onNotified();
     if (reader.broken()) {
         // Closed by the next operation: this may run inside the socket's own signal.
         error = QStringLiteral("the driver sent a malformed answer: %1").arg(reader.failure());
@@ -119,8 +131,8 @@ std::optional<channel::Message> SocketChannel::awaitAnswer(Pending what, int tim
     }
     // The answer may still come: it is then read and dropped.
     for (auto& p : pending)
-        if (p == what && what == Pending::Request) {
-            p = Pending::StaleRequest;
+        if (p == what && (what == Pending::Request || what == Pending::Advise)) {
+            p = Pending::Stale;
             break;
         }
     return std::nullopt;
@@ -133,7 +145,7 @@ bool SocketChannel::isWaiting()
     for (auto it = pending.begin(); it != pending.end(); ++it) {
         if (*it != Pending::Execute) continue;
         if (eventLoop().nowMs() - executeSentAt < ExecuteAnswerLimitMs) return true;
-        *it = Pending::StaleRequest; // lost: its late answer will be read and dropped
+        *it = Pending::Stale; // lost: its late answer will be read and dropped
     }
     return false;
 }
@@ -159,6 +171,21 @@ QByteArray SocketChannel::request(const QString& item, int timeoutMs)
     return answer->payload;
 }
 
+bool SocketChannel::advise(const QString& item)
+{
+    if (!isConnected()) return false;
+    socket->write(channel::encode("ADVISE", toCp1250(item)));
+    pending.push_back(Pending::Advise);
+    const auto answer = awaitAnswer(Pending::Advise, AdviseAnswerLimitMs);
+    return answer && answer->verb == "OK";
+}
+
+std::optional<QByteArray> SocketChannel::takeNotification()
+{
+    pump();
+    return std::exchange(notified, std::nullopt);
+}
+
 void SocketChannel::disconnect()
 {
     if (isConnected()) {
@@ -178,6 +205,7 @@ void SocketChannel::close()
     }
     pending.clear();
     settled.clear();
+    notified.reset();
     reader = channel::MessageReader();
 }
 

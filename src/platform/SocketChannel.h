@@ -25,13 +25,17 @@ public:
     ExecuteResult execute(const QByteArray& macro) override;
     QByteArray request(const QString& item, int timeoutMs) override;
     void disconnect() override;
+    bool advise(const QString& item) override;
+    std::optional<QByteArray> takeNotification() override;
 
     // Why the last connect failed (no driver, a socket folder that is not private, the driver's
     // refusal), or the driver's reason for a refused execute.
     QString lastError() const { return error; }
 
 private:
-    enum class Pending { Connect, Execute, Request, StaleRequest };
+    // How long a driver gets to say whether it offers notifications.
+    static constexpr int AdviseAnswerLimitMs = 2000;
+    enum class Pending { Connect, Advise, Execute, Request, Stale };
     bool open(const QString& service, const QString& topic);
     // Reads what arrived and settles pending answers; false when the connection broke.
     bool pump();
@@ -42,7 +46,8 @@ private:
     std::unique_ptr<QIODevice> socket;
     channel::MessageReader reader;
     std::deque<Pending> pending;
-    std::deque<channel::Message> settled; // answers to Connect/Request waiting for their caller
+    std::deque<channel::Message> settled; // answers to Connect/Advise/Request waiting for their caller
+    std::optional<QByteArray> notified;   // the newest text sent unasked, not yet taken
     qint64 executeSentAt = 0;
     QString error;
 };

@@ -37,12 +37,21 @@ public:
         socket.flush();
         std::optional<channel::Message> answer;
         handleEventsUntil([&] {
-            reader.feed(socket.readAll());
-            answer = reader.next();
+            answer = next();
             return answer.has_value() || socket.state() == QLocalSocket::UnconnectedState;
         });
         return answer;
     }
+    // Handles events until the driver has sent `count` texts unasked in all.
+    bool awaitNotifications(qsizetype count)
+    {
+        handleEventsUntil([&] {
+            if (next()) ADD_FAILURE() << "a message that answers nothing";
+            return notifications.size() >= count;
+        });
+        return notifications.size() == count;
+    }
+    QByteArrayList notifications; // what the driver sent unasked
     QByteArray execute(const QByteArray& macro)
     {
         const auto answer = ask(channel::encodeWithPayload("EXECUTE", macro));
@@ -67,6 +76,18 @@ public:
     }
 
 private:
+    // The next answer; texts sent unasked are put aside.
+    std::optional<channel::Message> next()
+    {
+        reader.feed(socket.readAll());
+        auto message = reader.next();
+        while (message && message->verb == "NOTIFY") {
+            notifications.append(message->payload);
+            message = reader.next();
+        }
+        return message;
+    }
+
     QLocalSocket socket;
     channel::MessageReader reader;
 };
@@ -112,6 +133,33 @@ TEST_F(LinkServerTest, EachProgramSeesItsOwnRepliesAndTheCommandsTakeTurns)
     EXPECT_EQ(second.item(), QStringLiteral("0\r\n1\r\nCommunication Error!\r\n"));
     EXPECT_TRUE(first.item().startsWith(QStringLiteral("0\r\n0\r\n\r\n\r\n"))) << "overwritten by the other's reply";
     EXPECT_EQ(second.execute("0   \r\n2\r\n"), "OK");
+}
+
+TEST_F(LinkServerTest, AnAdvisedProgramIsSentEveryChangeOfItsOwnItemAndNoOtherProgramIs)
+{
+    Program advised(path), plain(path);
+    EXPECT_EQ(advised.ask(channel::encode("ADVISE", "Other"))->verb, "ERR");
+    EXPECT_EQ(advised.ask(channel::encode("ADVISE", "ddehartcommand"))->verb, "OK");
+
+    EXPECT_EQ(advised.execute("0   \r\n0\r\n"), "OK");
+    EXPECT_EQ(plain.execute("0   \r\n1\r\n"), "OK");
+    EXPECT_TRUE(advised.awaitNotifications(1));
+    EXPECT_EQ(advised.notifications, QByteArrayList{"Busy!"});
+    bus.complete(hart::Reply{0, 0, Identity});
+    ASSERT_TRUE(advised.awaitNotifications(2));
+    EXPECT_TRUE(advised.notifications[1].startsWith("0\r\n0\r\n\r\n\r\n"));
+    EXPECT_EQ(advised.item().toLatin1(), advised.notifications[1]) << "the item and its notification differ";
+
+    bus.complete(std::nullopt);
+    EXPECT_EQ(plain.item(), QStringLiteral("0\r\n1\r\nCommunication Error!\r\n"));
+    EXPECT_TRUE(plain.notifications.isEmpty()) << "a program that never asked was sent texts unasked";
+    EXPECT_EQ(advised.notifications.size(), 2) << "told of another program's reply";
+
+    EXPECT_EQ(advised.ask(channel::encode("UNADVISE", "DdeHartCommand"))->verb, "OK");
+    EXPECT_EQ(advised.execute("0   \r\n0\r\n"), "OK");
+    bus.complete(hart::Reply{0, 0, Identity});
+    EXPECT_TRUE(advised.item().startsWith(QStringLiteral("0\r\n0\r\n")));
+    EXPECT_EQ(advised.notifications.size(), 2) << "sent unasked after UNADVISE";
 }
 
 TEST_F(LinkServerTest, AProgramThatLeavesTakesItsWaitingCommandAlong)

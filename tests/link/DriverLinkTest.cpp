@@ -246,4 +246,81 @@ TEST_F(DriverLinkTest, TerminateWaitsForTheCommandInFlightButNotForEver)
     EXPECT_TRUE(link.LinkOpen());
 }
 
+// Notifications: a driver that sends the reply item's changes unasked.
+class NotifiedLinkTest : public DriverLinkTest {
+protected:
+    void SetUp() override
+    {
+        channel.offersNotification = true;
+        open();
+        ASSERT_TRUE(link.notified());
+    }
+    const QByteArray reply = "2\r\n0\r\n\r\n\r\n4.5\r\n3.1";
+};
+
+TEST_F(NotifiedLinkTest, ANotifiedReplyIsHandledAtOnceAndNeverAgainByThePoll)
+{
+    channel.notify("Busy!");
+    clock.advance(1);
+    channel.notify(reply);
+    clock.advance(1);
+    EXPECT_EQ(replies, (QStringList{QStringLiteral("Busy!"), QStringLiteral("2|0|||4.5|3.1")}));
+    EXPECT_EQ(channel.requests, 0);
+    clock.advance(5000);
+    EXPECT_GE(channel.requests, 3) << "the poll stopped";
+    EXPECT_EQ(replies.size(), 2) << "the poll handed the notified reply on once more";
+}
+
+TEST_F(NotifiedLinkTest, ALostNotificationIsRecoveredByThePoll)
+{
+    channel.item = reply; // changed, but nothing came unasked
+    clock.advance(1399);
+    EXPECT_TRUE(replies.isEmpty());
+    clock.advance(1);
+    EXPECT_EQ(replies, QStringList{QStringLiteral("2|0|||4.5|3.1")});
+}
+
+TEST_F(NotifiedLinkTest, ANotificationInsideThePollsRequestIsNotHandledInsideIt)
+{
+    channel.onRequest = [&] {
+        channel.notify(reply);
+        EXPECT_TRUE(replies.isEmpty()) << "handled inside the request";
+        channel.onRequest = nullptr;
+    };
+    clock.advance(1400);
+    clock.advance(10);
+    EXPECT_EQ(replies, QStringList{QStringLiteral("2|0|||4.5|3.1")}) << "decoded twice, or not at all";
+}
+
+TEST_F(NotifiedLinkTest, NotificationsWaitWhileACommandIsBeingHandedOver)
+{
+    channel.waiting = true;
+    channel.notify(reply);
+    clock.advance(10);
+    EXPECT_TRUE(replies.isEmpty());
+    channel.waiting = false;
+    clock.advance(1400);
+    EXPECT_EQ(replies, QStringList{QStringLiteral("2|0|||4.5|3.1")});
+}
+
+TEST_F(DriverLinkTest, ADriverWithoutNotificationsIsAskedOnceAndPolledAsEver)
+{
+    open();
+    EXPECT_EQ(channel.advises, 1);
+    EXPECT_FALSE(link.notified());
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(link.send(QStringLiteral("2   \r\n0\r\n")), driverlink::SendResult::Accepted);
+        channel.item = QByteArray("2\r\n0\r\n\r\n\r\n") + QByteArray::number(i);
+        clock.advance(1400);
+    }
+    EXPECT_EQ(replies.size(), 3);
+    EXPECT_EQ(channel.advises, 1) << "asked again";
+
+    link.askForNotifications = false;
+    channel.offersNotification = true;
+    open();
+    EXPECT_EQ(channel.advises, 1);
+    EXPECT_FALSE(link.notified());
+}
+
 } // namespace

@@ -25,7 +25,16 @@ platform::ExecuteResult FakeChannel::execute(const QByteArray& macro)
 QByteArray FakeChannel::request(const QString&, int)
 {
     ++requests;
+    if (onRequest) onRequest();
+    notification.reset(); // the answer is newer than what came unasked before it
     return connected ? item : QByteArray();
+}
+
+void FakeChannel::notify(const QByteArray& text)
+{
+    item = text;
+    notification = text;
+    if (onNotified) onNotified();
 }
 
 } // namespace testing_support

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace testing_support {
 
@@ -23,6 +25,15 @@ public:
     int requests = 0;
     // Called for every accepted execute, so a test can play the driver.
     std::function<void(const QByteArray&)> onExecute;
+    // Runs inside a request, before its answer.
+    std::function<void()> onRequest;
+    // Whether the driver sends the item's changes unasked, and how often it was asked to.
+    bool offersNotification = false;
+    int advises = 0;
+    std::optional<QByteArray> notification; // sent unasked, not yet taken
+
+    // The driver sends the item's text unasked (the item changes with it).
+    void notify(const QByteArray& text);
 
     bool connectTo(const QString& service, const QString& topic) override;
     bool isConnected() const override { return connected; }
@@ -30,6 +41,12 @@ public:
     platform::ExecuteResult execute(const QByteArray& macro) override;
     QByteArray request(const QString& item, int timeoutMs) override;
     void disconnect() override { connected = false; }
+    bool advise(const QString&) override
+    {
+        ++advises;
+        return offersNotification;
+    }
+    std::optional<QByteArray> takeNotification() override { return std::exchange(notification, std::nullopt); }
 };
 
 } // namespace testing_support
