@@ -53,6 +53,8 @@ void SimBus::startNext()
     saveIfChanged();
     wire.setInterval(hart::transactionMs(next.request, next.reply));
     wire.setEnabled(true);
+    ++used.transactions;
+    used.ms += wire.interval();
 }
 
 void SimBus::finish()

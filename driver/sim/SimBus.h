@@ -32,6 +32,13 @@ public:
     // Writes the state file now, when a device's stored configuration changed outside a transaction.
     void saveIfChanged();
 
+    // The time the transactions so far have taken on the wire.
+    struct LineUse {
+        int transactions = 0;
+        qint64 ms = 0;
+    };
+    LineUse lineUse() const { return used; }
+
 private:
     struct Transaction {
         hart::Request request;
@@ -45,6 +52,7 @@ private:
     std::vector<SimTransmitter> all;
     std::deque<Transaction> queue; // the front is on the wire
     platform::Timer wire;
+    LineUse used;
 };
 
 } // namespace sim

@@ -34,13 +34,18 @@ Found find(SimBus& bus, const QString& key)
     return {found, {}};
 }
 
-const QString Usage = QStringLiteral("expected INPUT <device> <value>, RELEASE <device> or METER <device>");
+const QString Usage =
+    QStringLiteral("expected INPUT <device> <value>, RELEASE <device>, METER <device> or LINE");
 } // namespace
 
 ControlAnswer control(SimBus& bus, const QString& request)
 {
     const QStringList words = request.split(u' ', Qt::SkipEmptyParts);
     const QString verb = words.value(0).toUpper();
+    if (verb == u"LINE" && words.size() == 1) {
+        const SimBus::LineUse used = bus.lineUse();
+        return {true, QStringLiteral("%1 transactions, %2 ms on the line").arg(used.transactions).arg(used.ms)};
+    }
     const qsizetype expected = verb == u"INPUT" ? 3 : verb == u"RELEASE" || verb == u"METER" ? 2 : 0;
     if (expected == 0 || words.size() != expected) return {false, Usage};
     const Found found = find(bus, words[1]);

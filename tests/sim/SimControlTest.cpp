@@ -60,9 +60,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ControlCase{"NoNumber", "INPUT 1 warm", false, "\"warm\" is no number", "TM120", 50.0},
                     ControlCase{"NotANumber", "INPUT 1 nan", false, "\"nan\" is no number", "TM120", 50.0},
                     ControlCase{"ValueMissing", "INPUT 1", false,
-                                "expected INPUT <device> <value>, RELEASE <device> or METER <device>", "TM120", 50.0},
+                                "expected INPUT <device> <value>, RELEASE <device>, METER <device> or LINE", "TM120", 50.0},
                     ControlCase{"UnknownRequest", "HOLD 1 5", false,
-                                "expected INPUT <device> <value>, RELEASE <device> or METER <device>", "TM120", 50.0}),
+                                "expected INPUT <device> <value>, RELEASE <device>, METER <device> or LINE", "TM120", 50.0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SimControl, InputInThePvUnitAndDevicesSharingAnAddress)
@@ -98,6 +98,24 @@ TEST(SimControl, TheMeterShowsWhatTheOutputTrimTookOut)
     ASSERT_EQ(call(pressure, 45, floats({reading.toDouble()})).responseCode, 0);
     EXPECT_EQ(sim::control(bus, QStringLiteral("METER PR210")).text,
               QStringLiteral("PR210 at polling address 0: a meter in the loop reads 4.000 mA"));
+}
+
+TEST(SimControl, TheLineTimeIsTheSumOfTheTransactionsOnTheWire)
+{
+    platform::VirtualClock clock;
+    sim::SimBus bus{QString{}};
+    EXPECT_EQ(sim::control(bus, QStringLiteral("LINE")).text, QStringLiteral("0 transactions, 0 ms on the line"));
+    const hart::Request identity{hart::Address::shortFrame(0), 0, {}};
+    const hart::Request nobody{hart::Address::shortFrame(9), 0, {}};
+    int done = 0;
+    bus.transact(identity, [&](auto) { ++done; });
+    bus.transact(nobody, [&](auto) { ++done; });
+    clock.advance(5000);
+    ASSERT_EQ(done, 2);
+    const qint64 expected = hart::transactionMs(identity, call(*bus.device(QStringLiteral("PR210")), 0)) +
+                            hart::transactionMs(nobody, std::nullopt);
+    EXPECT_EQ(sim::control(bus, QStringLiteral("line")).text,
+              QStringLiteral("2 transactions, %1 ms on the line").arg(expected));
 }
 
 } // namespace
