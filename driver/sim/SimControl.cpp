@@ -34,8 +34,7 @@ Found find(SimBus& bus, const QString& key)
     return {found, {}};
 }
 
-const QString Usage =
-    QStringLiteral("expected INPUT <device> <value>, RELEASE <device>, METER <device> or LINE");
+const QString Usage = QStringLiteral("expected INPUT <device> <value>, RELEASE <device>, METER <device> or LINE");
 } // namespace
 
 ControlAnswer control(SimBus& bus, const QString& request)

@@ -9,9 +9,16 @@
 #include "settings/SettingsFile.h"
 #include "settings/TOptions.h"
 
-#include <QFileInfo>
-
 #include <QApplication>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QTimer>
+
+namespace {
+// Off unless asked for with QT_LOGGING_RULES="tarvik.startup.info=true": marks the moment the main
+// window has been shown, for measuring the start-up.
+Q_LOGGING_CATEGORY(startupLog, "tarvik.startup", QtWarningMsg)
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -38,5 +45,6 @@ int main(int argc, char* argv[])
     }
     centreOnScreen(form);
     form.show();
+    QTimer::singleShot(0, &form, [] { qCInfo(startupLog, "main window shown"); });
     return QApplication::exec();
 }

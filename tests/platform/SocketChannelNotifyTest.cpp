@@ -61,7 +61,7 @@ TEST(SocketChannelNotify, TextsSentUnaskedAroundTheAnswersOfRequests)
         if (message.verb == "ADVISE") return channel::encode("OK");
         if (message.verb == "EXECUTE") return channel::encode("OK") + notify("Busy!");
         switch (++requests) {
-        case 1: return notify("R1") + data("R1"); // changed just before the request came
+        case 1: return notify("R1") + data("R1");  // changed just before the request came
         default: return data("R1") + notify("R2"); // changed just after
         }
     });

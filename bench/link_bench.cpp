@@ -1,0 +1,266 @@
+// The program against the real pelmora and its simulated transmitters at their 1200 bit/s timing:
+//  1. the start of the tarvik program to its main window shown, without a driver running (tarvik starts
+//     it) and with one, and its resident memory once connected;
+//  2. a full read of the pressure transmitter, from Read! to the first on-line value, with the reply
+//     item's notification and without it, beside the floor: the line time of the commands sent (as the
+//     simulated wire counts it) plus the random pause of 100..299 ms before each step;
+//  3. the CPU both programs use while on-line, over a minute.
+// A plain timed program, with figures printed and nothing asserted; run it from the build's bin folder
+// (it needs tarvik, pelmora and the data files beside it). Without DISPLAY it runs offscreen.
+//   link_bench [reads per mode] [seconds on-line]
+#include "ScopedEnvironment.h"
+#include "ScriptedDialogs.h"
+#include "app/TForm1.h"
+#include "platform/ChannelProtocol.h"
+#include "platform/Environment.h"
+#include "platform/EventLoop.h"
+#include "platform/SocketChannel.h"
+#include "server/SimulatorClient.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using testing_support::ScopedEnvironment;
+namespace channel = platform::channel;
+
+constexpr double MeanStepPauseMs = 199.5; // 100 + random(200)
+const QString Unit = QStringLiteral(" kPa");
+
+QString socketPath() { return channel::localSocketPath(channel::LocalService, channel::LocalTopic); }
+
+// Transactions and line time the simulated wire has counted since the driver started.
+struct Line {
+    int transactions = 0;
+    qint64 ms = 0;
+};
+Line lineUse()
+{
+    const auto answer = server::askSimulator(socketPath(), QStringLiteral("LINE"));
+    const auto match = QRegularExpression(QStringLiteral("^(\\d+) transactions, (\\d+) ms")).match(answer.text);
+    if (!answer.ok || !match.hasMatch()) {
+        std::fprintf(stderr, "link_bench: the driver told no line time: %s\n", qPrintable(answer.text));
+        return {};
+    }
+    return {match.captured(1).toInt(), match.captured(2).toLongLong()};
+}
+
+// Ends the driver the way the program does when it closes.
+void endDriver()
+{
+    platform::SocketChannel link;
+    if (!link.connectTo(channel::LocalService, channel::LocalTopic)) return;
+    link.execute(channel::TerminateMacro);
+    platform::waitUntil([&] { return !link.isWaiting(); }, 5000);
+    platform::waitUntil([] { return !QFile::exists(socketPath()); }, 5000);
+}
+
+double cpuSecondsOf(pid_t pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) return 0;
+    const QByteArray text = stat.readAll();
+    // Fields after the command name in parentheses: utime and stime are the 12th and 13th of them.
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    return double(fields.value(11).toLongLong() + fields.value(12).toLongLong()) / double(::sysconf(_SC_CLK_TCK));
+}
+
+double ownCpuSeconds()
+{
+    rusage use{};
+    ::getrusage(RUSAGE_SELF, &use);
+    return double(use.ru_utime.tv_sec + use.ru_stime.tv_sec) + (use.ru_utime.tv_usec + use.ru_stime.tv_usec) / 1e6;
+}
+
+qint64 residentKb(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return 0;
+}
+
+// The process at the other end of the driver's socket.
+pid_t driverPid()
+{
+    QLocalSocket socket;
+    socket.connectToServer(socketPath());
+    if (!socket.waitForConnected(2000)) return 0;
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    const bool ok = ::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0;
+    socket.abort();
+    return ok ? peer.pid : 0;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+struct StartFigures {
+    double shownMs = 0;
+    qint64 residentKb = 0;
+};
+
+// Starts tarvik and waits for its mark of the main window shown; then its memory, connected.
+StartFigures startProgram()
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (environment.value(QStringLiteral("DISPLAY")).isEmpty())
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("tarvik.startup.info=true"));
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::SeparateChannels);
+    QElapsedTimer clock;
+    clock.start();
+    program.start(platform::programFolder() + QStringLiteral("tarvik"));
+    QByteArray said;
+    const bool shown = platform::waitUntil(
+        [&] {
+            said += program.readAllStandardError();
+            return said.contains("main window shown") || program.state() == QProcess::NotRunning;
+        },
+        20000);
+    StartFigures figures;
+    figures.shownMs = double(clock.nsecsElapsed()) / 1e6;
+    if (!shown || !said.contains("main window shown")) {
+        std::fprintf(stderr, "link_bench: tarvik did not show its window: %s\n", said.constData());
+        figures.shownMs = -1;
+    }
+    platform::waitFor(1000); // settled, connected to the driver
+    figures.residentKb = residentKb(program.processId());
+    program.terminate();
+    program.waitForFinished(5000);
+    return figures;
+}
+
+struct ReadFigures {
+    double readMs = 0;
+    Line line;
+};
+
+// One read with a window of its own; the window stays on-line when `stayOnline` is given.
+ReadFigures readOnce(bool notification, std::unique_ptr<TForm1>* stayOnline = nullptr)
+{
+    static platform::SocketChannel channel;
+    auto window = std::make_unique<TForm1>(channel);
+    window->link.askForNotifications = notification;
+    window->FormCreate();
+    window->createForms();
+    if (!window->link.LinkOpen() || window->link.notified() != notification) {
+        std::fprintf(stderr, "link_bench: no driver, or notification %s not as asked\n",
+                     window->link.notified() ? "on" : "off");
+        return {};
+    }
+    const Line before = lineUse();
+    QElapsedTimer clock;
+    clock.start();
+    window->PripojClick();
+    const bool online = platform::waitUntil([&] { return window->form.PV->text().endsWith(Unit); }, 120000);
+    ReadFigures figures;
+    figures.readMs = online ? double(clock.nsecsElapsed()) / 1e6 : -1;
+    const Line after = lineUse();
+    figures.line = {after.transactions - before.transactions, after.ms - before.ms};
+    if (stayOnline) {
+        *stayOnline = std::move(window);
+        return figures;
+    }
+    window->OdpojClick(driverlink::StopSender::StopButton);
+    platform::waitUntil([&] { return window->form.Pripoj->isEnabled(); }, 20000);
+    return figures;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The programs' folders, driver socket and settings of this run only.
+    QTemporaryDir dir;
+    ScopedEnvironment runtime{"XDG_RUNTIME_DIR", dir.path().toLocal8Bit()};
+    ScopedEnvironment data{"XDG_DATA_HOME", dir.path().toLocal8Bit()};
+    ScopedEnvironment state{"XDG_STATE_HOME", dir.path().toLocal8Bit()};
+    ScopedEnvironment appData{"APPDATA", dir.path().toLocal8Bit()};
+    QApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each figure as soon as it is measured
+    const int reads = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
+    const int onlineSeconds = argc > 2 ? std::max(1, atoi(argv[2])) : 60;
+
+    testing_support::ScriptedDialogs dialogs;
+    dialogs.allowModal(QStringLiteral("TCekej"));
+
+    std::printf("Start of tarvik to its main window shown (%s)\n",
+                qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "on the display");
+    std::vector<double> cold, warm;
+    qint64 resident = 0;
+    for (int i = 0; i < 3; ++i) {
+        endDriver();
+        const StartFigures first = startProgram(); // starts the driver
+        cold.push_back(first.shownMs);
+        const StartFigures second = startProgram(); // finds it running
+        warm.push_back(second.shownMs);
+        resident = std::max({resident, first.residentKb, second.residentKb});
+    }
+    std::printf("  without a driver running (tarvik starts it): median %.0f ms, slowest %.0f ms   goal < 500 ms\n",
+                median(cold), *std::max_element(cold.begin(), cold.end()));
+    std::printf("  with the driver running:                     median %.0f ms, slowest %.0f ms\n", median(warm),
+                *std::max_element(warm.begin(), warm.end()));
+    std::printf("  resident memory, connected:                  %.1f MB   goal < 80 MB\n\n", resident / 1024.0);
+
+    std::printf("Full read of PR210, Read! to the first on-line value (%d reads each)\n", reads);
+    std::vector<double> with, without;
+    Line line;
+    for (int i = 0; i < reads; ++i) {
+        const ReadFigures on = readOnce(true);
+        const ReadFigures off = readOnce(false);
+        with.push_back(on.readMs);
+        without.push_back(off.readMs);
+        line = on.line;
+        if (on.line.transactions != off.line.transactions)
+            std::printf("  (the reads sent %d and %d commands)\n", on.line.transactions, off.line.transactions);
+    }
+    const double floor = double(line.ms) + line.transactions * MeanStepPauseMs;
+    std::printf("  commands sent:                 %d, line time %lld ms\n", line.transactions,
+                static_cast<long long>(line.ms));
+    std::printf("  floor (line + step pauses):    %.0f ms\n", floor);
+    std::printf("  with notification:    median %.0f ms (%+.1f %% against the floor; goal within 15 %%)\n", median(with),
+                100.0 * (median(with) - floor) / floor);
+    std::printf("  without notification: median %.0f ms (%.2f times the read with notification; goal >= 1.6)\n\n",
+                median(without), median(without) / median(with));
+
+    std::printf("CPU while on-line, over %d s\n", onlineSeconds);
+    std::unique_ptr<TForm1> online;
+    readOnce(true, &online);
+    const pid_t driver = driverPid();
+    const double ownBefore = ownCpuSeconds(), driverBefore = cpuSecondsOf(driver);
+    platform::waitFor(onlineSeconds * 1000);
+    const double own = ownCpuSeconds() - ownBefore, driverUse = cpuSecondsOf(driver) - driverBefore;
+    std::printf("  tarvik (this process, its window on-line): %.2f %% of a core   goal < 1 %%\n",
+                100.0 * own / onlineSeconds);
+    std::printf("  pelmora:                                   %.2f %% of a core   goal < 1 %%\n",
+                100.0 * driverUse / onlineSeconds);
+    std::printf("  resident memory of this process, on-line:  %.1f MB\n", residentKb(::getpid()) / 1024.0);
+    online->OdpojClick(driverlink::StopSender::StopButton);
+    platform::waitUntil([&] { return online->form.Pripoj->isEnabled(); }, 20000);
+    online->link.terminate(); // the last conversation: the driver ends
+    online.reset();
+    return 0;
+}
