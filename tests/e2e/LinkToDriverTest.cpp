@@ -47,6 +47,7 @@ TEST_F(LinkToDriverTest, StartsTheDriverReadsTheDeviceAndEndsIt)
     platform::SocketChannel channel;
     driverlink::DriverLink link(channel);
     ASSERT_TRUE(link.DoNewLink()) << "the driver beside the program was not started";
+    EXPECT_TRUE(link.notified()) << "the driver did not offer to send its replies unasked";
 
     ASSERT_EQ(link.send(driverlink::commandMacro(0, QStringLiteral("0"))), driverlink::SendResult::Accepted);
     const QStringList identity = awaitReply(link, QStringLiteral("0"));
@@ -82,6 +83,7 @@ TEST_F(LinkToDriverTest, NetworkModeSpeaksTcpToTheDriversComputer)
     driverlink::DriverLink link(channel);
     link.setServiceApplication(driverlink::serviceApplication(QStringLiteral("\\\\127.0.0.1:%1").arg(port)));
     ASSERT_TRUE(link.DoNewLink());
+    EXPECT_TRUE(link.notified()) << "no notification over TCP";
     ASSERT_EQ(link.send(driverlink::commandMacro(13, QStringLiteral("0"))), driverlink::SendResult::Accepted);
     const QStringList reply = awaitReply(link, QStringLiteral("13"));
     ASSERT_GE(reply.size(), 7);
