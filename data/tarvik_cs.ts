@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ" sourcelanguage="en">
 <context>
+    <name>HistoryStore</name>
+    <message>
+        <source>The file was cut short while it was read.</source>
+        <translation>Soubor při čtení skončil předčasně.</translation>
+    </message>
+    <message>
+        <source>The entry has no snapshot.</source>
+        <translation>Záznam nemá uloženou konfiguraci.</translation>
+    </message>
+    <message>
+        <source>The data file holds no snapshot %1.</source>
+        <translation>Datový soubor neobsahuje uloženou konfiguraci %1.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindowLayout</name>
     <message>
         <source>Tarvik</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>HistoryStore</name>
+    <message>
+        <source>The file was cut short while it was read.</source>
+        <translation>Die Datei endete beim Lesen vorzeitig.</translation>
+    </message>
+    <message>
+        <source>The entry has no snapshot.</source>
+        <translation>Der Eintrag hat keine gespeicherte Konfiguration.</translation>
+    </message>
+    <message>
+        <source>The data file holds no snapshot %1.</source>
+        <translation>Die Datendatei enthält keine gespeicherte Konfiguration %1.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindowLayout</name>
     <message>
         <source>Tarvik</source>

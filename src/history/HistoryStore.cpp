@@ -26,7 +26,8 @@ using platform::Result;
 constexpr qint64 LargestBlock = 16384; // entries, 3.5 MB
 constexpr qint64 FirstBlock = 1024;
 
-QString why(const char* text) { return QCoreApplication::translate("history::HistoryStore", text); }
+// Why a history file could not be used, in the program language.
+QString why(const char* text) { return QCoreApplication::translate("HistoryStore", text); }
 
 QString upperAscii(QString text)
 {
@@ -138,7 +139,9 @@ bool readAt(QFile& file, qint64 position, char* into, qint64 size)
 
 QString readError(const QFile& file)
 {
-    return file.error() != QFileDevice::NoError ? file.errorString() : why("The file was cut short while it was read.");
+    return file.error() != QFileDevice::NoError
+               ? file.errorString()
+               : why(QT_TRANSLATE_NOOP("HistoryStore", "The file was cut short while it was read."));
 }
 
 // What the recordings of one process know about one index file: for each device the number of its
@@ -454,12 +457,12 @@ std::optional<config::TConfigRecord> HistoryStore::snapshot(qint32 number, QStri
         if (reason) *reason = text;
         return std::nullopt;
     };
-    if (number < 0) return fail(why("The entry has no snapshot."));
+    if (number < 0) return fail(why(QT_TRANSLATE_NOOP("HistoryStore", "The entry has no snapshot.")));
     QFile data(dataFile);
     if (!data.open(QIODevice::ReadOnly)) return fail(data.errorString());
     const qint64 position = qint64(number) * config::RecordSize;
     if (data.size() < position + config::RecordSize)
-        return fail(why("The data file holds no snapshot %1.").arg(number));
+        return fail(why(QT_TRANSLATE_NOOP("HistoryStore", "The data file holds no snapshot %1.")).arg(number));
     QByteArray bytes(config::RecordSize, Qt::Uninitialized);
     if (!readAt(data, position, bytes.data(), bytes.size())) return fail(readError(data));
     return config::TConfigRecord::fromBytes(bytes);
