@@ -1,13 +1,18 @@
 // Recording and listing against a history of 1,000,000 entries: how long one recording takes when the
-// device was last seen at the very start of the index (the first recording of the program, which reads
-// the whole index once, and the ones after it, which read only what was appended), one recording of a
-// device never seen, and a listing that walks the whole index because its filter matches nothing.
-// A plain timed program: the first recording of a process happens once, so it cannot be repeated.
+// device was last seen at the very start of the index (the first recording of a program on a computer
+// that has never read this history, which reads the whole index once and keeps a cache of it; the first
+// recording of a later program, which reads that cache and what was appended since; and the recordings
+// after it in one program), one recording of a device never seen, and a listing that walks the whole
+// index because its filter matches nothing.
+// A plain timed program: the first recording of a process happens once, so the first recordings are
+// made by separate processes (this program started again with --record-once).
 //   history_bench [entries]
 #include "history/HistoryStore.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -68,8 +73,35 @@ double median(std::vector<double> values)
 
 } // namespace
 
+// One recording of the device seen only at the start, by a process of its own; prints its time.
+int recordAlone(const QString& folder, int number)
+{
+    history::HistoryStore store(folder, IndexName, DataName);
+    history::HistoryEntry entry = entryFor(Devices, number);
+    QElapsedTimer clock;
+    clock.start();
+    const platform::Result result = store.record(entry, std::nullopt, QStringLiteral("new"));
+    std::printf("%.2f\n", msSince(clock));
+    return result ? 0 : 1;
+}
+
+double recordInAnotherProcess(const QString& folder, int number)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--record-once"), folder, QString::number(number)});
+    if (!child.waitForFinished(60000) || child.exitCode() != 0) {
+        std::fprintf(stderr, "the recording process failed: %s\n", child.readAllStandardError().constData());
+        std::exit(1);
+    }
+    return child.readAllStandardOutput().trimmed().toDouble();
+}
+
 int main(int argc, char** argv)
 {
+    QCoreApplication app(argc, argv);
+    if (argc == 4 && QByteArray(argv[1]) == "--record-once")
+        return recordAlone(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());
     const int entries = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 1000000;
     QTemporaryDir dir;
     const QString folder = dir.path() + u'/';
@@ -80,6 +112,11 @@ int main(int argc, char** argv)
         return 1;
     }
     std::printf("built %d entries (%.0f MB index) in %.0f ms\n", entries, entries * 219.0 / 1e6, msSince(timer));
+    // The cache of the index goes into a folder of this run, never the user's own.
+    QTemporaryDir cacheFolder;
+    qputenv("XDG_CACHE_HOME", cacheFolder.path().toLocal8Bit());
+    std::printf("%-46s %8.2f ms\n", "recording, first ever on this computer", recordInAnotherProcess(folder, 1));
+    std::printf("%-46s %8.2f ms\n", "recording, first of a later program", recordInAnotherProcess(folder, 2));
 
     history::HistoryStore store(folder, IndexName, DataName);
     config::TConfigRecord snapshot;
@@ -100,10 +137,10 @@ int main(int argc, char** argv)
         return ms;
     };
 
-    recordOnce(Devices, 1, "recording, cold (first of the process)");
+    recordOnce(Devices, 3, "recording, first of this program");
     std::vector<double> warm;
     for (int i = 0; i < 21; ++i)
-        warm.push_back(recordOnce(Devices, 2 + i, nullptr));
+        warm.push_back(recordOnce(Devices, 4 + i, nullptr));
     std::printf("%-46s %8.2f ms  (median of %zu, max %.2f ms)\n", "recording, warm", median(warm), warm.size(),
                 *std::max_element(warm.begin(), warm.end()));
     recordOnce(Devices + 1, 100, "recording, a device never seen");
@@ -144,6 +181,6 @@ int main(int argc, char** argv)
     const auto newest = store.list(none);
     std::printf("%-46s %8.2f ms  (%lld rows)\n", "listing, no filter, newest 999", msSince(timer),
                 newest ? qint64(newest->entries.size()) : -1LL);
-    std::printf("goals: warm recording < 20 ms, listing < 300 ms\n");
+    std::printf("goals: each recording < 20 ms, listing < 300 ms\n");
     return 0;
 }

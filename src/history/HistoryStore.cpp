@@ -1,5 +1,6 @@
 #include "history/HistoryStore.h"
 
+#include "history/IndexCache.h"
 #include "platform/Encoding.h"
 #include "platform/FileLock.h"
 
@@ -12,7 +13,6 @@
 #include <cstring>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace history {
 
@@ -144,41 +144,11 @@ QString readError(const QFile& file)
                : why(QT_TRANSLATE_NOOP("HistoryStore", "The file was cut short while it was read."));
 }
 
-// What the recordings of one process know about one index file: for each device the number of its
-// newest entry, over the whole entries up to `covered` bytes of the file it was read from. A recording
-// reads only what was appended since. The last entry may have been replaced since (a repeated event
-// does that): as long as it is still of the same device, the numbers stay right, because the group is
-// read from the entry itself. A file that was replaced or cut, whose first entry changed, or whose
-// last known entry now belongs to another device (a program that takes no lock raced with us) is
-// read again from its start. What cannot be seen without reading everything: a file rewritten in place
-// that keeps its first and its last known entry.
-struct IndexCache {
-    struct Hash {
-        using is_transparent = void;
-        size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
-    };
-
-    quint64 device = 0, inode = 0;
-    qint64 covered = 0;
-    QByteArray firstEntry;
-    std::string lastDevice;
-    std::unordered_map<std::string, qint64, Hash, std::equal_to<>> newest;
-};
-
 QMutex cacheMutex;
 QHash<QString, IndexCache>& caches()
 {
     static QHash<QString, IndexCache> byPath;
     return byPath;
-}
-
-void remember(IndexCache& cache, std::string_view device, qint64 number, const char* entry)
-{
-    if (const auto known = cache.newest.find(device); known != cache.newest.end())
-        known->second = number;
-    else
-        cache.newest.emplace(std::string(device), number);
-    if (number == 0) cache.firstEntry = QByteArray(entry, EntrySize);
 }
 
 Result bringUpToDate(IndexCache& cache, QFile& index, const platform::FileIdentity& file)
@@ -202,6 +172,7 @@ Result bringUpToDate(IndexCache& cache, QFile& index, const platform::FileIdenti
         cache = IndexCache();
         cache.device = file.device;
         cache.inode = file.inode;
+        cache.stored = 0; // whatever was kept is of no use
     }
     QByteArray block;
     for (qint64 position = cache.covered; position < whole;) {
@@ -214,7 +185,7 @@ Result bringUpToDate(IndexCache& cache, QFile& index, const platform::FileIdenti
         for (qint64 offset = 0; offset < size; offset += EntrySize) {
             const char* stored = block.constData() + offset;
             const std::string_view device = storedDevice(stored, key);
-            remember(cache, device, (position + offset) / EntrySize, stored);
+            cache.remember(device, (position + offset) / EntrySize, stored);
             if (position + offset + EntrySize == whole) cache.lastDevice = device;
         }
         position += size;
@@ -349,13 +320,28 @@ Result HistoryStore::record(HistoryEntry entry, const std::optional<config::TCon
         entry.Group.clear();
     } else {
         cache = &caches()[indexFile];
+        if (cache->stored < 0) { // the first recording of this program into this file
+            auto kept = loadIndexCache(indexCacheFile(indexFile));
+            *cache = kept ? std::move(*kept) : IndexCache();
+            cache->stored = std::max<qint64>(cache->stored, 0);
+        }
         if (const Result known = bringUpToDate(*cache, index, file); !known) return known;
         entry.Group = newGroup;
         if (const auto device = deviceOf(entry.DeviceType, entry.Manufacturer, entry.UniqueId)) {
-            if (const auto newest = cache->newest.find(*device); newest != cache->newest.end()) {
+            for (int pass = 0; pass < 2; ++pass) {
+                const auto newest = cache->newest.find(*device);
+                if (newest == cache->newest.end()) break;
                 if (!readAt(index, newest->second * EntrySize, stored.data(), EntrySize))
                     return Result::failure(readError(index));
-                entry.Group = HistoryEntry::fromBytes(stored.data()).Group;
+                std::array<char, DeviceKeySize> key;
+                if (storedDevice(stored.data(), key) == *device) {
+                    entry.Group = HistoryEntry::fromBytes(stored.data()).Group;
+                    break;
+                }
+                // The file was rewritten behind the cache: read it all once more.
+                *cache = IndexCache();
+                cache->stored = 0;
+                if (const Result known = bringUpToDate(*cache, index, file); !known) return known;
             }
         }
     }
@@ -382,9 +368,10 @@ Result HistoryStore::record(HistoryEntry entry, const std::optional<config::TCon
     if (cache) {
         std::array<char, DeviceKeySize> key;
         const std::string_view device = storedDevice(bytes.constData(), key);
-        remember(*cache, device, position, bytes.constData());
+        cache->remember(device, position, bytes.constData());
         cache->lastDevice = device;
         cache->covered = std::max(cache->covered, (position + 1) * EntrySize);
+        if (cache->worthStoring()) storeIndexCache(indexCacheFile(indexFile), *cache);
     }
     return Result::success();
 }

@@ -41,6 +41,8 @@ QString userConfigFolder() { return xdgFolder("XDG_CONFIG_HOME", QStringLiteral(
 
 QString sharedDataFolder() { return xdgFolder("XDG_DATA_HOME", QStringLiteral(".local/share")); }
 
+QString userCacheFolder() { return xdgFolder("XDG_CACHE_HOME", QStringLiteral(".cache")); }
+
 QString runtimeFolder()
 {
     const QString value = environment(QStringLiteral("XDG_RUNTIME_DIR"));

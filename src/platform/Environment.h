@@ -16,6 +16,8 @@ void setProgramFolder(const QString& folder);
 // ($XDG_DATA_HOME or ~/.local/share), each ending in "/".
 QString userConfigFolder();
 QString sharedDataFolder();
+// This user's cache folder ($XDG_CACHE_HOME or ~/.cache), ending in "/": what may be lost at any time.
+QString userCacheFolder();
 // The folder for this user's run-time files such as sockets ($XDG_RUNTIME_DIR, else /tmp), ending in "/".
 QString runtimeFolder();
 

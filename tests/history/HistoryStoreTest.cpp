@@ -2,6 +2,7 @@
 // programs write the same files: the group of a device must come out as a full read of the index would
 // give it, and two programs recording at once must lose nothing.
 #include "history/HistoryStore.h"
+#include "ScopedEnvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,6 +89,8 @@ protected:
         return stored().isEmpty() ? QString() : stored().last().Group;
     }
 
+    QTemporaryDir cacheFolder; // never this user's own
+    testing_support::ScopedEnvironment cacheHome{"XDG_CACHE_HOME", cacheFolder.path().toLocal8Bit()};
     QTemporaryDir dir;
     history::HistoryStore store{folder(), IndexName, DataName};
 };
