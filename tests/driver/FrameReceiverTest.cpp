@@ -1,0 +1,107 @@
+// The receiver fed one character at a time, as a serial port hands them over: preambles of any
+// number from 2, noise before and between frames, damaged and cut-short frames, burst frames.
+#include "hart/FrameReceiver.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace hart;
+using Kind = FrameReceiver::Result::Kind;
+
+namespace {
+
+QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
+
+const QByteArray Reply = hex("869a1aad188c2402000019");
+const QByteArray Burst = hex("816ed20a1b2c010700000c43e10000a8");
+
+std::vector<FrameReceiver::Result> feed(FrameReceiver& receiver, const QByteArray& bytes)
+{
+    std::vector<FrameReceiver::Result> results;
+    for (const char byte : bytes)
+        if (auto result = receiver.take(quint8(byte))) results.push_back(*result);
+    return results;
+}
+
+std::vector<Kind> kinds(const std::vector<FrameReceiver::Result>& results)
+{
+    std::vector<Kind> out;
+    for (const auto& result : results)
+        out.push_back(result.kind);
+    return out;
+}
+
+TEST(FrameReceiver, TakesAFrameAfterAnyNumberOfPreamblesFromTwo)
+{
+    for (const int preambles : {2, 3, 5, 20, 30}) {
+        FrameReceiver receiver;
+        const auto results = feed(receiver, QByteArray(preambles, char(0xFF)) + Reply);
+        ASSERT_EQ(kinds(results), std::vector<Kind>{Kind::Frame}) << preambles << " preambles";
+        EXPECT_EQ(results[0].frame.command, 0x24);
+        EXPECT_EQ(results[0].bytes, QByteArray(preambles, char(0xFF)) + Reply) << "the trace sees every byte";
+    }
+    FrameReceiver receiver;
+    EXPECT_TRUE(feed(receiver, hex("ff") + Reply).empty()) << "one preamble is noise";
+}
+
+TEST(FrameReceiver, NoiseBeforeAndBetweenFramesIsDropped)
+{
+    FrameReceiver receiver;
+    // Noise, a preamble cut off by noise, then a frame; noise after it; a burst frame; the reply.
+    const QByteArray line =
+        hex("00137f86ff55") + hex("ffffff") + Reply + hex("0000ff") + hex("ffffffff") + Burst + hex("ffff") + Reply;
+    const auto results = feed(receiver, line);
+    ASSERT_EQ(kinds(results), (std::vector<Kind>{Kind::Frame, Kind::Frame, Kind::Frame}));
+    EXPECT_EQ(results[0].frame.type, FrameType::Reply);
+    EXPECT_EQ(results[1].frame.type, FrameType::Burst);
+    EXPECT_TRUE(results[1].frame.burstMode);
+    EXPECT_EQ(results[2].frame.type, FrameType::Reply);
+}
+
+TEST(FrameReceiver, ADamagedCharacterSpoilsTheCheckByteAndTheNextFrameIsStillRead)
+{
+    FrameReceiver receiver;
+    QByteArray damaged = hex("ffffffff") + Reply;
+    damaged[8] = '\0'; // a character with a parity error arrives as NUL
+    const auto results = feed(receiver, damaged + hex("ffffff") + Reply);
+    ASSERT_EQ(kinds(results), (std::vector<Kind>{Kind::BadCheck, Kind::Frame}));
+    EXPECT_EQ(results[0].why, QStringLiteral("check byte wrong"));
+}
+
+TEST(FrameReceiver, SilenceBreaksAFrameThatHasBegun)
+{
+    FrameReceiver receiver;
+    EXPECT_FALSE(receiver.silence()) << "nothing heard";
+    EXPECT_TRUE(feed(receiver, hex("1234")).empty());
+    EXPECT_FALSE(receiver.frameBegun());
+    const auto noise = receiver.silence();
+    ASSERT_TRUE(noise);
+    EXPECT_EQ(noise->kind, Kind::Noise);
+    EXPECT_EQ(noise->bytes, hex("1234"));
+
+    EXPECT_TRUE(feed(receiver, hex("ffff")).empty());
+    EXPECT_TRUE(receiver.frameBegun()) << "two preambles: a reply has begun";
+    auto broken = receiver.silence();
+    ASSERT_TRUE(broken);
+    EXPECT_EQ(broken->kind, Kind::Broken);
+
+    // A character lost in the middle: the receiver waits for it, and silence ends the frame.
+    QByteArray dropped = hex("ffffff") + Burst;
+    dropped.remove(12, 1); // a data byte
+    EXPECT_TRUE(feed(receiver, dropped).empty());
+    broken = receiver.silence();
+    ASSERT_TRUE(broken);
+    EXPECT_EQ(broken->kind, Kind::Broken);
+    EXPECT_EQ(broken->why, QStringLiteral("cut short"));
+    ASSERT_EQ(kinds(feed(receiver, hex("ffffff") + Reply)), std::vector<Kind>{Kind::Frame}) << "and reads on";
+}
+
+TEST(FrameReceiver, AReplyTooShortForItsStatusIsBroken)
+{
+    FrameReceiver receiver;
+    const auto results = feed(receiver, hex("ffff") + hex("869a1aad188c24010019"));
+    ASSERT_EQ(kinds(results), std::vector<Kind>{Kind::Broken});
+    EXPECT_EQ(results[0].why, QStringLiteral("no response code and status"));
+}
+
+} // namespace
