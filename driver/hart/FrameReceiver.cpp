@@ -27,6 +27,7 @@ void FrameReceiver::reset()
     delimiterNow = false;
     body.clear();
     raw.clear();
+    frameStart = 0;
 }
 
 bool FrameReceiver::startFrame(quint8 delimiter)
@@ -42,8 +43,10 @@ FrameReceiver::Result FrameReceiver::finish(Result::Kind kind, const QString& wh
 {
     Result result;
     result.kind = kind;
-    result.bytes = raw;
+    result.noise = raw.left(frameStart);
+    result.bytes = raw.mid(frameStart);
     result.why = why;
+    frameStart = 0;
     state = State::Hunt;
     preambles = 0;
     delimiterNow = false;
@@ -54,18 +57,19 @@ FrameReceiver::Result FrameReceiver::finish(Result::Kind kind, const QString& wh
 
 std::optional<FrameReceiver::Result> FrameReceiver::take(quint8 byte)
 {
-    if (raw.size() >= MaxRawBytes && state == State::Hunt) raw.remove(0, raw.size() / 2);
+    if (raw.size() >= MaxRawBytes && state == State::Hunt && preambles == 0) raw.clear();
     raw.append(char(byte));
     switch (state) {
     case State::Hunt:
         if (byte == Preamble && !delimiterNow) {
-            ++preambles;
+            if (preambles++ == 0) frameStart = raw.size() - 1;
         } else if ((preambles >= timingPreambles() || delimiterNow) && startFrame(byte)) {
+            if (delimiterNow) frameStart = raw.size() - 1;
             delimiterNow = false;
         } else if (delimiterNow) {
             return finish(Result::Kind::Broken, QStringLiteral("no known delimiter"));
         } else {
-            preambles = byte == Preamble ? 1 : 0; // noise: hunt again
+            preambles = 0; // noise: hunt again
         }
         return std::nullopt;
     case State::Address:
@@ -132,7 +136,8 @@ std::optional<FrameReceiver::Result> FrameReceiver::silence()
 {
     if (frameBegun()) return finish(Result::Kind::Broken, QStringLiteral("cut short"));
     if (raw.isEmpty()) return std::nullopt;
-    return finish(Result::Kind::Noise, QStringLiteral("no frame"));
+    frameStart = 0; // a lone preamble is noise too
+    return finish(Result::Kind::Noise, QStringLiteral("noise"));
 }
 
 } // namespace hart

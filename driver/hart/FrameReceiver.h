@@ -16,7 +16,8 @@ public:
         enum class Kind { Frame, BadCheck, Broken, Noise };
         Kind kind = Kind::Frame;
         Frame frame;      // Frame and BadCheck: what the bytes say
-        QByteArray bytes; // every byte since the previous result: noise and preambles included
+        QByteArray bytes; // the frame's bytes, preambles included; for Noise the noise
+        QByteArray noise; // what came before the frame's preambles and was no frame
         QString why;      // BadCheck, Broken and Noise
     };
 
@@ -44,6 +45,7 @@ private:
     int remaining = 0; // bytes still to come in the current part
     QByteArray body;   // delimiter onwards
     QByteArray raw;    // everything since the previous result
+    qsizetype frameStart = 0; // where in raw the current frame's preambles began
 };
 
 } // namespace hart

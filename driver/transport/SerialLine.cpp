@@ -92,7 +92,6 @@ void SerialLine::attempt(const hart::Request& request, std::function<void(const 
     if (!open()) return failLater(name() + QStringLiteral(" is not open"));
     sent = hart::requestFrame(request, options.primaryMaster);
     const QByteArray bytes = hart::encodeFrame(sent, preamblesFor(request));
-    receiver.reset();
     early.reset();
     state = State::Sending;
     switchRts(true);
@@ -146,6 +145,7 @@ void SerialLine::frameEnded(const FrameReceiver::Result& result)
     } else if (result.kind != Kind::Noise && waited) {
         outcome = Attempt::failed(Attempt::Outcome::Garbled, result.why);
     }
+    if (!result.noise.isEmpty()) trace.received(result.noise, QStringLiteral("noise"));
     trace.received(result.bytes, note);
     if (!waited) return;
     if (!outcome) {

@@ -52,6 +52,8 @@ TEST(FrameReceiver, NoiseBeforeAndBetweenFramesIsDropped)
         hex("00137f86ff55") + hex("ffffff") + Reply + hex("0000ff") + hex("ffffffff") + Burst + hex("ffff") + Reply;
     const auto results = feed(receiver, line);
     ASSERT_EQ(kinds(results), (std::vector<Kind>{Kind::Frame, Kind::Frame, Kind::Frame}));
+    EXPECT_EQ(results[0].noise, hex("00137f86ff55")) << "the trace shows the noise apart from the frame";
+    EXPECT_EQ(results[0].bytes, hex("ffffff") + Reply);
     EXPECT_EQ(results[0].frame.type, FrameType::Reply);
     EXPECT_EQ(results[1].frame.type, FrameType::Burst);
     EXPECT_TRUE(results[1].frame.burstMode);
