@@ -42,9 +42,9 @@ private:
     State state = State::Hunt;
     int preambles = 0;
     bool delimiterNow = false;
-    int remaining = 0; // bytes still to come in the current part
-    QByteArray body;   // delimiter onwards
-    QByteArray raw;    // everything since the previous result
+    int remaining = 0;        // bytes still to come in the current part
+    QByteArray body;          // delimiter onwards
+    QByteArray raw;           // everything since the previous result
     qsizetype frameStart = 0; // where in raw the current frame's preambles began
 };
 

@@ -9,8 +9,8 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <csignal>
-#include <optional>
 #include <cstdio>
+#include <optional>
 #include <sys/socket.h>
 #include <unistd.h>
 
