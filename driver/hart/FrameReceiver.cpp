@@ -9,8 +9,10 @@ constexpr quint8 Preamble = 0xFF;
 // Noise kept for the trace before the receiver stops remembering it.
 constexpr int MaxRawBytes = 1024;
 
+// Asynchronous (FSK) frames of the three known types; a modem on a current loop hears no other.
 bool knownType(quint8 delimiter)
 {
+    if (delimiter & 0x18) return false;
     const quint8 type = delimiter & 0x07;
     return type == quint8(FrameType::Burst) || type == quint8(FrameType::Request) || type == quint8(FrameType::Reply);
 }
