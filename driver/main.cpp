@@ -175,10 +175,6 @@ bool parse(const QStringList& args, Options& options, QString& error)
             return false;
         }
     }
-    if (options.tcp && options.wire != transport::WireSettings::Kind::HartIp) {
-        error = QStringLiteral("--tcp goes with --hart-ip");
-        return false;
-    }
     if (!options.control.isEmpty() && options.driverOptions) {
         error = QStringLiteral("--set-input, --release-input and --read-meter take no option but --socket");
         return false;
@@ -222,6 +218,7 @@ bool wireSettings(const Options& options, transport::WireSettings& wire, QString
     if (options.driverSwitchesRts) wire.driverSwitchesRts = *options.driverSwitchesRts;
     wire.trace = wire.trace || options.trace;
     using Kind = transport::WireSettings::Kind;
+    if (options.tcp && wire.kind != Kind::HartIp) error = QStringLiteral("--tcp goes with HART-IP");
     if (wire.kind == Kind::Serial && wire.serialPort.isEmpty())
         error = QStringLiteral("the settings file names the serial port as the wire, but no [Serial] Port");
     if (wire.kind == Kind::HartIp && wire.hartIpHost.isEmpty())
