@@ -2,6 +2,7 @@
 
 #include "codec/TextFormat.h"
 #include "hart/HartEncoding.h"
+#include "hart/HartIdentity.h"
 #include "platform/Encoding.h"
 
 #include <QHash>
@@ -264,13 +265,13 @@ Encoded CommandCodec::encodeRequest(int command, const QStringList& fields) cons
 QStringList CommandCodec::decodeIdentity(const QByteArray& data) const
 {
     QStringList lines;
-    if (data.size() < 12) return byteLines(data);
-    const int manufacturer = quint8(data.at(1));
-    lines << names.manufacturerName(manufacturer) << names.deviceTypeName(manufacturer, quint8(data.at(2)))
-          << QString::number(quint8(data.at(3))) << QString::number(quint8(data.at(4)))
-          << QString::number(quint8(data.at(5))) << QString::number(quint8(data.at(6)))
-          << QString::number(quint8(data.at(7)) >> 3) << QString::number(quint8(data.at(8)))
-          << QString::number(hart::readUInt(data, 9, 3));
+    const auto identity = hart::readIdentity(data);
+    if (!identity) return byteLines(data);
+    lines << names.manufacturerName(identity->manufacturer)
+          << names.deviceTypeName(identity->manufacturer, identity->deviceType) << QString::number(quint8(data.at(3)))
+          << QString::number(quint8(data.at(4))) << QString::number(quint8(data.at(5)))
+          << QString::number(quint8(data.at(6))) << QString::number(quint8(data.at(7)) >> 3)
+          << QString::number(quint8(data.at(8))) << QString::number(hart::readUInt(data, 9, 3));
     // Revision 6 and later add response preambles, device variables, change counter, extended status.
     decodeFields({{Kind::U8}, {Kind::U8}, {Kind::U16}, {Kind::U8}}, data, 12, lines);
     return lines;

@@ -101,6 +101,8 @@ QString NameTables::manufacturerName(int id) const
 
 QString NameTables::deviceTypeName(int manufacturer, int type) const
 {
+    // An expanded device type made of the manufacturer and an older one-byte type is that type.
+    if (type > 0xFF && (type >> 8) == manufacturer) type &= 0xFF;
     if (manufacturer == 110 && type == 210) return QStringLiteral("PR210");
     if (manufacturer == 110 && type == 120) return QStringLiteral("TM120");
     return QString::number(type);

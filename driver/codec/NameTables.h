@@ -23,6 +23,7 @@ public:
     QString alarmName(int code) const;
     QString writeProtectName(int code) const;
     QString manufacturerName(int id) const;
+    // `type` may be an expanded (16-bit) device type of revision 7.
     QString deviceTypeName(int manufacturer, int type) const;
 
     // Codes of names: an exact name, else a decimal code 0..255.

@@ -1,14 +1,10 @@
 #include "hart/HartTypes.h"
 
+#include "hart/HartTiming.h"
+
 namespace hart {
 
 namespace {
-constexpr double CharacterMs = 11.0 * 1000.0 / 1200.0;
-constexpr int TurnAroundMs = 20;
-// A master gives a silent device this long before it tries again.
-constexpr int NoReplyWaitMs = 260;
-constexpr int Tries = 3;
-
 int frameChars(int preambles, const Address& address, int dataBytes, bool reply)
 {
     const int addressBytes = address.isLong ? 5 : 1;
@@ -18,10 +14,11 @@ int frameChars(int preambles, const Address& address, int dataBytes, bool reply)
 
 int transactionMs(const Request& request, const std::optional<Reply>& reply, int requestPreambles, int replyPreambles)
 {
-    const double sent = frameChars(requestPreambles, request.address, int(request.data.size()), false) * CharacterMs;
-    if (!reply) return int(Tries * (sent + NoReplyWaitMs));
-    const double back = frameChars(replyPreambles, request.address, int(reply->data.size()), true) * CharacterMs;
-    return int(sent + TurnAroundMs + back);
+    using namespace timing;
+    const int sent = frameChars(requestPreambles, request.address, int(request.data.size()), false);
+    if (!reply) return (1 + Retries) * charactersMs(sent + RtsHoldCharacters + PrimaryReplyTimeoutCharacters);
+    const int back = frameChars(replyPreambles, request.address, int(reply->data.size()), true);
+    return charactersMs(sent + TurnAroundCharacters + back);
 }
 
 } // namespace hart

@@ -1,6 +1,7 @@
 #include "session/DriverSession.h"
 
 #include "codec/ReplyText.h"
+#include "hart/HartIdentity.h"
 #include "platform/Encoding.h"
 
 namespace session {
@@ -25,16 +26,6 @@ QString withoutLeadingZeros(const QString& digits)
     return ok ? QString::number(value) : digits;
 }
 } // namespace
-
-std::optional<QByteArray> longAddressFromIdentity(const QByteArray& data)
-{
-    if (data.size() < 12) return std::nullopt;
-    QByteArray address;
-    address.append(char(quint8(data.at(1)) & 0x3F));
-    address.append(data.at(2));
-    address.append(data.mid(9, 3));
-    return address;
-}
 
 DriverSession::DriverSession(hart::Bus& bus, const codec::NameTables& names) : bus(bus), names(names), codec(names) {}
 
@@ -116,14 +107,14 @@ void DriverSession::identifyThenSend(Job job, quint8 polling)
     // Devices answer other commands only in long frames: learn the address with command 0 first.
     const hart::Request identify{hart::Address::shortFrame(polling), 0, {}};
     bus.transact(identify, [this, job = std::move(job), polling](std::optional<hart::Reply> reply) mutable {
-        const auto address =
-            reply && codec::commandDone(reply->responseCode) ? longAddressFromIdentity(reply->data) : std::nullopt;
-        if (!address) {
+        const auto identity =
+            reply && codec::commandDone(reply->responseCode) ? hart::readIdentity(reply->data) : std::nullopt;
+        if (!identity) {
             answer(job, codec::replyText(job.commandLine, job.addressLine, CommunicationError, {}));
             return;
         }
-        longAddressOf.insert(polling, *address);
-        job.request.address = hart::Address::longFrame(*address);
+        longAddressOf.insert(polling, identity->longAddress);
+        job.request.address = hart::Address::longFrame(identity->longAddress);
         send(std::move(job));
     });
 }
@@ -137,12 +128,12 @@ void DriverSession::send(Job job)
 void DriverSession::learnIdentity(const Job& job, const hart::Reply& reply)
 {
     if (job.command == 0 || job.command == 11) {
-        const auto address = longAddressFromIdentity(reply.data);
-        if (!address) return;
+        const auto identity = hart::readIdentity(reply.data);
+        if (!identity) return;
         if (job.command == 11)
-            taggedDevice = address;
+            taggedDevice = identity->longAddress;
         else
-            longAddressOf.insert(job.request.address.polling, *address);
+            longAddressOf.insert(job.request.address.polling, identity->longAddress);
     } else if (job.command == 6 && !job.request.data.isEmpty() && job.request.address.isLong) {
         // The device now answers command 0 at its new polling address.
         for (auto it = longAddressOf.begin(); it != longAddressOf.end();)

@@ -43,7 +43,4 @@ private:
     std::optional<QByteArray> taggedDevice; // found by the last command 11
 };
 
-// The long address of a device from its identity reply (command 0 or 11).
-std::optional<QByteArray> longAddressFromIdentity(const QByteArray& data);
-
 } // namespace session

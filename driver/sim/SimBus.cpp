@@ -35,22 +35,29 @@ void SimBus::transact(const hart::Request& request, std::function<void(std::opti
     if (queue.size() == 1) startNext();
 }
 
-// The device answers at once; the reply reaches the master when both frames have crossed the wire.
 // Devices sharing a polling address (or a tag) all do the command and answer together, garbling
 // each other's replies: the master hears nothing it can use.
-void SimBus::startNext()
+std::optional<hart::Reply> SimBus::answer(const hart::Request& request)
 {
-    Transaction& next = queue.front();
+    std::optional<hart::Reply> reply;
     int replies = 0;
     for (auto& device : all) {
-        if (!device.answers(next.request)) continue;
-        if (auto reply = device.handle(next.request)) {
-            next.reply = std::move(reply);
+        if (!device.answers(request)) continue;
+        if (auto answer = device.handle(request)) {
+            reply = std::move(answer);
             ++replies;
         }
     }
-    if (replies > 1) next.reply.reset();
+    if (replies > 1) reply.reset();
     saveIfChanged();
+    return reply;
+}
+
+// The device answers at once; the reply reaches the master when both frames have crossed the wire.
+void SimBus::startNext()
+{
+    Transaction& next = queue.front();
+    next.reply = answer(next.request);
     wire.setInterval(hart::transactionMs(next.request, next.reply));
     wire.setEnabled(true);
     ++used.transactions;

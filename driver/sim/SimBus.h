@@ -19,6 +19,9 @@ public:
     ~SimBus() override;
 
     void transact(const hart::Request& request, std::function<void(std::optional<hart::Reply>)> done) override;
+    // The devices' answer at once, without the time on the wire: for the simulated devices behind a
+    // serial line or a HART-IP server, which keep time themselves.
+    std::optional<hart::Reply> answer(const hart::Request& request);
 
     // <shared data folder>/pelmora/simulated-devices.json
     static QString defaultStateFile();

@@ -22,6 +22,10 @@ struct Identity {
     quint8 softwareRevision = 1;
     quint8 hardwareRevision = 1;
     quint8 minPreambles = 5;
+
+    // Revision 7 names the type with two bytes; a type first registered with one byte keeps it,
+    // under its manufacturer's id.
+    quint16 expandedDeviceType() const { return quint16(manufacturerId << 8 | deviceType); }
 };
 
 // The process the sensor sees when nobody holds it: a slow sine with a little noise.

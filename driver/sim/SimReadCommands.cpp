@@ -29,8 +29,12 @@ SimTransmitter::Answer SimTransmitter::identity(const QByteArray&)
     const Identity& id = model.identity;
     QByteArray data;
     data.append(char(254));
-    data.append(char(id.manufacturerId));
-    data.append(char(id.deviceType));
+    if (id.universalRevision >= 7) {
+        appendUInt(data, id.expandedDeviceType(), 2);
+    } else {
+        data.append(char(id.manufacturerId));
+        data.append(char(id.deviceType));
+    }
     data.append(char(id.minPreambles));
     data.append(char(id.universalRevision));
     data.append(char(id.deviceRevision));
@@ -38,6 +42,17 @@ SimTransmitter::Answer SimTransmitter::identity(const QByteArray&)
     data.append(char(id.hardwareRevision << 3)); // signalling code 0: Bell 202 current
     data.append(char(id.flags));
     appendUInt(data, id.deviceId, 3);
+    if (id.universalRevision >= 6) {
+        data.append(char(id.minPreambles)); // the preambles of its replies
+        data.append(char(1 + model.variables.size()));
+        appendUInt(data, changeCounter, 2);
+        data.append(extendedStatus().at(6));
+    }
+    if (id.universalRevision >= 7) {
+        appendUInt(data, id.manufacturerId, 2);
+        appendUInt(data, id.manufacturerId, 2); // private label distributor: the maker itself
+        data.append(char(1));                   // device profile: process automation device
+    }
     return {rc::Success, data};
 }
 

@@ -131,6 +131,7 @@ std::optional<Reply> SimTransmitter::handle(const Request& request)
 void SimTransmitter::acceptWrite()
 {
     setConfigChanged(true);
+    ++changeCounter;
     if (model.keepsWritesInRam) return;
     stored = working;
     storedChanged = true;

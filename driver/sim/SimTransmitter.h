@@ -44,6 +44,8 @@ public:
     bool configurationChanged() const { return configChanged; }
     // The write-protect jumper.
     void setWriteProtected(bool on);
+    // The HART revision the device speaks (5, 6 or 7): the layout of its identity reply.
+    void setUniversalRevision(quint8 revision) { model.identity.universalRevision = revision; }
 
     // A calibrator holding the sensor input at a value in base units; nothing: the live process.
     void holdProcess(std::optional<double> base) { held = base; }
@@ -149,6 +151,7 @@ private:
     std::optional<double> held;
     std::optional<double> fixedMa; // fixed by command 40
     bool configChanged = false;
+    quint16 changeCounter = 0; // accepted writes since power-on (revision 6 and later)
     bool coldStart = false;
     bool selfTestResult = false; // a self test result waits to be read with command 48
     QByteArray statusLastRead;   // command 48 as last read: a difference means "more status"

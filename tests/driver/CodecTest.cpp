@@ -131,6 +131,26 @@ INSTANTIATE_TEST_SUITE_P(
                   "0012"
                   "00",
                   lines({"Ostrevo", "PR210", "5", "7", "3", "2", "1", "2", "662316", "5", "4", "18", "0"})},
+        ReplyCase{"identity of a revision 7 device with its maker in bytes 17 and 18", 0,
+                  "fe6ed2050703020802"
+                  "0a1b2c"
+                  "0504"
+                  "0012"
+                  "00"
+                  "006e"
+                  "006e"
+                  "01",
+                  lines({"Ostrevo", "PR210", "5", "7", "3", "2", "1", "2", "662316", "5", "4", "18", "0"})},
+        ReplyCase{"an expanded device type of its own is a number", 0,
+                  "fee1a5050703020800"
+                  "000001"
+                  "0504"
+                  "0000"
+                  "00"
+                  "006e"
+                  "006e"
+                  "01",
+                  lines({"Ostrevo", "57765", "5", "7", "3", "2", "1", "0", "1", "5", "4", "0", "0"})},
         ReplyCase{"identity of an unknown maker", 11,
                   "fe26a0050503020800"
                   "000001",

@@ -8,8 +8,8 @@
 
 namespace e2e {
 
-DriverProcess::DriverProcess(const QString& folder, const QStringList& extraArguments)
-    : folder(folder), extra(extraArguments)
+DriverProcess::DriverProcess(const QString& folder, const QStringList& extraArguments, bool simulated)
+    : folder(folder), extra(extraArguments), simulated(simulated)
 {
 }
 
@@ -24,10 +24,14 @@ DriverProcess::~DriverProcess()
 bool DriverProcess::start()
 {
     process.setProgram(QStringLiteral(PELMORA_BIN));
-    process.setArguments(QStringList{QStringLiteral("--sim"), stateFile(), QStringLiteral("--socket"), socketPath(),
-                                     QStringLiteral("--table"), QStringLiteral(TARVIK_DATA_DIR "/TABEN.DDF"),
-                                     QStringLiteral("--log"), logFile()} +
-                         extra);
+    QStringList arguments{QStringLiteral("--socket"), socketPath(),
+                          QStringLiteral("--table"),  QStringLiteral(TARVIK_DATA_DIR "/TABEN.DDF"),
+                          QStringLiteral("--log"),    logFile()};
+    if (simulated) arguments = QStringList{QStringLiteral("--sim"), stateFile()} + arguments;
+    process.setArguments(arguments + extra);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder());
+    process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start();
     if (!process.waitForStarted(5000)) return false;

@@ -12,18 +12,23 @@ namespace e2e {
 
 class DriverProcess {
 public:
-    explicit DriverProcess(const QString& folder, const QStringList& extraArguments = {});
+    // A driver of the simulated devices, unless `simulated` is false: then the extra arguments (or
+    // the settings file in <folder>/config/pelmora) name its wire. Its settings file is always the
+    // test's own.
+    explicit DriverProcess(const QString& folder, const QStringList& extraArguments = {}, bool simulated = true);
     ~DriverProcess();
     bool start();
     bool waitForExit(int ms);
     QString socketPath() const { return folder + QStringLiteral("/pelmora.sock"); }
     QString stateFile() const { return folder + QStringLiteral("/sim.json"); }
     QString logFile() const { return folder + QStringLiteral("/pelmora.log"); }
+    QString configFolder() const { return folder + QStringLiteral("/config"); }
     QProcess process;
 
 private:
     QString folder;
     QStringList extra;
+    bool simulated;
 };
 
 class RawClient {

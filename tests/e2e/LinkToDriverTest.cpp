@@ -39,6 +39,7 @@ protected:
     EnvironmentGuard runtime{"XDG_RUNTIME_DIR", dir.path().toLocal8Bit()};
     EnvironmentGuard data{"XDG_DATA_HOME", dir.path().toLocal8Bit()};
     EnvironmentGuard state{"XDG_STATE_HOME", dir.path().toLocal8Bit()};
+    EnvironmentGuard config{"XDG_CONFIG_HOME", dir.path().toLocal8Bit()}; // the driver's settings
     ScriptedDialogs dialogs;
 };
 

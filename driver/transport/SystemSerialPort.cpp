@@ -1,0 +1,93 @@
+#include "transport/SystemSerialPort.h"
+
+#include <QSerialPortInfo>
+#include <cerrno>
+#include <cstring>
+#include <termios.h>
+
+namespace transport {
+
+SystemSerialPort::SystemSerialPort(QString name) : portName(std::move(name))
+{
+    QObject::connect(&port, &QSerialPort::readyRead, &port, [this] {
+        const QByteArray bytes = port.readAll();
+        if (onBytes && !bytes.isEmpty()) onBytes(bytes);
+    });
+    QObject::connect(&port, &QSerialPort::errorOccurred, &port, [this](QSerialPort::SerialPortError error) {
+        // A vanished device (a USB modem unplugged, the other end of a pseudo-terminal closed) shows as
+        // an error reading or writing; the port then keeps reporting it until it is closed.
+        QString why;
+        switch (error) {
+        case QSerialPort::ResourceError: why = QStringLiteral("the device is no longer there"); break;
+        case QSerialPort::ReadError: why = QStringLiteral("reading from it fails"); break;
+        case QSerialPort::WriteError: why = QStringLiteral("writing to it fails"); break;
+        default: return;
+        }
+        if (!port.isOpen()) return;
+        port.close();
+        if (onLost) onLost(why);
+    });
+}
+
+SystemSerialPort::~SystemSerialPort() { port.close(); }
+
+bool SystemSerialPort::open(QString& error, QStringList& warnings)
+{
+    port.setPortName(portName);
+    if (!port.open(QIODevice::ReadWrite)) {
+        error = port.errorString();
+        return false;
+    }
+    auto need = [&](bool ok, const char* what) {
+        if (!ok) warnings << QStringLiteral("cannot set %1 (%2)").arg(QLatin1String(what), port.errorString());
+        port.clearError();
+    };
+    need(port.setBaudRate(1200), "1200 bit/s");
+    need(port.setDataBits(QSerialPort::Data8), "8 data bits");
+    need(port.setParity(QSerialPort::OddParity), "odd parity");
+    need(port.setStopBits(QSerialPort::OneStop), "1 stop bit");
+    need(port.setFlowControl(QSerialPort::NoFlowControl), "no flow control");
+    // Modems that draw their power from the port need DTR.
+    need(port.setDataTerminalReady(true), "DTR");
+    // Some ports take a setting without a word and keep another (a pseudo-terminal has no parity).
+    termios settings{};
+    const int fd = int(port.handle());
+    if (tcgetattr(fd, &settings) != 0) return true;
+    if (cfgetospeed(&settings) != B1200) warnings << QStringLiteral("the port does not keep 1200 bit/s");
+    if ((settings.c_cflag & (PARENB | PARODD)) != (PARENB | PARODD))
+        warnings << QStringLiteral("the port does not keep odd parity");
+    // A damaged character arrives as NUL: neither dropped nor passed on as it came.
+    settings.c_iflag |= INPCK;
+    settings.c_iflag &= ~tcflag_t(IGNPAR | PARMRK | ISTRIP);
+    if (tcsetattr(fd, TCSANOW, &settings) != 0)
+        warnings << QStringLiteral("cannot check parity (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+    return true;
+}
+
+void SystemSerialPort::close() { port.close(); }
+
+bool SystemSerialPort::write(const QByteArray& bytes) { return port.write(bytes) == bytes.size(); }
+
+bool SystemSerialPort::setRts(bool on)
+{
+    const bool ok = port.setRequestToSend(on);
+    port.clearError();
+    return ok;
+}
+
+QStringList listSerialPorts()
+{
+    QStringList lines;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        QStringList details;
+        if (!info.manufacturer().isEmpty()) details << info.manufacturer();
+        if (!info.serialNumber().isEmpty()) details << u"serial " + info.serialNumber();
+        QString line = info.systemLocation();
+        if (!info.description().isEmpty()) line += QStringLiteral("  ") + info.description();
+        if (!details.isEmpty()) line += QStringLiteral(" (") + details.join(QStringLiteral(", ")) + u')';
+        lines << line;
+    }
+    return lines;
+}
+
+} // namespace transport
