@@ -39,16 +39,23 @@ public:
             push(wrap(b % 64 + last()));
         }
     }
+    // A filler never makes the separator's steps (30 then 13): a record whose filler did so could not be
+    // read back, and the user it holds would be lost although the program said it was stored.
     void filler()
     {
-        for (int k = platform::random(10); k > 0; --k)
-            out.append(char(randomCharacter()));
+        for (int k = platform::random(10); k > 0; --k) {
+            int c = randomCharacter();
+            while (out.size() >= 2 && step(quint8(out[out.size() - 2]), last()) == 30 && step(last(), c) == 13)
+                c = randomCharacter();
+            out.append(char(c));
+        }
     }
     QByteArray out;
 
 private:
     static int randomCharacter() { return Lowest + platform::random(64); }
     int last() const { return quint8(out.back()); }
+    static int step(int from, int to) { return to >= from ? to - from : to - from + 64; }
     void push(int c) { out.append(char(c)); }
 };
 

@@ -71,8 +71,7 @@ TEST(UserRecords, AKnownEncodingDecodesToItsFields)
 TEST(UserRecords, EncodingRoundTripsEveryByteAndNeverTwiceAlike)
 {
     platform::seedRandom(11);
-    int failures = 0;
-    for (int n = 0; n < 400; ++n) {
+    for (int n = 0; n < 2000; ++n) {
         // Any character of the code page but blanks and control characters, which trimming would take.
         auto text = [](int length) {
             QByteArray bytes;
@@ -89,13 +88,9 @@ TEST(UserRecords, EncodingRoundTripsEveryByteAndNeverTwiceAlike)
         for (const QChar c : first)
             ASSERT_TRUE(c.unicode() >= 60 && c.unicode() <= 124);
         const auto decoded = EvalStr(first);
-        if (!decoded) {
-            ++failures; // a filler that mimics a separator: rare, and the record is then refused
-            continue;
-        }
+        ASSERT_TRUE(decoded) << "a stored user could not be read back: " << first.toStdString();
         EXPECT_TRUE(sameRecord(*decoded, record)) << n;
     }
-    EXPECT_LT(failures, 8);
     const auto safe =
         EvalStr(MakeStr({QStringLiteral("SafeAccess"), QStringLiteral(" "), QStringLiteral(" "), QStringLiteral(" ")}));
     ASSERT_TRUE(safe);
