@@ -1,18 +1,15 @@
 // pelmora-slave: the simulated transmitters on a wire of their own, for trying and testing the
 // driver's real transports without hardware: on a serial line at the far end of a pseudo-terminal
 // pair (pelmora --serial LINK), and behind a HART-IP server (pelmora --hart-ip 127.0.0.1:PORT).
+#include "platform/PseudoTerminal.h"
+#include "platform/TerminationSignals.h"
 #include "sim/HartIpServer.h"
 #include "sim/LineSlave.h"
-#include "sim/PtyPort.h"
 #include "sim/SimBus.h"
 
 #include <QCoreApplication>
-#include <QSocketNotifier>
-#include <csignal>
 #include <cstdio>
 #include <optional>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
@@ -97,14 +94,6 @@ bool parse(const QStringList& args, Options& options, QString& error)
     return true;
 }
 
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
-}
-
 void say(const QString& text)
 {
     std::fprintf(stdout, "%s\n", qPrintable(text));
@@ -128,18 +117,14 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "pelmora-slave: %s\n", qPrintable(error));
         return 1;
     }
-    // A signal only wakes the event loop; the program ends from there, removing its link.
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return 1;
-    QSocketNotifier signalled(signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(&signalled, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
-    std::signal(SIGTERM, onSignal);
-    std::signal(SIGINT, onSignal);
+    // A signal ends the program through its event loop, which removes its link.
+    if (!platform::quitEventLoopOnTerminationSignals()) return 1;
 
     sim::SimBus devices(options.stateFile);
     for (auto& device : devices.devices())
         device.setUniversalRevision(quint8(options.revision));
 
-    sim::PtyPort pty;
+    platform::PseudoTerminal pty;
     sim::LineSlave slave(devices, options.line);
     if (options.serial) {
         if (!pty.open(options.link, error)) {

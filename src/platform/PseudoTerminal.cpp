@@ -1,4 +1,4 @@
-#include "sim/PtyPort.h"
+#include "platform/PseudoTerminal.h"
 
 #include <QFile>
 #include <QSocketNotifier>
@@ -9,15 +9,15 @@
 #include <termios.h>
 #include <unistd.h>
 
-namespace sim {
+namespace platform {
 
 namespace {
 QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 } // namespace
 
-PtyPort::PtyPort() = default;
+PseudoTerminal::PseudoTerminal() = default;
 
-PtyPort::~PtyPort()
+PseudoTerminal::~PseudoTerminal()
 {
     notifier.reset();
     if (!linkPath.isEmpty() && QFile::symLinkTarget(linkPath) == device) QFile::remove(linkPath);
@@ -25,7 +25,7 @@ PtyPort::~PtyPort()
     if (master >= 0) ::close(master);
 }
 
-bool PtyPort::open(const QString& link, QString& error)
+bool PseudoTerminal::open(const QString& link, QString& error)
 {
     master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
@@ -57,7 +57,7 @@ bool PtyPort::open(const QString& link, QString& error)
     return true;
 }
 
-void PtyPort::readAll()
+void PseudoTerminal::readAll()
 {
     char buffer[512];
     QByteArray bytes;
@@ -67,7 +67,7 @@ void PtyPort::readAll()
     if (!bytes.isEmpty() && onBytes) onBytes(bytes);
 }
 
-void PtyPort::write(const QByteArray& bytes)
+void PseudoTerminal::write(const QByteArray& bytes)
 {
     qsizetype done = 0;
     while (done < bytes.size()) {
@@ -77,4 +77,4 @@ void PtyPort::write(const QByteArray& bytes)
     }
 }
 
-} // namespace sim
+} // namespace platform

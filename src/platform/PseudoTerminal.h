@@ -1,8 +1,8 @@
 #pragma once
-// The far end of a pseudo-terminal pair, where the simulated devices sit on their serial line: the
+// The far end of a pseudo-terminal pair, where simulated devices sit on their serial line: the
 // driver opens the other end (by its name, or by a link of a fixed name to it) as its serial port.
-// The devices' end keeps the driver's end open too, so the driver may close and open its port
-// again; when the devices' end closes, the driver's port vanishes as an unplugged modem does.
+// This end keeps the driver's end open too, so the driver may close and open its port again; when
+// this end closes, the driver's port vanishes as an unplugged modem does.
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -10,14 +10,14 @@
 
 class QSocketNotifier;
 
-namespace sim {
+namespace platform {
 
-class PtyPort {
+class PseudoTerminal {
 public:
-    PtyPort();
-    ~PtyPort();
-    PtyPort(const PtyPort&) = delete;
-    PtyPort& operator=(const PtyPort&) = delete;
+    PseudoTerminal();
+    ~PseudoTerminal();
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
     // Makes the pair; with a link path, also a symbolic link there to the driver's end (an old link
     // there is replaced). False with the reason when it cannot.
@@ -38,4 +38,4 @@ private:
     std::unique_ptr<QSocketNotifier> notifier;
 };
 
-} // namespace sim
+} // namespace platform
