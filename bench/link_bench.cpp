@@ -28,6 +28,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -192,6 +193,12 @@ ReadFigures readOnce(bool notification, std::unique_ptr<TForm1>* stayOnline = nu
 
 int main(int argc, char* argv[])
 {
+    for (int i = 1; i < argc; ++i)
+        if (atoi(argv[i]) < 1) {
+            std::fputs("Usage: link_bench [reads per mode (3)] [seconds on-line (60)]\n", stderr);
+            const std::string_view arg = argv[i];
+            return arg == "--help" || arg == "-h" ? 0 : 1;
+        }
     if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // The programs' folders, driver socket and settings of this run only.
     QTemporaryDir dir;
@@ -201,8 +208,8 @@ int main(int argc, char* argv[])
     ScopedEnvironment appData{"APPDATA", dir.path().toLocal8Bit()};
     QApplication app(argc, argv);
     std::setvbuf(stdout, nullptr, _IOLBF, 0); // each figure as soon as it is measured
-    const int reads = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
-    const int onlineSeconds = argc > 2 ? std::max(1, atoi(argv[2])) : 60;
+    const int reads = argc > 1 ? atoi(argv[1]) : 3;
+    const int onlineSeconds = argc > 2 ? atoi(argv[2]) : 60;
 
     testing_support::ScriptedDialogs dialogs;
     dialogs.allowModal(QStringLiteral("TCekej"));
@@ -241,8 +248,8 @@ int main(int argc, char* argv[])
     std::printf("  commands sent:                 %d, line time %lld ms\n", line.transactions,
                 static_cast<long long>(line.ms));
     std::printf("  floor (line + step pauses):    %.0f ms\n", floor);
-    std::printf("  with notification:    median %.0f ms (%+.1f %% against the floor; goal within 15 %%)\n", median(with),
-                100.0 * (median(with) - floor) / floor);
+    std::printf("  with notification:    median %.0f ms (%+.1f %% against the floor; goal within 15 %%)\n",
+                median(with), 100.0 * (median(with) - floor) / floor);
     std::printf("  without notification: median %.0f ms (%.2f times the read with notification; goal >= 1.6)\n\n",
                 median(without), median(without) / median(with));
 
