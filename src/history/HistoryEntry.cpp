@@ -98,7 +98,7 @@ bool HistoryEntry::sameDevice(const QString& type, const QString& manufacturer, 
 }
 
 // Before the epoch the day counts down but the time of day still counts up (-1.25 is 29 December
-// 1899, 6:00), as the files written on the original platform have it.
+// 1899, 6:00), as OLE automation dates count.
 double HistoryEntry::stampOf(const QDateTime& local)
 {
     const QDateTime t = local.toLocalTime();
