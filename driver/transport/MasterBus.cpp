@@ -45,7 +45,8 @@ void MasterBus::tryFront()
 void MasterBus::attempted(const Attempt& attempt)
 {
     Transaction& now = queue.front();
-    const bool triesLeft = now.tries <= policy.retries;
+    // A busy device's repeats are not retries: a lost reply after them still gets all of its own.
+    const bool triesLeft = now.tries - now.busyRepeats <= policy.retries;
     const QString what = QStringLiteral("command %1 to %2 on %3")
                              .arg(now.request.command)
                              .arg(addressText(now.request.address), line.name());

@@ -91,6 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         RetryCase{"a command error is the device's answer", {reply(64)}, 1, 64},
         RetryCase{"silence, then a reply", {failed(O::NoReply), reply(0)}, 2, 0},
         RetryCase{"a broken frame, then a reply", {failed(O::Garbled), reply(0)}, 2, 0},
+        RetryCase{"busy twice, then silence: busy repeats are no retries", {reply(32), reply(32)}, 6, std::nullopt},
         RetryCase{"a communication error reported, then a reply", {reply(0x88), reply(0)}, 2, 0},
         RetryCase{"silence four times: three retries", {}, 4, std::nullopt},
         RetryCase{"communication errors four times", {reply(0x82), reply(0x82), reply(0x82), reply(0x82)}, 4, 0x82},
