@@ -59,7 +59,11 @@ FrameReceiver::Result FrameReceiver::finish(Result::Kind kind, const QString& wh
 
 std::optional<FrameReceiver::Result> FrameReceiver::take(quint8 byte)
 {
-    if (raw.size() >= MaxRawBytes && state == State::Hunt && preambles == 0) raw.clear();
+    if (raw.size() >= MaxRawBytes && state == State::Hunt) {
+        // A long run of noise or of preambles: go on counting, forget the bytes.
+        raw.clear();
+        frameStart = 0;
+    }
     raw.append(char(byte));
     switch (state) {
     case State::Hunt:

@@ -29,6 +29,8 @@ public:
     void reset();
     // Preambles have been heard or a frame is being read: a reply has begun.
     bool frameBegun() const { return state != State::Hunt || preambles >= timingPreambles(); }
+    // Nothing heard since the last result: the line has been quiet.
+    bool idle() const { return raw.isEmpty(); }
     // For a PDU, which has no preambles: the next byte is the delimiter.
     void expectDelimiter() { delimiterNow = true; }
 

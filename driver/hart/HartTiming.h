@@ -28,6 +28,8 @@ inline constexpr int SecondaryReplyTimeoutCharacters = 41; // 376 ms
 // frame as broken after 5 character times without one: the allowed gap, the character itself and
 // the latency of a USB serial adapter, which hands bytes over in batches every 16 ms.
 inline constexpr int GapTimeoutCharacters = 5; // 46 ms
+// The longest frame a device may send: 20 preambles, a long address, 3 expansion bytes, 255 data bytes.
+inline constexpr int LongestFrameCharacters = 20 + 1 + 5 + 3 + 1 + 1 + 255 + 1;
 // How long a simulated slave takes to turn the line around before its reply begins.
 inline constexpr int TurnAroundCharacters = 2;
 

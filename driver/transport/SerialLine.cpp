@@ -25,9 +25,22 @@ SerialLine::SerialLine(BytePort& port, SerialOptions options, const WireTrace& t
         receiver.reset();
         finish(Attempt::failed(Attempt::Outcome::NoReply, QStringLiteral("no reply")));
     };
+    tryLimit.OnTimer = [this] {
+        tryLimit.setEnabled(false);
+        if (state != State::Waiting) return;
+        this->trace.event(QStringLiteral("no complete reply within %1 ms").arg(tryLimitMs()));
+        receiver.reset();
+        gap.setEnabled(false);
+        finish(Attempt::failed(Attempt::Outcome::Garbled, QStringLiteral("no complete reply")));
+    };
     gap.OnTimer = [this] {
         gap.setEnabled(false);
         if (const auto result = receiver.silence()) frameEnded(*result);
+        if (state == State::Quieting) write();
+    };
+    quietLimit.OnTimer = [this] {
+        quietLimit.setEnabled(false);
+        if (state == State::Quieting) write();
     };
     reopen.setInterval(ReopenMs);
     reopen.OnTimer = [this] { open(); };
@@ -52,6 +65,8 @@ int SerialLine::replyTimeoutMs() const
 }
 
 int SerialLine::gapTimeoutMs() { return charactersMs(GapTimeoutCharacters); }
+
+int SerialLine::tryLimitMs() const { return replyTimeoutMs() + charactersMs(LongestFrameCharacters); }
 
 bool SerialLine::open()
 {
@@ -90,9 +105,23 @@ void SerialLine::attempt(const hart::Request& request, std::function<void(const 
     done = std::move(whenDone);
     sentRequest = request;
     if (!open()) return failLater(name() + QStringLiteral(" is not open"));
+    early.reset();
+    if (!receiver.idle()) {
+        state = State::Quieting;
+        restart(quietLimit, replyTimeoutMs());
+        return;
+    }
+    write();
+}
+
+void SerialLine::write()
+{
+    quietLimit.setEnabled(false);
+    gap.setEnabled(false);
+    receiver.reset(); // what came before the request answers no part of it
+    const hart::Request& request = sentRequest;
     sent = hart::requestFrame(request, options.primaryMaster);
     const QByteArray bytes = hart::encodeFrame(sent, preamblesFor(request));
-    early.reset();
     state = State::Sending;
     switchRts(true);
     trace.sent(bytes);
@@ -114,6 +143,7 @@ void SerialLine::sendingEnded()
     switchRts(false);
     if (early) return finish(*std::exchange(early, std::nullopt));
     state = State::Waiting;
+    restart(tryLimit, tryLimitMs());
     if (!receiver.frameBegun()) restart(replyWait, replyTimeoutMs());
 }
 
@@ -124,7 +154,11 @@ void SerialLine::bytesArrived(const QByteArray& bytes)
     }
     if (bytes.isEmpty()) return;
     if (receiver.frameBegun()) replyWait.setEnabled(false);
-    restart(gap, gapTimeoutMs());
+    // A complete frame needs no gap to end it; anything else is ended by the line's silence.
+    if (receiver.idle())
+        gap.setEnabled(false);
+    else
+        restart(gap, gapTimeoutMs());
 }
 
 void SerialLine::frameEnded(const FrameReceiver::Result& result)
@@ -149,13 +183,14 @@ void SerialLine::frameEnded(const FrameReceiver::Result& result)
     trace.received(result.bytes, note);
     if (!waited) return;
     if (!outcome) {
-        // Someone else's frame ended: the reply may still begin.
-        if (state == State::Waiting && result.kind == Kind::Frame && !receiver.frameBegun())
-            restart(replyWait, replyTimeoutMs());
+        // Someone else's frame or noise ended: the reply may still begin.
+        if (state == State::Waiting && !receiver.frameBegun()) restart(replyWait, replyTimeoutMs());
         return;
     }
     if (state == State::Sending) {
-        if (!early || outcome->outcome == Attempt::Outcome::Reply) early = outcome;
+        // While our own frame is on the line only the reply is kept: anything broken heard then
+        // (a damaged echo, the end of an earlier frame) must not end the try before the reply came.
+        if (outcome->outcome == Attempt::Outcome::Reply) early = outcome;
         return;
     }
     finish(*outcome);
@@ -171,6 +206,8 @@ void SerialLine::portLost(const QString& why)
     receiver.reset();
     sending.setEnabled(false);
     replyWait.setEnabled(false);
+    tryLimit.setEnabled(false);
+    quietLimit.setEnabled(false);
     gap.setEnabled(false);
     reopen.setEnabled(true);
     if (state != State::Idle) failLater(name() + QStringLiteral(" is gone"));
@@ -188,6 +225,7 @@ void SerialLine::finish(const Attempt& attempt)
 {
     sending.setEnabled(false);
     replyWait.setEnabled(false);
+    tryLimit.setEnabled(false);
     state = State::Idle;
     if (attempt.outcome == Attempt::Outcome::Reply) learnPreambles(sentRequest, attempt.reply);
     if (auto callback = std::exchange(done, nullptr)) callback(attempt);

@@ -12,8 +12,10 @@
 //      this master, ignoring burst frames (BACK), requests of other masters and an echo of our own.
 //
 // A reply that is complete before RTS is down (a modem or simulator quicker than the line) is held
-// until then: the line keeps its time either way. When the port vanishes, every try fails at once
-// (Communication Error!), the log says so, and the port is opened again as soon as it is back.
+// until then: the line keeps its time either way. A try ends at the latest when the longest frame
+// could have followed the reply time-out. A request waits for the line to fall quiet when characters
+// are still coming (the rest of a frame whose length was misread), at most one reply time-out. When the port vanishes,
+// every try fails at once (Communication Error!), the log says so, and the port is opened again as soon as it is back.
 #include "transport/BytePort.h"
 #include "transport/Line.h"
 #include "transport/WireTrace.h"
@@ -45,10 +47,12 @@ public:
     int preamblesFor(const hart::Request& request) const;
     int replyTimeoutMs() const;
     static int gapTimeoutMs();
+    int tryLimitMs() const;
     static constexpr int ReopenMs = 1000;
 
 private:
-    enum class State { Idle, Sending, Waiting, Failing };
+    enum class State { Idle, Quieting, Sending, Waiting, Failing };
+    void write();
     void bytesArrived(const QByteArray& bytes);
     void frameEnded(const hart::FrameReceiver::Result& result);
     void sendingEnded();
@@ -73,6 +77,8 @@ private:
     bool closedReported = false;
     platform::Timer sending;
     platform::Timer replyWait;
+    platform::Timer tryLimit;
+    platform::Timer quietLimit;
     platform::Timer gap;
     platform::Timer reopen;
     platform::Timer later;

@@ -201,6 +201,69 @@ TEST_F(SerialLineTest, ADamagedReplyEndsTheTryAsGarbled)
     EXPECT_TRUE(traced.last().endsWith(QStringLiteral("[check byte wrong]")));
 }
 
+// Whatever the line brings after the request, the try ends, at the latest when the longest frame
+// could have followed the reply time-out.
+TEST_F(SerialLineTest, WhateverTheLineBringsTheTryEnds)
+{
+    struct Case {
+        const char* name;
+        std::vector<QByteArray> batches;
+        int everyMs;
+    };
+    const Case cases[] = {
+        {"preambles, then a delimiter with a parity error", {hex("ffff"), hex("ffffff"), hex("00800000")}, 20},
+        {"preambles, then no known delimiter", {hex("ffff"), hex("0a")}, 20},
+        {"preambles without end", std::vector<QByteArray>(400, hex("ffff")), 16},
+        {"bursts of noise", std::vector<QByteArray>(100, hex("1234")), 60},
+    };
+    for (const Case& c : cases) {
+        const auto line = makeLine();
+        const auto outcome = attempt(*line, ReadTag);
+        runUntilFrameLeft();
+        const qint64 left = clock.nowMs();
+        for (const QByteArray& batch : c.batches) {
+            if (outcome->done) break;
+            port.deliver(batch);
+            clock.advance(c.everyMs);
+        }
+        clock.runUntil([&] { return outcome->done; }, 10000);
+        ASSERT_TRUE(outcome->done) << c.name;
+        EXPECT_NE(outcome->attempt.outcome, Attempt::Outcome::Reply) << c.name;
+        // (the clock moves on in steps of the batches)
+        EXPECT_LE(clock.nowMs() - left, line->replyTimeoutMs() + charactersMs(LongestFrameCharacters) + c.everyMs)
+            << c.name;
+        clock.advance(1000);
+    }
+}
+
+TEST_F(SerialLineTest, WhatIsHeardBeforeAndWhileTheRequestIsSentAnswersNothing)
+{
+    const auto line = makeLine();
+    const auto first = attempt(*line, ReadTag);
+    runUntilFrameLeft();
+    const QByteArray reply = replyTo(ReadTag, hex("514b72c35820"));
+    // The count misread as shorter: the frame ends early and the rest of it is still coming.
+    QByteArray misread = reply;
+    misread[5 + 7] = char(1);
+    port.deliver(misread.left(5 + 10));
+    ASSERT_TRUE(first->done);
+    port.deliver(reply.mid(5 + 10, 4));
+    const auto second = attempt(*line, ReadTag);
+    const auto writes = [&] { return port.whats().count(QStringLiteral("write")); };
+    EXPECT_EQ(writes(), 1) << "a request written over a frame still coming";
+    clock.advance(SerialLine::gapTimeoutMs());
+    EXPECT_EQ(writes(), 2) << "the request waits no longer than the line's silence";
+
+    QByteArray echo = hart::encodeFrame(hart::requestFrame(ReadTag, true), 5);
+    echo[echo.size() - 1] = char(echo.back() ^ 0x01); // our own request, damaged
+    port.deliver(echo);
+    runUntilFrameLeft();
+    EXPECT_FALSE(second->done) << "a damaged echo ended the try";
+    port.deliver(reply);
+    ASSERT_TRUE(second->done);
+    EXPECT_EQ(second->attempt.outcome, Attempt::Outcome::Reply);
+}
+
 TEST_F(SerialLineTest, AVanishedPortFailsAtOnceAndIsOpenedAgainWhenItIsBack)
 {
     const auto line = makeLine();
