@@ -1,9 +1,8 @@
 #include "transport/SystemSerialPort.h"
 
+#include "platform/SerialSettings.h"
+
 #include <QSerialPortInfo>
-#include <cerrno>
-#include <cstring>
-#include <termios.h>
 
 namespace transport {
 
@@ -49,18 +48,14 @@ bool SystemSerialPort::open(QString& error, QStringList& warnings)
     need(port.setFlowControl(QSerialPort::NoFlowControl), "no flow control");
     // Modems that draw their power from the port need DTR.
     need(port.setDataTerminalReady(true), "DTR");
-    // Some ports take a setting without a word and keep another (a pseudo-terminal has no parity).
-    termios settings{};
-    const int fd = int(port.handle());
-    if (tcgetattr(fd, &settings) != 0) return true;
-    if (cfgetospeed(&settings) != B1200) warnings << QStringLiteral("the port does not keep 1200 bit/s");
-    if ((settings.c_cflag & (PARENB | PARODD)) != (PARENB | PARODD))
-        warnings << QStringLiteral("the port does not keep odd parity");
-    // A damaged character arrives as NUL: neither dropped nor passed on as it came.
-    settings.c_iflag |= INPCK;
-    settings.c_iflag &= ~tcflag_t(IGNPAR | PARMRK | ISTRIP);
-    if (tcsetattr(fd, TCSANOW, &settings) != 0)
-        warnings << QStringLiteral("cannot check parity (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+    const auto kept = platform::checkHartCharacterSettings(port.handle());
+    if (!kept) {
+        // The device went away while it was being set up.
+        error = QStringLiteral("the port could not be set up");
+        port.close();
+        return false;
+    }
+    warnings += *kept;
     return true;
 }
 
