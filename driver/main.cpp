@@ -209,9 +209,12 @@ bool wireSettings(const Options& options, transport::WireSettings& wire, QString
         qWarning().noquote() << problem;
     if (options.wire) wire.kind = *options.wire;
     if (!options.serialPort.isEmpty()) wire.serialPort = options.serialPort;
-    if (!options.hartIp.isEmpty() && !transport::parseHostAndPort(options.hartIp, wire.hartIpHost, wire.hartIpPort)) {
-        error = QStringLiteral("--hart-ip %1 names no usable host and port").arg(options.hartIp);
-        return false;
+    if (!options.hartIp.isEmpty()) {
+        wire.hartIpPort = hart::ip::DefaultPort; // the file's port goes with the file's host only
+        if (!transport::parseHostAndPort(options.hartIp, wire.hartIpHost, wire.hartIpPort)) {
+            error = QStringLiteral("--hart-ip %1 names no usable host and port").arg(options.hartIp);
+            return false;
+        }
     }
     if (options.tcp) wire.tcp = *options.tcp;
     if (options.primaryMaster) wire.primaryMaster = *options.primaryMaster;

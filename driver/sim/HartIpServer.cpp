@@ -103,6 +103,7 @@ std::optional<Message> HartIpServer::answer(const Key& key, const Message& reque
     }
     const auto session = sessions.find(key);
     if (session == sessions.end()) {
+        if (!nakUnknown) return std::nullopt;
         response.type = MessageType::Nak;
         return response;
     }

@@ -33,6 +33,8 @@ public:
     void failNextPdu(quint8 status) { failStatus = status; }
     // Ends every session at once, closing the TCP connections, as a restarted server would.
     void dropSessions();
+    // What comes in a session the server does not know: a NAK (true, the default), or no answer at all.
+    void answerUnknownSessions(bool answer) { nakUnknown = answer; }
     int sessionsOpened() const { return opened; }
     // Told of each session opened and ended, for the log.
     std::function<void(const QString& text)> onEvent;
@@ -67,6 +69,7 @@ private:
     std::vector<std::unique_ptr<platform::Timer>> retired;
     std::optional<quint8> failStatus;
     int opened = 0;
+    bool nakUnknown = true;
     int nextConnection = 0;
 };
 

@@ -30,10 +30,7 @@ HartIpLine::HartIpLine(HartIpOptions options, const WireTrace& trace) : options(
 {
     replyWait.OnTimer = [this] { timedOut(); };
     keepAlive.OnTimer = [this] {
-        if (session == Session::Open && !awaited) {
-            send(MessageId::KeepAlive, {});
-            restart(replyWait, this->options.replyTimeoutMs);
-        }
+        if (session == Session::Open && !awaited) sendKeepAlive();
     };
     later.setInterval(1);
     later.OnTimer = [this] {
@@ -67,7 +64,9 @@ void HartIpLine::attempt(const hart::Request& request, std::function<void(const 
 {
     done = std::move(whenDone);
     frame = hart::requestFrame(request, options.primaryMaster);
-    if (session == Session::Open)
+    if (session == Session::Open && sessionInDoubt)
+        sendKeepAlive();
+    else if (session == Session::Open)
         sendPdu();
     else if (session == Session::Closed)
         openSession();
@@ -79,11 +78,14 @@ void HartIpLine::openSession()
     reader = StreamReader();
     if (!address.isNull()) return connectTo(address);
     if (const QHostAddress literal(options.host); !literal.isNull()) return connectTo(literal);
-    QHostInfo::lookupHost(options.host, &context, [this](const QHostInfo& info) { resolved(info); });
+    // The look-up has the time of an answer, as the connection has.
+    restart(replyWait, options.replyTimeoutMs);
+    lookup = QHostInfo::lookupHost(options.host, &context, [this](const QHostInfo& info) { resolved(info); });
 }
 
 void HartIpLine::resolved(const QHostInfo& info)
 {
+    lookup = -1;
     if (session != Session::Opening) return;
     if (info.error() != QHostInfo::NoError || info.addresses().isEmpty())
         return sessionLost(QStringLiteral("cannot find %1: %2").arg(options.host, info.errorString()),
@@ -141,6 +143,11 @@ void HartIpLine::readDatagrams()
 {
     while (udp && udp->hasPendingDatagrams()) {
         const QNetworkDatagram datagram = udp->receiveDatagram(MaxMessageBytes + 1);
+        // Only the server speaks in the session; anyone else on the network is not listened to.
+        if (!datagram.senderAddress().isEqual(address, QHostAddress::TolerantConversion)) {
+            trace.received(datagram.data(), u"from " + datagram.senderAddress().toString() + u", ignored");
+            continue;
+        }
         QString why;
         const auto message = decode(datagram.data(), &why);
         trace.received(datagram.data(), message ? messageName(message->id) : u"malformed: " + why);
@@ -162,8 +169,10 @@ void HartIpLine::readStream()
 
 void HartIpLine::handle(const Message& message)
 {
-    if (message.type == MessageType::Request || message.type == MessageType::Publish) return;
+    if (message.type != MessageType::Response && message.type != MessageType::Error && message.type != MessageType::Nak)
+        return;
     if (!awaited || message.sequence != *awaited) return; // late, or not ours
+    if (message.type == MessageType::Response && message.id != awaitedId) return;
     awaited.reset();
     replyWait.setEnabled(false);
     if (message.type == MessageType::Nak || message.type == MessageType::Error) {
@@ -179,8 +188,10 @@ void HartIpLine::handle(const Message& message)
     case MessageId::TokenPassingPdu: return pduAnswered(message);
     case MessageId::KeepAlive:
         if (message.status != status::Success)
-            sessionLost(QStringLiteral("keep-alive refused with status %1").arg(message.status),
-                        Attempt::Outcome::NoReply);
+            return sessionLost(QStringLiteral("keep-alive refused with status %1").arg(message.status),
+                               Attempt::Outcome::NoReply);
+        sessionInDoubt = false;
+        if (done) sendPdu();
         return;
     default: return;
     }
@@ -230,6 +241,9 @@ void HartIpLine::timedOut()
         return sessionLost(QStringLiteral("keep-alive unanswered"), Attempt::Outcome::NoReply);
     awaited.reset();
     trace.event(QStringLiteral("no reply within %1 ms").arg(options.replyTimeoutMs));
+    // No device at that address, or a server that dropped the session without a word (it restarted,
+    // say): a keep-alive before the next PDU tells which, and a lost session is opened again.
+    sessionInDoubt = true;
     finish(Attempt::failed(Attempt::Outcome::NoReply, QStringLiteral("no reply")));
 }
 
@@ -239,12 +253,21 @@ void HartIpLine::sessionLost(const QString& why, Attempt::Outcome outcome)
         qWarning().noquote()
             << QStringLiteral("%1: session lost (%2); it is opened again with the next command").arg(name(), why);
     session = Session::Closed;
+    sessionInDoubt = false;
+    if (lookup >= 0) QHostInfo::abortHostLookup(std::exchange(lookup, -1));
+    if (QHostAddress(options.host).isNull()) address.clear(); // a name is looked up again: it may have moved
     awaited.reset();
     replyWait.setEnabled(false);
     keepAlive.setEnabled(false);
     dispose(tcp, context);
     dispose(udp, context);
     if (done) finishLater(Attempt::failed(outcome, why));
+}
+
+void HartIpLine::sendKeepAlive()
+{
+    send(MessageId::KeepAlive, {});
+    restart(replyWait, options.replyTimeoutMs);
 }
 
 void HartIpLine::sendPdu()

@@ -58,6 +58,7 @@ private:
     void timedOut();
     void sessionLost(const QString& why, Attempt::Outcome outcome);
     void sendPdu();
+    void sendKeepAlive();
     void finish(const Attempt& attempt);
     void finishLater(const Attempt& attempt);
 
@@ -67,6 +68,8 @@ private:
     std::unique_ptr<QTcpSocket> tcp;
     std::unique_ptr<QUdpSocket> udp;
     QHostAddress address;
+    int lookup = -1;             // a host name being looked up
+    bool sessionInDoubt = false; // a PDU went unanswered
     hart::ip::StreamReader reader;
     Session session = Session::Closed;
     quint16 nextSequence = 0;

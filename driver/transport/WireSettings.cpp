@@ -58,7 +58,7 @@ QStringList readSettingsFile(const QString& path, WireSettings& settings)
         settings.driverSwitchesRts = rts == 0;
     if (const QString host = file.readString(hartIp, QStringLiteral("Host")).trimmed(); !host.isEmpty()) {
         if (!parseHostAndPort(host, settings.hartIpHost, settings.hartIpPort))
-            problems << QStringLiteral("%1: [%2] Host=%3 has no usable port").arg(path, hartIp, host);
+            problems << QStringLiteral("%1: [%2] Host=%3 is no host, or has no usable port").arg(path, hartIp, host);
     }
     if (const int protocol =
             choice(file, hartIp, QStringLiteral("Protocol"), {QStringLiteral("udp"), QStringLiteral("tcp")}, problems);
@@ -87,6 +87,8 @@ bool parseHostAndPort(const QString& text, QString& hostOut, quint16& portOut)
         host = rest; // a name, an IPv4 address or a bare IPv6 address
     }
     if (host.isEmpty() || rest.endsWith(u':')) return false;
+    for (const QChar c : host)
+        if (c.isSpace()) return false; // no host name holds a blank: a comment after the value, say
     if (!portText.isEmpty()) {
         bool ok = false;
         const uint value = portText.toUInt(&ok);

@@ -3,16 +3,17 @@
 //
 //   $XDG_CONFIG_HOME/pelmora/pelmora.ini (default ~/.config/pelmora/pelmora.ini)
 //   [Driver]
-//   Transport=sim            ; sim (the simulated devices), serial or hart-ip
-//   Master=primary           ; primary or secondary
-//   Trace=no                 ; yes: every frame on the wire in the log
+//   Transport=sim        (sim: the simulated devices, serial or hart-ip)
+//   Master=primary       (primary or secondary)
+//   Trace=no             (yes: every frame on the wire in the log)
 //   [Serial]
 //   Port=/dev/ttyUSB0
-//   Rts=driver               ; driver: raised for sending and dropped after it; modem: the modem switches it
+//   Rts=driver           (driver: raised for sending and dropped after it; modem: the modem switches it)
 //   [HART-IP]
-//   Host=192.168.10.20:5094  ; port 5094 unless another is given
-//   Protocol=udp             ; udp or tcp
+//   Host=192.168.10.20   (HOST or HOST:PORT, port 5094 unless another is given)
+//   Protocol=udp         (udp or tcp)
 //
+// A value is the whole rest of its line: a comment goes on a line of its own, beginning with ";".
 // Values are matched without regard to case. A value the driver cannot use keeps the default, and
 // the log says so.
 #include "hart/HartIp.h"

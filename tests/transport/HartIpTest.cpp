@@ -94,6 +94,20 @@ TEST_P(HartIpTest, ADroppedSessionIsOpenedAgain)
     EXPECT_EQ(server.sessionsOpened(), 2);
 }
 
+TEST_P(HartIpTest, ASessionTheServerForgotWithoutAWordIsOpenedAgain)
+{
+    HartIpOptions o = options();
+    o.replyTimeoutMs = 200;
+    HartIpLine line(o, trace);
+    MasterBus bus(line, {1});
+    ASSERT_TRUE(await(bus, Identify));
+    server.answerUnknownSessions(false);
+    server.dropSessions();
+    await(bus, ReadTag); // may be lost with the session
+    EXPECT_TRUE(await(bus, ReadTag));
+    EXPECT_EQ(server.sessionsOpened(), 2);
+}
+
 TEST_P(HartIpTest, ClosingTheLineClosesTheSession)
 {
     QStringList events;

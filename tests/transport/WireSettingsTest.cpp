@@ -85,6 +85,7 @@ TEST(WireSettings, HostAndPort)
         {"gateway:port", false, "", 0},
         {":5094", false, "", 0},
         {"[fe80::1", false, "", 0},
+        {"192.168.10.20 ; HOST or HOST:PORT", false, "", 0}, // a comment after the value
     };
     for (const auto& c : cases) {
         QString host;
