@@ -47,6 +47,12 @@ LineSlave::LineSlave(SimBus& devices, LineOptions options)
     : devices(devices), options(std::move(options)), random(this->options.noise.seed)
 {
     line.OnTimer = [this] { pump(); };
+    gap.setInterval(charactersMs(GapTimeoutCharacters));
+    gap.OnTimer = [this] {
+        gap.setEnabled(false);
+        receiver.silence();
+        firstByteMs = -1;
+    };
 }
 
 void LineSlave::receive(const QByteArray& bytes)
@@ -62,6 +68,8 @@ void LineSlave::receive(const QByteArray& bytes)
         if (result->kind == hart::FrameReceiver::Result::Kind::Frame && result->frame.type == hart::FrameType::Request)
             answer(result->frame, end);
     }
+    gap.setEnabled(false);
+    if (!receiver.idle()) gap.setEnabled(true);
 }
 
 SimTransmitter* LineSlave::deviceFor(const hart::Request& request)

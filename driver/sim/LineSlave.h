@@ -73,6 +73,7 @@ private:
     };
     std::deque<Character> out;
     platform::Timer line;
+    platform::Timer gap; // a request cut short is forgotten when the line falls silent
 };
 
 } // namespace sim
