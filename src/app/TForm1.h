@@ -147,6 +147,8 @@ private:
     void markHistoryForReload() override { HistoryRefresh = true; }
     void showInitialConfig() override { config::SetScreen(*this, InitialConfig, language); }
     void WriteDbIndex(const QString& activity, bool withSnapshot) override;
+    void recordFor(const RecordedDevice& device, const QString& activity) override;
+    void record(const RecordedDevice& device, const QString& activity, bool withSnapshot);
 
     void connectHandlers();
     void connectMenus();

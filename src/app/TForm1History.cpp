@@ -53,12 +53,19 @@ QString TForm1::historyFolder() const
 
 void TForm1::WriteDbIndex(const QString& activity, bool withSnapshot)
 {
+    record({form.Oznaceni->text(), form.Typ->text(), form.Vyrobce->text(), form.UI->text()}, activity, withSnapshot);
+}
+
+void TForm1::recordFor(const RecordedDevice& device, const QString& activity) { record(device, activity, false); }
+
+void TForm1::record(const RecordedDevice& device, const QString& activity, bool withSnapshot)
+{
     if (!Options || !Options->databaseLog()) return;
     history::HistoryEntry entry;
-    entry.Tag = form.Oznaceni->text();
-    entry.DeviceType = form.Typ->text();
-    entry.Manufacturer = form.Vyrobce->text();
-    entry.UniqueId = form.UI->text();
+    entry.Tag = device.tag;
+    entry.DeviceType = device.type;
+    entry.Manufacturer = device.manufacturer;
+    entry.UniqueId = device.uniqueId;
     entry.DefLanguage = language.DdfLanguage.left(3);
     entry.User = TiskEdit ? TiskEdit->configuredBy() : QString();
     entry.Activity = activity;

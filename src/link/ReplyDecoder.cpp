@@ -72,6 +72,7 @@ void Sequencer::decodeIdentity(const QStringList& lines)
     }
     screen.showIdentity(lines);
     DeviceFlags = quint8(flags);
+    ++IdentitiesTaken;
 }
 
 } // namespace driverlink

@@ -56,6 +56,10 @@ public:
     bool stepArmed() const { return Timer1.isEnabled(); }
     // The last write went through its whole write list (what followed may still have been stopped).
     bool writeListDone() const { return WriteListDone; }
+    // The errors on the list when the write list was done: a Stop after it empties the list.
+    int writeErrorCount() const { return WriteErrors; }
+    // Identity replies taken so far (refused ones are not): tells whether a re-identification was answered.
+    int identitiesTaken() const { return IdentitiesTaken; }
     bool timeoutArmed() const { return TimeoutTimer.isEnabled(); }
 
     void Timer1Timer();
@@ -113,6 +117,8 @@ private:
     quint8 DeviceFlags = 0;
     quint8 realCommand = 0;
     bool WriteListDone = false;
+    int WriteErrors = 0;
+    int IdentitiesTaken = 0;
     // Set when a procedure ends otherwise than by coming back to the on-line loop.
     std::optional<Ending> ending;
 

@@ -41,6 +41,12 @@ public:
     // Records an activity of the device on screen in its history, with a snapshot of the
     // configuration shown or without.
     virtual void WriteDbIndex(const QString& activity, bool withSnapshot) = 0;
+    // Records an activity of a device the screen no longer shows (a Stop has emptied it), without
+    // a snapshot.
+    struct RecordedDevice {
+        QString tag, type, manufacturer, uniqueId;
+    };
+    virtual void recordFor(const RecordedDevice& device, const QString& activity) = 0;
 };
 
 // The commands that act on a device, from the menus and buttons.

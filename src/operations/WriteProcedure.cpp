@@ -31,14 +31,22 @@ void WriteProcedure::ZapisPrevClick()
 
     screen.clearErrors();
     host.markHistoryForReload();
+    const QString tag = screen.text(Control::Oznaceni);
     const QString uniqueId = screen.text(Control::UI);
     const QString manufacturer = screen.text(Control::Vyrobce);
     const QString type = screen.text(Control::Typ);
 
     // Make sure the device on the loop is still the one on screen.
     screen.setText(Control::ProgramStatus, platform::texts().executingCommand);
+    const int identitiesBefore = s.identitiesTaken();
     if (s.run(Procedure::Reidentify) != Ending::Online) {
         if (s.commError()) platform::dialogs().error(platform::texts().noDeviceConnected);
+        return;
+    }
+    if (s.identitiesTaken() == identitiesBefore) {
+        // The answer could not be read as an identity: the screen still shows the old device, and
+        // comparing with it would write into whatever device is on the loop now.
+        platform::dialogs().error(platform::texts().noDeviceConnected);
         return;
     }
     if (screen.text(Control::Vyrobce) != manufacturer || screen.text(Control::Typ) != type) {
@@ -62,9 +70,14 @@ void WriteProcedure::ZapisPrevClick()
         if (ending != Ending::Closing) platform::dialogs().warning(platform::texts().writeInterrupted);
         return;
     }
-    // Written; when the read-back was stopped the screen no longer shows what the device holds.
-    host.WriteDbIndex(platform::texts().activityModified, ending == Ending::Online);
-    if (screen.errorCount() > 0)
+    // Written. When the read-back was stopped the screen no longer shows what the device holds, and
+    // after the wait dialog's Stop it shows nothing at all: the entry names the device written to.
+    const int errors = ending == Ending::Online ? screen.errorCount() : s.writeErrorCount();
+    if (ending == Ending::Online)
+        host.WriteDbIndex(platform::texts().activityModified, true);
+    else
+        host.recordFor({tag, type, manufacturer, uniqueId}, platform::texts().activityModified);
+    if (errors > 0)
         platform::dialogs().warning(platform::texts().writtenWithErrors);
     else
         platform::dialogs().information(platform::texts().writtenIntoDevice);

@@ -38,6 +38,10 @@ protected:
     {
         history.append(entry(activity, withSnapshot));
     }
+    void recordFor(const RecordedDevice& device, const QString& activity) override
+    {
+        history.append(activity + u" for " + device.uniqueId);
+    }
     static QString entry(const QString& activity, bool withSnapshot) { return historyEntry(activity, withSnapshot); }
 
     // The commands sent, without the on-line reading between the steps.

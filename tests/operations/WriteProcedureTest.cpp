@@ -153,6 +153,62 @@ TEST_F(WriteProcedureTest, AnInterruptedWriteSaysSoAndKeepsTheChanges)
     }
 }
 
+TEST_F(WriteProcedureTest, NothingPassesForAWriteThatDidNotHappenAsSaid)
+{
+    const QString device = host.text(Control::UI);
+    // Stopped with the wait dialog during the read-back, after command 34 was refused: the Stop empties
+    // the screen and the error list, yet the write had an error and went to this device.
+    changes.DampingChanged = true;
+    driver.errors[34] = QStringLiteral("Command Error!");
+    driver.silentFor[0] = 5;
+    platform::Timer readBack(50);
+    readBack.OnTimer = [&] {
+        if (!sequencer.writeListDone() || sequencer.state() >= 300) return;
+        readBack.setEnabled(false);
+        sequencer.stop(driverlink::StopSender::WaitDialog);
+        host.ClearAll();
+        host.clearErrors();
+    };
+    readBack.setEnabled(true);
+    expectWriteQuestions();
+    dialogs.expect(Kind::Warning, platform::texts().writtenWithErrors);
+    write.ZapisPrevClick();
+    EXPECT_EQ(history, QStringList{platform::texts().activityModified + u" for " + device});
+
+    // The next write is stopped before its write list began: the last one's list does not count.
+    readBack.setEnabled(false);
+    driver.silentFor.clear();
+    startRead();
+    runUntil([&] { return host.sequenceEnds == 2; });
+    history.clear();
+    changes.DampingChanged = true;
+    const int identities = sequencer.identitiesTaken();
+    platform::Timer stopper(10);
+    stopper.OnTimer = [&] {
+        if (sequencer.identitiesTaken() == identities || sequencer.state() != driverlink::states::Online) return;
+        stopper.setEnabled(false);
+        sequencer.stop(driverlink::StopSender::WaitDialog);
+    };
+    stopper.setEnabled(true);
+    expectWriteQuestions();
+    dialogs.expect(Kind::Warning, platform::texts().writeInterrupted);
+    write.ZapisPrevClick();
+    EXPECT_TRUE(history.isEmpty());
+    EXPECT_TRUE(changes.DampingChanged);
+}
+
+TEST_F(WriteProcedureTest, AnIdentityReplyThatCannotBeReadWritesNothing)
+{
+    changes.DampingChanged = true;
+    driver.replies[0][1] = QStringLiteral("TM120");
+    driver.replies[0][7] = QStringLiteral("x"); // device flags that are no number
+    expectWriteQuestions();
+    dialogs.expect(Kind::Error, platform::texts().noDeviceConnected);
+    write.ZapisPrevClick();
+    EXPECT_FALSE(driver.commands().contains(34)) << "written into another type of device";
+    EXPECT_TRUE(changes.DampingChanged);
+}
+
 TEST_F(WriteProcedureTest, BackToInitialValuesMarksAllButTheTransferFunction)
 {
     dialogs.expect(Kind::Confirm, platform::texts().returnToOriginalValues, platform::Answer::Yes);
