@@ -306,12 +306,14 @@ Result HistoryStore::record(HistoryEntry entry, const std::optional<config::TCon
     const qint64 count = file.size / EntrySize;
 
     bool sameEvent = false;
+    qint64 lastSnapshot = NoSnapshot;
     std::array<char, EntrySize> stored;
     if (count > 0) {
         if (!readAt(index, (count - 1) * EntrySize, stored.data(), EntrySize)) return Result::failure(readError(index));
         const HistoryEntry last = HistoryEntry::fromBytes(stored.data());
         sameEvent = trimmedText(last.Activity) == trimmedText(entry.Activity) &&
                     last.sameDevice(entry.DeviceType, entry.Manufacturer, entry.UniqueId);
+        lastSnapshot = last.SnapshotIndex;
     }
 
     QMutexLocker cacheLock(&cacheMutex);
@@ -352,7 +354,9 @@ Result HistoryStore::record(HistoryEntry entry, const std::optional<config::TCon
         QFile data(dataFile);
         if (!data.open(QIODevice::ReadWrite)) return Result::failure(data.errorString());
         const qint64 records = data.size() / config::RecordSize;
-        const qint64 position = sameEvent && records > 0 ? records - 1 : records;
+        // The same event again takes over its entry's snapshot, but only its own: an entry recorded
+        // without one must not take the last snapshot of the file, which belongs to another entry.
+        const qint64 position = sameEvent && records > 0 && lastSnapshot == records - 1 ? records - 1 : records;
         const QByteArray bytes = snapshot->toBytes();
         if (!data.seek(position * config::RecordSize) || data.write(bytes) != bytes.size() || !data.flush())
             return Result::failure(data.errorString());

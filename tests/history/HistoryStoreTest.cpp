@@ -127,6 +127,20 @@ TEST_F(HistoryStoreTest, ARepeatedModificationOverwritesItsSnapshot)
     EXPECT_EQ(store.snapshot(1).value_or(config::TConfigRecord()).text(config::Field::Message), u"third"_s);
 }
 
+TEST_F(HistoryStoreTest, ARepeatedEventWithoutItsOwnSnapshotTakesNoOtherEntrys)
+{
+    record(entryOf(A, QStringLiteral("Connected")), snapshotNamed(QStringLiteral("as read")));
+    record(entryOf(A, QStringLiteral("Modified"))); // the read-back was stopped: no snapshot
+    record(entryOf(A, QStringLiteral("Modified")), snapshotNamed(QStringLiteral("as written")));
+
+    const QList<HistoryEntry> entries = stored();
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(store.snapshot(entries[0].SnapshotIndex).value_or(config::TConfigRecord()).text(config::Field::Message),
+              u"as read"_s);
+    EXPECT_EQ(store.snapshot(entries[1].SnapshotIndex).value_or(config::TConfigRecord()).text(config::Field::Message),
+              u"as written"_s);
+}
+
 TEST_F(HistoryStoreTest, ADeviceKeepsTheGroupOfItsNewestEntry)
 {
     EXPECT_EQ(record(entryOf(A, QStringLiteral("Connected"))), New);
