@@ -8,6 +8,7 @@
 namespace operations {
 
 using config::Control;
+using driverlink::Ending;
 using driverlink::Procedure;
 using platform::Answer;
 using platform::Buttons;
@@ -34,12 +35,20 @@ bool ServiceProcedures::allowed(Command command, bool clearErrors)
     return true;
 }
 
-void ServiceProcedures::handOver(Procedure procedure, const QString& status, const QString& stepData, bool wait)
+std::optional<Ending> ServiceProcedures::handOver(Procedure procedure, const QString& status, const QString& stepData,
+                                                  bool wait)
 {
     driverlink::Sequencer& sequencer = host.commandSequencer();
     sequencer.begin(procedure, stepData);
     if (!status.isEmpty()) host.screen().setText(Control::ProgramStatus, status);
-    if (wait) sequencer.wait();
+    if (!wait) return std::nullopt;
+    return sequencer.wait();
+}
+
+void ServiceProcedures::record(const QString& activity, bool withSnapshot, const std::optional<Ending>& ending)
+{
+    if (ending && *ending != Ending::Online && *ending != Ending::CommunicationError) return;
+    host.WriteDbIndex(activity, withSnapshot);
 }
 
 void ServiceProcedures::cancelled()
@@ -54,12 +63,13 @@ void ServiceProcedures::byAppliedInput(Command command, const QString& question,
 {
     if (!allowed(command)) return;
     host.ItemsEnabled(false, false);
+    std::optional<Ending> ending;
     if (confirmed(question, Buttons::OkCancel))
-        handOver(procedure, status);
+        ending = handOver(procedure, status);
     else
         cancelled();
     if (host.commandSequencer().exchangeRunning()) host.ItemsEnabled(true, true);
-    record(activity, withSnapshot);
+    record(activity, withSnapshot, ending);
 }
 
 void ServiceProcedures::NastaveniPocatkuClick()
@@ -118,25 +128,24 @@ void ServiceProcedures::Inicializacedotazovacadresou1Click()
 void ServiceProcedures::ZmenaAdresyClick()
 {
     if (!allowed(Command::AddressChanging)) return;
+    std::optional<Ending> ending;
     if (const auto address = askValue(t().enterAddress, QStringLiteral("0"), addressCheck()))
-        handOver(Procedure::ChangeAddress, t().executingCommand, *address);
+        ending = handOver(Procedure::ChangeAddress, t().executingCommand, *address);
     else
         cancelled();
-    record(t().activityAddressChanged, true);
+    record(t().activityAddressChanged, true, ending);
 }
 
 void ServiceProcedures::TestPristrojeClick()
 {
     if (!allowed(Command::DeviceTest)) return;
-    handOver(Procedure::DeviceTest, t().startingTest);
-    record(t().activityDeviceTested, false);
+    record(t().activityDeviceTested, false, handOver(Procedure::DeviceTest, t().startingTest));
 }
 
 void ServiceProcedures::ResetPristrojeClick()
 {
     if (!allowed(Command::DeviceReset)) return;
-    handOver(Procedure::DeviceReset, t().invokingReset);
-    record(t().activityDeviceReset, false);
+    record(t().activityDeviceReset, false, handOver(Procedure::DeviceReset, t().invokingReset));
 }
 
 void ServiceProcedures::NulujPriznakm1Click()
@@ -163,20 +172,21 @@ void ServiceProcedures::FixovaniVystupnihoProuduClick()
 {
     if (!allowed(Command::EnterFixedOutput)) return;
     const QString fixOff = host.outputTexts().fixOffValue;
-    if (const auto current = askValue(t().enterCurrentValue, normalised(fixOff), isNumber)) {
-        handOver(Procedure::FixedOutput, t().executingCommand, *current);
+    std::optional<Ending> ending;
+    if (const auto current = askValue(t().enterCurrentValue, normalised(fixOff), isCurrent)) {
+        ending = handOver(Procedure::FixedOutput, t().executingCommand, *current);
         if (!host.commandSequencer().exchangeRunning()) host.commandSequencer().pause();
     } else {
         cancelled();
     }
-    record(t().activityFixedOutputOn, false);
+    record(t().activityFixedOutputOn, false, ending);
 }
 
 void ServiceProcedures::ZrusfixovaniprouduClick()
 {
     if (!allowed(Command::ExitFixedOutput, false)) return;
-    handOver(Procedure::FixedOutput, t().executingCommand, normalised(host.outputTexts().fixOffValue));
-    record(t().activityFixedOutputOff, false);
+    record(t().activityFixedOutputOff, false,
+           handOver(Procedure::FixedOutput, t().executingCommand, normalised(host.outputTexts().fixOffValue)));
 }
 
 void ServiceProcedures::trim(const Trim& trim)
@@ -192,20 +202,20 @@ void ServiceProcedures::trim(const Trim& trim)
         return;
     }
     // The device fixes its output at the end value; the user measures the loop current.
-    handOver(Procedure::TrimFixOutput, trim.status, trim.outputDefault);
+    std::optional<Ending> ending = handOver(Procedure::TrimFixOutput, trim.status, trim.outputDefault);
     if (sequencer.exchangeRunning() && !sequencer.commError()) {
         for (Control online : {Control::PV, Control::PVI, Control::PVP, Control::SV, Control::TV, Control::FV})
             host.screen().setText(online, QString());
         host.screen().setText(Control::PVI, trim.outputLabel);
-        if (const auto measured = askValue(t().enterCurrentValue, normalised(trim.outputDefault), isNumber)) {
+        if (const auto measured = askValue(t().enterCurrentValue, normalised(trim.outputDefault), isCurrent)) {
             handOver(trim.procedure, t().executingCommand, *measured, false);
         } else {
             host.ItemsEnabled(true, true);
             handOver(Procedure::FixedOutput, QString(), trim.releaseOnCancel, false);
         }
-        sequencer.wait();
+        ending = sequencer.wait();
     }
-    record(trim.activity, false);
+    record(trim.activity, false, ending);
 }
 
 void ServiceProcedures::Trimovani4mAClick()
@@ -225,32 +235,35 @@ void ServiceProcedures::Trimovani20mAClick()
 void ServiceProcedures::NastaveniBURSTfunkceClick()
 {
     if (!allowed(Command::SetBurstFunction)) return;
+    std::optional<Ending> ending;
     if (const auto code = askValue(t().enterBurstCode, QStringLiteral("1"),
                                    [](const QString& text) { return isIntegerIn(text, 0, 255); }))
-        handOver(Procedure::BurstFunction, t().executingCommand, *code);
+        ending = handOver(Procedure::BurstFunction, t().executingCommand, *code);
     else
         cancelled();
-    record(t().activityBurstFunction, false);
+    record(t().activityBurstFunction, false, ending);
 }
 
 void ServiceProcedures::ZapnutiBURSTmoduClick()
 {
     if (!allowed(Command::EnterBurstMode)) return;
+    std::optional<Ending> ending;
     if (confirmed(t().enableBurst, Buttons::YesNoCancel))
-        handOver(Procedure::BurstModeOn, t().executingCommand);
+        ending = handOver(Procedure::BurstModeOn, t().executingCommand);
     else
         cancelled();
-    record(t().activityBurstOn, false);
+    record(t().activityBurstOn, false, ending);
 }
 
 void ServiceProcedures::VypnutiBURSTmoduClick()
 {
     if (!allowed(Command::ExitBurstMode)) return;
+    std::optional<Ending> ending;
     if (confirmed(t().disableBurst, Buttons::YesNoCancel))
-        handOver(Procedure::BurstModeOff, t().executingCommand);
+        ending = handOver(Procedure::BurstModeOff, t().executingCommand);
     else
         cancelled();
-    record(t().activityBurstOff, false);
+    record(t().activityBurstOff, false, ending);
 }
 
 } // namespace operations

@@ -2,8 +2,12 @@
 // The service and calibration procedures of the Initialization, Configuration and Service menus.
 // Each handler checks that it may run, asks what it needs, hands its procedure to the sequencer,
 // waits for its end where it has to, and records the activity in the device's history (also when
-// the user cancelled, and also when the procedure was cut short: the activity was begun).
+// the user cancelled, and when the device could not be reached: the activity was begun; not when the
+// user stopped it, the driver took no command or went away, or the program ended, for then the
+// screen may no longer show the device and the entry would pass for done).
 #include "operations/OperationHost.h"
+
+#include <optional>
 
 namespace operations {
 
@@ -35,9 +39,10 @@ public:
 private:
     // The checks every handler starts with, and the error list emptied.
     bool allowed(Command command, bool clearErrors = true);
-    // Hands the procedure over between two steps with its status text; waits for its end unless told not to.
-    void handOver(driverlink::Procedure procedure, const QString& status, const QString& stepData = {},
-                  bool wait = true);
+    // Hands the procedure over between two steps with its status text; waits for its end unless told
+    // not to, and then says how it ended.
+    std::optional<driverlink::Ending> handOver(driverlink::Procedure procedure, const QString& status,
+                                               const QString& stepData = {}, bool wait = true);
     // The user cancelled before anything was sent: the fields come back and the on-line loop goes on.
     void cancelled();
     // Range setting and zeroing by the applied input: one question, then the procedure.
@@ -58,7 +63,9 @@ private:
         QString activity;
     };
     void trim(const Trim& trim);
-    void record(const QString& activity, bool withSnapshot) { host.WriteDbIndex(activity, withSnapshot); }
+    // Records the activity unless the procedure waited for ended without having happened.
+    void record(const QString& activity, bool withSnapshot,
+                const std::optional<driverlink::Ending>& ending = std::nullopt);
 
     OperationHost& host;
 };

@@ -5,6 +5,9 @@
 
 #include <QLocale>
 
+#include <cmath>
+#include <limits>
+
 namespace operations {
 
 QString normalised(const QString& text)
@@ -22,6 +25,13 @@ bool isNumber(const QString& text)
     bool ok = false;
     QLocale().toDouble(normalised(text), &ok);
     return ok;
+}
+
+bool isCurrent(const QString& text)
+{
+    bool ok = false;
+    const double value = QLocale().toDouble(normalised(text), &ok);
+    return ok && std::isfinite(value) && std::abs(value) <= double(std::numeric_limits<float>::max());
 }
 
 bool isIntegerIn(const QString& text, qint64 low, qint64 high)

@@ -12,6 +12,9 @@ namespace operations {
 QString normalised(const QString& text);
 // The text, normalised, reads as a number.
 bool isNumber(const QString& text);
+// A number a device can take as a current: finite and within a float's range ("nan", "inf" and
+// "1e39" read as numbers, but the driver would send them as they are).
+bool isCurrent(const QString& text);
 // The text, normalised, reads as a whole number from low to high.
 bool isIntegerIn(const QString& text, qint64 low, qint64 high);
 
