@@ -1046,6 +1046,14 @@ Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
         <translation>Všech 100 míst pro uživatele je obsazeno: nikdo nebyl přidán. Nejprve odeberte některého uživatele.</translation>
     </message>
     <message>
+        <source>The users file keeps only characters of the Windows-1250 code page: change the login, the full name or the password.</source>
+        <translation>Soubor uživatelů uchová jen znaky kódové stránky Windows-1250: změňte přihlašovací jméno, celé jméno nebo heslo.</translation>
+    </message>
+    <message>
+        <source>The users file %1 cannot be read (%2): nobody can be let in, and the program ends.</source>
+        <translation>Soubor uživatelů %1 nelze přečíst (%2): nikoho nelze vpustit a program končí.</translation>
+    </message>
+    <message>
         <source>Enter old password please!</source>
         <translation>Zadejte prosím staré heslo!</translation>
     </message>

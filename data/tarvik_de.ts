@@ -1046,6 +1046,14 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
         <translation>Alle 100 Benutzerplätze sind belegt: Es wurde nichts hinzugefügt. Entfernen Sie zuerst einen Benutzer.</translation>
     </message>
     <message>
+        <source>The users file keeps only characters of the Windows-1250 code page: change the login, the full name or the password.</source>
+        <translation>Die Benutzerdatei speichert nur Zeichen der Codepage Windows-1250: Ändern Sie den Anmeldenamen, den vollständigen Namen oder das Passwort.</translation>
+    </message>
+    <message>
+        <source>The users file %1 cannot be read (%2): nobody can be let in, and the program ends.</source>
+        <translation>Die Benutzerdatei %1 kann nicht gelesen werden (%2): Niemand kann eingelassen werden, und das Programm wird beendet.</translation>
+    </message>
+    <message>
         <source>Enter old password please!</source>
         <translation>Bitte das alte Passwort eingeben!</translation>
     </message>

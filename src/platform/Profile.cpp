@@ -3,11 +3,19 @@
 #include "platform/Encoding.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <unistd.h>
 
 namespace platform {
 
 namespace {
+// Best effort: a user may give a file only to a group of his own; otherwise it keeps the writer's.
+void keepGroup(const QString& path, uint group)
+{
+    [[maybe_unused]] const int changed = ::chown(QFile::encodeName(path).constData(), uid_t(-1), gid_t(group));
+}
 
 QString cleanValue(QString value)
 {
@@ -25,9 +33,17 @@ Profile::Profile(const QString& path) : filePath(path)
 {
     if (path.isEmpty()) return;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return;
+    if (!file.open(QIODevice::ReadOnly)) {
+        // A file that is there but cannot be read is not a missing one: nothing may be written over it.
+        if (QFileInfo::exists(path)) unreadable = file.errorString();
+        return;
+    }
     fileFound = true;
     const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        unreadable = file.errorString();
+        return;
+    }
     if (!bytes.contains("\r\n") && bytes.contains('\n')) eol = QStringLiteral("\n");
     const QString text = fromCp1250(bytes);
     QStringList raw = text.split(u'\n');
@@ -152,6 +168,12 @@ Result Profile::deleteKey(const QString& section, const QString& key)
 
 Result Profile::save()
 {
+    if (!unreadable.isEmpty()) return Result::failure(unreadable);
+    // Written through a new file renamed over the old one, which would take the writer's own group:
+    // a file shared by a group (the users file) keeps its group.
+    const QFileInfo before(filePath);
+    const bool existed = before.exists();
+    const uint group = existed ? before.groupId() : 0;
     QString text;
     for (const auto& line : lines)
         text += line.text + eol;
@@ -160,6 +182,7 @@ Result Profile::save()
     file.write(toCp1250(text));
     if (!file.commit()) return Result::failure(file.errorString());
     fileFound = true;
+    if (existed && QFileInfo(filePath).groupId() != group) keepGroup(filePath, group);
     return Result::success();
 }
 

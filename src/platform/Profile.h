@@ -21,6 +21,9 @@ public:
 
     QString path() const { return filePath; }
     bool exists() const { return fileFound; }
+    // Why a file that is there could not be read; empty when it was read or is missing. Such a
+    // profile reads as empty and refuses every write.
+    QString readError() const { return unreadable; }
 
     QString readString(const QString& section, const QString& key, const QString& defaultValue = {}) const;
     int readInt(const QString& section, const QString& key, int defaultValue) const;
@@ -50,6 +53,7 @@ private:
 
     QString filePath;
     bool fileFound = false;
+    QString unreadable;
     QList<Line> lines;
     QString eol = QStringLiteral("\r\n");
 };

@@ -124,6 +124,10 @@ public:
     QString passwordsDiffer = tr("Paswords are not the same or password is too short!");
     QString userAdded = tr("User successfully added!");
     QString usersFull = tr("All 100 places for users are taken: nothing was added. Remove a user first.");
+    QString usersFileCharacters = tr("The users file keeps only characters of the Windows-1250 code page: change the "
+                                     "login, the full name or the password.");
+    QString usersFileUnreadable =
+        tr("The users file %1 cannot be read (%2): nobody can be let in, and the program ends.");
     QString enterOldPassword = tr("Enter old password please!");
     QString userChanged = tr("User changed!");
     QString passwordChanged = tr("Password changed!");

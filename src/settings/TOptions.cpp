@@ -1,6 +1,7 @@
 #include "settings/TOptions.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Encoding.h"
 #include "platform/Environment.h"
 #include "platform/Random.h"
 #include "platform/Texts.h"
@@ -141,6 +142,16 @@ void TOptions::UsersClick()
         }
 }
 
+namespace {
+// What the users file cannot hold would be lost on the way: a password that can never be typed again.
+bool storable(const QStringList& texts)
+{
+    for (const QString& text : texts)
+        if (!platform::fitsCp1250(text)) return false;
+    return true;
+}
+} // namespace
+
 void TOptions::bNewUserClick()
 {
     const platform::Texts& t = platform::texts();
@@ -152,6 +163,7 @@ void TOptions::bNewUserClick()
     if (login.size() < 4) return refuse(t.loginTooShort);
     if (UserName->text().size() < 5) return refuse(t.enterFullName);
     if (NewPasswd->text() != RetypePasswd->text() || NewPasswd->text().size() <= 4) return refuse(t.passwordsDiffer);
+    if (!storable({login, UserName->text(), NewPasswd->text()})) return refuse(t.usersFileCharacters);
     const QString access = UserReadOnly->isChecked() ? QStringLiteral("READ") : QStringLiteral("WRITE");
     const auto stored = users.add({login, UserName->text(), NewPasswd->text(), access});
     if (!stored) return refuse(t.usersFull);
@@ -177,6 +189,7 @@ void TOptions::bChangePasswdClick()
             platform::dialogs().message(t.passwordsDiffer);
             continue;
         }
+        if (!storable({UserName->text(), NewPasswd->text()})) return platform::dialogs().message(t.usersFileCharacters);
         const platform::Result stored =
             users.store(key, {user.Login, UserName->text(), keepPassword ? user.Password : NewPasswd->text(), access});
         if (!stored) return platform::dialogs().error(stored.error);
@@ -295,9 +308,17 @@ bool TOptions::FormCreate()
     if (historyRefresh) historyRefresh();
     SharedFolder = settings::SecFilePath();
     UsersFileName = SharedFolder + platform::texts().usersFileName;
-    if (settings::UsersFile(UsersFileName).exists() && !login()) {
-        refused = true;
-        return false;
+    if (const settings::UsersFile users(UsersFileName); users.exists()) {
+        // A users file that cannot be read must not pass for one without safe access.
+        if (const platform::Result readable = users.readable(); !readable) {
+            platform::dialogs().error(platform::texts().usersFileUnreadable.arg(UsersFileName, readable.error));
+            refused = true;
+            return false;
+        }
+        if (!login()) {
+            refused = true;
+            return false;
+        }
     }
     if (!SharedFolder.isEmpty() && !platform::folderExists(SharedFolder) && !platform::makeFolder(SharedFolder)) {
         platform::dialogs().error(platform::texts().workingFolderError);

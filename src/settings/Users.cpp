@@ -6,6 +6,7 @@
 #include "platform/Random.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace settings {
 
@@ -150,7 +151,14 @@ std::optional<UserRecord> EvalStr(const QString& text)
                       trimmedField(fields[3])};
 }
 
-bool UsersFile::exists() const { return platform::fileExists(filePath); }
+// Anything at the path counts: a users file that is not a readable file must not pass for none.
+bool UsersFile::exists() const { return QFileInfo::exists(filePath); }
+
+platform::Result UsersFile::readable() const
+{
+    const QString why = platform::Profile(filePath).readError();
+    return why.isEmpty() ? platform::Result::success() : platform::Result::failure(why);
+}
 
 bool UsersFile::safeAccess() const
 {

@@ -30,8 +30,11 @@ std::optional<UserRecord> EvalStr(const QString& text);
 class UsersFile {
 public:
     explicit UsersFile(const QString& path) : filePath(path) {}
+    QString path() const { return filePath; }
 
     bool exists() const;
+    // Fails with the platform's reason when the file is there but cannot be read.
+    platform::Result readable() const;
     // Safe access is on when record "0" decodes to the login "SafeAccess".
     bool safeAccess() const;
     platform::Result setSafeAccess(bool on);

@@ -106,6 +106,16 @@ TEST_F(ProfileTest, TextIsWindows1250OnDisk)
                                                 "C\r\n")));
 }
 
+TEST_F(ProfileTest, SomethingThereThatCannotBeReadIsNeitherTakenForMissingNorWrittenOver)
+{
+    const QString path = dir.filePath(QStringLiteral("folder.ini"));
+    ASSERT_TRUE(QDir().mkdir(path));
+    platform::Profile profile(path);
+    EXPECT_FALSE(profile.readError().isEmpty());
+    EXPECT_FALSE(profile.writeString(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("1")).ok);
+    EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
 TEST_F(ProfileTest, WriteIntoAFolderThatIsMissingReportsThePlatformError)
 {
     platform::Profile profile(dir.filePath(QStringLiteral("missing/test.ini")));

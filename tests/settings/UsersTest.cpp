@@ -178,6 +178,13 @@ TEST_F(UsersTest, AddingUsersChecksInOrderAndNeverClaimsAFullList)
     tryAdd("abc", "Jan Novak", "heslo1", t.loginTooShort);
     tryAdd("jnovak", "Jan", "heslo1", t.enterFullName);
     tryAdd("jnovak", "Jan Novak", "hesl", t.passwordsDiffer);
+    options.Users->setEditText(QStringLiteral("jnovak"));
+    options.UserName->setText(QStringLiteral("Jan Novak"));
+    options.NewPasswd->setText(
+        QString::fromUtf8("\xd0\xbf\xd0\xb0\xd1\x80\xd0\xbe\xd0\xbb\xd1\x8c")); // no code-page letters
+    options.RetypePasswd->setText(options.NewPasswd->text());
+    dialogs.expect(Kind::Message, t.usersFileCharacters);
+    options.bNewUserClick();
     tryAdd("jnovak", "Jan Novak", "heslo1", t.userAdded);
     tryAdd("jnovak", "Jan Novak", "heslo1", t.loginUsed);
     for (int n = 2; n <= settings::MaxUsers; ++n)
@@ -189,6 +196,16 @@ TEST_F(UsersTest, AddingUsersChecksInOrderAndNeverClaimsAFullList)
                   (QFile::ReadOther | QFile::WriteOther),
               QFile::Permissions())
         << "the users file is readable by everyone";
+}
+
+TEST_F(UsersTest, AUsersFileThatCannotBeReadLetsNobodyIn)
+{
+    QDir().mkpath(users().path()); // something there, but no file to read
+    QFile folder(users().path());
+    ASSERT_FALSE(folder.open(QIODevice::ReadOnly));
+    dialogs.expect(Kind::Error, platform::texts().usersFileUnreadable.arg(users().path(), folder.errorString()));
+    EXPECT_FALSE(options.FormCreate());
+    EXPECT_TRUE(options.loginRefused());
 }
 
 TEST_F(UsersTest, RemovingAUserNeedsItsPassword)
