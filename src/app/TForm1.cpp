@@ -270,10 +270,14 @@ bool TForm1::FormCloseQuery()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (FormCloseQuery())
-        event->accept();
-    else
+    if (!FormCloseQuery()) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    // A handler may still be waiting for the sequencer (a write into a device that does not answer):
+    // its wait ends now, so that the program can.
+    sequencer.closing();
 }
 
 void TForm1::Obsah1Click()
@@ -408,8 +412,10 @@ void TForm1::showDetailedSetup(bool shown)
 
 void TForm1::enableWriteButton() { form.ZapisPrev->setEnabled(true); }
 
+void TForm1::enableStop() { form.Odpoj->setEnabled(true); }
+
 void TForm1::beginConnection()
 {
-    form.Odpoj->setEnabled(true);
+    enableStop();
     form.SetupPanels->setCurrentWidget(form.InstrumentBox);
 }

@@ -143,6 +143,7 @@ private:
     config::ChangeFlags& changeFlags() override { return changes; }
     void enableWriteButton() override;
     void beginConnection() override;
+    void enableStop() override;
     operations::OutputTexts outputTexts() const override { return outputs; }
     void markHistoryForReload() override { HistoryRefresh = true; }
     void showInitialConfig() override { config::SetScreen(*this, InitialConfig, language); }

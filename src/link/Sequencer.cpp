@@ -118,10 +118,14 @@ void Sequencer::closing()
 
 void Sequencer::giveUp()
 {
-    platform::dialogs().message(platform::texts().commandNotPerformed);
-    SequencerState = states::Online;
+    // The procedure has ended before the message is shown: its wait and wait dialog end, and no
+    // time-out takes another step (and shows the message again) while the message is open.
     RetryCount = 0;
+    TimeoutTimer.setEnabled(false);
+    SequencerState = states::Online;
     ending = Ending::Refused;
+    EndWait();
+    platform::dialogs().message(platform::texts().commandNotPerformed);
 }
 
 void Sequencer::endRefused()

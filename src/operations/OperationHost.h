@@ -33,6 +33,8 @@ public:
     virtual void ItemsEnabled(bool enable, bool showOnline) = 0;
     // A connection starts without Read! (an initialisation): Stop! enabled, the Device Info page shown.
     virtual void beginConnection() = 0;
+    // A procedure starts a stopped connection: Stop! is the way to end it.
+    virtual void enableStop() = 0;
     virtual OutputTexts outputTexts() const = 0;
     virtual void enableWriteButton() = 0;
     virtual void markHistoryForReload() = 0;

@@ -38,6 +38,7 @@ void WriteProcedure::ZapisPrevClick()
 
     // Make sure the device on the loop is still the one on screen.
     screen.setText(Control::ProgramStatus, platform::texts().executingCommand);
+    if (!s.exchangeRunning()) host.enableStop(); // the write starts the connection again
     const int identitiesBefore = s.identitiesTaken();
     if (s.run(Procedure::Reidentify) != Ending::Online) {
         if (s.commError()) platform::dialogs().error(platform::texts().noDeviceConnected);

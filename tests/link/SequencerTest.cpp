@@ -108,6 +108,7 @@ TEST_F(SequencerTest, AProcedureSaysHowItEnded)
     channel.refuseExecute = true;
     dialogs.expect(Kind::Message, platform::texts().commandNotPerformed);
     EXPECT_EQ(sequencer.run(Procedure::DeviceTest), Ending::Refused);
+    EXPECT_FALSE(sequencer.waitShown()) << "the wait dialog stays open over a procedure that ended";
 
     channel.refuseExecute = false;
     startRead();

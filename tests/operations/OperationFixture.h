@@ -30,6 +30,7 @@ protected:
     config::ChangeFlags& changeFlags() override { return changes; }
     void ItemsEnabled(bool enable, bool) override { fieldsEnabled = enable; }
     void beginConnection() override { ++connectionsBegun; }
+    void enableStop() override { stopEnabled = true; }
     operations::OutputTexts outputTexts() const override { return outputs; }
     void enableWriteButton() override { writeEnabled = true; }
     void markHistoryForReload() override { historyReload = true; }
@@ -53,6 +54,7 @@ protected:
         return sent;
     }
 
+    bool stopEnabled = false;
     bool open = true, readOnly = false, fromFile = false, fieldsEnabled = true, historyReload = false,
          writeEnabled = false;
     int initialShown = 0;

@@ -209,6 +209,24 @@ TEST_F(WriteProcedureTest, AnIdentityReplyThatCannotBeReadWritesNothing)
     EXPECT_TRUE(changes.DampingChanged);
 }
 
+TEST_F(WriteProcedureTest, AWriteThatStartsAStoppedConnectionOffersStop)
+{
+    sequencer.stop(driverlink::StopSender::StopButton, false);
+    changes.DampingChanged = true;
+    driver.silentFor[0] = 1000; // the device does not answer: only Stop! ends the write
+    platform::Timer stopButton(20000);
+    stopButton.OnTimer = [&] {
+        stopButton.setEnabled(false);
+        sequencer.stop(driverlink::StopSender::StopButton, false);
+    };
+    stopButton.setEnabled(true);
+    expectWriteQuestions();
+    write.ZapisPrevClick();
+    EXPECT_TRUE(stopEnabled) << "Stop! stayed disabled";
+    EXPECT_FALSE(driver.commands().contains(34));
+    EXPECT_TRUE(changes.DampingChanged);
+}
+
 TEST_F(WriteProcedureTest, BackToInitialValuesMarksAllButTheTransferFunction)
 {
     dialogs.expect(Kind::Confirm, platform::texts().returnToOriginalValues, platform::Answer::Yes);
