@@ -39,6 +39,8 @@ std::optional<Ending> ServiceProcedures::handOver(Procedure procedure, const QSt
                                                   bool wait)
 {
     driverlink::Sequencer& sequencer = host.commandSequencer();
+    // The connection may have ended while the user was being asked: nothing is sent then.
+    if (!sequencer.exchangeRunning()) return sequencer.commError() ? Ending::CommunicationError : Ending::Stopped;
     sequencer.begin(procedure, stepData);
     if (!status.isEmpty()) host.screen().setText(Control::ProgramStatus, status);
     if (!wait) return std::nullopt;

@@ -329,6 +329,15 @@ TEST_F(ServiceProceduresTest, EveryWaitEndsWhenTheConnectionStops)
     }
 }
 
+TEST_F(ServiceProceduresTest, AConnectionThatEndedWhileTheUserWasAskedSendsNothing)
+{
+    sequencer.stop(driverlink::StopSender::Decoder, false); // as a communication error during the question
+    dialogs.expect(Kind::Confirm, txt().applyLowerRangeValue, Answer::Ok);
+    run(&ServiceProcedures::NastaveniPocatkuClick);
+    EXPECT_TRUE(sentCommands().isEmpty()) << sentCommands().join(u' ').toStdString();
+    EXPECT_FALSE(sequencer.exchangeRunning()) << "the stopped connection was started again";
+}
+
 TEST_F(ServiceProceduresTest, CurrentsAreCheckedInTheLocaleAndTheFixOffValueGoesOutInItsForm)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
