@@ -394,9 +394,9 @@ void TForm1::CaptureInitialConfig()
     WriteDbIndex(platform::texts().activityConnected, true);
 }
 
-void TForm1::sequenceEnded()
+void TForm1::sequenceEnded(bool configurationRead)
 {
-    changes.ClearChanged();
+    if (configurationRead) changes.ClearChanged();
     ItemsEnabled(true, true);
     EnableMenu(true);
     form.Pripoj->setEnabled(false);

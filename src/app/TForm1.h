@@ -124,7 +124,7 @@ private:
     void showWaitDialog() override;
     void closeWaitDialog() override;
     void CaptureInitialConfig() override;
-    void sequenceEnded() override;
+    void sequenceEnded(bool configurationRead) override;
     void readIncomplete(const QString& problem) override;
     bool confirmStop() override;
     void connectionStopped(driverlink::StopSender sender) override;

@@ -366,7 +366,7 @@ void Sequencer::performState(QString& data)
         BeginWait(false, false);
         templateMethod(data);
         return;
-    case states::MethodLast + 1: EndSequence(); return; // after the tenth step: a method has no more
+    case states::MethodLast + 1: EndSequence(false); return; // after the tenth step: a method has no more
     default: break;
     }
     if (state > states::ReadBase && state <= states::ReadLast)
@@ -395,7 +395,7 @@ void Sequencer::templateRead(QString& data)
     // Without a single read step only the identity is known: that is no configuration to keep.
     const QString problem = SequencerState == states::ReadBase + 1 ? templates.readProblem() : QString();
     if (problem.isEmpty()) host.CaptureInitialConfig();
-    EndSequence();
+    EndSequence(true);
     if (!problem.isEmpty()) host.readIncomplete(problem);
 }
 
@@ -403,7 +403,7 @@ void Sequencer::templateMethod(QString& data)
 {
     const quint8 code = templateStep(states::MethodBase, templates.MethodSection(), data);
     if (code == NoCommand) {
-        EndSequence();
+        EndSequence(false);
         return;
     }
     CommandCode = code;
@@ -451,12 +451,12 @@ void Sequencer::EndWaitAfterWriting()
                                                    : platform::texts().writtenIntoDevice);
 }
 
-void Sequencer::EndSequence()
+void Sequencer::EndSequence(bool configurationRead)
 {
     CommandCode = NoCommand;
     SequencerState = states::Online;
     EndWait();
-    host.sequenceEnded();
+    host.sequenceEnded(configurationRead);
 }
 
 } // namespace driverlink

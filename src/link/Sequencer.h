@@ -69,7 +69,7 @@ public:
     void BeginWait(bool writeGauge, bool readGauge);
     void EndWait();
     void EndWaitAfterWriting();
-    void EndSequence();
+    void EndSequence(bool configurationRead);
 
     // The reply decoder, for every changed reply of the driver.
     void DdeClientItem1Change(const QStringList& lines);

@@ -26,9 +26,10 @@ public:
     virtual void ClearAll() = 0;
     // The read has ended: the configuration becomes the initial one when it is another device's.
     virtual void CaptureInitialConfig() = 0;
-    // The end of a read: change flags cleared, fields and device commands enabled, Read! off,
-    // Stop! and Write in device! on.
-    virtual void sequenceEnded() = 0;
+    // The end of a read or of a method: fields and device commands enabled, Read! off, Stop! and
+    // Write in device! on; the change flags are cleared after a read only (a method leaves the edits
+    // not yet written as they are, to be written or warned of).
+    virtual void sequenceEnded(bool configurationRead) = 0;
     // The read ended without reading the configuration (no read list could be walked): problem says
     // why, for the user.
     virtual void readIncomplete(const QString& problem) = 0;

@@ -208,10 +208,12 @@ TEST_F(DetailedSetupFlowTest, AMethodRunsItsStepsAndReports)
     window->ReadOnlyUser = false;
     EXPECT_FALSE(driver.commands().contains(140));
 
+    window->changes.TagChanged = true; // an edit not yet written
     dialogs.expect(Kind::Confirm, platform::texts().performOperation, platform::Answer::Yes);
     dialogs.expect(Kind::Information, platform::texts().operationDone);
     window->DoNowClick(QStringLiteral("B01"));
     EXPECT_TRUE(driver.commands().contains(140));
+    EXPECT_TRUE(window->changes.TagChanged) << "the method's end passed the edit for written";
     EXPECT_EQ(dialogs.tones().last(), platform::Tone::Warning) << "a question that cannot be undone warns";
     EXPECT_EQ(window->sequencer.state() <= 102, true);
 

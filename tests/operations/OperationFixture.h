@@ -16,7 +16,9 @@ protected:
     OperationFixture()
     {
         answerAsPressureTransmitter();
-        host.sequenceEndedHook = [this] { changes.ClearChanged(); };
+        host.sequenceEndedHook = [this] {
+            if (host.lastEndWasRead) changes.ClearChanged();
+        };
         startRead();
         runUntil([&] { return host.sequenceEnds == 1; });
         driver.sent.clear();

@@ -31,15 +31,17 @@ public:
     void HourGlasCur(bool on) override { hourGlass = on; }
     void ClearAll() override;
     void CaptureInitialConfig() override { ++captures; }
-    void sequenceEnded() override
+    void sequenceEnded(bool configurationRead) override
     {
         ++sequenceEnds;
+        lastEndWasRead = configurationRead;
         if (sequenceEndedHook) sequenceEndedHook();
     }
     void readIncomplete(const QString& problem) override { incomplete.append(problem); }
     bool confirmStop() override { return !keepConnection; }
     void connectionStopped(driverlink::StopSender sender) override { stops.append(sender); }
     std::function<void()> sequenceEndedHook;
+    bool lastEndWasRead = false;
 
     QMap<config::Control, QString> texts;
     QMap<config::Control, bool> highlighted;
