@@ -40,6 +40,7 @@ void Sequencer::DdeClientItem1Change(const QStringList& lines)
 void Sequencer::decode(const QStringList& lines)
 {
     const QString& error = lines[2];
+    CommandRefused = error == CommandErrorText;
     if (error == CommandErrorText)
         screen.addError(error + u':' + lines[0]);
     else if (!error.isEmpty())

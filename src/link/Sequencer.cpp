@@ -291,7 +291,8 @@ void Sequencer::performState(QString& data)
         CommandCode = 6;
         return;
     case 451:
-        screen.setPollAddress(StepData);
+        // A device that refused the new address keeps its old one, and so does the on-line loop.
+        if (!CommandRefused) screen.setPollAddress(StepData);
         endProcedure(states::Online);
         return;
     case 500:

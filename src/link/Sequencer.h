@@ -119,6 +119,7 @@ private:
     bool WriteListDone = false;
     int WriteErrors = 0;
     int IdentitiesTaken = 0;
+    bool CommandRefused = false; // the last reply decoded was "Command Error!"
     // Set when a procedure ends otherwise than by coming back to the on-line loop.
     std::optional<Ending> ending;
 

@@ -338,6 +338,15 @@ TEST_F(ServiceProceduresTest, AConnectionThatEndedWhileTheUserWasAskedSendsNothi
     EXPECT_FALSE(sequencer.exchangeRunning()) << "the stopped connection was started again";
 }
 
+TEST_F(ServiceProceduresTest, ARefusedAddressChangeKeepsTheOldAddress)
+{
+    driver.errors[6] = QStringLiteral("Command Error!");
+    dialogs.expect(Kind::Input, txt().enterAddress, Answer::Ok, QStringLiteral("5"));
+    run(&ServiceProcedures::ZmenaAdresyClick);
+    EXPECT_EQ(host.text(Control::PollAddr), QStringLiteral("0"));
+    EXPECT_TRUE(sequencer.exchangeRunning()) << "the on-line loop lost its device";
+}
+
 TEST_F(ServiceProceduresTest, CurrentsAreCheckedInTheLocaleAndTheFixOffValueGoesOutInItsForm)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
