@@ -55,12 +55,16 @@ void Sequencer::begin(Procedure first, const QString& stepData)
 
 void Sequencer::waitForStepEnd()
 {
+    ++Waits;
     platform::waitUntil([this] { return Timer1.isEnabled() || !ExchangeRunning || SequencerState == states::Idle; });
+    --Waits;
 }
 
 Ending Sequencer::wait()
 {
+    ++Waits;
     platform::waitUntil([this] { return ending || CommError || SequencerState == states::Online; });
+    --Waits;
     if (CommError) return Ending::CommunicationError;
     return ending.value_or(Ending::Online);
 }

@@ -61,6 +61,9 @@ public:
     // Identity replies taken so far (refused ones are not): tells whether a re-identification was answered.
     int identitiesTaken() const { return IdentitiesTaken; }
     bool timeoutArmed() const { return TimeoutTimer.isEnabled(); }
+    // A procedure's handler is waiting for the sequencer (not every such wait shows the wait dialog):
+    // another procedure must not take the sequencer from under it.
+    bool procedureWaiting() const { return Waits > 0; }
 
     void Timer1Timer();
     void TimeoutTimerTimer();
@@ -119,6 +122,7 @@ private:
     bool WriteListDone = false;
     int WriteErrors = 0;
     int IdentitiesTaken = 0;
+    int Waits = 0;
     bool CommandRefused = false; // the last reply decoded was "Command Error!"
     // Set when a procedure ends otherwise than by coming back to the on-line loop.
     std::optional<Ending> ending;

@@ -43,6 +43,9 @@ bool refusedToReadOnlyUser(Command command)
 
 bool commandAllowed(OperationHost& host, Command command)
 {
+    // A menu command while another procedure waits for its end (a write re-identifying the device,
+    // the trim fixing its output) would take the sequencer from under it: it is not taken.
+    if (host.commandSequencer().procedureWaiting()) return false;
     // A method button exists only in the detailed setup of a device read through the driver.
     if (command != Command::DetailedSetupMethod && !host.linkOpen()) {
         platform::dialogs().message(platform::texts().driverNotFound);

@@ -347,6 +347,21 @@ TEST_F(ServiceProceduresTest, ARefusedAddressChangeKeepsTheOldAddress)
     EXPECT_TRUE(sequencer.exchangeRunning()) << "the on-line loop lost its device";
 }
 
+TEST_F(ServiceProceduresTest, AProcedureIsNotTakenOverByAnotherWhileItWaits)
+{
+    driver.silentFor[41] = 2;
+    platform::Timer secondClick(1000);
+    secondClick.OnTimer = [&] {
+        secondClick.setEnabled(false);
+        procedures.ResetPristrojeClick();
+    };
+    secondClick.setEnabled(true);
+    run(&ServiceProcedures::TestPristrojeClick);
+    EXPECT_FALSE(driver.commands().contains(42)) << "the reset took the sequencer from the test";
+    EXPECT_TRUE(driver.commands().contains(48)) << "the test did not run to its end";
+    EXPECT_EQ(history, QStringList{entry(txt().activityDeviceTested, false)});
+}
+
 TEST_F(ServiceProceduresTest, CurrentsAreCheckedInTheLocaleAndTheFixOffValueGoesOutInItsForm)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
