@@ -18,7 +18,11 @@ void TForm1::UlozClick()
     config::TConfigRecord record;
     config::FromScreen(*this, record);
     record.setMagic(QStringLiteral("HART30File"));
-    record.setDefLanguage(language.DdfLanguage.left(3));
+    // The language of the texts on screen: an opened file of another language keeps its own, or its
+    // unit and transfer function names would be read back in a language they do not belong to.
+    const bool ownLanguage =
+        language.DataLanguage.isEmpty() || language.DataLanguage.left(2) == language.DdfLanguage.left(2);
+    record.setDefLanguage((ownLanguage ? language.DdfLanguage : language.DataLanguage).left(3));
     const platform::Texts& texts = platform::texts();
     const QString path = platform::dialogs().saveFileName(texts.saveCaption, QString(), texts.saveFilter);
     if (path.isEmpty()) return;

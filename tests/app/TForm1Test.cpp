@@ -501,6 +501,28 @@ TEST_F(TForm1Test, ASavedConfigurationOpensAgainAsItWasAndOffLine)
     EXPECT_TRUE(w.form.PV->isHidden());
 }
 
+TEST_F(TForm1Test, AFileOfAnotherLanguageIsSavedAgainInItsOwn)
+{
+    TForm1& w = start();
+    read();
+    config::TConfigRecord record;
+    config::FromScreen(w, record);
+    record.setMagic(QStringLiteral("HART30File"));
+    record.setDefLanguage(QByteArrayLiteral("cz"));
+    const QString path = folder.root() + QStringLiteral("/czech.htf");
+    const QString again = folder.root() + QStringLiteral("/again.htf");
+    ASSERT_TRUE(platform::writeFileAtomically(path, record.toBytes()));
+    dialogs.expect(Kind::OpenFile, platform::texts().openCaption, platform::Answer::Ok, path);
+    w.OpenFileClick();
+    dialogs.expect(Kind::SaveFile, platform::texts().saveCaption, platform::Answer::Ok, again);
+    w.UlozClick();
+    QFile file(again);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const auto saved = config::TConfigRecord::fromBytes(file.readAll());
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->defLanguage().left(2), QByteArrayLiteral("cz"));
+}
+
 TEST_F(TForm1Test, AnOlderFileWarnsThenShowsItsFieldsAndBadFilesChangeNothing)
 {
     QByteArray bytes(1776, '\0');
