@@ -91,10 +91,17 @@ HistoryEntry HistoryEntry::fromBytes(const char* entry)
     return e;
 }
 
+QString cutToRoom(const QString& text, TextField field)
+{
+    const QByteArray bytes = platform::toCp1250(text);
+    return bytes.size() <= field.room ? text : platform::fromCp1250(bytes.left(field.room));
+}
+
 bool HistoryEntry::sameDevice(const QString& type, const QString& manufacturer, const QString& uniqueId) const
 {
-    return trimmedText(UniqueId) == trimmedText(uniqueId) && trimmedText(DeviceType) == trimmedText(type) &&
-           trimmedText(Manufacturer) == trimmedText(manufacturer);
+    return trimmedText(UniqueId) == trimmedText(cutToRoom(uniqueId, UniqueIdField)) &&
+           trimmedText(DeviceType) == trimmedText(cutToRoom(type, DeviceTypeField)) &&
+           trimmedText(Manufacturer) == trimmedText(cutToRoom(manufacturer, ManufacturerField));
 }
 
 // Before the epoch the day counts down but the time of day still counts up (-1.25 is 29 December

@@ -19,6 +19,9 @@ inline constexpr TextField TagField{0, 8}, DeviceTypeField{9, 16}, ManufacturerF
     DefLanguageField{70, 3}, GroupField{74, 32}, UserField{107, 32}, ActivityField{140, 32}, ErrorTextField{173, 32};
 inline constexpr int StampOffset = 206, SnapshotIndexOffset = 214, ScrambleByteOffset = 218;
 
+// A text as an entry keeps it: in the code page, cut to the field's room.
+QString cutToRoom(const QString& text, TextField field);
+
 struct HistoryEntry {
     QString Tag;            // 8 characters at most
     QString DeviceType;     // 16
@@ -41,6 +44,7 @@ struct HistoryEntry {
     static HistoryEntry fromBytes(const QByteArray& bytes);
 
     // The three identity texts compared trimmed of blanks and control characters, case-sensitive.
+    // Texts longer than their rooms are compared as an entry stores them: cut.
     bool sameDevice(const QString& type, const QString& manufacturer, const QString& uniqueId) const;
 
     static double stampOf(const QDateTime& local);

@@ -124,7 +124,7 @@ std::optional<std::string> deviceOf(const QString& type, const QString& manufact
     std::string key;
     const std::array<const QString*, 3> texts{&type, &manufacturer, &uniqueId};
     for (int i = 0; i < 3; ++i) {
-        const auto bytes = CodePage::get().encode(trimmedText(*texts[i]));
+        const auto bytes = CodePage::get().encode(trimmedText(cutToRoom(*texts[i], IdentityFields[i])));
         if (!bytes || bytes->size() > IdentityFields[i].room) return std::nullopt;
         key += char(bytes->size());
         key.append(bytes->constData(), bytes->size());

@@ -110,6 +110,20 @@ TEST_F(HistoryStoreTest, ARepeatedEventKeepsOneEntryWithTheLaterTime)
                            QStringLiteral("Fixed output on"), QStringLiteral("Fixed output on")}));
 }
 
+TEST_F(HistoryStoreTest, ADeviceWhoseTypeIsLongerThanItsRoomIsKnownAgain)
+{
+    const Device longType{QStringLiteral("PR210-EXTENDED-RANGE"), QStringLiteral("Maker"), QStringLiteral("0009")};
+    record(entryOf(longType, QStringLiteral("Device tested")));
+    record(entryOf(longType, QStringLiteral("Device tested")));
+    EXPECT_EQ(stored().size(), 1) << "the same event was kept twice";
+    HistoryEntry change = stored()[0];
+    change.Activity = QStringLiteral("Group changed");
+    change.Group = QStringLiteral("Line 2");
+    ASSERT_TRUE(history::HistoryStore(folder(), IndexName, DataName).append(change));
+    EXPECT_EQ(record(entryOf(longType, QStringLiteral("Device reset"))), QStringLiteral("Line 2"))
+        << "its group did not stick";
+}
+
 TEST_F(HistoryStoreTest, ARepeatedModificationOverwritesItsSnapshot)
 {
     record(entryOf(A, QStringLiteral("Modified")), snapshotNamed(QStringLiteral("first")));
