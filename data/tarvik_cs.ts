@@ -1046,6 +1046,10 @@ Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
         <translation>Všech 100 míst pro uživatele je obsazeno: nikdo nebyl přidán. Nejprve odeberte některého uživatele.</translation>
     </message>
     <message>
+        <source>The location of the history files must be a whole folder path beginning with /: %1 is not one.</source>
+        <translation>Umístění souborů historie musí být úplná cesta ke složce začínající znakem /: %1 jí není.</translation>
+    </message>
+    <message>
         <source>The users file keeps only characters of the Windows-1250 code page: change the login, the full name or the password.</source>
         <translation>Soubor uživatelů uchová jen znaky kódové stránky Windows-1250: změňte přihlašovací jméno, celé jméno nebo heslo.</translation>
     </message>

@@ -1046,6 +1046,10 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
         <translation>Alle 100 Benutzerplätze sind belegt: Es wurde nichts hinzugefügt. Entfernen Sie zuerst einen Benutzer.</translation>
     </message>
     <message>
+        <source>The location of the history files must be a whole folder path beginning with /: %1 is not one.</source>
+        <translation>Der Ort der Verlaufsdateien muss ein vollständiger Ordnerpfad sein, der mit / beginnt: %1 ist keiner.</translation>
+    </message>
+    <message>
         <source>The users file keeps only characters of the Windows-1250 code page: change the login, the full name or the password.</source>
         <translation>Die Benutzerdatei speichert nur Zeichen der Codepage Windows-1250: Ändern Sie den Anmeldenamen, den vollständigen Namen oder das Passwort.</translation>
     </message>

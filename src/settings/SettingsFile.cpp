@@ -13,7 +13,9 @@ bool flagValue(const QString& value)
 
 QString locationValue(const QString& value)
 {
-    return value.endsWith(u'/') || value.endsWith(u'\\') ? value : QString();
+    // Only a whole folder path ending in the separator: anything else (a Windows path from a settings
+    // file that came from there) leaves the history in the shared folder.
+    return value.startsWith(u'/') && value.endsWith(u'/') ? value : QString();
 }
 
 QString flagText(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }

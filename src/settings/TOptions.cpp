@@ -364,6 +364,13 @@ void TOptions::Options1Click()
             platform::dialogs().message(platform::texts().noUserDefined);
             continue;
         }
+        // A folder relative to wherever the program was started, or a Windows one ("D:\logs\"), would
+        // scatter the history over the working folders.
+        if (const QString location = DatabaseLocation->text().trimmed();
+            !location.isEmpty() && !location.startsWith(u'/')) {
+            platform::dialogs().message(platform::texts().historyLocationNotAbsolute.arg(location));
+            continue;
+        }
         break;
     }
     write(QStringLiteral("DriverAutoOff"), settings::flagText(DriverAutoOff->isChecked()));

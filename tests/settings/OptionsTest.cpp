@@ -106,6 +106,9 @@ TEST_F(OptionsTest, TheStartUpReadsEveryKeyByItsRules)
 TEST_F(OptionsTest, OkSavesEveryKeyAndALocationEndsInItsSeparator)
 {
     ASSERT_TRUE(options.FormCreate());
+    // A folder that is no whole path is refused and the dialog shown again.
+    confirmWith([&] { options.DatabaseLocation->setText(QStringLiteral("D:\\logs\\")); });
+    dialogs.expect(Kind::Message, txt().historyLocationNotAbsolute.arg(QStringLiteral("D:\\logs\\")));
     confirmWith([&] {
         options.NetPath->setText(QStringLiteral("\\\\plant-pc"));
         options.DatabaseLocation->setText(QStringLiteral(" /data/history "));
