@@ -15,6 +15,10 @@
         <source>The data file holds no snapshot %1.</source>
         <translation>Datový soubor neobsahuje uloženou konfiguraci %1.</translation>
     </message>
+    <message>
+        <source>The snapshot is another device&apos;s: the data file was changed after the entry was recorded.</source>
+        <translation>Uložená konfigurace patří jinému přístroji: datový soubor byl po zaznamenání položky změněn.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowLayout</name>

@@ -15,6 +15,10 @@
         <source>The data file holds no snapshot %1.</source>
         <translation>Die Datendatei enthält keine gespeicherte Konfiguration %1.</translation>
     </message>
+    <message>
+        <source>The snapshot is another device&apos;s: the data file was changed after the entry was recorded.</source>
+        <translation>Die gespeicherte Konfiguration gehört zu einem anderen Gerät: Die Datendatei wurde nach dem Eintrag geändert.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowLayout</name>

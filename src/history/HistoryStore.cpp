@@ -459,4 +459,18 @@ std::optional<config::TConfigRecord> HistoryStore::snapshot(qint32 number, QStri
     return config::TConfigRecord::fromBytes(bytes);
 }
 
+std::optional<config::TConfigRecord> HistoryStore::snapshotOf(const HistoryEntry& entry, QString* reason) const
+{
+    auto record = snapshot(entry.SnapshotIndex, reason);
+    if (record && !entry.sameDevice(record->text(config::Field::DeviceType), record->text(config::Field::Manufacturer),
+                                    record->text(config::Field::UniqueId))) {
+        if (reason)
+            *reason = why(QT_TRANSLATE_NOOP(
+                "HistoryStore",
+                "The snapshot is another device's: the data file was changed after the entry was recorded."));
+        return std::nullopt;
+    }
+    return record;
+}
+
 } // namespace history

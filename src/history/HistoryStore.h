@@ -64,6 +64,9 @@ public:
     bool dataFileExists() const;
     // A snapshot; nothing when the data file cannot be read or does not hold that record (why says so).
     std::optional<config::TConfigRecord> snapshot(qint32 index, QString* why = nullptr) const;
+    // The entry's snapshot, when it is of the entry's device (a data file cut short and grown again
+    // holds other devices' snapshots where the entry's was).
+    std::optional<config::TConfigRecord> snapshotOf(const HistoryEntry& entry, QString* why = nullptr) const;
 
 private:
     QString indexFile;

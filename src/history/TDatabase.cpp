@@ -346,9 +346,10 @@ std::optional<config::TConfigRecord> TDatabase::selectedSnapshot()
         return std::nullopt;
     }
     const history::HistoryStore files = store();
-    const auto record = files.snapshot(selected->SnapshotIndex);
+    QString why;
+    const auto record = files.snapshotOf(*selected, &why);
     if (!record || record->magic() != QStringLiteral("HART30File")) {
-        platform::dialogs().error(t.fileUnreadable.arg(files.dataPath()));
+        platform::dialogs().error(t.fileUnreadable.arg(files.dataPath()) + (why.isEmpty() ? QString() : u"\r\n" + why));
         return std::nullopt;
     }
     return record;

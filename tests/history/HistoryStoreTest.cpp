@@ -124,6 +124,25 @@ TEST_F(HistoryStoreTest, ADeviceWhoseTypeIsLongerThanItsRoomIsKnownAgain)
         << "its group did not stick";
 }
 
+TEST_F(HistoryStoreTest, ASnapshotOfAnotherDeviceIsNotGivenForAnEntry)
+{
+    auto snapshotOf = [](const Device& device) {
+        config::TConfigRecord record = snapshotNamed(device.id);
+        record.setText(config::Field::DeviceType, device.type);
+        record.setText(config::Field::Manufacturer, device.manufacturer);
+        record.setText(config::Field::UniqueId, device.id);
+        return record;
+    };
+    record(entryOf(A, QStringLiteral("Connected")), snapshotOf(A));
+    const HistoryEntry first = stored().last();
+    EXPECT_TRUE(store.snapshotOf(first));
+    ASSERT_TRUE(QFile::resize(store.dataPath(), 0)); // the data file lost, then grown again by B
+    record(entryOf(B, QStringLiteral("Connected")), snapshotOf(B));
+    QString why;
+    EXPECT_FALSE(store.snapshotOf(first, &why)) << "A's entry showed B's configuration";
+    EXPECT_FALSE(why.isEmpty());
+}
+
 TEST_F(HistoryStoreTest, ARepeatedModificationOverwritesItsSnapshot)
 {
     record(entryOf(A, QStringLiteral("Modified")), snapshotNamed(QStringLiteral("first")));
