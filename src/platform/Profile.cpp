@@ -39,6 +39,10 @@ Profile::Profile(const QString& path) : filePath(path)
         return;
     }
     fileFound = true;
+    if (file.size() > MaxFileBytes) {
+        unreadable = QStringLiteral("the file is larger than %1 MB, which no settings file is").arg(MaxFileBytes >> 20);
+        return;
+    }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         unreadable = file.errorString();

@@ -16,6 +16,8 @@ namespace platform {
 class Profile {
 public:
     static constexpr int MaxValueLength = 2047;
+    // A larger file is not read (nor written over): it cannot be one of ours.
+    static constexpr qint64 MaxFileBytes = qint64(16) << 20;
 
     explicit Profile(const QString& path);
 
