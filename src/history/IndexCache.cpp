@@ -16,6 +16,8 @@ constexpr quint32 Magic = 0x54564843; // "TVHC"
 constexpr quint16 Version = 1;
 // About 14 MB of index: some 10 ms of reading that the next program saves.
 constexpr qint64 StoreAfterEntries = 65536;
+// A cache file is read whole; one larger than this is not read (a damaged index of random devices).
+constexpr qint64 LargestCacheBytes = qint64(64) << 20;
 // A device key: three texts, each after its length byte.
 constexpr qsizetype LongestKey = 3 * 256;
 constexpr qsizetype DigestSize = 20;
@@ -43,7 +45,7 @@ QString indexCacheFile(const QString& indexFile)
 
 std::optional<IndexCache> loadIndexCache(const QString& path)
 {
-    const std::optional<QByteArray> bytes = platform::readFileStart(path, 64 << 20);
+    const std::optional<QByteArray> bytes = platform::readFileStart(path, LargestCacheBytes);
     if (!bytes || bytes->size() < DigestSize) return std::nullopt;
     const QByteArray body = bytes->chopped(DigestSize);
     if (digest(body) != bytes->right(DigestSize)) return std::nullopt; // not what a program wrote
@@ -84,6 +86,12 @@ void storeIndexCache(const QString& path, IndexCache& cache)
     for (const auto& [key, number] : cache.newest)
         out << QByteArray::fromStdString(key) << number;
     bytes += digest(bytes);
+    if (bytes.size() > LargestCacheBytes) {
+        // It could never be read back: the index is read from its start by each program instead, and
+        // nothing is written again and again.
+        cache.stored = cache.covered;
+        return;
+    }
     if (!platform::makeFolder(QFileInfo(path).absolutePath())) return;
     if (platform::writeFileAtomically(path, bytes)) cache.stored = cache.covered;
 }
