@@ -219,6 +219,10 @@ QString CommandCodec::decodeField(const Field& field, const QByteArray& data, in
         QByteArray bytes = data.mid(offset, field.size);
         const int nul = bytes.indexOf('\0');
         if (nul >= 0) bytes.truncate(nul);
+        // A device's text is one line of the reply: a line break or other control character in it
+        // would shift every line after it.
+        for (char& c : bytes)
+            if (quint8(c) < 0x20) c = ' ';
         return platform::fromCp1250(bytes).trimmed();
     }
     case Kind::Date: {
@@ -243,11 +247,15 @@ Encoded CommandCodec::encodeFields(const QList<Field>& layout, const QStringList
     return result;
 }
 
-int CommandCodec::decodeFields(const QList<Field>& layout, const QByteArray& data, int offset, QStringList& lines) const
+int CommandCodec::decodeFields(const QList<Field>& layout, const QByteArray& data, int offset, QStringList& lines,
+                               bool* whole) const
 {
     for (const Field& field : layout) {
         const int size = fieldBytes(field);
-        if (offset + size > data.size()) break;
+        if (offset + size > data.size()) {
+            if (whole && !field.optional) *whole = false;
+            break;
+        }
         lines.append(decodeField(field, data, offset));
         offset += size;
     }
@@ -262,11 +270,11 @@ Encoded CommandCodec::encodeRequest(int command, const QStringList& fields) cons
     return encodeFields(it->request, fields);
 }
 
-QStringList CommandCodec::decodeIdentity(const QByteArray& data) const
+std::optional<QStringList> CommandCodec::decodeIdentity(const QByteArray& data) const
 {
     QStringList lines;
     const auto identity = hart::readIdentity(data);
-    if (!identity) return byteLines(data);
+    if (!identity) return std::nullopt;
     lines << names.manufacturerName(identity->manufacturer)
           << names.deviceTypeName(identity->manufacturer, identity->deviceType) << QString::number(quint8(data.at(3)))
           << QString::number(quint8(data.at(4))) << QString::number(quint8(data.at(5)))
@@ -277,21 +285,21 @@ QStringList CommandCodec::decodeIdentity(const QByteArray& data) const
     return lines;
 }
 
-QStringList CommandCodec::decodeReply(int command, const QByteArray& data) const
+std::optional<QStringList> CommandCodec::decodeReply(int command, const QByteArray& data) const
 {
     if (command == 0 || command == 11) return decodeIdentity(data);
+    QStringList lines;
+    bool whole = true;
     if (command == 3) {
-        QStringList lines;
-        int offset = decodeFields({{Kind::Current}}, data, 0, lines);
-        while (offset + 5 <= data.size())
+        int offset = decodeFields({{Kind::Current}, {Kind::Unit}, {Kind::Measured}}, data, 0, lines, &whole);
+        while (whole && offset + 5 <= data.size())
             offset = decodeFields({{Kind::Unit}, {Kind::Measured}}, data, offset, lines);
-        return lines;
+        return whole ? std::optional(lines) : std::nullopt;
     }
     const auto it = layouts().find(command);
     if (it == layouts().end()) return byteLines(data); // 48 and device-specific commands: a byte a line
-    QStringList lines;
-    decodeFields(it->reply, data, 0, lines);
-    return lines;
+    decodeFields(it->reply, data, 0, lines, &whole);
+    return whole ? std::optional(lines) : std::nullopt;
 }
 
 Encoded CommandCodec::encodeTemplate(const TemplateToken& token, const QStringList& lines) const

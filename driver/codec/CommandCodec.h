@@ -61,18 +61,22 @@ public:
     explicit CommandCodec(const NameTables& names) : names(names) {}
 
     Encoded encodeRequest(int command, const QStringList& fields) const;
-    QStringList decodeReply(int command, const QByteArray& data) const;
+    // Nothing when the data is too short for the command's fields (an identity that cannot be read,
+    // command 3 without its first variable): such a reply is no valid reply.
+    std::optional<QStringList> decodeReply(int command, const QByteArray& data) const;
 
     Encoded encodeTemplate(const TemplateToken& token, const QStringList& lines) const;
     QStringList decodeTemplate(const TemplateToken& token, const QByteArray& data) const;
 
-    // The identity fields of a command 0 or 11 reply.
-    QStringList decodeIdentity(const QByteArray& data) const;
+    // The identity fields of a command 0 or 11 reply; nothing when it holds no identity.
+    std::optional<QStringList> decodeIdentity(const QByteArray& data) const;
 
 private:
     Encoded encodeFields(const QList<Field>& layout, const QStringList& lines) const;
-    // Appends one line per field that fits in the data; returns the offset after the last one.
-    int decodeFields(const QList<Field>& layout, const QByteArray& data, int offset, QStringList& lines) const;
+    // Appends one line per field that fits in the data; returns the offset after the last one. Clears
+    // whole when a field that is not optional did not fit.
+    int decodeFields(const QList<Field>& layout, const QByteArray& data, int offset, QStringList& lines,
+                     bool* whole = nullptr) const;
     std::optional<QByteArray> encodeField(const Field& field, const QString& text) const;
     QString decodeField(const Field& field, const QByteArray& data, int offset) const;
 

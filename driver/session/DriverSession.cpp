@@ -4,6 +4,8 @@
 #include "hart/HartIdentity.h"
 #include "platform/Encoding.h"
 
+#include <QDebug>
+
 namespace session {
 
 using codec::CommunicationError;
@@ -153,8 +155,19 @@ void DriverSession::finish(const Job& job, const std::optional<hart::Reply>& rep
     }
     QStringList data;
     if (codec::commandDone(reply->responseCode)) {
+        // A template's reply may be shorter than its fields (the items of the missing lines stay as they
+        // are); a command's reply without the data the command gives is no valid reply.
+        const auto decoded =
+            job.token ? codec.decodeTemplate(*job.token, reply->data) : codec.decodeReply(job.command, reply->data);
+        if (!decoded) {
+            qWarning().noquote() << QStringLiteral("command %1: the reply holds %2 data bytes, too few for it")
+                                        .arg(job.command)
+                                        .arg(reply->data.size());
+            answer(job, codec::replyText(job.commandLine, job.addressLine, CommunicationError, {}));
+            return;
+        }
         learnIdentity(job, *reply);
-        data = job.token ? codec.decodeTemplate(*job.token, reply->data) : codec.decodeReply(job.command, reply->data);
+        data = *decoded;
     }
     answer(job, codec::replyText(job.commandLine, job.addressLine, codec::responseText(reply->responseCode),
                                  codec::statusText(reply->deviceStatus), data));

@@ -105,7 +105,7 @@ struct ReplyCase {
     const char* name;
     int command;
     const char* hex;
-    QStringList expected;
+    std::optional<QStringList> expected; // nothing: no valid reply
 };
 void PrintTo(const ReplyCase& c, std::ostream* os) { *os << c.name; }
 
@@ -190,20 +190,23 @@ INSTANTIATE_TEST_SUITE_P(
                   "3f000000"
                   "00fa6e",
                   lines({"High", "Linear", "kPa", "1000", "0", "0.5", "No", "250", "Ostrevo"})},
-        ReplyCase{"output information cut short", 15, "01010c", lines({"Low", "Square root", "kPa"})},
+        ReplyCase{"output information cut short is no reply", 15, "01010c", std::nullopt},
+        ReplyCase{"dynamic variables without the primary variable is no reply", 3, "414ca0f4", std::nullopt},
+        ReplyCase{"identity too short to hold one is no reply", 0, "fe6e", std::nullopt},
+        ReplyCase{"a new polling address without the loop current mode", 6, "05", lines({"5"})},
         ReplyCase{"final assembly number", 16, "000001", lines({"1"})},
         ReplyCase{"not used value", 1, "0c7fa00000", lines({"kPa", "NaN"})},
         ReplyCase{"unit missing from the table", 44, "c8", lines({"200"})},
         ReplyCase{"longer reply than known", 34, "3f00000001020304", lines({"0.5"})},
         ReplyCase{"additional status, a byte a line", 48, "0102000000000000000000000000",
                   lines({"1", "2", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"})},
-        ReplyCase{"empty reply", 38, "", {}}));
+        ReplyCase{"empty reply", 38, "", QStringList()}));
 
 TEST(ReplyDecoding, TagDescriptorAndDateInTheLocalesShortForm)
 {
-    const QStringList decoded = CommandCodec(tables()).decodeReply(13, QByteArray::fromHex("414b71c31820"
-                                                                                           "0a0820820820820820820820"
-                                                                                           "080c7e"));
+    const QStringList decoded = *CommandCodec(tables()).decodeReply(13, QByteArray::fromHex("414b71c31820"
+                                                                                            "0a0820820820820820820820"
+                                                                                            "080c7e"));
     EXPECT_EQ(decoded, (QStringList{QStringLiteral("PT-101"), QStringLiteral("B"), formatDate(QDate(2026, 12, 8))}));
     EXPECT_EQ(parseDate(decoded[2]), QDate(2026, 12, 8)) << "the driver cannot read its own dates";
 }
@@ -246,6 +249,10 @@ TEST(TemplateCodec, ReadsSendOnlyTheirSelectorsAndWritesSendEveryLine)
     const auto untyped = *parseTemplateToken(QStringLiteral("W129"));
     EXPECT_EQ(codec.encodeTemplate(untyped, lines({"2", "3"})).data.toHex(), QByteArray("0203"));
     EXPECT_EQ(codec.decodeTemplate(untyped, QByteArray::fromHex("0203")), lines({"2", "3"}));
+
+    // A device's text is one line, whatever characters it holds.
+    const auto text = *parseTemplateToken(QStringLiteral("R130S10"));
+    EXPECT_EQ(codec.decodeTemplate(text, QByteArray("AB\r\n0\r\nCDE")), lines({"AB  0  CDE"}));
 }
 
 TEST(ReplyText, ResponseCodesAndStatusSentences)

@@ -64,8 +64,12 @@ TEST_F(SessionTest, AnUnknownPollingAddressIsIdentifiedFirst)
     EXPECT_EQ(bus.requests[1].command, 15);
     EXPECT_EQ(bus.requests[1].address.longAddress, PressureLongAddress);
     EXPECT_TRUE(replies.isEmpty()) << "answered before the command itself was done";
-    bus.complete(ok());
+    bus.complete(ok(QByteArray(18, '\0'))); // output information: 18 bytes
     EXPECT_TRUE(lastReply().startsWith(QStringLiteral("15\r\n2\r\n\r\n")));
+    run("15  \r\n2\r\n");
+    bus.complete(ok(QByteArray(3, '\0')));
+    EXPECT_TRUE(lastReply().startsWith(QStringLiteral("15\r\n2\r\nCommunication Error!\r\n")))
+        << "a reply without the data of its command passed for one";
 }
 
 TEST_F(SessionTest, NoDeviceGivesCommunicationError)
