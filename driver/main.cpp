@@ -3,6 +3,7 @@
 #include "codec/NameTables.h"
 #include "log/DriverLog.h"
 #include "platform/ChannelProtocol.h"
+#include "platform/CommandLine.h"
 #include "platform/Environment.h"
 #include "server/LinkServer.h"
 #include "server/SimulatorClient.h"
@@ -264,18 +265,9 @@ private:
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
-    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
-        std::fputs(Usage, stdout);
-        return 0;
-    }
     Options options;
+    if (const auto exit = platform::readCommandLine("pelmora", Usage, options, parse)) return *exit;
     QString error;
-    if (!parse(args, options, error)) {
-        std::fputs(Usage, stderr);
-        std::fprintf(stderr, "pelmora: %s\n", qPrintable(error));
-        return 1;
-    }
     if (!options.control.isEmpty()) return controlSimulator(options);
     if (options.listPorts) {
         const QStringList ports = transport::listSerialPorts();

@@ -1,6 +1,7 @@
 // pelmora-slave: the simulated transmitters on a wire of their own, for trying and testing the
 // driver's real transports without hardware: on a serial line at the far end of a pseudo-terminal
 // pair (pelmora --serial LINK), and behind a HART-IP server (pelmora --hart-ip 127.0.0.1:PORT).
+#include "platform/CommandLine.h"
 #include "platform/PseudoTerminal.h"
 #include "platform/TerminationSignals.h"
 #include "sim/HartIpServer.h"
@@ -46,6 +47,15 @@ bool parse(const QStringList& args, Options& options, QString& error)
 {
     for (int i = 1; i < args.size(); ++i) {
         const QString& arg = args[i];
+        static const QStringList known{QStringLiteral("--link"),        QStringLiteral("--hart-ip"),
+                                       QStringLiteral("--address"),     QStringLiteral("--state"),
+                                       QStringLiteral("--revision"),    QStringLiteral("--fast"),
+                                       QStringLiteral("--preambles"),   QStringLiteral("--noise"),
+                                       QStringLiteral("--noise-kinds"), QStringLiteral("--seed")};
+        if (!known.contains(arg)) {
+            error = QStringLiteral("unknown option ") + arg;
+            return false;
+        }
         QString value;
         if (arg != QStringLiteral("--fast")) {
             if (i + 1 >= args.size()) {
@@ -81,9 +91,6 @@ bool parse(const QStringList& args, Options& options, QString& error)
             if (kinds) options.line.noise.kinds = *kinds;
         } else if (arg == QStringLiteral("--seed")) {
             options.line.noise.seed = value.toULongLong(&ok);
-        } else {
-            error = QStringLiteral("unknown option ") + arg;
-            return false;
         }
         if (!ok) {
             error = QStringLiteral("%1 %2: no usable value").arg(arg, value);
@@ -105,18 +112,9 @@ void say(const QString& text)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
-    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
-        std::fputs(Usage, stdout);
-        return 0;
-    }
     Options options;
+    if (const auto exit = platform::readCommandLine("pelmora-slave", Usage, options, parse)) return *exit;
     QString error;
-    if (!parse(args, options, error)) {
-        std::fputs(Usage, stderr);
-        std::fprintf(stderr, "pelmora-slave: %s\n", qPrintable(error));
-        return 1;
-    }
     // A signal ends the program through its event loop, which removes its link.
     if (!platform::quitEventLoopOnTerminationSignals()) return 1;
 
