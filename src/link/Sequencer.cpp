@@ -28,7 +28,6 @@ void Sequencer::start(quint16 state, const QString& stepData)
 {
     ending.reset();
     CommError = false;
-    WriteListDone = false;  // a write stopped before its list began must not pass for the last one
     ExchangeRunning = true; // handled replies re-arm the sequencer
     ReplyTaken = true;      // a late reply must not advance the new state
     StepData = stepData;
@@ -45,7 +44,7 @@ void Sequencer::connect(Procedure first, const QString& stepData)
 void Sequencer::begin(Procedure first, const QString& stepData)
 {
     ending.reset();
-    WriteListDone = false; // also when the procedure is stopped before it starts
+    WriteListDone = false; // a write stopped before its list began must not pass for the last one
     const bool wasRunning = ExchangeRunning;
     waitForStepEnd();
     if (wasRunning && !ExchangeRunning) return; // stopped while waiting: the procedure never starts

@@ -20,13 +20,6 @@ QString normalised(const QString& text)
     return out;
 }
 
-bool isNumber(const QString& text)
-{
-    bool ok = false;
-    QLocale().toDouble(normalised(text), &ok);
-    return ok;
-}
-
 bool isCurrent(const QString& text)
 {
     bool ok = false;

@@ -10,8 +10,6 @@ namespace operations {
 
 // An empty text becomes "0"; every full stop and comma becomes the locale's decimal separator.
 QString normalised(const QString& text);
-// The text, normalised, reads as a number.
-bool isNumber(const QString& text);
 // A number a device can take as a current: finite and within a float's range ("nan", "inf" and
 // "1e39" read as numbers, but the driver would send them as they are).
 bool isCurrent(const QString& text);
