@@ -2,13 +2,13 @@
 
 #include "hart/HartEncoding.h"
 #include "platform/Environment.h"
+#include "platform/Files.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
@@ -239,11 +239,11 @@ QString saveState(const QString& path, const std::vector<SimTransmitter>& device
 
     const QString folder = QFileInfo(path).absolutePath();
     if (!platform::makeFolder(folder)) return u"cannot create the folder " + folder;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    file.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
-    if (!file.commit()) return file.errorString();
-    return {};
+    // On a full disk the old file stays: the devices keep what they had at the next start.
+    const platform::Result written =
+        platform::writeFileAtomically(path, QJsonDocument(root).toJson(QJsonDocument::Indented));
+    if (written) return {};
+    return written.error.isEmpty() ? QStringLiteral("the file could not be written") : written.error;
 }
 
 } // namespace sim

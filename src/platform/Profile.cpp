@@ -1,10 +1,10 @@
 #include "platform/Profile.h"
 
 #include "platform/Encoding.h"
+#include "platform/Texts.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <unistd.h>
 
@@ -29,7 +29,7 @@ bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::Case
 
 } // namespace
 
-Profile::Profile(const QString& path) : filePath(path)
+Profile::Profile(const QString& path, NewFile newFile) : filePath(path), newFile(newFile)
 {
     if (path.isEmpty()) return;
     QFile file(path);
@@ -172,7 +172,10 @@ Result Profile::deleteKey(const QString& section, const QString& key)
 
 Result Profile::save()
 {
-    if (!unreadable.isEmpty()) return Result::failure(unreadable);
+    const auto failed = [this](const QString& why) {
+        return Result::failure(texts().fileNotWritten.arg(filePath) + QStringLiteral("\r\n") + why);
+    };
+    if (!unreadable.isEmpty()) return failed(unreadable);
     // Written through a new file renamed over the old one, which would take the writer's own group:
     // a file shared by a group (the users file) keeps its group.
     const QFileInfo before(filePath);
@@ -181,10 +184,8 @@ Result Profile::save()
     QString text;
     for (const auto& line : lines)
         text += line.text + eol;
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly)) return Result::failure(file.errorString());
-    file.write(toCp1250(text));
-    if (!file.commit()) return Result::failure(file.errorString());
+    if (const Result written = writeFileAtomically(filePath, toCp1250(text), newFile); !written)
+        return failed(written.error);
     fileFound = true;
     if (existed && QFileInfo(filePath).groupId() != group) keepGroup(filePath, group);
     return Result::success();

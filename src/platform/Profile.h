@@ -4,6 +4,7 @@
 // trimmed (and freed of enclosing quotes) and cut to 2047 characters, a write creates the file
 // and keeps every other line as it stood. The file is read once when the object is made and
 // written through on every change; keep an object only for the duration of one operation.
+#include "platform/Files.h"
 #include "platform/Result.h"
 
 #include <QList>
@@ -19,7 +20,8 @@ public:
     // A larger file is not read (nor written over): it cannot be one of ours.
     static constexpr qint64 MaxFileBytes = qint64(16) << 20;
 
-    explicit Profile(const QString& path);
+    // newFile: how the file is made when a write creates it (and what a rewrite keeps of its mode).
+    explicit Profile(const QString& path, NewFile newFile = NewFile::Default);
 
     QString path() const { return filePath; }
     bool exists() const { return fileFound; }
@@ -36,6 +38,7 @@ public:
     QList<QPair<QString, QString>> sectionValues(const QString& section) const;
     QStringList sectionNames() const;
 
+    // A failure names the file and gives the platform's reason; the file stays as it was.
     Result writeString(const QString& section, const QString& key, const QString& value);
     Result deleteKey(const QString& section, const QString& key);
     // Writes are immediate; kept so that callers say where a batch of changes ends.
@@ -54,6 +57,7 @@ private:
     Result save();
 
     QString filePath;
+    NewFile newFile;
     bool fileFound = false;
     QString unreadable;
     QList<Line> lines;

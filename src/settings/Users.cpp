@@ -5,7 +5,6 @@
 #include "platform/Profile.h"
 #include "platform/Random.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace settings {
@@ -207,12 +206,9 @@ platform::Result UsersFile::remove(int key) { return write(key, QString()); }
 
 platform::Result UsersFile::write(int key, const QString& value)
 {
-    const bool created = !exists();
-    platform::Profile file(filePath);
-    const platform::Result written = file.writeString(Section, QString::number(key), value);
-    if (written && created)
-        QFile::setPermissions(filePath, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup);
-    return written;
+    // Made for its owner and group from the start: it is never readable by others, not even for a moment.
+    platform::Profile file(filePath, platform::NewFile::Shared);
+    return file.writeString(Section, QString::number(key), value);
 }
 
 } // namespace settings

@@ -1,10 +1,15 @@
 // Whole files replaced without ever being half-written.
 #include "platform/Files.h"
+#include "FileSizeLimit.h"
+#include "ScopedUmask.h"
+#include "platform/Profile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -29,6 +34,73 @@ TEST(AtomicFile, AFailureAtAnyPointLeavesTheOldFileWholeAndNoLeftovers)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("conf.htf")});
     ASSERT_TRUE(platform::writeFileAtomically(path, fresh));
     EXPECT_EQ(contents(path), fresh);
+}
+
+// The kernel refuses the write as on a full disk (here past a file-size limit): nothing may reach the
+// old file, and the failure says why.
+TEST(AtomicFile, AWriteTheKernelRefusesLeavesTheOldFileAndSaysWhy)
+{
+    const QByteArray old = "[Velkor]\r\nLanguage=english\r\n";
+    const std::pair<const char*, std::function<platform::Result(const QString&)>> writers[] = {
+        {"whole file", [](const QString& path) { return platform::writeFileAtomically(path, QByteArray(3678, 'n')); }},
+        {"profile",
+         [](const QString& path) {
+             return platform::Profile(path).writeString(QStringLiteral("Velkor"), QStringLiteral("NetPath"),
+                                                        QString(2000, u'x'));
+         }},
+    };
+    for (const auto& [name, write] : writers) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("VELKOR.INI"));
+        ASSERT_TRUE(platform::writeFileAtomically(path, old));
+        platform::Result written;
+        {
+            testing_support::FileSizeLimit limit(1000);
+            ASSERT_TRUE(limit.active());
+            written = write(path);
+        }
+        EXPECT_FALSE(written) << name;
+        EXPECT_TRUE(written.error.contains(testing_support::FileSizeLimit::reason()))
+            << name << ": " << written.error.toStdString();
+        EXPECT_EQ(contents(path), old) << name;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("VELKOR.INI")}) << name;
+    }
+}
+
+// A file the users of one machine share is its owner's and group's alone from its first byte, whatever
+// the umask; one that is there keeps what its owner chose, except that a whole-file rewrite takes away
+// what others were allowed.
+TEST(SharedFile, IsMadeForOwnerAndGroupAndKeepsItsOwnersChoice)
+{
+    struct Case {
+        const char* name;
+        mode_t before; // 0: missing
+        std::function<platform::Result(const QString&)> make;
+        mode_t after;
+    };
+    const auto rewrite = [](const QString& path) {
+        return platform::writeFileAtomically(path, "x", platform::NewFile::Shared);
+    };
+    const Case cases[] = {
+        {"new, written whole", 0, rewrite, 0660},
+        {"new, created empty", 0, platform::createSharedFile, 0660},
+        {"readable by all, written whole", 0644, rewrite, 0640},
+        {"its owner's alone, written whole", 0600, rewrite, 0600},
+        {"readable by all, created empty", 0644, platform::createSharedFile, 0644},
+    };
+    QTemporaryDir dir;
+    const testing_support::ScopedUmask umask(022);
+    for (const Case& c : cases) {
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        if (c.before != 0) {
+            ASSERT_TRUE(platform::writeFileAtomically(path, "old"));
+            ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), c.before), 0);
+        }
+        EXPECT_TRUE(c.make(path)) << c.name;
+        struct stat made {};
+        EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &made), 0) << c.name;
+        EXPECT_EQ(made.st_mode & 0777, c.after) << c.name << std::oct << ": " << (made.st_mode & 0777);
+    }
 }
 
 TEST(AtomicFile, AnUnwritableFolderGivesThePlatformsReason)

@@ -1,5 +1,6 @@
 // The users file: its record encoding, the list of users, and the start-up login.
 #include "settings/Users.h"
+#include "FileSizeLimit.h"
 #include "ScopedEnvironment.h"
 #include "ScriptedDialogs.h"
 #include "platform/Encoding.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using settings::EvalStr;
 using settings::MakeStr;
@@ -196,6 +198,47 @@ TEST_F(UsersTest, AddingUsersChecksInOrderAndNeverClaimsAFullList)
                   (QFile::ReadOther | QFile::WriteOther),
               QFile::Permissions())
         << "the users file is readable by everyone";
+}
+
+// Refused by the kernel as on a full disk (here past a file-size limit), an added user is not claimed
+// and every user already there stays; a file that others could read (as older versions made it) is
+// theirs no more once it is written.
+TEST_F(UsersTest, AUserIsAddedWholeOrNotAtAllAndTheFileIsNotLeftToOthers)
+{
+    addUsers();
+    answerLogin("writer", "write1");
+    ASSERT_TRUE(options.FormCreate());
+    const QString path = users().path();
+    const QByteArray encoded = QFile::encodeName(path);
+    ASSERT_EQ(::chmod(encoded.constData(), 0664), 0);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    const auto add = [&] {
+        options.Users->setEditText(QStringLiteral("newuser"));
+        options.UserName->setText(QStringLiteral("New User"));
+        options.NewPasswd->setText(QStringLiteral("secret1"));
+        options.RetypePasswd->setText(QStringLiteral("secret1"));
+        options.bNewUserClick();
+    };
+    {
+        testing_support::FileSizeLimit limit(before.size());
+        ASSERT_TRUE(limit.active());
+        dialogs.expect(Kind::Error, platform::texts().fileNotWritten.arg(path) + QStringLiteral("\r\n") +
+                                        testing_support::FileSizeLimit::reason());
+        add();
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(options.Users->findText(QStringLiteral("newuser")), -1);
+
+    dialogs.expect(Kind::Message, platform::texts().userAdded);
+    add();
+    EXPECT_TRUE(users().logins().contains(QStringLiteral("newuser")));
+    struct stat written {};
+    ASSERT_EQ(::stat(encoded.constData(), &written), 0);
+    EXPECT_EQ(written.st_mode & 0777, 0660u);
 }
 
 TEST_F(UsersTest, AUsersFileThatCannotBeReadLetsNobodyIn)
