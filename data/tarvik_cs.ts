@@ -1082,6 +1082,12 @@ Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
         <translation>VELKOR.DDX</translation>
     </message>
     <message>
+        <source>The activity was not recorded in the history file %1:<byte value="xd"/>
+%2</source>
+        <translation>Činnost nebyla zapsána do souboru historie %1:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
         <source>new</source>
         <translation>nová</translation>
     </message>

@@ -1082,6 +1082,12 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
         <translation>VELKOR.DDX</translation>
     </message>
     <message>
+        <source>The activity was not recorded in the history file %1:<byte value="xd"/>
+%2</source>
+        <translation>Die Tätigkeit wurde nicht in die Verlaufsdatei %1 eingetragen:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
         <source>new</source>
         <translation>neu</translation>
     </message>

@@ -3,6 +3,8 @@
 #include "history/IndexCache.h"
 #include "platform/Encoding.h"
 #include "platform/FileLock.h"
+#include "platform/Files.h"
+#include "platform/Texts.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -142,6 +144,46 @@ QString readError(const QFile& file)
     return file.error() != QFileDevice::NoError
                ? file.errorString()
                : why(QT_TRANSLATE_NOOP("HistoryStore", "The file was cut short while it was read."));
+}
+
+// What a record's place in a file held before the record was written there, so that a recording that
+// fails puts it back: nothing partial stays behind, and no entry ever exists without its snapshot.
+class UndoableWrite {
+public:
+    // Writes bytes at position, flushed; a failure puts back what was there before and says why.
+    Result write(QFile& into, qint64 position, const QByteArray& bytes)
+    {
+        size = into.size();
+        at = position;
+        old.resize(std::clamp<qint64>(size - position, 0, bytes.size()));
+        if (!old.isEmpty() && !readAt(into, position, old.data(), old.size())) return Result::failure(readError(into));
+        file = &into;
+        Result written = into.seek(position) ? platform::writeWhole(into, bytes) : Result::failure(into.errorString());
+        if (written && !into.flush()) written = Result::failure(into.errorString());
+        if (!written) undo();
+        return written;
+    }
+    // Best effort: the failure being reported is the one that matters.
+    void undo()
+    {
+        if (!file) return;
+        file->resize(size);
+        if (!old.isEmpty() && file->seek(at)) platform::writeWhole(*file, old);
+        file->flush();
+        file = nullptr;
+    }
+
+private:
+    QFile* file = nullptr;
+    qint64 size = 0;
+    qint64 at = 0;
+    QByteArray old;
+};
+
+// A recording that failed, named after the file it failed on (its folder included).
+Result notRecorded(const QString& path, const QString& why)
+{
+    return Result::failure(platform::texts().historyNotRecorded.arg(path, why));
 }
 
 QMutex cacheMutex;
@@ -299,9 +341,9 @@ Result HistoryStore::record(HistoryEntry entry, const std::optional<config::TCon
     // Held from reading the last entry to the end of the append: two programs never interleave.
     FileLock lock;
     if (const Result locked = lock.acquire(indexFile, FileLock::Mode::Exclusive, FileLock::Create::IfMissing); !locked)
-        return locked;
+        return notRecorded(indexFile, locked.error);
     QFile index;
-    if (!lock.open(index, QIODevice::ReadWrite)) return Result::failure(index.errorString());
+    if (!lock.open(index, QIODevice::ReadWrite)) return notRecorded(indexFile, index.errorString());
     const platform::FileIdentity file = lock.identity();
     const qint64 count = file.size / EntrySize;
 
@@ -309,7 +351,8 @@ Result HistoryStore::record(HistoryEntry entry, const std::optional<config::TCon
     qint64 lastSnapshot = NoSnapshot;
     std::array<char, EntrySize> stored;
     if (count > 0) {
-        if (!readAt(index, (count - 1) * EntrySize, stored.data(), EntrySize)) return Result::failure(readError(index));
+        if (!readAt(index, (count - 1) * EntrySize, stored.data(), EntrySize))
+            return notRecorded(indexFile, readError(index));
         const HistoryEntry last = HistoryEntry::fromBytes(stored.data());
         sameEvent = trimmedText(last.Activity) == trimmedText(entry.Activity) &&
                     last.sameDevice(entry.DeviceType, entry.Manufacturer, entry.UniqueId);
@@ -327,14 +370,14 @@ Result HistoryStore::record(HistoryEntry entry, const std::optional<config::TCon
             *cache = kept ? std::move(*kept) : IndexCache();
             cache->stored = std::max<qint64>(cache->stored, 0);
         }
-        if (const Result known = bringUpToDate(*cache, index, file); !known) return known;
+        if (const Result known = bringUpToDate(*cache, index, file); !known) return notRecorded(indexFile, known.error);
         entry.Group = newGroup;
         if (const auto device = deviceOf(entry.DeviceType, entry.Manufacturer, entry.UniqueId)) {
             for (int pass = 0; pass < 2; ++pass) {
                 const auto newest = cache->newest.find(*device);
                 if (newest == cache->newest.end()) break;
                 if (!readAt(index, newest->second * EntrySize, stored.data(), EntrySize))
-                    return Result::failure(readError(index));
+                    return notRecorded(indexFile, readError(index));
                 std::array<char, DeviceKeySize> key;
                 if (storedDevice(stored.data(), key) == *device) {
                     entry.Group = HistoryEntry::fromBytes(stored.data()).Group;
@@ -343,31 +386,36 @@ Result HistoryStore::record(HistoryEntry entry, const std::optional<config::TCon
                 // The file was rewritten behind the cache: read it all once more.
                 *cache = IndexCache();
                 cache->stored = 0;
-                if (const Result known = bringUpToDate(*cache, index, file); !known) return known;
+                if (const Result known = bringUpToDate(*cache, index, file); !known)
+                    return notRecorded(indexFile, known.error);
             }
         }
     }
 
-    // The snapshot first, so that no entry ever points to a snapshot that failed.
+    // The snapshot first, so that no entry ever points to a snapshot that failed; an entry that fails
+    // takes its snapshot back.
     entry.SnapshotIndex = NoSnapshot;
+    QFile data(dataFile);
+    UndoableWrite snapshotWritten;
     if (snapshot) {
-        QFile data(dataFile);
-        if (!data.open(QIODevice::ReadWrite)) return Result::failure(data.errorString());
+        if (const Result made = platform::createSharedFile(dataFile); !made) return notRecorded(dataFile, made.error);
+        if (!data.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) return notRecorded(dataFile, data.errorString());
         const qint64 records = data.size() / config::RecordSize;
         // The same event again takes over its entry's snapshot, but only its own: an entry recorded
         // without one must not take the last snapshot of the file, which belongs to another entry.
         const qint64 position = sameEvent && records > 0 && lastSnapshot == records - 1 ? records - 1 : records;
-        const QByteArray bytes = snapshot->toBytes();
-        if (!data.seek(position * config::RecordSize) || data.write(bytes) != bytes.size() || !data.flush())
-            return Result::failure(data.errorString());
-        data.close();
+        if (const Result written = snapshotWritten.write(data, position * config::RecordSize, snapshot->toBytes());
+            !written)
+            return notRecorded(dataFile, written.error);
         entry.SnapshotIndex = qint32(position);
     }
 
     const qint64 position = sameEvent ? count - 1 : count;
     const QByteArray bytes = entry.toBytes();
-    if (!index.seek(position * EntrySize) || index.write(bytes) != bytes.size())
-        return Result::failure(index.errorString());
+    if (const Result written = UndoableWrite().write(index, position * EntrySize, bytes); !written) {
+        snapshotWritten.undo();
+        return notRecorded(indexFile, written.error);
+    }
 
     if (cache) {
         std::array<char, DeviceKeySize> key;
@@ -384,13 +432,13 @@ Result HistoryStore::append(const HistoryEntry& entry)
 {
     FileLock lock;
     if (const Result locked = lock.acquire(indexFile, FileLock::Mode::Exclusive, FileLock::Create::IfMissing); !locked)
-        return locked;
+        return notRecorded(indexFile, locked.error);
     QFile index;
-    if (!lock.open(index, QIODevice::ReadWrite)) return Result::failure(index.errorString());
+    if (!lock.open(index, QIODevice::ReadWrite)) return notRecorded(indexFile, index.errorString());
     // After the last whole entry: a partial one left by a failed write is overwritten.
     const qint64 position = lock.identity().size / EntrySize * EntrySize;
-    const QByteArray bytes = entry.toBytes();
-    if (!index.seek(position) || index.write(bytes) != bytes.size()) return Result::failure(index.errorString());
+    if (const Result written = UndoableWrite().write(index, position, entry.toBytes()); !written)
+        return notRecorded(indexFile, written.error);
     return Result::success();
 }
 

@@ -2,7 +2,9 @@
 // The two history files of one folder: the index of fixed-size entries, oldest first, and the data
 // file of configuration snapshots. Recording takes an advisory lock around reading the last entry and
 // appending, so that two programs recording into one folder never interleave or lose an entry; a
-// snapshot is written before its entry, so no entry points to a snapshot that failed. A device's group
+// snapshot is written before its entry, so no entry points to a snapshot that failed, and an entry that
+// fails takes its snapshot back. Both files are created shared by the owner and group, as all users of
+// one location record into them. A device's group
 // is the group of its newest entry: found from a cache of the index that is brought up to date from
 // the file at every recording, so recording stays fast however long the history grows.
 #include "config/TConfigRecord.h"
@@ -51,10 +53,11 @@ public:
     // Records an activity (the entry's group and snapshot index are set here): the same event as the
     // last entry (same activity and device) replaces it and its snapshot; the group is the device's
     // newest entry's group, "new" (newGroup) for a device seen for the first time, empty without an
-    // identifier. The error is the platform's words.
+    // identifier. A failure leaves both files as they were; its message names the file it failed on and
+    // gives the platform's reason.
     platform::Result record(HistoryEntry entry, const std::optional<config::TConfigRecord>& snapshot,
                             const QString& newGroup);
-    // Appends an entry as it is, never replacing the last one (a group change).
+    // Appends an entry as it is, never replacing the last one (a group change); fails as record() does.
     platform::Result append(const HistoryEntry& entry);
 
     // The newest entries the filter accepts, at most limit; nothing when the index file is missing (why

@@ -1,5 +1,7 @@
 #include "platform/FileLock.h"
 
+#include "platform/Files.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -47,7 +49,9 @@ Result FileLock::acquire(const QString& path, Mode mode, Create create)
     // Another program may replace the file between our open and our lock: then the lock we hold is on
     // a file nobody else will look at, so open the new one and lock again.
     for (;;) {
-        const int handle = ::open(name.constData(), flags, 0666);
+        if (create == Create::IfMissing)
+            if (const Result made = createSharedFile(path); !made) return made;
+        const int handle = ::open(name.constData(), flags, S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP);
         if (handle < 0) {
             wasMissing = errno == ENOENT;
             return Result::failure(lastError());

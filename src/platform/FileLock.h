@@ -32,9 +32,10 @@ public:
     FileLock& operator=(const FileLock&) = delete;
     ~FileLock();
 
-    // Waits until the lock is granted. A failure carries the platform's words; a missing file with
-    // Create::Never is a failure too, and missing() tells it apart. On a file system that has no
-    // locks the file is opened all the same, unlocked.
+    // Waits until the lock is granted. Create::IfMissing makes a missing file shared by its owner and
+    // group (NewFile::Shared): the files locked are those all users of one location record into. A failure carries the
+    // platform's words; a missing file with Create::Never is a failure too, and missing() tells it apart. On a file
+    // system that has no locks the file is opened all the same, unlocked.
     Result acquire(const QString& path, Mode mode, Create create);
     void release();
 

@@ -137,6 +137,8 @@ public:
     // History files and window
     QString historyIndexFile = tr("VELKOR.IDX");
     QString historyDataFile = tr("VELKOR.DDX");
+    // %1: the history file with its folder, %2: the platform's reason.
+    QString historyNotRecorded = tr("The activity was not recorded in the history file %1:\r\n%2");
     QString newGroup = tr("new");
     QString activityGroupChanged = tr("Group changed");
     QString headingDate = tr("Date:");

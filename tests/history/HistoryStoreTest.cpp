@@ -2,7 +2,9 @@
 // programs write the same files: the group of a device must come out as a full read of the index would
 // give it, and two programs recording at once must lose nothing.
 #include "history/HistoryStore.h"
+#include "FileSizeLimit.h"
 #include "ScopedEnvironment.h"
+#include "ScopedUmask.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/stat.h>
 
 using history::HistoryEntry;
 using history::HistoryFilter;
@@ -318,14 +321,78 @@ TEST_F(HistoryStoreTest, FailuresCarryThePlatformsWordsAndASnapshotThatFailedLea
     ASSERT_TRUE(QDir(dir.path()).mkdir(DataName)); // the data file cannot be opened
     const platform::Result failed = store.record(entryOf(A, u"Modified"_s), snapshotNamed(u"x"_s), New);
     EXPECT_FALSE(failed);
-    EXPECT_FALSE(failed.error.isEmpty());
+    EXPECT_TRUE(failed.error.contains(store.dataPath())) << failed.error.toStdString();
     EXPECT_EQ(activities(stored()), QStringList{u"Connected"_s});
 
+    // The file is named with its folder, which is what is missing.
     history::HistoryStore nowhere(folder() + u"missing/"_s, IndexName, DataName);
-    const platform::Result noFolder = nowhere.record(entryOf(A, u"Connected"_s), std::nullopt, New);
-    EXPECT_FALSE(noFolder);
-    EXPECT_FALSE(noFolder.error.isEmpty());
-    EXPECT_FALSE(nowhere.append(entryOf(A, u"Group changed"_s)));
+    const QString reason = QString::fromLocal8Bit(std::strerror(ENOENT));
+    for (const platform::Result& noFolder : {nowhere.record(entryOf(A, u"Connected"_s), std::nullopt, New),
+                                             nowhere.append(entryOf(A, u"Group changed"_s))}) {
+        EXPECT_FALSE(noFolder);
+        EXPECT_TRUE(noFolder.error.contains(nowhere.indexPath()) && noFolder.error.contains(reason))
+            << noFolder.error.toStdString();
+    }
+}
+
+// A write the kernel refuses as on a full disk (here past a file-size limit), whether of the snapshot
+// or of the entry after it: both files stay byte for byte as they were, and the message names the file.
+TEST_F(HistoryStoreTest, ARecordingTheKernelRefusesLeavesBothFilesAsTheyWere)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> before;
+        rlim_t limit;
+        QString failing;
+    };
+    const Case cases[] = {
+        {"snapshot", [&] { record(entryOf(A, u"Connected"_s), snapshotNamed(u"A"_s)); }, config::RecordSize + 1000,
+         store.dataPath()},
+        {"entry after its snapshot",
+         [&] {
+             for (int i = 0; i < 20; ++i)
+                 record(entryOf(A, QString::number(i)));
+         },
+         20 * history::EntrySize + 100, store.indexPath()},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(store.indexPath());
+        QFile::remove(store.dataPath());
+        c.before();
+        const QByteArray index = fileBytes(store.indexPath()), data = fileBytes(store.dataPath());
+        platform::Result recorded;
+        {
+            testing_support::FileSizeLimit limit(c.limit);
+            ASSERT_TRUE(limit.active());
+            recorded = store.record(entryOf(B, u"Modified"_s), snapshotNamed(u"B"_s), New);
+        }
+        EXPECT_FALSE(recorded) << c.name;
+        EXPECT_TRUE(recorded.error.contains(c.failing) &&
+                    recorded.error.contains(testing_support::FileSizeLimit::reason()))
+            << c.name << ": " << recorded.error.toStdString();
+        EXPECT_EQ(fileBytes(store.indexPath()), index) << c.name;
+        EXPECT_EQ(fileBytes(store.dataPath()), data) << c.name;
+    }
+}
+
+// All users of one location record into its history files, whatever their umask; a mode chosen for
+// files that are there is kept.
+TEST_F(HistoryStoreTest, TheFilesAreMadeForOwnerAndGroupAndKeepTheirMode)
+{
+    const auto modes = [this] {
+        struct stat index {
+        }, data{};
+        ::stat(QFile::encodeName(store.indexPath()).constData(), &index);
+        ::stat(QFile::encodeName(store.dataPath()).constData(), &data);
+        return std::pair{index.st_mode & 0777, data.st_mode & 0777};
+    };
+    const testing_support::ScopedUmask umask(022);
+    record(entryOf(A, u"Modified"_s), snapshotNamed(u"first"_s));
+    EXPECT_EQ(modes(), std::pair(0660u, 0660u));
+    for (const QString& path : {store.indexPath(), store.dataPath()})
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+    record(entryOf(B, u"Modified"_s), snapshotNamed(u"second"_s));
+    EXPECT_EQ(modes(), std::pair(0640u, 0640u));
 }
 
 // Recordings mixed with everything else that may happen to a shared index: other programs appending,
