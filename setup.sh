@@ -14,7 +14,7 @@ case "$action" in
   *) echo "usage: $0 run | test [--sanitize]" >&2; exit 2 ;;
 esac
 
-packages=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev qt6-l10n-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core fonts-liberation2 poppler-utils)
 missing=()
 for package in "${packages[@]}"; do

@@ -608,6 +608,10 @@ Podrobnosti najdete v nápovědě!</translation>
         <translation>Definiční soubor %1 %2; přístroj se načte bez něj.</translation>
     </message>
     <message>
+        <source>No definition file %1 in the chosen language, so no Detailed Setup; the device has one in: %2.</source>
+        <translation>Definiční soubor %1 ve zvoleném jazyce není, proto chybí Podrobné nastavení; přístroj ho má v jazycích: %2.</translation>
+    </message>
+    <message>
         <source>Wrong format of date!</source>
         <translation>Chybný formát data!</translation>
     </message>

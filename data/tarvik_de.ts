@@ -608,6 +608,10 @@ Einzelheiten finden Sie in der Hilfe!</translation>
         <translation>Die Definitionsdatei %1 %2; das Gerät wird ohne sie gelesen.</translation>
     </message>
     <message>
+        <source>No definition file %1 in the chosen language, so no Detailed Setup; the device has one in: %2.</source>
+        <translation>Keine Definitionsdatei %1 in der gewählten Sprache, daher fehlt die Seite „Erweiterte Einstellungen“; das Gerät hat eine in: %2.</translation>
+    </message>
+    <message>
         <source>Wrong format of date!</source>
         <translation>Falsches Datumsformat!</translation>
     </message>
@@ -1051,7 +1055,7 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
     </message>
     <message>
         <source>The location of the history files must be a whole folder path beginning with /: %1 is not one.</source>
-        <translation>Der Ort der Verlaufsdateien muss ein vollständiger Ordnerpfad sein, der mit / beginnt: %1 ist keiner.</translation>
+        <translation>Der Speicherort der Historiendateien muss ein vollständiger Ordnerpfad sein, der mit / beginnt: %1 ist keiner.</translation>
     </message>
     <message>
         <source>The users file keeps only characters of the Windows-1250 code page: change the login, the full name or the password.</source>

@@ -237,6 +237,9 @@ void MainWindowLayout::setup(QMainWindow& window)
     // Page control
     SetupPanels = new QTabWidget(central);
     setName(SetupPanels, "SetupPanels");
+    // Every page's caption whole, in every language: the window grows to them.
+    SetupPanels->setElideMode(Qt::ElideNone);
+    SetupPanels->setUsesScrollButtons(false);
 
     // Device Info: identity, sensor, output
     InstrumentBox = new QWidget(SetupPanels);
@@ -405,6 +408,11 @@ void MainWindowLayout::setup(QMainWindow& window)
         auto* box = new QVBoxLayout(ProgramStatusBox);
         ProgramStatus = newValue(ProgramStatusBox, "ProgramStatus", 20);
         ProgramStatus->setAccessibleName(ProgramStatusBox->title());
+        // Room for two lines: a hint of what a field can hold is read whole in every language.
+        ProgramStatus->setWordWrap(true);
+        ProgramStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        ProgramStatus->setFixedHeight(ProgramStatus->fontMetrics().lineSpacing() * 2 + fieldHeight(ProgramStatusBox) -
+                                      ProgramStatus->fontMetrics().height());
         box->addWidget(ProgramStatus);
     }
 

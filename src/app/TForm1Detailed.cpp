@@ -45,6 +45,14 @@ void TForm1::CheckDeviceDdf(const config::LanguageState& shown)
         const QString faults = detailed::loadDefinition(name, 1.0).errors;
         for (const QString& line : faults.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
             windowScreen.addError(line);
+    } else if (!usable && !shown.DeviceDdfSuffix.isEmpty()) {
+        // A device known in another language only: the user would otherwise never learn why its page is missing.
+        if (const QStringList others = config::deviceDefinitionLanguages(windowScreen); !others.isEmpty()) {
+            const QString wanted =
+                form.Vyrobce->text() + u'-' + form.Typ->text() + u'-' + form.Verze->text() + shown.DeviceDdfSuffix;
+            windowScreen.addError(
+                platform::texts().definitionInOtherLanguages.arg(wanted, others.join(QStringLiteral(", "))));
+        }
     }
     showDetailedSetup(usable);
 }

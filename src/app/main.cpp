@@ -2,6 +2,7 @@
 #include "app/TForm1.h"
 #include "platform/Environment.h"
 #include "platform/Profile.h"
+#include "platform/ProgramStyle.h"
 #include "platform/QtDialogs.h"
 #include "platform/SocketChannel.h"
 #include "settings/Folders.h"
@@ -25,6 +26,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvik"));
     QApplication::setApplicationVersion(QStringLiteral(TARVIK_VERSION));
+    platform::useProgramStyle();
     platform::QtDialogs dialogs;
     platform::setDialogs(&dialogs);
     // The program language holds from the start: every window and message is made in it.

@@ -37,4 +37,16 @@ QString deviceDefinitionFile(const MainScreen& screen, const LanguageState& lang
     return !path.isEmpty() && platform::fileExists(path) ? path : QString();
 }
 
+QStringList deviceDefinitionLanguages(const MainScreen& screen)
+{
+    QStringList words;
+    for (const LanguageEntry& entry : languageTable()) {
+        const QString path =
+            deviceDefinitionPath(platform::programFolder(), screen.text(Control::Vyrobce), screen.text(Control::Typ),
+                                 screen.text(Control::Verze), QString::fromUtf16(entry.deviceDdfSuffix));
+        if (!path.isEmpty() && platform::fileExists(path)) words.append(QString::fromUtf16(entry.settingText));
+    }
+    return words;
+}
+
 } // namespace config

@@ -18,5 +18,7 @@ QString deviceDefinitionPath(const QString& programFolder, const QString& manufa
 QString tableFilePath(const LanguageState& language);
 // The definition file of the device the screen shows, when it exists; else empty.
 QString deviceDefinitionFile(const MainScreen& screen, const LanguageState& language);
+// The languages (as the settings name them) in which a definition file of the device the screen shows exists.
+QStringList deviceDefinitionLanguages(const MainScreen& screen);
 
 } // namespace config

@@ -25,12 +25,13 @@ using detailed::ItemKind;
 namespace {
 
 // Design places and sizes, in pixels of the window as drawn at 96 dots per inch.
-constexpr QSize ClientSize{616, 359};
+// The column of buttons is wide enough for the longest translation of Cancel in bold.
+constexpr QSize ClientSize{640, 359};
 constexpr QRect ScrollBoxPlace{3, 4, detailed::DesignItemAreaWidth, 325};
-constexpr QRect ErrorPlace{528, 88, 86, 245};
-constexpr QRect LongHintPlace{3, 332, 609, 27};
-constexpr QRect OkPlace{534, 12, 75, 25};
-constexpr QRect StornoPlace{534, 52, 75, 25};
+constexpr QRect ErrorPlace{528, 88, 110, 245};
+constexpr QRect LongHintPlace{3, 332, 633, 27};
+constexpr QRect OkPlace{534, 12, 99, 25};
+constexpr QRect StornoPlace{534, 52, 99, 25};
 constexpr int FieldHeight = 21;
 constexpr int EditWidth = 121;
 constexpr int ComboWidth = 145;

@@ -37,6 +37,9 @@ public:
     QString fileCannotBeRead = tr("cannot be read: %1");
     QString fileHasNoReadList = tr("has no [READ] list");
     QString definitionUnusable = tr("The definition file %1 %2; the device is read without it.");
+    // %1: the definition file looked for, %2: the languages that have one.
+    QString definitionInOtherLanguages =
+        tr("No definition file %1 in the chosen language, so no Detailed Setup; the device has one in: %2.");
 
     // Main screen
     QString wrongDateFormat = tr("Wrong format of date!");

@@ -5,7 +5,10 @@
 #include "platform/Texts.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
+
+#include <memory>
 
 namespace settings {
 
@@ -52,12 +55,28 @@ QString programLanguageModule(const QString& word, const QString& folder, const 
 
 bool installProgramLanguage(const QString& word, const QString& folder, const QString& baseName)
 {
+    // The program's texts, and Qt's own (the buttons of message boxes, the file and print dialogs) in the
+    // same language from the translations that come with Qt; without those they stay English.
+    static std::unique_ptr<QTranslator> program;
+    static std::unique_ptr<QTranslator> qt;
+    const bool wasInstalled = program != nullptr;
+    for (auto* translator : {&program, &qt})
+        if (*translator) QCoreApplication::removeTranslator(translator->get());
+    program.reset();
+    qt.reset();
+
     const QString module = programLanguageModule(word, folder, baseName);
-    if (module.isEmpty()) return false;
-    static QTranslator translator;
-    QCoreApplication::removeTranslator(&translator);
-    if (!translator.load(module)) return false;
-    QCoreApplication::installTranslator(&translator);
+    auto loaded = std::make_unique<QTranslator>();
+    if (module.isEmpty() || !loaded->load(module)) {
+        if (wasInstalled) platform::setTexts(platform::Texts()); // back to the built-in English texts
+        return false;
+    }
+    program = std::move(loaded);
+    QCoreApplication::installTranslator(program.get());
+    qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qtbase_") + QString::fromLatin1(entryOf(word)->code),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt.get());
     platform::setTexts(platform::Texts());
     return true;
 }

@@ -14,8 +14,9 @@ QStringList definitionLanguages(const QString& folder);
 // The module of a word: base name + "." + the three-letter language name when that file exists,
 // else + the first two letters of it; empty for English, an unknown word or no file.
 QString programLanguageModule(const QString& word, const QString& folder, const QString& baseName);
-// Loads the module of the word for the rest of the run and remakes the table of texts from it.
-// False when there is none to load (the English texts stay).
+// Loads the module of the word, with Qt's own translation of that language, in place of the one loaded
+// before, and remakes the table of texts from it. False when there is none to load: the built-in English
+// texts then hold.
 bool installProgramLanguage(const QString& word, const QString& folder, const QString& baseName);
 
 } // namespace settings

@@ -42,6 +42,8 @@ TOptions::TOptions(QWidget* parent) : QDialog(parent)
     setWindowTitle(tr("Options"));
 
     OptionsPage = named(new QTabWidget(this), "OptionsPage");
+    OptionsPage->setElideMode(Qt::ElideNone); // both pages' captions whole: the dialog grows to them
+    OptionsPage->setUsesScrollButtons(false);
     CommonParams = named(new QWidget, "CommonParams");
     UserPanel = named(new QWidget, "UserPanel");
     OptionsPage->addTab(CommonParams, tr("Common Parameters"));

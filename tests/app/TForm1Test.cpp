@@ -260,16 +260,35 @@ TEST_F(TForm1Test, TheDetailedSetupExistsExactlyWhenTheDefinitionFileDoes)
 {
     TForm1& w = start();
     const int page = w.form.SetupPanels->indexOf(w.form.pDetailedSetup);
+    const auto errors = [&] {
+        QStringList lines;
+        for (int i = 0; i < w.form.Error->count(); ++i)
+            lines.append(w.form.Error->item(i)->text());
+        return lines;
+    };
+    const auto writeDefinition = [&](const char* language) {
+        QFile definition(programFolder() + QStringLiteral("Ostrevo-PR210-3-%1.DDF").arg(QLatin1String(language)));
+        ASSERT_TRUE(definition.open(QIODevice::WriteOnly));
+        definition.write("[Definitions]\r\n[READ]\r\n1=12\r\n");
+    };
     read();
     EXPECT_FALSE(w.form.SetupPanels->isTabVisible(page));
-    QFile definition(programFolder() + QStringLiteral("Ostrevo-PR210-3-EN.DDF"));
-    ASSERT_TRUE(definition.open(QIODevice::WriteOnly));
-    definition.write("[Definitions]\r\n[READ]\r\n1=12\r\n");
-    definition.close();
+    EXPECT_EQ(errors(), QStringList()) << "a device without a definition file is no fault";
+
+    // Only in another language: no page, and the user learns why.
+    writeDefinition("DE");
+    w.OdpojClick(StopSender::StopButton);
+    read();
+    EXPECT_FALSE(w.form.SetupPanels->isTabVisible(page));
+    EXPECT_EQ(errors(), QStringList(platform::texts().definitionInOtherLanguages.arg(
+                            QStringLiteral("Ostrevo-PR210-3-EN.DDF"), QStringLiteral("deutsch"))));
+
+    writeDefinition("EN");
     w.OdpojClick(StopSender::StopButton);
     read();
     EXPECT_TRUE(w.form.SetupPanels->isTabVisible(page));
     EXPECT_TRUE(w.form.DetailedSetupMenu->isVisible());
+    EXPECT_EQ(errors(), QStringList());
 }
 
 TEST_F(TForm1Test, TheDefinitionsWriteListDecidesWhichBasicFieldsStayEditable)

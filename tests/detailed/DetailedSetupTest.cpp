@@ -77,7 +77,7 @@ TEST_F(DetailedSetupWindowTest, FrameAndButtonsAtDesignPlaces)
 {
     EXPECT_EQ(window.objectName(), QStringLiteral("TDetailedSetup"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Detailed Setup"));
-    EXPECT_EQ(window.size(), QSize(616, 359));
+    EXPECT_EQ(window.size(), QSize(640, 359));
     EXPECT_EQ(find("ScrollBox1")->geometry(), QRect(3, 4, 521, 325));
     EXPECT_DOUBLE_EQ(window.scaleFactor(), 1.0);
     EXPECT_EQ(find<QPushButton>("OkBtn")->text(), QStringLiteral("OK"));
