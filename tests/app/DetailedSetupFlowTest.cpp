@@ -9,12 +9,15 @@
 #include "app/TForm1.h"
 #include "config/Language.h"
 #include "detailed/TDetailedSetup.h"
+#include "history/HistoryStore.h"
 #include "platform/Environment.h"
 #include "platform/Texts.h"
 #include "platform/Timer.h"
 #include "platform/VirtualClock.h"
 #include "print/TTiskEdit.h"
+#include "settings/TOptions.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -50,6 +53,7 @@ protected:
     }
 
     ProgramFolder folder{"TABEN.DDF", "Ostrevo-PR210-3-EN.DDF"};
+    testing_support::ScopedEnvironment programData{"PROGRAMDATA", folder.root().toLocal8Bit()};
     platform::VirtualClock clock;
     ScriptedDialogs dialogs;
     testing_support::FakeChannel channel;
@@ -239,6 +243,21 @@ TEST_F(DetailedSetupFlowTest, AMethodRunsItsStepsAndReports)
     dialogs.expect(Kind::Warning, platform::texts().operationInterrupted);
     window->DoNowClick(QStringLiteral("B02"));
     EXPECT_EQ(window->sequencer.state(), driverlink::states::Idle);
+
+    // A device that could not be reached: not successful, and recorded all the same.
+    window->PripojClick();
+    ASSERT_TRUE(clock.runUntil([&] { return !window->form.Pripoj->isEnabled(); }, 120000));
+    window->Options->DatabaseLog->setChecked(true);
+    driver.errors[42] = QStringLiteral("Communication Error!");
+    dialogs.expect(Kind::Confirm, platform::texts().performOperation, platform::Answer::Yes);
+    dialogs.expect(Kind::Warning, platform::texts().operationFailed);
+    window->DoNowClick(QStringLiteral("B02"));
+    const history::HistoryStore store(window->Options->sharedFolder(), platform::texts().historyIndexFile,
+                                      platform::texts().historyDataFile);
+    const auto listed = store.list({});
+    ASSERT_TRUE(listed && !listed->entries.isEmpty());
+    EXPECT_EQ(listed->entries.first().Activity, QStringLiteral("Device reset"));
+    EXPECT_EQ(listed->entries.first().ErrorText, QStringLiteral("Communication Error!"));
 }
 
 } // namespace
