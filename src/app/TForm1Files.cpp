@@ -62,8 +62,9 @@ void TForm1::showStoredConfiguration(const config::TConfigRecord& record, bool o
             config::showField(windowScreen, record, field);
     } else {
         config::SetScreen(*this, record, shown);
-        language.DataLanguage = record.defLanguage();
     }
+    // An older file names no language: its texts are shown, and saved again, in the configured one.
+    language.DataLanguage = olderKind ? language.DdfLanguage : record.defLanguage();
     form.SetupPanels->setCurrentWidget(form.InstrumentBox);
     for (QAction* action : {form.Uloz, form.Tiskni, form.TiskniPreview})
         action->setEnabled(true);
