@@ -39,10 +39,11 @@ bool TForm1::leaveConnection()
         if (sequencer.exchangeRunning()) sequencer.proceed(); // the on-line reading goes on
         return false;
     }
+    // Write in device! stays as it was until a configuration is shown: one that cannot be read leaves
+    // nothing new to write.
     if (sequencer.exchangeRunning()) sequencer.stop(driverlink::StopSender::StopButton, false);
     form.Pripoj->setEnabled(true);
     form.Odpoj->setEnabled(false);
-    form.ZapisPrev->setEnabled(true);
     return true;
 }
 

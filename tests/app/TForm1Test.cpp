@@ -548,6 +548,7 @@ TEST_F(TForm1Test, AnOlderFileWarnsThenShowsItsFieldsAndBadFilesChangeNothing)
     dialogs.expect(Kind::Error, platform::texts().fileUnreadable.arg(bad));
     w.OpenFileClick();
     EXPECT_FALSE(w.ScreenFromFile);
+    EXPECT_EQ(buttons(), (Buttons{true, false, false, false})) << "nothing to write";
     dialogs.expect(Kind::OpenFile, platform::texts().openCaption, platform::Answer::Ok, older);
     dialogs.expect(Kind::Warning, platform::texts().oldFileWarning);
     w.OpenFileClick();
