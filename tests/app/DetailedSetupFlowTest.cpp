@@ -17,10 +17,12 @@
 #include "print/TTiskEdit.h"
 #include "settings/TOptions.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
@@ -165,6 +167,30 @@ TEST_F(DetailedSetupFlowTest, ConfirmedChangesAreMarkedAndWrittenLaterOrNow)
         if (sent.command == 131) written = sent.data;
     EXPECT_EQ(written, (QStringList{QStringLiteral("W131FF"), QStringLiteral("3.6"), QStringLiteral("22.5")}));
     EXPECT_FALSE(driver.commands().contains(34)) << "an unchanged group was written";
+}
+
+TEST_F(DetailedSetupFlowTest, AStopDuringAMethodLeavesNothingToKeepOrPutBack)
+{
+    // The wait dialog's Stop while a method runs from the open window empties the screen under it.
+    driver.silentFor[42] = 5;
+    platform::Timer stopper(8000);
+    stopper.OnTimer = [&] {
+        stopper.setEnabled(false);
+        window->Cekej->bStop->click();
+    };
+    dialogs.expectModal(Window, platform::Answer::Cancel, [&] {
+        items->show();
+        items->setDetailText(QStringLiteral("E01"), QStringLiteral("3.7"));
+        stopper.setEnabled(true);
+        window->DoNowClick(QStringLiteral("B02"));
+        EXPECT_FALSE(items->isVisible()) << "the window stayed open over an emptied screen";
+    });
+    dialogs.expect(Kind::Confirm, platform::texts().performOperation, platform::Answer::Yes);
+    dialogs.expect(Kind::Warning, platform::texts().operationInterrupted);
+    window->DetailedSetupMenuClick(); // asks nothing more
+    EXPECT_TRUE(window->form.Vyrobce->text().isEmpty()) << "the cancelled device came back";
+    EXPECT_FALSE(window->changes.AreChanges()) << "the emptying counted as the user's edit";
+    EXPECT_FALSE(window->form.DetailedSetupMenu->isVisible()) << "a detailed setup without items is offered";
 }
 
 TEST_F(DetailedSetupFlowTest, AForbiddenCombinationReopensTheWindow)
