@@ -353,6 +353,13 @@ void TForm1::closeWaitDialog()
 
 void TForm1::ClearAll(const config::LanguageState& shown)
 {
+    // The detailed setup window edits what is emptied here (a stop under a method run from it): it
+    // closes, and the opener sees that nothing is left to keep or to put back.
+    ++clearings;
+    if (DetailedSetup && DetailedSetup->isVisible()) DetailedSetup->reject();
+    showDetailedSetup(false);
+    // Emptying the pages is no edit of the user's: the change flags stay as they were.
+    const config::ChangeFlags kept = changes;
     for (int i = 0; i < config::FieldCount; ++i) {
         const Control c = config::controlOf(config::Field(i));
         windowScreen.highlight(c, false);
@@ -376,6 +383,7 @@ void TForm1::ClearAll(const config::LanguageState& shown)
         combo->addItems(config::codeTableNames(table, section));
         combo->setCurrentIndex(-1); // the list shows nothing until a value selects an entry
     }
+    changes = kept;
     if (Cekej) {
         Cekej->gauge()->setMinimum(0);
         Cekej->gauge()->setMaximum(templates.ReadStepCount());

@@ -164,6 +164,9 @@ private:
 
     // From the device definition, or the defaults without one.
     operations::OutputTexts outputs = operations::defaultOutputTexts();
+    // How often the pages have been emptied: the detailed setup window learns so whether the
+    // configuration it was opened on is still there.
+    quint64 clearings = 0;
     class HistoryLink;
     std::unique_ptr<history::HistoryHost> historyHost;
     std::unique_ptr<QPrinter> printer;

@@ -133,8 +133,15 @@ void TForm1::DetailedSetupMenuClick()
     config::TConfigRecord before;
     config::FromScreen(*this, before);
     DetailedSetup->resetChangeTracking();
+    const quint64 clearingsBefore = clearings;
     while (true) {
         const bool confirmed = platform::dialogs().showModal(*DetailedSetup) == QDialog::Accepted;
+        if (clearings != clearingsBefore) {
+            // The connection was stopped under the window and the screen emptied: the edits went with
+            // it, and putting the copy back would show a device the user has just cancelled.
+            DetailedSetup->resetChangeTracking();
+            return;
+        }
         if (!confirmed) {
             if (!DetailedSetup->changedSinceOpen()) return;
             if (platform::dialogs().confirm(platform::texts().cancelChanges, platform::Buttons::YesNo) !=

@@ -39,10 +39,11 @@ bool TForm1::leaveConnection()
         if (sequencer.exchangeRunning()) sequencer.proceed(); // the on-line reading goes on
         return false;
     }
+    // Write in device! stays as it was until a configuration is shown: one that cannot be read leaves
+    // nothing new to write.
     if (sequencer.exchangeRunning()) sequencer.stop(driverlink::StopSender::StopButton, false);
     form.Pripoj->setEnabled(true);
     form.Odpoj->setEnabled(false);
-    form.ZapisPrev->setEnabled(true);
     return true;
 }
 
@@ -62,8 +63,9 @@ void TForm1::showStoredConfiguration(const config::TConfigRecord& record, bool o
             config::showField(windowScreen, record, field);
     } else {
         config::SetScreen(*this, record, shown);
-        language.DataLanguage = record.defLanguage();
     }
+    // An older file names no language: its texts are shown, and saved again, in the configured one.
+    language.DataLanguage = olderKind ? language.DdfLanguage : record.defLanguage();
     form.SetupPanels->setCurrentWidget(form.InstrumentBox);
     for (QAction* action : {form.Uloz, form.Tiskni, form.TiskniPreview})
         action->setEnabled(true);

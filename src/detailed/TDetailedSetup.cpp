@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -110,13 +111,16 @@ TDetailedSetup::TDetailedSetup(QWidget* parent) : QDialog(parent)
     for (const auto& pool : {std::span<QLineEdit*>(E), std::span<QLineEdit*>(Q)})
         for (QLineEdit* field : pool)
             detailed::bindEditRule(field, config::ValueRule);
+    const auto change = [this] {
+        if (!byProgram) changed = true;
+    };
     for (const auto& pool : {std::span<QLineEdit*>(V), std::span<QLineEdit*>(E)})
         for (QLineEdit* field : pool)
-            connect(field, &QLineEdit::textChanged, this, [this] { changed = true; });
+            connect(field, &QLineEdit::textChanged, this, change);
     for (QComboBox* box : C) {
         box->setEditable(false);
         box->resize(ComboWidth, FieldHeight);
-        connect(box, &QComboBox::activated, this, [this] { changed = true; });
+        connect(box, &QComboBox::currentIndexChanged, this, change);
     }
     const QIcon methodIcon = style()->standardIcon(QStyle::SP_MediaPlay);
     for (QToolButton* button : B) {
@@ -231,6 +235,7 @@ void TDetailedSetup::placeItem(QWidget* widget, const DefinitionItem& definition
 void TDetailedSetup::SetVariableItems(const detailed::DefinitionModel& model)
 {
     if (!model.found) return;
+    const QScopedValueRollback quiet(byProgram, true);
     errors = model.errors;
     showError();
     ScrollBox1->verticalScrollBar()->setValue(0);
@@ -293,6 +298,7 @@ void TDetailedSetup::setScrollRange(int range)
 
 void TDetailedSetup::ClearAll()
 {
+    const QScopedValueRollback quiet(byProgram, true);
     for (const detailed::ItemPool& pool : detailed::itemPools)
         for (int number = 1; number <= pool.count; ++number) {
             const QString name = detailed::itemName(pool.letter, number);
@@ -355,6 +361,7 @@ void TDetailedSetup::setDetailText(const QString& name, const QString& text)
     }
     const auto ref = detailed::itemByName(name);
     if (!ref || ref->kind != ItemKind::Option) return;
+    const QScopedValueRollback quiet(byProgram, true);
     QComboBox* box = combo(ref->number);
     int selected = box->count() > 0 ? 0 : -1;
     for (int i = 0; i < box->count(); ++i)
@@ -414,6 +421,7 @@ QStringList TDetailedSetup::comboEntries(int n) const
 
 void TDetailedSetup::selectComboEntry(int n, int index)
 {
+    const QScopedValueRollback quiet(byProgram, true);
     if (QComboBox* box = combo(n)) box->setCurrentIndex(index);
 }
 
@@ -421,6 +429,7 @@ void TDetailedSetup::replaceComboEntries(int n, const QStringList& entries, int 
 {
     QComboBox* box = combo(n);
     if (!box) return;
+    const QScopedValueRollback quiet(byProgram, true);
     box->clear();
     box->addItems(entries);
     box->setCurrentIndex(selected);

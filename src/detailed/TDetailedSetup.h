@@ -50,7 +50,9 @@ public:
     // Yellow when the item differs from a compared record, else the normal colour.
     void setItemColour(const QString& item, bool differs);
 
-    // Whether a C, E or V item changed since resetChangeTracking; Q items never count.
+    // Whether a C, E or V item changed since resetChangeTracking; Q items never count, nor does
+    // clearing or loading the items, nor a list's selection made by the program, nor picking again
+    // the option a list shows.
     bool changedSinceOpen() const { return changed; }
     void resetChangeTracking() { changed = false; }
 
@@ -104,4 +106,5 @@ private:
     QHash<const QWidget*, QString> hints;
     QString errors;
     bool changed = false;
+    bool byProgram = false; // the items are being changed by the program, not by the user
 };

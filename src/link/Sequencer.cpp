@@ -164,7 +164,7 @@ void Sequencer::Timer1Timer()
         const quint16 before = SequencerState;
         performState(data);
         if (CommandCode == NoCommand && SequencerState == before) return; // a state that sends nothing: stay idle
-        if (CommandCode == NoCommand || SequencerState == states::WriteEnd) continue;
+        if (CommandCode == NoCommand) continue;
         break;
     }
     TimeoutTimer.setEnabled(true);
@@ -210,6 +210,13 @@ void Sequencer::eepromCheck(QString& data, const std::function<void()>& otherwis
         otherwise();
 }
 
+void Sequencer::endWriting()
+{
+    WriteListDone = true;
+    WriteErrors = screen.errorCount();
+    endAfterWriting(states::ReadBase);
+}
+
 void Sequencer::endAfterWriting(quint16 next)
 {
     EndWaitAfterWriting();
@@ -249,14 +256,18 @@ void Sequencer::performState(QString& data)
     case 251: idleStep(states::Online); return;
     case 300:
         WriteListDone = false;
+        WroteSomething = false;
         BeginWait(true, false);
         templateWrite(data);
         return;
-    case 349:
-        WriteListDone = true;
-        WriteErrors = screen.errorCount();
-        endAfterWriting(200);
+    case states::WriteEnd:
+        // Nothing written is nothing to keep: the EEPROM control follows only a write that sent a command.
+        if (WroteSomething)
+            eepromCheck(data, [&] { endWriting(); });
+        else
+            endWriting();
         return;
+    case states::WriteEnd + 1: endWriting(); return;
     case 400:
         BeginWait(false, false);
         CommandCode = 37;
@@ -365,7 +376,8 @@ void Sequencer::performState(QString& data)
         data += dataField(StepData);
         CommandCode = 19;
         return;
-    case 591: endProcedure(200); return;
+    case 591: eepromCheck(data, [&] { endProcedure(200); }); return;
+    case 592: endProcedure(200); return;
     case 600:
         BeginWait(false, false);
         templateMethod(data);
@@ -419,10 +431,12 @@ void Sequencer::templateWrite(QString& data)
     if (code != NoCommand) {
         // Guarded by the number the template gives: an extended template (255) is device-specific.
         const auto fields = screen.writeData(code);
-        if (fields)
+        if (fields) {
             data += fields->join(CrLf);
-        else
+            WroteSomething = true;
+        } else {
             code = NoCommand;
+        }
     }
     CommandCode = code;
     if (code == NoCommand) ++SequencerState; // skipped: the loop goes on with the next step

@@ -89,8 +89,15 @@ private:
     void templateWrite(QString& data);
     void templateMethod(QString& data);
     quint8 templateStep(int base, const QString& section, QString& data);
-    // Command 39 when the device asks for it after a change, else the alternative.
+    // Command 39 when the device asks for it after a change, else the alternative; the state after
+    // its reply ends the procedure. A device that asks for it forgets at its next reset what was not
+    // burned, so it follows every procedure that changes what the device keeps: the range values set
+    // by the input, the zero, the output trims, the burst settings, the final assembly number and a
+    // write list that sent anything.
     void eepromCheck(QString& data, const std::function<void()>& otherwise);
+    // The write list has been walked (and its changes burned where the device asks for it): the
+    // result goes into the wait dialog and the device is read back.
+    void endWriting();
     void endAfterWriting(quint16 next);
     // False when no reply is to be awaited: the text was not sent and the procedure has ended.
     bool send(const QString& text);
@@ -120,6 +127,7 @@ private:
     quint8 DeviceFlags = 0;
     quint8 realCommand = 0;
     bool WriteListDone = false;
+    bool WroteSomething = false; // the write list has sent a command since it began
     int WriteErrors = 0;
     int IdentitiesTaken = 0;
     int Waits = 0;

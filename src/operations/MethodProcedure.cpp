@@ -18,17 +18,20 @@ void runMethod(OperationHost& host, detailed::DeviceTemplates& templates, const 
     screen.clearErrors();
     screen.setText(config::Control::ProgramStatus, platform::texts().executingCommand);
     driverlink::Sequencer& sequencer = host.commandSequencer();
-    const driverlink::Ending ending = sequencer.run(driverlink::Procedure::Method);
-    if (ending != driverlink::Ending::Online) {
-        if (ending != driverlink::Ending::Closing) platform::dialogs().warning(platform::texts().operationInterrupted);
+    using driverlink::Ending;
+    const Ending ending = sequencer.run(driverlink::Procedure::Method);
+    // A device that could not be reached has the method begun on it, as a service procedure has: not
+    // successful, and recorded. One the user stopped or the driver never carried out is not recorded.
+    if (ending != Ending::Online && ending != Ending::CommunicationError) {
+        if (ending != Ending::Closing) platform::dialogs().warning(platform::texts().operationInterrupted);
         return;
     }
-    if (screen.errorCount() > 0)
+    if (screen.errorCount() > 0 || ending == Ending::CommunicationError)
         platform::dialogs().warning(platform::texts().operationFailed);
     else
         platform::dialogs().information(platform::texts().operationDone);
     host.WriteDbIndex(name, true);
-    sequencer.armTimeout();
+    if (ending == Ending::Online) sequencer.armTimeout();
 }
 
 } // namespace operations

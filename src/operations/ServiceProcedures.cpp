@@ -22,10 +22,7 @@ bool confirmed(const QString& question, Buttons buttons)
     return answer == Answer::Ok || answer == Answer::Yes;
 }
 
-auto addressCheck()
-{
-    return [](const QString& text) { return isIntegerIn(text, 0, 15); };
-}
+std::optional<QString> askAddress() { return askInteger(t().enterAddress, QStringLiteral("0"), 0, 15); }
 } // namespace
 
 bool ServiceProcedures::allowed(Command command, bool clearErrors)
@@ -119,7 +116,7 @@ void ServiceProcedures::Inicializaceoznaenm1Click()
 void ServiceProcedures::Inicializacedotazovacadresou1Click()
 {
     if (!allowed(Command::InitializationByAddress)) return;
-    const auto address = askValue(t().enterAddress, QStringLiteral("0"), addressCheck());
+    const auto address = askAddress();
     if (!address) {
         cancelled();
         return;
@@ -131,7 +128,7 @@ void ServiceProcedures::ZmenaAdresyClick()
 {
     if (!allowed(Command::AddressChanging)) return;
     std::optional<Ending> ending;
-    if (const auto address = askValue(t().enterAddress, QStringLiteral("0"), addressCheck()))
+    if (const auto address = askAddress())
         ending = handOver(Procedure::ChangeAddress, t().executingCommand, *address);
     else
         cancelled();
@@ -160,8 +157,7 @@ void ServiceProcedures::NulujPriznakm1Click()
 void ServiceProcedures::Writefinalassemblynumber1Click()
 {
     if (!allowed(Command::WriteFinalAssemblyNumber)) return;
-    const auto number = askValue(t().inputAssemblyNumber, host.screen().text(Control::VyrCislo),
-                                 [](const QString& text) { return isIntegerIn(text, 0, 16777215); });
+    const auto number = askInteger(t().inputAssemblyNumber, host.screen().text(Control::VyrCislo), 0, 16777215);
     if (number)
         handOver(Procedure::FinalAssemblyNumber, t().executingCommand, *number, false);
     else
@@ -238,8 +234,7 @@ void ServiceProcedures::NastaveniBURSTfunkceClick()
 {
     if (!allowed(Command::SetBurstFunction)) return;
     std::optional<Ending> ending;
-    if (const auto code = askValue(t().enterBurstCode, QStringLiteral("1"),
-                                   [](const QString& text) { return isIntegerIn(text, 0, 255); }))
+    if (const auto code = askInteger(t().enterBurstCode, QStringLiteral("1"), 0, 255))
         ending = handOver(Procedure::BurstFunction, t().executingCommand, *code);
     else
         cancelled();

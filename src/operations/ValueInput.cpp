@@ -10,6 +10,16 @@
 
 namespace operations {
 
+namespace {
+std::optional<qint64> integerIn(const QString& text, qint64 low, qint64 high)
+{
+    bool ok = false;
+    const qint64 value = QLocale().toLongLong(normalised(text), &ok);
+    if (!ok || value < low || value > high) return std::nullopt;
+    return value;
+}
+} // namespace
+
 QString normalised(const QString& text)
 {
     if (text.isEmpty()) return QStringLiteral("0");
@@ -27,13 +37,6 @@ bool isCurrent(const QString& text)
     return ok && std::isfinite(value) && std::abs(value) <= double(std::numeric_limits<float>::max());
 }
 
-bool isIntegerIn(const QString& text, qint64 low, qint64 high)
-{
-    bool ok = false;
-    const qint64 value = QLocale().toLongLong(normalised(text), &ok);
-    return ok && value >= low && value <= high;
-}
-
 std::optional<QString> askValue(const QString& prompt, const QString& offered,
                                 const std::function<bool(const QString&)>& valid)
 {
@@ -43,6 +46,14 @@ std::optional<QString> askValue(const QString& prompt, const QString& offered,
         if (valid(value)) return value;
         platform::dialogs().error(platform::texts().wrongValue);
     }
+}
+
+std::optional<QString> askInteger(const QString& prompt, const QString& offered, qint64 low, qint64 high)
+{
+    const auto typed =
+        askValue(prompt, offered, [low, high](const QString& text) { return integerIn(text, low, high).has_value(); });
+    if (!typed) return std::nullopt;
+    return QString::number(*integerIn(*typed, low, high));
 }
 
 } // namespace operations

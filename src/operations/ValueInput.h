@@ -13,11 +13,13 @@ QString normalised(const QString& text);
 // A number a device can take as a current: finite and within a float's range ("nan", "inf" and
 // "1e39" read as numbers, but the driver would send them as they are).
 bool isCurrent(const QString& text);
-// The text, normalised, reads as a whole number from low to high.
-bool isIntegerIn(const QString& text, qint64 low, qint64 high);
 
 // Asks until the answer passes the check; nothing when cancelled. The answer is returned as typed.
 std::optional<QString> askValue(const QString& prompt, const QString& offered,
                                 const std::function<bool(const QString&)>& valid);
+// Asks until the answer, normalised, reads as a whole number from low to high; nothing when cancelled.
+// The number is returned in plain decimals (" 3" and "+3" give "3"), as commands and the polling
+// address carry it.
+std::optional<QString> askInteger(const QString& prompt, const QString& offered, qint64 low, qint64 high);
 
 } // namespace operations

@@ -9,15 +9,20 @@
 #include "app/TForm1.h"
 #include "config/Language.h"
 #include "detailed/TDetailedSetup.h"
+#include "history/HistoryStore.h"
 #include "platform/Environment.h"
 #include "platform/Texts.h"
 #include "platform/Timer.h"
 #include "platform/VirtualClock.h"
 #include "print/TTiskEdit.h"
+#include "settings/TOptions.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
@@ -50,6 +55,7 @@ protected:
     }
 
     ProgramFolder folder{"TABEN.DDF", "Ostrevo-PR210-3-EN.DDF"};
+    testing_support::ScopedEnvironment programData{"PROGRAMDATA", folder.root().toLocal8Bit()};
     platform::VirtualClock clock;
     ScriptedDialogs dialogs;
     testing_support::FakeChannel channel;
@@ -163,6 +169,30 @@ TEST_F(DetailedSetupFlowTest, ConfirmedChangesAreMarkedAndWrittenLaterOrNow)
     EXPECT_FALSE(driver.commands().contains(34)) << "an unchanged group was written";
 }
 
+TEST_F(DetailedSetupFlowTest, AStopDuringAMethodLeavesNothingToKeepOrPutBack)
+{
+    // The wait dialog's Stop while a method runs from the open window empties the screen under it.
+    driver.silentFor[42] = 5;
+    platform::Timer stopper(8000);
+    stopper.OnTimer = [&] {
+        stopper.setEnabled(false);
+        window->Cekej->bStop->click();
+    };
+    dialogs.expectModal(Window, platform::Answer::Cancel, [&] {
+        items->show();
+        items->setDetailText(QStringLiteral("E01"), QStringLiteral("3.7"));
+        stopper.setEnabled(true);
+        window->DoNowClick(QStringLiteral("B02"));
+        EXPECT_FALSE(items->isVisible()) << "the window stayed open over an emptied screen";
+    });
+    dialogs.expect(Kind::Confirm, platform::texts().performOperation, platform::Answer::Yes);
+    dialogs.expect(Kind::Warning, platform::texts().operationInterrupted);
+    window->DetailedSetupMenuClick(); // asks nothing more
+    EXPECT_TRUE(window->form.Vyrobce->text().isEmpty()) << "the cancelled device came back";
+    EXPECT_FALSE(window->changes.AreChanges()) << "the emptying counted as the user's edit";
+    EXPECT_FALSE(window->form.DetailedSetupMenu->isVisible()) << "a detailed setup without items is offered";
+}
+
 TEST_F(DetailedSetupFlowTest, AForbiddenCombinationReopensTheWindow)
 {
     const int fourDecimals = items->C[1]->findText(QStringLiteral("4 decimals"));
@@ -239,6 +269,21 @@ TEST_F(DetailedSetupFlowTest, AMethodRunsItsStepsAndReports)
     dialogs.expect(Kind::Warning, platform::texts().operationInterrupted);
     window->DoNowClick(QStringLiteral("B02"));
     EXPECT_EQ(window->sequencer.state(), driverlink::states::Idle);
+
+    // A device that could not be reached: not successful, and recorded all the same.
+    window->PripojClick();
+    ASSERT_TRUE(clock.runUntil([&] { return !window->form.Pripoj->isEnabled(); }, 120000));
+    window->Options->DatabaseLog->setChecked(true);
+    driver.errors[42] = QStringLiteral("Communication Error!");
+    dialogs.expect(Kind::Confirm, platform::texts().performOperation, platform::Answer::Yes);
+    dialogs.expect(Kind::Warning, platform::texts().operationFailed);
+    window->DoNowClick(QStringLiteral("B02"));
+    const history::HistoryStore store(window->Options->sharedFolder(), platform::texts().historyIndexFile,
+                                      platform::texts().historyDataFile);
+    const auto listed = store.list({});
+    ASSERT_TRUE(listed && !listed->entries.isEmpty());
+    EXPECT_EQ(listed->entries.first().Activity, QStringLiteral("Device reset"));
+    EXPECT_EQ(listed->entries.first().ErrorText, QStringLiteral("Communication Error!"));
 }
 
 } // namespace

@@ -520,7 +520,7 @@ TEST_F(TForm1Test, ASavedConfigurationOpensAgainAsItWasAndOffLine)
     EXPECT_TRUE(w.form.PV->isHidden());
 }
 
-TEST_F(TForm1Test, AFileOfAnotherLanguageIsSavedAgainInItsOwn)
+TEST_F(TForm1Test, AFileIsSavedAgainInItsOwnLanguageAndAnOlderOneInTheConfigured)
 {
     TForm1& w = start();
     read();
@@ -529,17 +529,26 @@ TEST_F(TForm1Test, AFileOfAnotherLanguageIsSavedAgainInItsOwn)
     record.setMagic(QStringLiteral("HART30File"));
     record.setDefLanguage(QByteArrayLiteral("cz"));
     const QString path = folder.root() + QStringLiteral("/czech.htf");
-    const QString again = folder.root() + QStringLiteral("/again.htf");
     ASSERT_TRUE(platform::writeFileAtomically(path, record.toBytes()));
-    dialogs.expect(Kind::OpenFile, platform::texts().openCaption, platform::Answer::Ok, path);
-    w.OpenFileClick();
-    dialogs.expect(Kind::SaveFile, platform::texts().saveCaption, platform::Answer::Ok, again);
-    w.UlozClick();
-    QFile file(again);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const auto saved = config::TConfigRecord::fromBytes(file.readAll());
-    ASSERT_TRUE(saved);
-    EXPECT_EQ(saved->defLanguage().left(2), QByteArrayLiteral("cz"));
+    QByteArray older(1776, '\0');
+    older.replace(0, 11, "\x0aHART20File");
+    const QString olderPath = folder.root() + QStringLiteral("/older.htf");
+    ASSERT_TRUE(platform::writeFileAtomically(olderPath, older));
+
+    const std::pair<QString, QByteArray> files[] = {{path, "cz"}, {olderPath, "en"}};
+    for (const auto& [opened, language] : files) {
+        dialogs.expect(Kind::OpenFile, platform::texts().openCaption, platform::Answer::Ok, opened);
+        if (opened == olderPath) dialogs.expect(Kind::Warning, platform::texts().oldFileWarning);
+        w.OpenFileClick();
+        const QString again = folder.root() + QStringLiteral("/again.htf");
+        dialogs.expect(Kind::SaveFile, platform::texts().saveCaption, platform::Answer::Ok, again);
+        w.UlozClick();
+        QFile file(again);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const auto saved = config::TConfigRecord::fromBytes(file.readAll());
+        ASSERT_TRUE(saved);
+        EXPECT_EQ(saved->defLanguage().left(2), language) << opened.toStdString();
+    }
 }
 
 TEST_F(TForm1Test, AnOlderFileWarnsThenShowsItsFieldsAndBadFilesChangeNothing)
@@ -558,6 +567,7 @@ TEST_F(TForm1Test, AnOlderFileWarnsThenShowsItsFieldsAndBadFilesChangeNothing)
     dialogs.expect(Kind::Error, platform::texts().fileUnreadable.arg(bad));
     w.OpenFileClick();
     EXPECT_FALSE(w.ScreenFromFile);
+    EXPECT_EQ(buttons(), (Buttons{true, false, false, false})) << "nothing to write";
     dialogs.expect(Kind::OpenFile, platform::texts().openCaption, platform::Answer::Ok, older);
     dialogs.expect(Kind::Warning, platform::texts().oldFileWarning);
     w.OpenFileClick();

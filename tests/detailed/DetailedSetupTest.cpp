@@ -279,8 +279,11 @@ TEST_F(DetailedSetupWindowTest, ChangesOfOptionsEditsAndDisplaysCountButNotOfArg
     EXPECT_TRUE(window.changedSinceOpen());
 
     window.resetChangeTracking();
-    find("C01")->setFocus();
-    QTest::keyClick(find("C01"), Qt::Key_Down);
+    auto* list = find<QComboBox>("C01");
+    emit list->activated(list->currentIndex()); // the option shown picked again
+    EXPECT_FALSE(window.changedSinceOpen());
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(window.detailText(QStringLiteral("C01")),
               QStringLiteral("A very long option text that is cut at thirty-two characters"));
     EXPECT_TRUE(window.changedSinceOpen());
@@ -288,6 +291,11 @@ TEST_F(DetailedSetupWindowTest, ChangesOfOptionsEditsAndDisplaysCountButNotOfArg
     window.resetChangeTracking();
     window.setItemText(QStringLiteral("V01"), QStringLiteral("read value"));
     EXPECT_TRUE(window.changedSinceOpen());
+
+    // Emptying the window is the program's, never the user's.
+    window.resetChangeTracking();
+    window.ClearAll();
+    EXPECT_FALSE(window.changedSinceOpen());
 }
 
 TEST_F(DetailedSetupWindowTest, OkWithoutChangeClosesAsCancel)

@@ -1,8 +1,9 @@
-// The main window reads the simulated pressure transmitter through the real pelmora.
+// The main window reads and changes the simulated transmitters through the real pelmora.
 #include "ProgramUnderTest.h"
 #include "app/TForm1.h"
 #include "platform/EventLoop.h"
 #include "platform/SocketChannel.h"
+#include "platform/Texts.h"
 #include "platform/Timer.h"
 
 #include <QComboBox>
@@ -11,6 +12,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+using Kind = testing_support::ScriptedDialogs::Kind;
 
 namespace {
 
@@ -43,6 +46,38 @@ TEST(MainWindowToDriver, ReadShowsTheSimulatedTransmitterAndItsLiveValues)
     window.OdpojClick(driverlink::StopSender::StopButton);
     EXPECT_TRUE(window.FormCloseQuery());
     EXPECT_FALSE(window.link.LinkOpen()) << "the driver was not told to end";
+}
+
+TEST(MainWindowToDriver, TheTemperatureTransmitterKeepsItsNewAssemblyNumberOverAReset)
+{
+    // It forgets at a reset what was not burned into its EEPROM (its flags ask for command 39).
+    e2e::ProgramUnderTest program;
+    auto& dialogs = program.dialogs;
+    platform::SocketChannel channel;
+    TForm1 window(channel);
+    window.FormCreate();
+    window.createForms();
+    ASSERT_TRUE(window.link.LinkOpen()) << "pelmora was not started";
+    const auto readEnded = [&] { return !window.form.Pripoj->isEnabled() && window.sequencer.state() <= 102; };
+
+    dialogs.expect(Kind::Input, platform::texts().enterAddress, platform::Answer::Ok, QStringLiteral("1"));
+    window.service.Inicializacedotazovacadresou1Click();
+    ASSERT_TRUE(e2e::waitAtMost(60000, readEnded)) << "the read did not end";
+    ASSERT_EQ(window.form.Typ->text(), QStringLiteral("TM120"));
+    ASSERT_NE(window.form.VyrCislo->text(), QStringLiteral("654321"));
+
+    dialogs.expect(Kind::Input, platform::texts().inputAssemblyNumber, platform::Answer::Ok, QStringLiteral("654321"));
+    window.service.Writefinalassemblynumber1Click();
+    ASSERT_TRUE(e2e::waitAtMost(60000, [&] { return window.form.VyrCislo->text() == QStringLiteral("654321"); }));
+    ASSERT_TRUE(e2e::waitAtMost(60000, readEnded));
+    window.service.ResetPristrojeClick();
+
+    window.OdpojClick(driverlink::StopSender::StopButton);
+    window.PripojClick();
+    ASSERT_TRUE(e2e::waitAtMost(60000, readEnded)) << "the read did not end";
+    EXPECT_EQ(window.form.VyrCislo->text(), QStringLiteral("654321"));
+    window.OdpojClick(driverlink::StopSender::StopButton);
+    EXPECT_TRUE(window.FormCloseQuery());
 }
 
 } // namespace

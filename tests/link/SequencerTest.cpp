@@ -285,6 +285,25 @@ TEST_F(SequencerTest, ErrorsDuringWritingAreSaidInTheWaitDialog)
     EXPECT_EQ(host.waitSecondLine, platform::texts().writtenWithErrors);
 }
 
+TEST_F(SequencerTest, ADeviceThatAsksForTheEepromControlGetsItAfterAWriteAndTheAssemblyNumber)
+{
+    testing_support::answerAsPressureTransmitter(driver, 2);
+    startRead();
+    runUntil([&] { return host.sequenceEnds == 1; });
+    host.texts[Control::Tlumeni] = QStringLiteral("2.5");
+    changes.DampingChanged = true;
+    const std::pair<Procedure, QList<int>> procedures[] = {{Procedure::Write, {34, 39, 0}},
+                                                           {Procedure::FinalAssemblyNumber, {19, 39, 0}}};
+    for (const auto& [procedure, expected] : procedures) {
+        driver.sent.clear();
+        EXPECT_EQ(sequencer.run(procedure, QStringLiteral("123")), driverlink::Ending::Online);
+        QList<int> sent = driver.commands();
+        sent.removeAll(2);
+        sent.removeAll(3);
+        EXPECT_EQ(sent.mid(0, 3), expected) << int(procedure);
+    }
+}
+
 TEST_F(SequencerTest, TrimEndsByLeavingFixedCurrentMode)
 {
     driver.replies[45] = QStringList{QStringLiteral("4.01")};
@@ -380,6 +399,9 @@ INSTANTIATE_TEST_SUITE_P(
         StateRow{572, 0, "", "0", "2   \r\n0\r\n", 100}, StateRow{580, 0, "", "0", "109 \r\n0\r\n0", 580},
         StateRow{581, 0, "", "0", "2   \r\n0\r\n", 100}, StateRow{582, 0, "", "0", "2   \r\n0\r\n", 100},
         StateRow{590, 0, "123", "0", "19  \r\n0\r\n123", 590}, StateRow{591, 0, "", "0", "0   \r\n0\r\n", 200},
+        StateRow{591, 2, "", "0", "39  \r\n0\r\n0", 591}, StateRow{592, 2, "", "0", "0   \r\n0\r\n", 200},
+        // A write that sent nothing changed nothing: no EEPROM control follows it.
+        StateRow{349, 2, "", "0", "0   \r\n0\r\n", 200}, StateRow{350, 2, "", "0", "0   \r\n0\r\n", 200},
         StateRow{600, 0, "", "0", "41  \r\n0\r\n", 600}, StateRow{601, 0, "", "0", "42  \r\n0\r\n", 601},
         StateRow{602, 0, "", "0", "2   \r\n0\r\n", 100}, StateRow{610, 0, "", "0", "2   \r\n0\r\n", 100},
         StateRow{254, 0, "", "0", nullptr, 254}));

@@ -106,13 +106,13 @@ INSTANTIATE_TEST_SUITE_P(
                                     {QStringLiteral("43:")},
                                     entry(txt().activitySensorZero, false),
                                     {}},
-                      ProcedureCase{"address_16_and_x_are_wrong_15_is_taken",
+                      ProcedureCase{"address_16_and_x_are_wrong_15_is_taken_and_sent_plain",
                                     &ServiceProcedures::ZmenaAdresyClick,
                                     {{Kind::Input, txt().enterAddress, Answer::Ok, QStringLiteral("16")},
                                      {Kind::Error, txt().wrongValue, Answer::Ok, {}},
                                      {Kind::Input, txt().enterAddress, Answer::Ok, QStringLiteral("x")},
                                      {Kind::Error, txt().wrongValue, Answer::Ok, {}},
-                                     {Kind::Input, txt().enterAddress, Answer::Ok, QStringLiteral("15")}},
+                                     {Kind::Input, txt().enterAddress, Answer::Ok, QStringLiteral(" 15")}},
                                     {QStringLiteral("6:15")},
                                     entry(txt().activityAddressChanged, true),
                                     QStringLiteral("0")},
@@ -140,11 +140,11 @@ INSTANTIATE_TEST_SUITE_P(
                                     {QStringLiteral("38:")},
                                     entry(txt().activityFlagCleared, false),
                                     {}},
-                      ProcedureCase{"assembly_number_three_bytes_at_most",
+                      ProcedureCase{"assembly_number_three_bytes_at_most_sent_plain",
                                     &ServiceProcedures::Writefinalassemblynumber1Click,
                                     {{Kind::Input, txt().inputAssemblyNumber, Answer::Ok, QStringLiteral("16777216")},
                                      {Kind::Error, txt().wrongValue, Answer::Ok, {}},
-                                     {Kind::Input, txt().inputAssemblyNumber, Answer::Ok, QStringLiteral("16777215")}},
+                                     {Kind::Input, txt().inputAssemblyNumber, Answer::Ok, QStringLiteral("+16777215")}},
                                     read(QStringLiteral("19:16777215")),
                                     entry(txt().activityAssemblyNumber, true),
                                     QStringLiteral("410021")},
@@ -222,9 +222,9 @@ INSTANTIATE_TEST_SUITE_P(
                                     {QStringLiteral("109:0")},
                                     entry(txt().activityBurstOff, false),
                                     {}},
-                      ProcedureCase{"initialization_by_address",
+                      ProcedureCase{"initialization_by_address_sent_plain",
                                     &ServiceProcedures::Inicializacedotazovacadresou1Click,
-                                    {{Kind::Input, txt().enterAddress, Answer::Ok, QStringLiteral("15")}},
+                                    {{Kind::Input, txt().enterAddress, Answer::Ok, QStringLiteral("+15")}},
                                     {QStringLiteral("0:15"), QStringLiteral("0:")},
                                     {},
                                     QStringLiteral("0")},
@@ -292,10 +292,12 @@ TEST_F(ServiceProceduresTest, AConnectionFoundByTagSpeaksToAddress16AndOneByAddr
     EXPECT_EQ(addresses, QStringList{QStringLiteral("16")});
 
     driver.sent.clear();
-    dialogs.expect(Kind::Input, txt().enterAddress, Answer::Ok, QStringLiteral("7"));
+    dialogs.expect(Kind::Input, txt().enterAddress, Answer::Ok, QStringLiteral(" 7"));
     run(&ServiceProcedures::Inicializacedotazovacadresou1Click);
     // No device answers there: the communication error ends the connection, nothing hangs.
     EXPECT_EQ(sentCommands(), QStringList{QStringLiteral("0:7")});
+    EXPECT_EQ(driver.sent.value(0).address, QStringLiteral("7"));
+    EXPECT_EQ(host.text(Control::PollAddr), QStringLiteral("7"));
     EXPECT_TRUE(sequencer.commError());
     EXPECT_EQ(sequencer.state(), driverlink::states::Idle);
 }
