@@ -164,6 +164,9 @@ private:
 
     // From the device definition, or the defaults without one.
     operations::OutputTexts outputs = operations::defaultOutputTexts();
+    // The language whose definition file laid out the detailed items last: a configuration shown from
+    // a file or the history has its own.
+    config::LanguageState itemsLanguage;
     class HistoryLink;
     std::unique_ptr<history::HistoryHost> historyHost;
     std::unique_ptr<QPrinter> printer;

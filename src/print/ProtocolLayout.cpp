@@ -76,10 +76,12 @@ QList<PlacedText> protocolLayout(const ProtocolSource& source)
             const QString name = detailed::itemName(pool.letter, number);
             QString place = definition.readString(QStringLiteral("Printer"), name);
             if (place.isEmpty()) continue;
+            const std::optional<QString> text = source.itemText(name);
+            if (!text) continue;
             bool malformed = false; // a malformed number counts as 0
             const int across = detailed::TakeNumber(place, malformed);
             const int down = detailed::TakeNumber(place, malformed);
-            put(source.itemText(name), TextStyle::Plain, across, down);
+            put(*text, TextStyle::Plain, across, down);
         }
     }
     return page;

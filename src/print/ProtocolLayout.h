@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace print {
 
@@ -32,10 +33,11 @@ struct ProtocolSource {
     QString configuredBy;
     QString note;
     QDate today;
-    // The device's definition file; empty without one.
+    // The definition file the configuration shown was laid out with; empty without one.
     QString definitionFile;
-    // The text a detailed setup item shows: the option of a list, the text of a field, a caption.
-    std::function<QString(const QString& item)> itemText;
+    // The text a detailed setup item shows: the option of a list, the text of a field, a caption;
+    // nothing for an item the configuration shown does not use.
+    std::function<std::optional<QString>(const QString& item)> itemText;
 };
 
 // Every text of the protocol, in the order it is drawn.

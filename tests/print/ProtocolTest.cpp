@@ -43,13 +43,15 @@ protected:
         host.texts[Control::Jednotky] = QStringLiteral("kPa");
         definition = dir.filePath(QStringLiteral("device.DDF"));
         platform::writeFileAtomically(definition, "[Printer]\r\nE05=60,45\r\nP01=10,50\r\nB01=10,52\r\nL01=12,48\r\n"
-                                                  "C02=x,47\r\n");
+                                                  "C02=x,47\r\nV02=20,50\r\n");
     }
     QList<PlacedText> layout(const QString& note) const
     {
-        return print::protocolLayout(
-            {host, QStringLiteral("Jan Novak"), note, QDate(2026, 12, 8), definition,
-             [](const QString& item) -> QString { return QStringLiteral("text of ") + item; }});
+        return print::protocolLayout({host, QStringLiteral("Jan Novak"), note, QDate(2026, 12, 8), definition,
+                                      [](const QString& item) -> std::optional<QString> {
+                                          if (item == QStringLiteral("V02")) return std::nullopt; // not in use
+                                          return QStringLiteral("text of ") + item;
+                                      }});
     }
 
     QTemporaryDir dir;
@@ -106,6 +108,7 @@ TEST_F(ProtocolTest, EveryLabelAndValueStandsAtItsPlace)
     }
     EXPECT_FALSE(at(QStringLiteral("text of P01")) || at(QStringLiteral("text of B01")))
         << "frames and method buttons are not printed";
+    EXPECT_FALSE(at(QStringLiteral("text of V02"))) << "an item not in use is printed";
     for (const PlacedText& placed : layout(QString()))
         EXPECT_FALSE(placed.text.startsWith(txt().protocolNote)) << "an empty note printed a note line";
 }
