@@ -24,6 +24,11 @@ struct PlacedText {
     double across = 0; // percent of the page's width
     double down = 0;   // percent of the page's height
     int anchor = 0; // 0 top left, 1 top right, 2 top centre, 3 bottom left, 4 bottom right, 5 bottom centre, 6 centre
+    // The room the text has, in percent of the page's width and height, up to the next text or the
+    // page's edge: a longer text is wrapped, and set smaller when the lines need more height. 0: a
+    // fixed text that is set as it is.
+    double width = 0;
+    double height = 0;
 
     bool operator==(const PlacedText&) const = default;
 };
