@@ -1156,6 +1156,14 @@ Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
         <translation>Skupina s tímto názvem již existuje!</translation>
     </message>
     <message>
+        <source>A group name can hold only characters of the Windows-1250 code page: type it without the others.</source>
+        <translation>Název skupiny smí obsahovat jen znaky kódové stránky Windows-1250: napište jej bez ostatních.</translation>
+    </message>
+    <message>
+        <source>The history folder %1 cannot be read: %2</source>
+        <translation>Složku historie %1 nelze číst: %2</translation>
+    </message>
+    <message>
         <source>You have selected actual group of the device!</source>
         <translation>Vybrali jste skupinu, ve které přístroj již je!</translation>
     </message>

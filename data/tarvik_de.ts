@@ -1156,6 +1156,14 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
         <translation>Dieser Gruppenname existiert bereits!</translation>
     </message>
     <message>
+        <source>A group name can hold only characters of the Windows-1250 code page: type it without the others.</source>
+        <translation>Ein Gruppenname kann nur Zeichen der Codepage Windows-1250 enthalten: Geben Sie ihn ohne die anderen ein.</translation>
+    </message>
+    <message>
+        <source>The history folder %1 cannot be read: %2</source>
+        <translation>Der Verlaufsordner %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
         <source>You have selected actual group of the device!</source>
         <translation>Sie haben die aktuelle Gruppe des Geräts ausgewählt!</translation>
     </message>

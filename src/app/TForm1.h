@@ -167,6 +167,9 @@ private:
     // How often the pages have been emptied: the detailed setup window learns so whether the
     // configuration it was opened on is still there.
     quint64 clearings = 0;
+    // The language whose definition file laid out the detailed items last: a configuration shown from
+    // a file or the history has its own.
+    config::LanguageState itemsLanguage;
     class HistoryLink;
     std::unique_ptr<history::HistoryHost> historyHost;
     std::unique_ptr<QPrinter> printer;

@@ -64,6 +64,7 @@ void TForm1::rebuildDetailedItems(const config::LanguageState& shown)
     const detailed::DefinitionModel model = detailed::loadDefinition(file, DetailedSetup->scaleFactor());
     applyDefinition(model);
     DetailedSetup->SetVariableItems(model);
+    itemsLanguage = shown;
 }
 
 void TForm1::applyDefinition(const detailed::DefinitionModel& model)

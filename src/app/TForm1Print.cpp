@@ -18,9 +18,15 @@ QList<print::PlacedText> TForm1::protocolPage() const
                                  TiskEdit ? TiskEdit->configuredBy() : QString(),
                                  TiskEdit ? TiskEdit->note() : QString(),
                                  QDate::currentDate(),
-                                 deviceDefinitionFile(language),
+                                 deviceDefinitionFile(itemsLanguage),
                                  {}};
-    if (DetailedSetup) source.itemText = [this](const QString& item) { return DetailedSetup->displayedText(item); };
+    // The items the definition placed for this configuration; the others show only their names.
+    if (DetailedSetup)
+        source.itemText = [this](const QString& item) -> std::optional<QString> {
+            const auto* widget = DetailedSetup->findChild<const QWidget*>(item);
+            if (!widget || widget->isHidden()) return std::nullopt;
+            return DetailedSetup->displayedText(item);
+        };
     return print::protocolLayout(source);
 }
 

@@ -2,12 +2,14 @@
 
 #include "history/IndexCache.h"
 #include "platform/Encoding.h"
+#include "platform/Environment.h"
 #include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/Texts.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QMutex>
 #include <algorithm>
@@ -448,7 +450,8 @@ std::optional<Listing> HistoryStore::list(const HistoryFilter& filter, int limit
     // Shared, so that a repeated event never replaces the last entry while it is read.
     FileLock lock;
     if (const Result locked = lock.acquire(indexFile, FileLock::Mode::Shared, FileLock::Create::Never); !locked) {
-        if (reason && !lock.missing()) *reason = locked.error;
+        // A history not begun yet has no index file; a folder that is not there is a wrong location.
+        if (reason && (!lock.missing() || !platform::folderExists(QFileInfo(indexFile).path()))) *reason = locked.error;
         return std::nullopt;
     }
     QFile index;

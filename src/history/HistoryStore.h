@@ -60,8 +60,9 @@ public:
     // Appends an entry as it is, never replacing the last one (a group change); fails as record() does.
     platform::Result append(const HistoryEntry& entry);
 
-    // The newest entries the filter accepts, at most limit; nothing when the index file is missing (why
-    // stays empty) or cannot be read (why says so). A partial last entry is not listed.
+    // The newest entries the filter accepts, at most limit; nothing when the index file is missing from
+    // its folder (why stays empty) or cannot be read, its folder missing included (why says so). A
+    // partial last entry is not listed.
     std::optional<Listing> list(const HistoryFilter& filter, int limit = 999, QString* why = nullptr) const;
 
     bool dataFileExists() const;

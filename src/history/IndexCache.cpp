@@ -21,6 +21,8 @@ constexpr qint64 LargestCacheBytes = qint64(64) << 20;
 // A device key: three texts, each after its length byte.
 constexpr qsizetype LongestKey = 3 * 256;
 constexpr qsizetype DigestSize = 20;
+// The fewest bytes one device takes in a cache file: its key's length and its entry number.
+constexpr qint64 SmallestDeviceBytes = 4 + 8;
 
 QByteArray digest(const QByteArray& bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1); }
 } // namespace
@@ -58,9 +60,10 @@ std::optional<IndexCache> loadIndexCache(const QString& path)
     in >> magic >> version >> entrySize >> cache.device >> cache.inode >> cache.covered >> cache.firstEntry >>
         lastDevice >> count;
     const qint64 entries = cache.covered / EntrySize;
+    // Counts are believed only as far as the file can hold them: room is made for the devices at once.
     if (in.status() != QDataStream::Ok || magic != Magic || version != Version || entrySize != EntrySize ||
         cache.covered <= 0 || cache.covered % EntrySize != 0 || cache.firstEntry.size() != EntrySize ||
-        lastDevice.size() > LongestKey || count > entries)
+        lastDevice.size() > LongestKey || count > entries || count > body.size() / SmallestDeviceBytes)
         return std::nullopt;
     cache.lastDevice = lastDevice.toStdString();
     cache.newest.reserve(count);

@@ -1,6 +1,8 @@
 #include "history/TDatabase.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Encoding.h"
+#include "platform/Environment.h"
 #include "platform/Files.h"
 #include "platform/Texts.h"
 
@@ -14,6 +16,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -23,8 +27,10 @@ namespace {
 constexpr int ColumnCount = 11;
 constexpr int VisibleColumns = 9;
 constexpr int SnapshotColumn = 9;
-// Design widths of the visible columns.
+// Design widths of the visible columns and the row height, for a font 13 pixels high.
 constexpr int ColumnWidths[VisibleColumns] = {115, 133, 142, 88, 82, 104, 67, 146, 189};
+constexpr int DesignRowHeight = 16;
+constexpr double DesignTextHeight = 13;
 
 QStringList headings()
 {
@@ -34,12 +40,26 @@ QStringList headings()
             t.headingError,        QString(),     QString()};
 }
 
-QString csvField(const QString& text)
+QString csvField(QString text)
 {
+    // A spreadsheet takes a cell that begins like this for a formula: the apostrophe keeps it a text.
+    static const QString formulaStart = QStringLiteral("=+-@\t\r");
+    if (!text.isEmpty() && formulaStart.contains(text.front())) text.prepend(u'\'');
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r')) return text;
-    QString quoted = text;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
+    text.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + text + u'"';
+}
+
+// The locale's long time without the time zone: a stamp is local time and records no zone.
+QString longTimeFormat(const QLocale& locale)
+{
+    QString format;
+    bool quoted = false;
+    for (const QChar c : locale.timeFormat(QLocale::LongFormat)) {
+        if (c == u'\'') quoted = !quoted;
+        if (quoted || c != u't') format += c;
+    }
+    return format.trimmed();
 }
 } // namespace
 
@@ -48,7 +68,7 @@ QStringList rowTexts(const HistoryEntry& entry)
     const QLocale locale;
     const QDateTime when = entry.dateTime();
     return {locale.toString(when.date(), QLocale::ShortFormat) + u' ' +
-                locale.toString(when.time(), QLocale::LongFormat),
+                locale.toString(when.time(), longTimeFormat(locale)),
             entry.User,
             entry.Activity,
             entry.DeviceType,
@@ -69,9 +89,13 @@ QByteArray toCsv(const QList<HistoryEntry>& entries)
             quoted.append(csvField(fields.value(i)));
         return quoted.join(u',') + QStringLiteral("\r\n");
     };
-    QString text = line(headings());
-    for (const HistoryEntry& entry : entries)
-        text += line(rowTexts(entry));
+    // The mark tells spreadsheets the file is UTF-8; the time in ISO 8601 reads the same in every locale.
+    QString text = QChar(0xFEFF) + line(headings());
+    for (const HistoryEntry& entry : entries) {
+        QStringList fields = rowTexts(entry);
+        fields[0] = entry.dateTime().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
+        text += line(fields);
+    }
     return text.toUtf8();
 }
 
@@ -140,7 +164,25 @@ TDatabase::TDatabase(history::HistoryHost& host, QWidget* parent) : QDialog(pare
     Table->setSelectionMode(QAbstractItemView::SingleSelection);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->verticalHeader()->hide();
-    Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 4);
+    // The design sizes grow with the font, as the window's text does; never with the window. A heading
+    // and the time are shown whole whatever the font's proportions.
+    const double factor = std::max(1.0, Table->fontMetrics().height() / history::DesignTextHeight);
+    Table->verticalHeader()->setDefaultSectionSize(int(std::lround(history::DesignRowHeight * factor)));
+    const int padding = 2 * Table->fontMetrics().averageCharWidth();
+    int timeWidth = 0;
+    for (int month = 1; month <= 12; ++month) {
+        HistoryEntry latest;
+        latest.Stamp = HistoryEntry::stampOf(QDateTime(QDate(2000, month, 28), QTime(23, 58, 58)));
+        timeWidth = std::max(timeWidth, Table->fontMetrics().horizontalAdvance(history::rowTexts(latest).first()));
+    }
+    int columnsWidth = 0;
+    for (int column = 0; column < history::VisibleColumns; ++column) {
+        const int designed = int(std::lround(history::ColumnWidths[column] * factor));
+        const int content = column == 0 ? timeWidth + padding : 0;
+        Table->setColumnWidth(column,
+                              std::max({designed, content, Table->horizontalHeader()->sectionSizeHint(column)}));
+        columnsWidth += Table->columnWidth(column);
+    }
     Table->setColumnHidden(history::SnapshotColumn, true);
     Table->setColumnHidden(history::SnapshotColumn + 1, true);
 
@@ -167,7 +209,12 @@ TDatabase::TDatabase(history::HistoryHost& host, QWidget* parent) : QDialog(pare
     layout->addLayout(controls);
     layout->addWidget(Table, 1);
     layout->addLayout(actions);
-    resize(960, 560);
+    // Wide enough for every column where the screen allows.
+    const int margins = layout->contentsMargins().left() + layout->contentsMargins().right() + 2 * Table->frameWidth() +
+                        Table->verticalScrollBar()->sizeHint().width();
+    const QScreen* screen = this->screen();
+    const int widest = screen ? screen->availableGeometry().width() : columnsWidth + margins;
+    resize(std::min(columnsWidth + margins, widest), 560);
     cParameter->hide();
     eParameter->hide();
 
@@ -227,10 +274,16 @@ void TDatabase::FillTable()
     }
     filter.group = cParameter->currentText();
     filter.search = eParameter->text();
+    const history::HistoryStore files = store();
     QString why;
-    const auto listing = store().list(filter, 999, &why);
+    const auto listing = files.list(filter, 999, &why);
     if (!listing) {
-        if (!why.isEmpty()) platform::dialogs().error(why);
+        // A missing index file is only a history not yet begun; a missing folder is a wrong location.
+        const QString folder = host.historyFolder();
+        if (!why.isEmpty())
+            platform::dialogs().error(platform::folderExists(folder)
+                                          ? platform::texts().fileUnreadable.arg(files.indexPath()) + u"\r\n" + why
+                                          : platform::texts().historyFolderUnreadable.arg(folder, why));
         return;
     }
     model->reset(listing->entries);
@@ -290,6 +343,12 @@ void TDatabase::bNewGroupClick()
         copyGroups();
         return;
     }
+    // The list holds names as the entries will keep them, so that a name picked later is the one stored.
+    if (!platform::fitsCp1250(name)) {
+        platform::dialogs().error(t.groupCharacters);
+        return;
+    }
+    name = history::cutToRoom(name, history::GroupField);
     for (int i = 0; i < Groups->count(); ++i)
         if (Groups->itemText(i).trimmed() == name.trimmed()) {
             platform::dialogs().error(t.groupExists);
@@ -329,42 +388,47 @@ void TDatabase::bChangeClick()
         changed.Stamp = HistoryEntry::stampOf(QDateTime::currentDateTime());
         changed.User = host.currentUser();
         changed.ScrambleByte = history::newScrambleByte();
-        model->prepend(changed);
-        Table->setCurrentIndex(model->index(0, 0));
-        if (const platform::Result appended = store().append(changed); !appended)
+        // Listed once it is recorded: a row the file does not hold would vanish at the next Apply!.
+        if (const platform::Result appended = store().append(changed); !appended) {
             platform::dialogs().error(appended.error);
+        } else {
+            model->prepend(changed);
+            Table->setCurrentIndex(model->index(0, 0));
+        }
     }
     followSelection();
 }
 
-std::optional<config::TConfigRecord> TDatabase::selectedSnapshot()
+std::optional<TDatabase::SnapshotRead> TDatabase::readSelectedSnapshot()
 {
     const platform::Texts& t = platform::texts();
+    const history::HistoryStore files = store();
+    if (!files.dataFileExists()) {
+        platform::dialogs().message(t.databaseNotFound);
+        return std::nullopt;
+    }
     const HistoryEntry* selected = selectedEntry();
     if (!selected || selected->SnapshotIndex < 0) {
         platform::dialogs().message(t.notRecorded);
         return std::nullopt;
     }
-    const history::HistoryStore files = store();
     QString why;
-    const auto record = files.snapshotOf(*selected, &why);
-    if (!record || record->magic() != QStringLiteral("HART30File")) {
-        platform::dialogs().error(t.fileUnreadable.arg(files.dataPath()) + (why.isEmpty() ? QString() : u"\r\n" + why));
-        return std::nullopt;
-    }
-    return record;
+    SnapshotRead read{files.snapshotOf(*selected, &why), files.dataPath(), {}};
+    read.unreadable = t.fileUnreadable.arg(read.path) + (why.isEmpty() ? QString() : u"\r\n" + why);
+    return read;
 }
 
 bool TDatabase::Show()
 {
-    if (!store().dataFileExists()) {
-        platform::dialogs().message(platform::texts().databaseNotFound);
+    // The connection is left only for a snapshot that can be shown.
+    const auto read = readSelectedSnapshot();
+    if (!read) return false;
+    if (!read->record || read->record->magic() != QStringLiteral("HART30File")) {
+        platform::dialogs().error(read->unreadable);
         return false;
     }
     if (!host.leaveConnection()) return false;
-    const auto record = selectedSnapshot();
-    if (!record) return false;
-    host.showSnapshot(*record);
+    host.showSnapshot(*read->record);
     return true;
 }
 
@@ -375,26 +439,18 @@ bool TDatabase::Compare()
         platform::dialogs().message(t.nothingToCompare);
         return false;
     }
-    if (!store().dataFileExists()) {
-        platform::dialogs().message(t.databaseNotFound);
-        return false;
-    }
-    const HistoryEntry* selected = selectedEntry();
-    if (!selected || selected->SnapshotIndex < 0) {
-        platform::dialogs().message(t.notRecorded);
-        return false;
-    }
-    const history::HistoryStore files = store();
-    const auto record = files.snapshot(selected->SnapshotIndex);
+    const auto read = readSelectedSnapshot();
+    if (!read) return false;
+    const std::optional<config::TConfigRecord>& record = read->record;
     const QByteArray code = record ? record->defLanguage().left(2) : QByteArray();
     if (record && record->magic() == QStringLiteral("HART30File") && code == host.dataLanguage().left(2)) {
         host.compareSnapshot(*record);
         return true;
     }
     if (record && code != host.ddfLanguage().left(2))
-        platform::dialogs().error(t.otherDefinitionLanguage.arg(files.dataPath(), QString::fromLatin1(code)));
+        platform::dialogs().error(t.otherDefinitionLanguage.arg(read->path, QString::fromLatin1(code)));
     else
-        platform::dialogs().error(t.fileUnreadable.arg(files.dataPath()));
+        platform::dialogs().error(read->unreadable);
     return false;
 }
 
@@ -405,17 +461,6 @@ void TDatabase::ExportClick()
     if (path.isEmpty()) return;
     if (const platform::Result written = platform::writeFileAtomically(path, history::toCsv(model->entries)); !written)
         platform::dialogs().error(t.fileNotWritten.arg(path) + QStringLiteral("\r\n") + written.error);
-}
-
-void TDatabase::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (columnsScaled) return;
-    // The design widths are for a list 553 pixels wide: they grow with the list as it is shown.
-    const double factor = std::max(1.0, Table->viewport()->width() / 553.0);
-    for (int column = 0; column < history::VisibleColumns; ++column)
-        Table->setColumnWidth(column, int(std::lround(history::ColumnWidths[column] * factor)));
-    columnsScaled = true;
 }
 
 void TDatabase::keyPressEvent(QKeyEvent* event)

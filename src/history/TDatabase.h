@@ -35,7 +35,9 @@ public:
 
 // The entries as the list shows them: the columns of the history table, 9 and 10 hidden.
 QStringList rowTexts(const HistoryEntry& entry);
-// The listed rows as CSV (UTF-8, quoted where needed), the visible columns with their headings.
+// The listed rows as CSV for a spreadsheet, the visible columns with their headings: UTF-8 after its
+// byte-order mark, times in ISO 8601, quoted where needed, a cell that would be taken for a formula
+// kept a text.
 QByteArray toCsv(const QList<HistoryEntry>& entries);
 
 } // namespace history
@@ -72,14 +74,19 @@ public:
     QTableView* Table = nullptr;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     history::HistoryStore store() const;
     const history::HistoryEntry* selectedEntry() const;
-    // The snapshot of the selected row; nothing when there is none to read (the user has been told).
-    std::optional<config::TConfigRecord> selectedSnapshot();
+    // The selected row's snapshot for Show! and Compare!, when it is of the row's device; nothing when
+    // the data file is missing or the row has no snapshot (the user has been told).
+    struct SnapshotRead {
+        std::optional<config::TConfigRecord> record;
+        QString path;       // the data file
+        QString unreadable; // what to say when the record cannot be used: the file and why
+    };
+    std::optional<SnapshotRead> readSelectedSnapshot();
     // Selects in Groups the group of the selected row and copies Groups into cParameter.
     void followSelection();
     void copyGroups();
@@ -87,5 +94,4 @@ private:
 
     history::HistoryHost& host;
     HistoryModel* model = nullptr;
-    bool columnsScaled = false;
 };

@@ -158,6 +158,10 @@ public:
     QString nothingToCompare = tr("Nothing to compare!");
     QString typeOrSelectGroup = tr("Type or select group!");
     QString groupExists = tr("This group name already exists!");
+    QString groupCharacters =
+        tr("A group name can hold only characters of the Windows-1250 code page: type it without the others.");
+    // %1: the folder of the history files; %2: the platform's reason.
+    QString historyFolderUnreadable = tr("The history folder %1 cannot be read: %2");
     QString actualGroup = tr("You have selected actual group of the device!");
     // %1: the data file's path, %2: the language code of the snapshot.
     QString otherDefinitionLanguage =

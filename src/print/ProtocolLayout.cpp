@@ -12,6 +12,12 @@ namespace print {
 
 using config::Control;
 
+namespace {
+constexpr double RowHeight = 2;  // percent of the page's height from one row to the next
+constexpr double ColumnGap = 1;  // percent of the page's width kept free before the next column
+constexpr double PageEdge = 100; // the edge of the drawable area, where the next column would be
+} // namespace
+
 QList<PlacedText> protocolLayout(const ProtocolSource& source)
 {
     const platform::Texts& t = platform::texts();
@@ -20,6 +26,10 @@ QList<PlacedText> protocolLayout(const ProtocolSource& source)
     QList<PlacedText> page;
     auto put = [&](const QString& text, TextStyle style, double across, double down, int anchor = 0) {
         page.append({text, style, across, down, anchor});
+    };
+    // A text within its room: up to where the next column begins (less a gap) and the next row.
+    auto putWithin = [&](const QString& text, double across, double down, double nextAcross, double nextDown) {
+        page.append({text, TextStyle::Plain, across, down, 0, nextAcross - across - ColumnGap, nextDown - down});
     };
 
     put(t.protocolTitle, TextStyle::Title, 50, 4, 2);
@@ -30,9 +40,9 @@ QList<PlacedText> protocolLayout(const ProtocolSource& source)
 
     put(t.protocolPrintedBy.arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion()),
         TextStyle::Plain, 50, 8, 2);
-    put(source.configuredBy, TextStyle::Plain, 30, 84);
-    put(QLocale().toString(source.today, QLocale::ShortFormat), TextStyle::Plain, 30, 86);
-    if (!source.note.isEmpty()) put(t.protocolNote + source.note, TextStyle::Plain, 10, 90);
+    putWithin(source.configuredBy, 30, 84, PageEdge, 86);
+    putWithin(QLocale().toString(source.today, QLocale::ShortFormat), 30, 86, PageEdge, 88);
+    if (!source.note.isEmpty()) putWithin(t.protocolNote + source.note, 10, 90, PageEdge, PageEdge);
 
     struct Row {
         double down;
@@ -43,11 +53,13 @@ QList<PlacedText> protocolLayout(const ProtocolSource& source)
     };
     auto rows = [&](const QList<Row>& list, double rightValueAcross) {
         for (const Row& row : list) {
-            put(row.leftLabel, TextStyle::Plain, 10, row.down);
-            put(row.leftValue, TextStyle::Plain, 30, row.down);
+            const double next = row.down + RowHeight;
+            putWithin(row.leftLabel, 10, row.down, 30, next);
+            // A row without a right-hand column lends its room to the value.
+            putWithin(row.leftValue, 30, row.down, row.rightLabel.isEmpty() ? PageEdge : 50, next);
             if (row.rightLabel.isEmpty()) continue;
-            put(row.rightLabel, TextStyle::Plain, 50, row.down);
-            put(row.rightValue, TextStyle::Plain, rightValueAcross, row.down);
+            putWithin(row.rightLabel, 50, row.down, rightValueAcross, next);
+            putWithin(row.rightValue, rightValueAcross, row.down, PageEdge, next);
         }
     };
     rows({{15, t.protocolManufacturer, value(Control::Vyrobce), t.protocolType, value(Control::Typ)},
@@ -76,10 +88,12 @@ QList<PlacedText> protocolLayout(const ProtocolSource& source)
             const QString name = detailed::itemName(pool.letter, number);
             QString place = definition.readString(QStringLiteral("Printer"), name);
             if (place.isEmpty()) continue;
+            const std::optional<QString> text = source.itemText(name);
+            if (!text) continue;
             bool malformed = false; // a malformed number counts as 0
             const int across = detailed::TakeNumber(place, malformed);
             const int down = detailed::TakeNumber(place, malformed);
-            put(source.itemText(name), TextStyle::Plain, across, down);
+            putWithin(*text, across, down, PageEdge, down + RowHeight);
         }
     }
     return page;

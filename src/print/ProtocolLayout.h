@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace print {
 
@@ -23,6 +24,11 @@ struct PlacedText {
     double across = 0; // percent of the page's width
     double down = 0;   // percent of the page's height
     int anchor = 0; // 0 top left, 1 top right, 2 top centre, 3 bottom left, 4 bottom right, 5 bottom centre, 6 centre
+    // The room the text has, in percent of the page's width and height, up to the next text or the
+    // page's edge: a longer text is wrapped, and set smaller when the lines need more height. 0: a
+    // fixed text that is set as it is.
+    double width = 0;
+    double height = 0;
 
     bool operator==(const PlacedText&) const = default;
 };
@@ -32,10 +38,11 @@ struct ProtocolSource {
     QString configuredBy;
     QString note;
     QDate today;
-    // The device's definition file; empty without one.
+    // The definition file the configuration shown was laid out with; empty without one.
     QString definitionFile;
-    // The text a detailed setup item shows: the option of a list, the text of a field, a caption.
-    std::function<QString(const QString& item)> itemText;
+    // The text a detailed setup item shows: the option of a list, the text of a field, a caption;
+    // nothing for an item the configuration shown does not use.
+    std::function<std::optional<QString>(const QString& item)> itemText;
 };
 
 // Every text of the protocol, in the order it is drawn.

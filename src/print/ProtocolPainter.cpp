@@ -4,6 +4,9 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QTextLayout>
+#include <cmath>
+#include <memory>
 
 namespace print {
 
@@ -80,30 +83,74 @@ PageFonts pageFonts(QPainter& painter, const QRect& drawable)
     fonts.plain.setUnderline(false);
     return fonts;
 }
+
+// Below this share of its style's size a text is not set smaller: it would no longer be read.
+constexpr double SmallestShare = 0.25;
+constexpr double ShrinkStep = 0.9;
+
+// A text set on the surface: in its style's font as one line, or within its room, wrapped at the
+// words (within a word when one is wider than the room) and set smaller until the lines fit.
+struct SetText {
+    QFont font;
+    std::unique_ptr<QTextLayout> lines; // nothing for a text set as one line
+    QSize size;
+};
+
+SetText setText(QPainter& painter, const QRect& drawable, const PageFonts& fonts, const PlacedText& text)
+{
+    SetText set{fonts.of(text.style), nullptr, {}};
+    if (text.width <= 0) {
+        const QFontMetrics metrics(set.font, painter.device());
+        set.size = {metrics.horizontalAdvance(text.text), metrics.height()};
+        return set;
+    }
+    const double width = text.width * drawable.right() / 100.0;
+    const double height = text.height * drawable.bottom() / 100.0;
+    const double fullSize = set.font.pointSizeF();
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    for (double size = fullSize;; size *= ShrinkStep) {
+        set.font.setPointSizeF(size);
+        set.lines = std::make_unique<QTextLayout>(text.text, set.font, painter.device());
+        set.lines->setTextOption(option);
+        set.lines->beginLayout();
+        double used = 0, widest = 0;
+        for (QTextLine line = set.lines->createLine(); line.isValid(); line = set.lines->createLine()) {
+            line.setLineWidth(width);
+            line.setPosition({0, used});
+            used += line.height();
+            widest = std::max(widest, line.naturalTextWidth());
+        }
+        set.lines->endLayout();
+        set.size = {int(std::ceil(widest)), int(std::ceil(used))};
+        if (used <= height || size * ShrinkStep < fullSize * SmallestShare) return set;
+    }
+}
 } // namespace
 
 QList<QRect> protocolBoxes(QPainter& painter, const QRect& drawable, const QList<PlacedText>& page)
 {
     const PageFonts fonts = pageFonts(painter, drawable);
     QList<QRect> boxes;
-    for (const PlacedText& text : page) {
-        const QFontMetrics metrics(fonts.of(text.style), painter.device());
-        boxes.append(placedBox(drawable, text.across, text.down, text.anchor,
-                               {metrics.horizontalAdvance(text.text), metrics.height()})
-                         .value_or(QRect()));
-    }
+    for (const PlacedText& text : page)
+        boxes.append(
+            placedBox(drawable, text.across, text.down, text.anchor, setText(painter, drawable, fonts, text).size)
+                .value_or(QRect()));
     return boxes;
 }
 
 void drawProtocol(QPainter& painter, const QRect& drawable, const QList<PlacedText>& page)
 {
     const PageFonts fonts = pageFonts(painter, drawable);
-    const QList<QRect> boxes = protocolBoxes(painter, drawable, page);
-    for (qsizetype i = 0; i < page.size(); ++i) {
-        if (boxes[i].isNull()) continue;
-        const QFont& font = fonts.of(page[i].style);
-        painter.setFont(font);
-        painter.drawText(boxes[i].topLeft() + QPoint(0, QFontMetrics(font, painter.device()).ascent()), page[i].text);
+    for (const PlacedText& text : page) {
+        const SetText set = setText(painter, drawable, fonts, text);
+        const auto box = placedBox(drawable, text.across, text.down, text.anchor, set.size);
+        if (!box) continue;
+        painter.setFont(set.font);
+        if (set.lines)
+            set.lines->draw(&painter, box->topLeft());
+        else
+            painter.drawText(box->topLeft() + QPoint(0, QFontMetrics(set.font, painter.device()).ascent()), text.text);
     }
 }
 

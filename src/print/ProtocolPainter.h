@@ -1,7 +1,8 @@
 #pragma once
 // Draws the protocol's placed texts on any surface: a printer's page, a PDF file or the preview.
 // Font sizes are found on the surface itself (the calibration text spans half the drawable width at
-// size 14), so that the page keeps its proportions on every printer and in every window size.
+// size 14), so that the page keeps its proportions on every printer and in every window size. A text
+// with a room of its own stays within it, wrapped and, when need be, set smaller.
 #include "print/ProtocolLayout.h"
 
 #include <QFont>

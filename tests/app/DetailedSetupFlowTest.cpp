@@ -11,9 +11,11 @@
 #include "detailed/TDetailedSetup.h"
 #include "history/HistoryStore.h"
 #include "platform/Environment.h"
+#include "platform/Files.h"
 #include "platform/Texts.h"
 #include "platform/Timer.h"
 #include "platform/VirtualClock.h"
+#include "print/ProtocolLayout.h"
 #include "print/TTiskEdit.h"
 #include "settings/TOptions.h"
 
@@ -110,6 +112,43 @@ TEST_F(DetailedSetupFlowTest, TheProtocolIsPrintedIntoAPdfWithTheDeviceSpecificV
     dialogs.expectModal(QStringLiteral("TTiskEdit"), platform::Answer::Cancel,
                         [&] { EXPECT_EQ(window->TiskEdit->configuredBy(), QStringLiteral("Jan Novak")); });
     window->TiskniClick();
+}
+
+TEST_F(DetailedSetupFlowTest, TheProtocolPrintsTheItemsOfTheConfigurationShownFromItsOwnDefinition)
+{
+    // The German definition places E01 elsewhere.
+    const QString english = folder.path() + QStringLiteral("Ostrevo-PR210-3-EN.DDF");
+    QByteArray german = *platform::readFileStart(english, 1 << 20);
+    ASSERT_TRUE(german.contains("E01=75,47"));
+    german.replace("E01=75,47", "E01=60,60");
+    ASSERT_TRUE(platform::writeFileAtomically(folder.path() + QStringLiteral("Ostrevo-PR210-3-DE.DDF"), german));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TARVIK_DATA_DIR "/TABDE.DDF"), folder.path() + QStringLiteral("TABDE.DDF")));
+    config::TConfigRecord record;
+    config::FromScreen(*window, record);
+    record.setMagic(QStringLiteral("HART30File"));
+    ASSERT_TRUE(window->leaveConnection());
+
+    const struct {
+        QByteArray language;
+        std::optional<std::pair<double, double>> e01; // where the value of E01 stands; nothing: no items
+    } cases[] = {{"en ", std::pair(75.0, 47.0)}, {"de ", std::pair(60.0, 60.0)}, {"en\xff", std::nullopt}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language.toStdString());
+        record.setDefLanguage(c.language);
+        window->showStoredConfiguration(record);
+        QList<std::pair<double, double>> supplementary;
+        for (const print::PlacedText& placed : window->protocolPage())
+            if (placed.down > 42 && placed.down < 84) {
+                supplementary.append({placed.across, placed.down});
+                if (placed.text == QStringLiteral("3.6")) {
+                    EXPECT_EQ(std::pair(placed.across, placed.down), c.e01);
+                }
+            }
+        if (c.e01)
+            EXPECT_TRUE(supplementary.contains(*c.e01));
+        else
+            EXPECT_TRUE(supplementary.isEmpty()) << "placeholders printed as values";
+    }
 }
 
 TEST_F(DetailedSetupFlowTest, TheReadFillsTheDeviceSpecificItems)

@@ -5,8 +5,10 @@
 #include "ScopedEnvironment.h"
 #include "history/HistoryStore.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -94,6 +96,17 @@ TEST_F(IndexCacheTest, ReadBackAsWrittenAndRefusedWhenDamaged)
     }
     writeFile(path, bytes.left(bytes.size() / 2));
     EXPECT_FALSE(history::loadIndexCache(path)) << "cut short";
+
+    // A vast index and more devices than the file holds, under a digest that fits them.
+    cache.covered = qint64(EntrySize) << 32;
+    cache.newest.clear();
+    history::storeIndexCache(path, cache);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray body = file.readAll().chopped(20);
+    file.close();
+    qToBigEndian(quint32(0xFFFFFFFF), body.data() + body.size() - 4); // the count closes the body
+    writeFile(path, body + QCryptographicHash::hash(body, QCryptographicHash::Sha1));
+    EXPECT_FALSE(history::loadIndexCache(path)) << "a count larger than the file";
     EXPECT_FALSE(history::loadIndexCache(path + QStringLiteral(".none")));
 }
 

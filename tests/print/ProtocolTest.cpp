@@ -43,13 +43,15 @@ protected:
         host.texts[Control::Jednotky] = QStringLiteral("kPa");
         definition = dir.filePath(QStringLiteral("device.DDF"));
         platform::writeFileAtomically(definition, "[Printer]\r\nE05=60,45\r\nP01=10,50\r\nB01=10,52\r\nL01=12,48\r\n"
-                                                  "C02=x,47\r\n");
+                                                  "C02=x,47\r\nV02=20,50\r\n");
     }
     QList<PlacedText> layout(const QString& note) const
     {
-        return print::protocolLayout(
-            {host, QStringLiteral("Jan Novak"), note, QDate(2026, 12, 8), definition,
-             [](const QString& item) -> QString { return QStringLiteral("text of ") + item; }});
+        return print::protocolLayout({host, QStringLiteral("Jan Novak"), note, QDate(2026, 12, 8), definition,
+                                      [](const QString& item) -> std::optional<QString> {
+                                          if (item == QStringLiteral("V02")) return std::nullopt; // not in use
+                                          return QStringLiteral("text of ") + item;
+                                      }});
     }
 
     QTemporaryDir dir;
@@ -106,6 +108,7 @@ TEST_F(ProtocolTest, EveryLabelAndValueStandsAtItsPlace)
     }
     EXPECT_FALSE(at(QStringLiteral("text of P01")) || at(QStringLiteral("text of B01")))
         << "frames and method buttons are not printed";
+    EXPECT_FALSE(at(QStringLiteral("text of V02"))) << "an item not in use is printed";
     for (const PlacedText& placed : layout(QString()))
         EXPECT_FALSE(placed.text.startsWith(txt().protocolNote)) << "an empty note printed a note line";
 }
@@ -139,19 +142,29 @@ TEST(ProtocolDrawing, TheCalibratedTitleSpansJustOverHalfThePage)
 
 TEST_F(ProtocolTest, NoTextOverlapsAnotherOrLeavesThePage)
 {
-    host.texts[Control::Zprava] = QString(32, u'W'); // the longest message, in the widest letter
+    // The longest texts the device and the note dialog give, in the widest letter.
+    for (const Control control : {Control::Vyrobce, Control::Typ, Control::UI, Control::VyrCislo, Control::VyrCisCidla,
+                                  Control::Zprava, Control::DolniMez, Control::Funkce})
+        host.texts[control] = QString(32, u'W');
     host.texts[Control::Popis] = QString(16, u'W');
-    QImage surface(2480, 3508, QImage::Format_RGB32); // A4 at 300 dpi
-    surface.setDotsPerMeterX(11811);
-    surface.setDotsPerMeterY(11811);
-    QPainter painter(&surface);
-    const QList<PlacedText> page = layout(QStringLiteral("approved"));
-    const QList<QRect> boxes = print::protocolBoxes(painter, surface.rect(), page);
-    for (qsizetype i = 0; i < boxes.size(); ++i) {
-        EXPECT_TRUE(surface.rect().contains(boxes[i])) << page[i].text.toStdString() << " leaves the page";
-        for (qsizetype j = i + 1; j < boxes.size(); ++j)
-            EXPECT_FALSE(boxes[i].intersects(boxes[j]))
-                << page[i].text.toStdString() << " overlaps " << page[j].text.toStdString();
+    QImage printed(2480, 3508, QImage::Format_RGB32); // A4 at 300 dpi
+    printed.setDotsPerMeterX(11811);
+    printed.setDotsPerMeterY(11811);
+    QImage preview(515, 609, QImage::Format_RGB32);
+    const QString signature = QStringLiteral("Ing. Jan Novak, Ostrevo service, plant instrumentation team 7");
+    const QString note = QStringLiteral("WWWW calibrated ").repeated(12) + QString(40, u'W');
+    for (QImage* surface : {&printed, &preview}) {
+        SCOPED_TRACE(surface->width());
+        QPainter painter(surface);
+        const QList<PlacedText> page = print::protocolLayout(
+            {host, signature, note, QDate(2026, 12, 8), definition, [](const QString& item) { return item; }});
+        const QList<QRect> boxes = print::protocolBoxes(painter, surface->rect(), page);
+        for (qsizetype i = 0; i < boxes.size(); ++i) {
+            EXPECT_TRUE(surface->rect().contains(boxes[i])) << page[i].text.toStdString() << " leaves the page";
+            for (qsizetype j = i + 1; j < boxes.size(); ++j)
+                EXPECT_FALSE(boxes[i].intersects(boxes[j]))
+                    << page[i].text.toStdString() << " overlaps " << page[j].text.toStdString();
+        }
     }
 }
 
@@ -164,7 +177,10 @@ TEST_F(ProtocolTest, APdfPageHoldsEveryTextInReadingOrder)
         printer.setOutputFileName(pdf);
         QPainter painter(&printer);
         const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
-        print::drawProtocol(painter, QRect(0, 0, area.width(), area.height()), layout(QStringLiteral("approved")));
+        // A note longer than a line: it goes on below, whole.
+        print::drawProtocol(painter, QRect(0, 0, area.width(), area.height()),
+                            layout(QStringLiteral("approved ") + QStringLiteral("after the loop test ").repeated(10) +
+                                   QStringLiteral("in twelve months")));
     }
     QProcess extract;
     extract.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
@@ -177,7 +193,7 @@ TEST_F(ProtocolTest, APdfPageHoldsEveryTextInReadingOrder)
           QStringLiteral("662316"), QStringLiteral("SIMULATED"), txt().protocolSensorOutput, QStringLiteral("-100 kPa"),
           QStringLiteral("1000 kPa"), QStringLiteral("0.5 s"), QStringLiteral("High"), txt().protocolSupplementary,
           QStringLiteral("text of E05"), QStringLiteral("text of L01"), QStringLiteral("Jan Novak"),
-          QStringLiteral("Note: approved")}) {
+          QStringLiteral("Note: approved"), QStringLiteral("in twelve months")}) {
         const qsizetype at = text.indexOf(inOrder.trimmed());
         ASSERT_GE(at, 0) << inOrder.toStdString() << " is missing from\n" << text.toStdString();
         EXPECT_GT(at, previous) << inOrder.toStdString() << " is out of order";
