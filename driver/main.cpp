@@ -324,14 +324,15 @@ int main(int argc, char* argv[])
         qInfo("ends on terminate");
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     };
+    // The network first: whoever waits for the local socket to answer (a program that started the
+    // driver) then finds the TCP port open as well.
+    if (!options.listen.isEmpty() && !server.listenTcp(options.listen, error)) return fail(error);
     if (!server.listenLocal(options.socketPath, error)) return fail(error);
     qInfo().noquote() << QStringLiteral("listens on %1").arg(options.socketPath);
-    if (!options.listen.isEmpty()) {
-        if (!server.listenTcp(options.listen, error)) return fail(error);
+    if (!options.listen.isEmpty())
         qInfo().noquote() << QStringLiteral(
                                  "listens on TCP %1, port %2; anyone who can reach it can write to the devices")
                                  .arg(options.listen.left(options.listen.lastIndexOf(u':')))
                                  .arg(server.tcpPort());
-    }
     return QCoreApplication::exec();
 }

@@ -108,8 +108,10 @@ std::optional<TemplateToken> parseTemplateToken(const QString& token)
     for (int i = 4; i < token.size();) {
         const QChar letter = token.at(i++).toUpper();
         int size = 0;
-        while (i < token.size() && token.at(i).isDigit())
+        while (i < token.size() && token.at(i).isDigit()) {
             size = size * 10 + token.at(i++).digitValue();
+            if (size > MaxTextFieldSize) return std::nullopt; // before a long run of digits overflows
+        }
         switch (letter.unicode()) {
         case u'B': result.fields.append({Kind::U8, 0, "byte"}); break;
         case u'K': result.fields.append({Kind::Selector, 0, "selector"}); break;
@@ -121,11 +123,11 @@ std::optional<TemplateToken> parseTemplateToken(const QString& token)
         case u'U': result.fields.append({Kind::Unit, 0, "units"}); break;
         case u'T': result.fields.append({Kind::Function, 0, "transfer function"}); break;
         case u'A':
-            if (size <= 0 || size % 4 != 0 || size > 128) return std::nullopt;
+            if (size <= 0 || size % 4 != 0) return std::nullopt;
             result.fields.append({Kind::Packed, size, "text"});
             break;
         case u'S':
-            if (size <= 0 || size > 128) return std::nullopt;
+            if (size <= 0) return std::nullopt;
             result.fields.append({Kind::Text, size, "text"});
             break;
         default: return std::nullopt;

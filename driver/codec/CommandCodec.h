@@ -46,6 +46,9 @@ struct Encoded {
     QByteArray data;
 };
 
+// The longest text line of an extended template: A<n> characters, S<n> bytes.
+inline constexpr int MaxTextFieldSize = 128;
+
 // The command token of an extended template: a kind letter, three digits, then one type letter
 // per data line (B byte, K selector byte, I 16-bit, M 24-bit, L 32-bit integer, F float, D date,
 // U unit, T transfer function, A<n> packed ASCII of n characters, S<n> plain text of n bytes).

@@ -25,6 +25,8 @@ struct Request {
     quint8 command = 0;
     QByteArray data;
 };
+// The most data one request frame carries: its byte count is a single byte.
+inline constexpr int MaxRequestData = 255;
 
 struct Reply {
     quint8 responseCode = 0; // bit 7 set: communication error flags

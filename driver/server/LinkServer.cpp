@@ -16,6 +16,21 @@ namespace server {
 using platform::channel::encode;
 namespace channel = platform::channel;
 
+namespace {
+void flushSocket(QIODevice* socket)
+{
+    if (auto* l = qobject_cast<QLocalSocket*>(socket)) l->flush();
+    if (auto* t = qobject_cast<QTcpSocket*>(socket)) t->flush();
+}
+
+// Closes at once, dropping what was not sent: a close would wait for a reader that never comes.
+void abortSocket(QIODevice* socket)
+{
+    if (auto* l = qobject_cast<QLocalSocket*>(socket)) l->abort();
+    if (auto* t = qobject_cast<QTcpSocket*>(socket)) t->abort();
+}
+} // namespace
+
 LinkServer::LinkServer(session::DriverSession& session) : session(session) {}
 
 LinkServer::~LinkServer()
@@ -75,7 +90,7 @@ quint16 LinkServer::tcpPort() const { return tcp ? tcp->serverPort() : 0; }
 
 void LinkServer::accept(QIODevice* socket, bool network)
 {
-    clients[socket] = Client{socket, ++lastId, {}, network, false, false, false, {}};
+    clients[socket] = Client{socket, ++lastId, {}, network, false, false, false, false, {}};
     connect(socket, &QIODevice::readyRead, this, [this, socket] { readFrom(socket); });
     if (auto* l = qobject_cast<QLocalSocket*>(socket))
         connect(l, &QLocalSocket::disconnected, this, [this, socket] { forget(socket); });
@@ -100,10 +115,11 @@ void LinkServer::readFrom(QIODevice* socket)
     auto it = clients.find(socket);
     if (it == clients.end()) return;
     Client& client = it->second;
+    if (client.dropped) return;
     client.reader.feed(socket->readAll());
     while (auto message = client.reader.next()) {
         handle(client, *message);
-        if (!clients.count(socket) || !socket->isOpen()) return; // closed by that message
+        if (!clients.count(socket) || !socket->isOpen() || client.dropped) return; // closed by that message
     }
     if (client.reader.broken()) {
         reply(client, encode("ERR", QByteArrayLiteral("malformed message: ") + client.reader.failure().toLatin1()));
@@ -111,7 +127,34 @@ void LinkServer::readFrom(QIODevice* socket)
     }
 }
 
-void LinkServer::reply(Client& client, const QByteArray& bytes) { client.socket->write(bytes); }
+void LinkServer::reply(Client& client, const QByteArray& bytes)
+{
+    if (client.dropped) return;
+    client.socket->write(bytes);
+    if (client.socket->bytesToWrite() <= MaxUnsentBytes) return;
+    flushSocket(client.socket); // what the system takes now is no longer waiting here
+    if (client.socket->bytesToWrite() > MaxUnsentBytes) drop(client);
+}
+
+void LinkServer::drop(Client& client)
+{
+    qWarning().noquote() << QStringLiteral("a conversation that leaves its answers unread is closed (%1 bytes unsent)")
+                                .arg(client.socket->bytesToWrite());
+    client.dropped = true;
+    // Callers up the stack still hold the client: it is closed and forgotten from the event loop.
+    QMetaObject::invokeMethod(
+        this,
+        [this, id = client.id] {
+            for (auto& [socket, each] : clients)
+                if (each.id == id) {
+                    QIODevice* const gone = socket;
+                    abortSocket(gone);
+                    forget(gone);
+                    return;
+                }
+        },
+        Qt::QueuedConnection);
+}
 
 void LinkServer::handle(Client& client, const platform::channel::Message& message)
 {

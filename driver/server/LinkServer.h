@@ -6,7 +6,9 @@
 // in a queue and take their turns in the order they came, each conversation with at most one
 // command queued or on the wire. A SIM message on the local socket controls the simulated devices
 // at once, beside the queue: it is no HART traffic. A conversation that asked with ADVISE is sent
-// its item's text unasked (NOTIFY) whenever the text changes.
+// its item's text unasked (NOTIFY) whenever the text changes. A conversation that goes on sending
+// while it leaves its answers unread is closed once they pile up: the driver keeps no more than
+// MaxUnsentBytes waiting for anyone.
 #include "platform/ChannelProtocol.h"
 #include "session/DriverSession.h"
 
@@ -29,6 +31,10 @@ struct SimulatorAnswer {
 
 class LinkServer : public QObject {
 public:
+    // What may wait unsent for one conversation (2 MiB): room for the largest message, far more than a
+    // program that reads its answers ever leaves.
+    static constexpr qint64 MaxUnsentBytes = 2 * platform::channel::MaxPayloadLength;
+
     explicit LinkServer(session::DriverSession& session);
     ~LinkServer() override;
 
@@ -52,6 +58,7 @@ private:
         bool connected = false;
         bool commandPending = false; // queued or on the wire
         bool advised = false;        // the item's changes are sent unasked
+        bool dropped = false;        // left its answers unread: nothing more is read or sent, it is closed
         QString item;
     };
     struct Queued {
@@ -66,6 +73,8 @@ private:
     void terminate(Client& client);
     void controlSimulator(Client& client, const QString& request);
     void reply(Client& client, const QByteArray& bytes);
+    // Closes a conversation that does not read, once the code that holds it has let go of it.
+    void drop(Client& client);
     // Sends an advised conversation its item's text.
     void notify(Client& client);
     void advise(Client& client, const QString& item, bool on);

@@ -64,6 +64,12 @@ bool DriverSession::execute(const QByteArray& macro, std::function<void(const QS
     } else {
         encoded = codec.encodeRequest(job.command, data);
     }
+    if (encoded.ok && encoded.data.size() > hart::MaxRequestData)
+        encoded = {false,
+                   QStringLiteral("Request data of %1 bytes does not fit a HART frame (at most %2)!")
+                       .arg(encoded.data.size())
+                       .arg(hart::MaxRequestData),
+                   {}};
     if (!encoded.ok) {
         answer(job, codec::replyText(job.commandLine, job.addressLine, encoded.error, {}));
         return true;

@@ -27,13 +27,13 @@ std::optional<Message> MessageReader::next()
 {
     if (failed) return std::nullopt;
     const int eol = buffer.indexOf('\n');
-    if (eol < 0) {
-        if (buffer.size() > MaxHeaderLength) {
-            failed = true;
-            why = QStringLiteral("header line too long");
-        }
+    // Whether its end has come yet or not: a line end in the same read makes it no shorter.
+    if ((eol < 0 ? buffer.size() : eol) > MaxHeaderLength) {
+        failed = true;
+        why = QStringLiteral("header line too long");
         return std::nullopt;
     }
+    if (eol < 0) return std::nullopt;
     QByteArray header = buffer.left(eol);
     if (header.endsWith('\r')) header.chop(1);
     const int blank = header.indexOf(' ');
@@ -41,7 +41,7 @@ std::optional<Message> MessageReader::next()
     if (message.verb == "EXECUTE" || message.verb == "DATA" || message.verb == "NOTIFY") {
         bool ok = false;
         const int length = message.argument.trimmed().toInt(&ok);
-        if (!ok || length < 0 || length > MaxPayloadLength) {
+        if (!ok || length < 0 || length > payloadLimit) {
             failed = true;
             why = QStringLiteral("bad payload length \"%1\"").arg(QString::fromLatin1(message.argument));
             return std::nullopt;

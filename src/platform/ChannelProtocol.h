@@ -36,6 +36,9 @@ QByteArray encodeWithPayload(const QByteArray& verb, const QByteArray& payload);
 // Cuts a byte stream into messages.
 class MessageReader {
 public:
+    MessageReader() = default;
+    // A reader may take less than the protocol allows, when it knows what the other side can send.
+    explicit MessageReader(int maxPayloadLength) : payloadLimit(maxPayloadLength) {}
     void feed(const QByteArray& bytes) { buffer += bytes; }
     // The next complete message, if one is there. After a malformed header the reader is broken
     // for good and returns nothing: the connection must be closed.
@@ -44,6 +47,7 @@ public:
     QString failure() const { return why; }
 
 private:
+    int payloadLimit = MaxPayloadLength;
     QByteArray buffer;
     bool failed = false;
     QString why;

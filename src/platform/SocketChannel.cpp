@@ -206,7 +206,7 @@ void SocketChannel::close()
     pending.clear();
     settled.clear();
     notified.reset();
-    reader = channel::MessageReader();
+    reader = channel::MessageReader(MaxReplyTextLength);
 }
 
 } // namespace platform

@@ -15,6 +15,10 @@ public:
     // Longest wait for the driver's answer to an execute before the transaction counts as lost.
     static constexpr int ExecuteAnswerLimitMs = 10000;
     static constexpr int ConnectLimitMs = 5000;
+    // The longest text of the reply item taken from the driver, asked for or sent unasked. A reply to
+    // a command of at most 999 bytes stays far below it; a longer text is a malformed answer that ends
+    // the conversation, so that a driver cannot make the program decode and show megabytes.
+    static constexpr int MaxReplyTextLength = 1 << 16;
 
     SocketChannel();
     ~SocketChannel() override;
@@ -44,7 +48,7 @@ private:
     void close();
 
     std::unique_ptr<QIODevice> socket;
-    channel::MessageReader reader;
+    channel::MessageReader reader{MaxReplyTextLength};
     std::deque<Pending> pending;
     std::deque<channel::Message> settled; // answers to Connect/Advise/Request waiting for their caller
     std::optional<QByteArray> notified;   // the newest text sent unasked, not yet taken

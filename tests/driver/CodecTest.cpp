@@ -228,7 +228,8 @@ TEST(TemplateToken, KindCommandAndTypes)
     EXPECT_EQ(fieldBytes(text->fields[0]), 12);
     EXPECT_EQ(fieldBytes(text->fields[1]), 10);
 
-    for (const char* bad : {"R13", "RABC", "R999", "W130A7", "W130S", "W130Q", "W130A"})
+    for (const char* bad : {"R13", "RABC", "R999", "W130A7", "W130S", "W130Q", "W130A", "W130S129", "R130A4294967304",
+                            "R130B99999999999"})
         EXPECT_FALSE(parseTemplateToken(QString::fromLatin1(bad))) << bad;
 }
 

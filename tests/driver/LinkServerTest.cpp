@@ -12,7 +12,12 @@
 #include <QLocalSocket>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <arpa/inet.h>
+#include <cerrno>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace channel = platform::channel;
 
@@ -231,6 +236,37 @@ TEST_F(LinkServerTest, TheSimulatorIsControlledBesideTheQueueOnTheLocalSocketOnl
     ASSERT_TRUE(answer);
     EXPECT_EQ(answer->verb, "ERR") << "real devices have no bench";
     EXPECT_EQ(requests, (QStringList{QStringLiteral("INPUT 0 5"), QStringLiteral("HOLD")}));
+}
+
+TEST_F(LinkServerTest, AProgramThatSendsOnAndNeverReadsIsDroppedWhileOthersAreServed)
+{
+    QString error;
+    ASSERT_TRUE(server.listenTcp(QStringLiteral("127.0.0.1:0"), error)) << error.toStdString();
+    // A plain socket that nothing in this process reads, with a small receive buffer: the answers
+    // to its empty lines ("ERR not connected") pile up in the driver.
+    const int flooder = ::socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(flooder, 0);
+    const int small = 4096;
+    ::setsockopt(flooder, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(server.tcpPort());
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(::connect(flooder, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+
+    const QByteArray lines(64 * 1024, '\n');
+    qint64 sent = 0;
+    bool dropped = false;
+    Program::handleEventsUntil([&] {
+        const auto n = ::send(flooder, lines.constData(), size_t(lines.size()), MSG_DONTWAIT | MSG_NOSIGNAL);
+        if (n > 0) sent += n;
+        dropped = n < 0 && errno != EAGAIN && errno != EWOULDBLOCK;
+        return dropped;
+    });
+    ::close(flooder);
+    EXPECT_TRUE(dropped) << sent << " bytes sent and still served";
+    Program other(path);
+    EXPECT_EQ(other.item(), QString());
 }
 
 } // namespace

@@ -111,6 +111,12 @@ TEST_F(SessionTest, BadDataIsRefusedWithoutSendingAnything)
     EXPECT_EQ(lastReply(), QStringLiteral("x\r\n0\r\nInvalid command number \"x\"!\r\n"));
     run("2   \r\n77\r\n");
     EXPECT_EQ(lastReply(), QStringLiteral("2\r\n77\r\nInvalid polling address \"77\"!\r\n"));
+    QByteArray tooLong = "255 \r\n0\r\nW130";
+    for (int i = 0; i < 300; ++i) // a byte each: more than the byte count of a frame can say
+        tooLong += "\r\n1";
+    run(tooLong.constData());
+    EXPECT_EQ(lastReply(), QStringLiteral("130\r\n0\r\nRequest data of 300 bytes does not fit a HART frame (at most "
+                                          "255)!\r\n"));
     EXPECT_TRUE(bus.requests.empty());
 }
 

@@ -41,10 +41,11 @@ TEST(MessageReader, PayloadMayContainLineFeedsAndHeaderMayEndInCrLf)
     EXPECT_EQ(second->verb, "OK");
 }
 
-TEST(MessageReader, BadLengthsAndEndlessHeadersBreakTheReader)
+TEST(MessageReader, BadLengthsAndOverlongHeadersBreakTheReader)
 {
     for (const QByteArray& bad : {QByteArray("EXECUTE x\n"), QByteArray("DATA -1\n"), QByteArray("DATA 99999999\n"),
-                                  QByteArray(MaxHeaderLength + 10, 'A')}) {
+                                  QByteArray(MaxHeaderLength + 10, 'A'),
+                                  QByteArray("REQUEST " + QByteArray(MaxHeaderLength, 'A') + "\nOK\n")}) {
         MessageReader reader;
         reader.feed(bad);
         EXPECT_FALSE(reader.next()) << bad.left(20).constData();

@@ -104,4 +104,22 @@ TEST(SocketChannelNotify, ADriverWithoutNotificationsKeepsItsAnswersInOrder)
     link.disconnect();
 }
 
+TEST(SocketChannelNotify, AReplyTextLongerThanAnyReplyEndsTheConversation)
+{
+    const QByteArray huge(platform::SocketChannel::MaxReplyTextLength + 1, 'x');
+    for (const QByteArray& verb : {QByteArray("NOTIFY"), QByteArray("DATA")}) {
+        ScriptedDriver driver([&](const channel::Message& message) {
+            if (message.verb == "ADVISE") return channel::encode("OK");
+            return verb == "NOTIFY" ? notify(huge) + data("reply") : data(huge);
+        });
+        platform::SocketChannel link;
+        ASSERT_TRUE(link.connectTo(driver.service(), channel::NetworkTopic));
+        EXPECT_TRUE(link.advise(channel::ReplyItem));
+        EXPECT_EQ(link.request(channel::ReplyItem, 5000), QByteArray()) << verb.constData();
+        EXPECT_FALSE(link.isConnected()) << verb.constData();
+        EXPECT_EQ(link.takeNotification(), std::nullopt) << verb.constData();
+        link.disconnect();
+    }
+}
+
 } // namespace
