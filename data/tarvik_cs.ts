@@ -1050,6 +1050,14 @@ Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
         <translation>Všech 100 míst pro uživatele je obsazeno: nikdo nebyl přidán. Nejprve odeberte některého uživatele.</translation>
     </message>
     <message>
+        <source>The login, the full name and the password together are too long for the users file: nothing was stored.</source>
+        <translation>Přihlašovací jméno, celé jméno a heslo jsou dohromady pro soubor uživatelů příliš dlouhé: nic nebylo uloženo.</translation>
+    </message>
+    <message>
+        <source>The last user cannot be removed while safe access is on: nobody could log in any more.</source>
+        <translation>Posledního uživatele nelze odebrat, dokud je zapnut zabezpečený přístup: nikdo by se už nemohl přihlásit.</translation>
+    </message>
+    <message>
         <source>The location of the history files must be a whole folder path beginning with /: %1 is not one.</source>
         <translation>Umístění souborů historie musí být úplná cesta ke složce začínající znakem /: %1 jí není.</translation>
     </message>

@@ -1050,6 +1050,14 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
         <translation>Alle 100 Benutzerplätze sind belegt: Es wurde nichts hinzugefügt. Entfernen Sie zuerst einen Benutzer.</translation>
     </message>
     <message>
+        <source>The login, the full name and the password together are too long for the users file: nothing was stored.</source>
+        <translation>Anmeldename, vollständiger Name und Passwort zusammen sind für die Benutzerdatei zu lang: Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>The last user cannot be removed while safe access is on: nobody could log in any more.</source>
+        <translation>Der letzte Benutzer kann nicht entfernt werden, solange der geschützte Zugang eingeschaltet ist: Niemand könnte sich mehr anmelden.</translation>
+    </message>
+    <message>
         <source>The location of the history files must be a whole folder path beginning with /: %1 is not one.</source>
         <translation>Der Ort der Verlaufsdateien muss ein vollständiger Ordnerpfad sein, der mit / beginnt: %1 ist keiner.</translation>
     </message>

@@ -124,6 +124,10 @@ public:
     QString passwordsDiffer = tr("Paswords are not the same or password is too short!");
     QString userAdded = tr("User successfully added!");
     QString usersFull = tr("All 100 places for users are taken: nothing was added. Remove a user first.");
+    QString userRecordTooLong =
+        tr("The login, the full name and the password together are too long for the users file: nothing was stored.");
+    QString lastUserNeeded =
+        tr("The last user cannot be removed while safe access is on: nobody could log in any more.");
     QString usersFileCharacters = tr("The users file keeps only characters of the Windows-1250 code page: change the "
                                      "login, the full name or the password.");
     QString historyLocationNotAbsolute =

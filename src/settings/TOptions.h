@@ -86,6 +86,7 @@ private:
     bool login();
     void fillUserList();
     void clearPasswords();
+    QString currentLogin() const;
 
     bool LanguageChanged = false;
     bool refused = false;
