@@ -840,6 +840,10 @@ Potom klikněte na tlačítko OK!</translation>
         <translation>Chyba při vytváření pracovní složky</translation>
     </message>
     <message>
+        <source>The folder %1 cannot be made: %2</source>
+        <translation>Složku %1 nelze vytvořit: %2</translation>
+    </message>
+    <message>
         <source>Not any user defined, please add user!</source>
         <translation>Není definován žádný uživatel, přidejte prosím uživatele!</translation>
     </message>

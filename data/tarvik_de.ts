@@ -840,6 +840,10 @@ Dann auf OK klicken!</translation>
         <translation>Fehler beim Anlegen des Arbeitsverzeichnisses</translation>
     </message>
     <message>
+        <source>The folder %1 cannot be made: %2</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
         <source>Not any user defined, please add user!</source>
         <translation>Kein Benutzer angelegt, bitte einen Benutzer hinzufügen!</translation>
     </message>

@@ -188,8 +188,8 @@ void TForm1::FormCreate()
         const platform::Profile settingsFile(settings::settingsFile());
         ddfSetting = settingsFile.readString(settings::SettingsSection, QStringLiteral("LanguageDdf"), ddfSetting);
         netPath = settingsFile.readString(settings::SettingsSection, QStringLiteral("NetPath"));
-    } catch (const std::exception& error) {
-        platform::dialogs().error(QString::fromUtf8(error.what()));
+    } catch (const std::exception&) {
+        // The settings start-up of the Options dialog says why, once.
     }
     if (const auto code = config::languageCodeForSetting(ddfSetting)) language.DdfLanguage = *code;
     language.SetLanguageDdf(language.DdfLanguage);

@@ -103,6 +103,8 @@ public:
 
     // Settings and the Options dialog
     QString workingFolderError = tr("Eroor creating working directory");
+    // %1: a folder, %2: the platform's reason.
+    QString folderNotMade = tr("The folder %1 cannot be made: %2");
     QString noUserDefined = tr("Not any user defined, please add user!");
     QString languageAfterRestart = tr("Language will be changed after restart of the program!");
     QString safeAccessWarning =

@@ -325,7 +325,9 @@ bool TOptions::FormCreate()
     const QString folder = platform::programFolder();
     LanguageDdf->addItems(settings::definitionLanguages(folder));
     Language->addItems(settings::programLanguages(folder, programBaseName()));
-    if (!loadControls()) return false;
+    // Without a working folder the settings keep their defaults (said once, here), but who may use the
+    // program is still the users file's to say.
+    const bool settingsRead = loadControls();
     showUserPanel(false);
     if (historyMenuEnabled) historyMenuEnabled(DatabaseLog->isChecked());
     if (historyRefresh) historyRefresh();
@@ -343,9 +345,12 @@ bool TOptions::FormCreate()
             return false;
         }
     }
-    if (!SharedFolder.isEmpty() && !platform::folderExists(SharedFolder) && !platform::makeFolder(SharedFolder)) {
-        platform::dialogs().error(platform::texts().workingFolderError);
-        return false;
+    if (!settingsRead) return false;
+    if (!SharedFolder.isEmpty()) {
+        if (const platform::Result made = settings::makeProgramFolder(SharedFolder); !made) {
+            platform::dialogs().error(made.error);
+            return false;
+        }
     }
     fillUserList();
     if (readOnlyUser && readOnlyUser()) showUserPanel(false);

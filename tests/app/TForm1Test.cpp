@@ -26,6 +26,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using driverlink::StopSender;
@@ -222,6 +224,18 @@ TEST_F(TForm1Test, WithoutADriverEveryReadSaysSo)
     dialogs.expect(Kind::Message, platform::texts().driverNotFound);
     w.PripojClick();
     EXPECT_EQ(buttons(), (Buttons{true, false, false, false}));
+}
+
+TEST_F(TForm1Test, AWorkingFolderThatCannotBeMadeIsNamedOnceWithTheReason)
+{
+    const QString blocker = folder.root() + QStringLiteral("/a-file");
+    ASSERT_TRUE(QFile(blocker).open(QIODevice::WriteOnly));
+    testing_support::ScopedEnvironment noWorkingFolder{"APPDATA", blocker.toLocal8Bit()};
+    const platform::Texts& t = platform::texts();
+    dialogs.expect(Kind::Error, t.workingFolderError + QStringLiteral("\r\n") +
+                                    t.folderNotMade.arg(blocker + QStringLiteral("/Morvel Software"),
+                                                        QString::fromLocal8Bit(std::strerror(ENOTDIR))));
+    start();
 }
 
 TEST_F(TForm1Test, NetworkPathChoosesTheNetworkConversation)

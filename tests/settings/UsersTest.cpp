@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using settings::EvalStr;
@@ -224,6 +226,22 @@ TEST_F(UsersTest, ARecordLongerThanTheUsersFileHoldsIsRefusedAndTheDialogTakesNo
     EXPECT_EQ(listed[0].second.Login, QString(settings::MaxLoginLength, u'l'));
     EXPECT_EQ(listed[0].second.FullName, QString(settings::MaxFullNameLength, u'N'));
     EXPECT_EQ(listed[0].second.Password, QString(settings::MaxPasswordLength, u'p'));
+}
+
+TEST_F(UsersTest, WithoutAWorkingFolderTheLoginIsAskedAllTheSame)
+{
+    addUsers();
+    const QString blocker = dir.path() + QStringLiteral("/a-file");
+    ASSERT_TRUE(QFile(blocker).open(QIODevice::WriteOnly));
+    testing_support::ScopedEnvironment noWorkingFolder{"APPDATA", blocker.toLocal8Bit()};
+    const platform::Texts& t = platform::texts();
+    dialogs.expect(Kind::Error, t.workingFolderError + QStringLiteral("\r\n") +
+                                    t.folderNotMade.arg(blocker + QStringLiteral("/Morvel Software"),
+                                                        QString::fromLocal8Bit(std::strerror(ENOTDIR))));
+    answerLogin("writer", "nope!");
+    dialogs.expect(Kind::Message, t.passwordRejected);
+    EXPECT_FALSE(options.FormCreate());
+    EXPECT_TRUE(options.loginRefused());
 }
 
 TEST_F(UsersTest, AUsersFileThatCannotBeReadLetsNobodyIn)
