@@ -528,6 +528,14 @@
         <translation>Spojení DDE nebylo nalezeno!</translation>
     </message>
     <message>
+        <source>The driver named by the setting NetPath=%1 was not reached: %2</source>
+        <translation>Ovladač určený nastavením NetPath=%1 nebyl zastižen: %2</translation>
+    </message>
+    <message>
+        <source>it names no computer</source>
+        <translation>neuvádí žádný počítač</translation>
+    </message>
+    <message>
         <source>Driver not found!</source>
         <translation>Ovladač nebyl nalezen!</translation>
     </message>

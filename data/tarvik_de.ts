@@ -528,6 +528,14 @@
         <translation>DDE-Verbindung nicht gefunden!</translation>
     </message>
     <message>
+        <source>The driver named by the setting NetPath=%1 was not reached: %2</source>
+        <translation>Der durch die Einstellung NetPath=%1 benannte Treiber wurde nicht erreicht: %2</translation>
+    </message>
+    <message>
+        <source>it names no computer</source>
+        <translation>sie nennt keinen Rechner</translation>
+    </message>
+    <message>
         <source>Driver not found!</source>
         <translation>Treiber nicht gefunden!</translation>
     </message>

@@ -196,7 +196,7 @@ void TForm1::FormCreate()
     // A driver started here names units and transfer functions as this program's lists do.
     if (const QString table = config::tableFilePath(language); !table.isEmpty())
         link.driverArguments = {QStringLiteral("--table"), table};
-    link.setServiceApplication(driverlink::serviceApplication(netPath));
+    link.setNetPath(netPath);
     link.DoNewLink();
 }
 

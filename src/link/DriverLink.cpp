@@ -29,6 +29,12 @@ DriverLink::DriverLink(platform::LinkChannel& channel, LinkView* view)
 
 DriverLink::~DriverLink() { channel.onNotified = nullptr; }
 
+void DriverLink::setNetPath(const QString& path)
+{
+    netPath = path;
+    serviceApp = driverlink::serviceApplication(path);
+}
+
 bool DriverLink::DoNewLink()
 {
     const Conversation conversation = chooseConversation(serviceApp);
@@ -37,7 +43,16 @@ bool DriverLink::DoNewLink()
     if (linkOpen) driverLost = false;
     // Asked once a conversation: a driver that does not offer it is polled as ever.
     notifying = linkOpen && askForNotifications && channel.advise(ReplyItem);
-    if (!linkOpen) platform::dialogs().error(platform::texts().ddeConnectionNotFound);
+    if (!linkOpen) {
+        const platform::Texts& t = platform::texts();
+        QString text = t.ddeConnectionNotFound;
+        // The setting that chose the driver's computer is the one to look at.
+        if (conversation.network)
+            text += CrLf + t.netPathNotReached.arg(netPath, tcpAddressFromNetPath(netPath).valid
+                                                                ? channel.lastError()
+                                                                : t.netPathNamesNoComputer);
+        platform::dialogs().error(text);
+    }
     return linkOpen;
 }
 

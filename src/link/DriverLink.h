@@ -42,7 +42,8 @@ public:
     DriverLink(const DriverLink&) = delete;
     DriverLink& operator=(const DriverLink&) = delete;
 
-    void setServiceApplication(const QString& service) { serviceApp = service; }
+    // The NetPath setting: empty for the local driver, else the network path of the driver's computer.
+    void setNetPath(const QString& path);
     QString serviceApplication() const { return serviceApp; }
     // Starts the driver program; true when it started. Replaceable for tests.
     std::function<bool()> startDriver;
@@ -94,6 +95,7 @@ private:
 
     platform::LinkChannel& channel;
     LinkView* view;
+    QString netPath;
     QString serviceApp;
     bool linkOpen = false;
     bool driverLost = false;

@@ -12,6 +12,9 @@ struct Texts {
 public:
     // Driver link
     QString ddeConnectionNotFound = tr("DDE connection not found!");
+    // %1: the setting's value, %2: why the driver there was not reached.
+    QString netPathNotReached = tr("The driver named by the setting NetPath=%1 was not reached: %2");
+    QString netPathNamesNoComputer = tr("it names no computer");
     QString driverNotFound = tr("Driver not found!");
     QString exceptInDoMacro = tr("Except in DoMacro.");
     QString commandNotPerformed = tr("Command not performed, try again!");
