@@ -1070,8 +1070,8 @@ Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
         <translation>Posledního uživatele nelze odebrat, dokud je zapnut zabezpečený přístup: nikdo by se už nemohl přihlásit.</translation>
     </message>
     <message>
-        <source>The location of the history files must be a whole folder path beginning with /: %1 is not one.</source>
-        <translation>Umístění souborů historie musí být úplná cesta ke složce začínající znakem /: %1 jí není.</translation>
+        <source>The location of the history files must be a whole folder path beginning with / and without \: %1 is not one.</source>
+        <translation>Umístění souborů historie musí být úplná cesta ke složce začínající znakem / a bez znaku \: %1 jí není.</translation>
     </message>
     <message>
         <source>The users file keeps only characters of the Windows-1250 code page: change the login, the full name or the password.</source>

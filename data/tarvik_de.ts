@@ -1070,8 +1070,8 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
         <translation>Der letzte Benutzer kann nicht entfernt werden, solange der geschützte Zugang eingeschaltet ist: Niemand könnte sich mehr anmelden.</translation>
     </message>
     <message>
-        <source>The location of the history files must be a whole folder path beginning with /: %1 is not one.</source>
-        <translation>Der Ort der Verlaufsdateien muss ein vollständiger Ordnerpfad sein, der mit / beginnt: %1 ist keiner.</translation>
+        <source>The location of the history files must be a whole folder path beginning with / and without \: %1 is not one.</source>
+        <translation>Der Ort der Verlaufsdateien muss ein vollständiger Ordnerpfad sein, der mit / beginnt und kein \ enthält: %1 ist keiner.</translation>
     </message>
     <message>
         <source>The users file keeps only characters of the Windows-1250 code page: change the login, the full name or the password.</source>

@@ -136,7 +136,8 @@ public:
     QString usersFileCharacters = tr("The users file keeps only characters of the Windows-1250 code page: change the "
                                      "login, the full name or the password.");
     QString historyLocationNotAbsolute =
-        tr("The location of the history files must be a whole folder path beginning with /: %1 is not one.");
+        tr("The location of the history files must be a whole folder path beginning with / and without \\: %1 is "
+           "not one.");
     QString usersFileUnreadable =
         tr("The users file %1 cannot be read (%2): nobody can be let in, and the program ends.");
     QString enterOldPassword = tr("Enter old password please!");

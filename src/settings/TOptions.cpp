@@ -392,11 +392,10 @@ void TOptions::Options1Click()
             platform::dialogs().message(platform::texts().noUserDefined);
             continue;
         }
-        // A folder relative to wherever the program was started, or a Windows one ("D:\logs\"), would
-        // scatter the history over the working folders.
-        if (const QString location = DatabaseLocation->text().trimmed();
-            !location.isEmpty() && !location.startsWith(u'/')) {
-            platform::dialogs().message(platform::texts().historyLocationNotAbsolute.arg(location));
+        // The settings file takes the same locations at the next start.
+        if (!settings::typedLocation(DatabaseLocation->text())) {
+            platform::dialogs().message(
+                platform::texts().historyLocationNotAbsolute.arg(DatabaseLocation->text().trimmed()));
             continue;
         }
         break;
@@ -415,12 +414,12 @@ void TOptions::Options1Click()
         DatabaseLog->setChecked(false);
         DatabaseLocation->setText(newLocation);
     }
-    QString location = DatabaseLocation->text().trimmed();
-    if (location != oldLocation) {
+    const QString typed = DatabaseLocation->text();
+    if (typed.trimmed() != oldLocation) {
         DatabaseLocation->setText(oldLocation);
         if (record && DatabaseLog->isChecked()) record(platform::texts().activityLocationChanged, false);
     }
-    if (!location.isEmpty() && !location.endsWith(u'/') && !location.endsWith(u'\\')) location += u'/';
+    const QString location = settings::typedLocation(typed).value_or(QString());
     DatabaseLocation->setText(location);
     write(QStringLiteral("DatabaseLocation"), location);
     write(QStringLiteral("Language"), Language->currentText());
