@@ -38,6 +38,7 @@ void DriverLink::setNetPath(const QString& path)
 bool DriverLink::DoNewLink()
 {
     const Conversation conversation = chooseConversation(serviceApp);
+    driverStartedHere = false;
     linkOpen = conversation.network ? channel.connectTo(conversation.service, conversation.topic)
                                     : connectWithDriverStart(conversation.service, conversation.topic);
     if (linkOpen) driverLost = false;
@@ -63,7 +64,7 @@ bool DriverLink::connectWithDriverStart(const QString& service, const QString& t
     // Connect once more, giving the new driver time to open its channel.
     const qint64 until = platform::eventLoop().nowMs() + DriverStartLimitMs;
     while (true) {
-        if (channel.connectTo(service, topic)) return true;
+        if (channel.connectTo(service, topic)) return driverStartedHere = true;
         if (platform::eventLoop().nowMs() >= until) return false;
         platform::waitFor(100);
     }

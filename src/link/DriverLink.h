@@ -63,6 +63,9 @@ public:
     bool lost() const { return driverLost; }
     // The driver of the open conversation sends the reply item's changes unasked.
     bool notified() const { return notifying; }
+    // The driver of the open conversation was started by this program, not found running: only such a
+    // driver is told to end with the program.
+    bool startedDriver() const { return linkOpen && driverStartedHere; }
     bool isWaiting();
     SendResult send(const QString& text);
     // Asks the driver to end itself; closes the conversation when the driver took it.
@@ -100,6 +103,7 @@ private:
     bool linkOpen = false;
     bool driverLost = false;
     bool notifying = false;
+    bool driverStartedHere = false;
     QByteArray MacroBuffer;
 };
 
