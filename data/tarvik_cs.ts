@@ -528,6 +528,14 @@
         <translation>Spojení DDE nebylo nalezeno!</translation>
     </message>
     <message>
+        <source>The driver named by the setting NetPath=%1 was not reached: %2</source>
+        <translation>Ovladač určený nastavením NetPath=%1 nebyl zastižen: %2</translation>
+    </message>
+    <message>
+        <source>it names no computer</source>
+        <translation>neuvádí žádný počítač</translation>
+    </message>
+    <message>
         <source>Driver not found!</source>
         <translation>Ovladač nebyl nalezen!</translation>
     </message>
@@ -844,6 +852,10 @@ Potom klikněte na tlačítko OK!</translation>
         <translation>Chyba při vytváření pracovní složky</translation>
     </message>
     <message>
+        <source>The folder %1 cannot be made: %2</source>
+        <translation>Složku %1 nelze vytvořit: %2</translation>
+    </message>
+    <message>
         <source>Not any user defined, please add user!</source>
         <translation>Není definován žádný uživatel, přidejte prosím uživatele!</translation>
     </message>
@@ -1054,8 +1066,16 @@ Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
         <translation>Všech 100 míst pro uživatele je obsazeno: nikdo nebyl přidán. Nejprve odeberte některého uživatele.</translation>
     </message>
     <message>
-        <source>The location of the history files must be a whole folder path beginning with /: %1 is not one.</source>
-        <translation>Umístění souborů historie musí být úplná cesta ke složce začínající znakem /: %1 jí není.</translation>
+        <source>The login, the full name and the password together are too long for the users file: nothing was stored.</source>
+        <translation>Přihlašovací jméno, celé jméno a heslo jsou dohromady pro soubor uživatelů příliš dlouhé: nic nebylo uloženo.</translation>
+    </message>
+    <message>
+        <source>The last user cannot be removed while safe access is on: nobody could log in any more.</source>
+        <translation>Posledního uživatele nelze odebrat, dokud je zapnut zabezpečený přístup: nikdo by se už nemohl přihlásit.</translation>
+    </message>
+    <message>
+        <source>The location of the history files must be a whole folder path beginning with / and without \: %1 is not one.</source>
+        <translation>Umístění souborů historie musí být úplná cesta ke složce začínající znakem / a bez znaku \: %1 jí není.</translation>
     </message>
     <message>
         <source>The users file keeps only characters of the Windows-1250 code page: change the login, the full name or the password.</source>

@@ -528,6 +528,14 @@
         <translation>DDE-Verbindung nicht gefunden!</translation>
     </message>
     <message>
+        <source>The driver named by the setting NetPath=%1 was not reached: %2</source>
+        <translation>Der durch die Einstellung NetPath=%1 benannte Treiber wurde nicht erreicht: %2</translation>
+    </message>
+    <message>
+        <source>it names no computer</source>
+        <translation>sie nennt keinen Rechner</translation>
+    </message>
+    <message>
         <source>Driver not found!</source>
         <translation>Treiber nicht gefunden!</translation>
     </message>
@@ -844,6 +852,10 @@ Dann auf OK klicken!</translation>
         <translation>Fehler beim Anlegen des Arbeitsverzeichnisses</translation>
     </message>
     <message>
+        <source>The folder %1 cannot be made: %2</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
         <source>Not any user defined, please add user!</source>
         <translation>Kein Benutzer angelegt, bitte einen Benutzer hinzufügen!</translation>
     </message>
@@ -1054,8 +1066,16 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
         <translation>Alle 100 Benutzerplätze sind belegt: Es wurde nichts hinzugefügt. Entfernen Sie zuerst einen Benutzer.</translation>
     </message>
     <message>
-        <source>The location of the history files must be a whole folder path beginning with /: %1 is not one.</source>
-        <translation>Der Speicherort der Historiendateien muss ein vollständiger Ordnerpfad sein, der mit / beginnt: %1 ist keiner.</translation>
+        <source>The login, the full name and the password together are too long for the users file: nothing was stored.</source>
+        <translation>Anmeldename, vollständiger Name und Passwort zusammen sind für die Benutzerdatei zu lang: Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>The last user cannot be removed while safe access is on: nobody could log in any more.</source>
+        <translation>Der letzte Benutzer kann nicht entfernt werden, solange der geschützte Zugang eingeschaltet ist: Niemand könnte sich mehr anmelden.</translation>
+    </message>
+    <message>
+        <source>The location of the history files must be a whole folder path beginning with / and without \: %1 is not one.</source>
+        <translation>Der Speicherort der Historiendateien muss ein vollständiger Ordnerpfad sein, der mit / beginnt und kein \ enthält: %1 ist keiner.</translation>
     </message>
     <message>
         <source>The users file keeps only characters of the Windows-1250 code page: change the login, the full name or the password.</source>
@@ -1088,7 +1108,7 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
     <message>
         <source>The activity was not recorded in the history file %1:<byte value="xd"/>
 %2</source>
-        <translation>Die Tätigkeit wurde nicht in die Verlaufsdatei %1 eingetragen:<byte value="xd"/>
+        <translation>Die Tätigkeit wurde nicht in die Historiendatei %1 eingetragen:<byte value="xd"/>
 %2</translation>
     </message>
     <message>
@@ -1161,7 +1181,7 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
     </message>
     <message>
         <source>The history folder %1 cannot be read: %2</source>
-        <translation>Der Verlaufsordner %1 kann nicht gelesen werden: %2</translation>
+        <translation>Der Historienordner %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>You have selected actual group of the device!</source>

@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,6 +32,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QThread>
 
 using config::Control;
 using driverlink::Procedure;
@@ -53,6 +55,7 @@ TForm1::TForm1(platform::LinkChannel& channel, QWidget* parent)
     connectHandlers();
     connectMenus();
     trackChanges();
+    EndTimer.OnTimer = [this] { EndTimerTimer(); };
     // A program that ends leaves no procedure waiting.
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { sequencer.closing(); });
 }
@@ -188,15 +191,15 @@ void TForm1::FormCreate()
         const platform::Profile settingsFile(settings::settingsFile());
         ddfSetting = settingsFile.readString(settings::SettingsSection, QStringLiteral("LanguageDdf"), ddfSetting);
         netPath = settingsFile.readString(settings::SettingsSection, QStringLiteral("NetPath"));
-    } catch (const std::exception& error) {
-        platform::dialogs().error(QString::fromUtf8(error.what()));
+    } catch (const std::exception&) {
+        // The settings start-up of the Options dialog says why, once.
     }
     if (const auto code = config::languageCodeForSetting(ddfSetting)) language.DdfLanguage = *code;
     language.SetLanguageDdf(language.DdfLanguage);
     // A driver started here names units and transfer functions as this program's lists do.
     if (const QString table = config::tableFilePath(language); !table.isEmpty())
         link.driverArguments = {QStringLiteral("--table"), table};
-    link.setServiceApplication(driverlink::serviceApplication(netPath));
+    link.setNetPath(netPath);
     link.DoNewLink();
 }
 
@@ -255,17 +258,53 @@ void TForm1::connectionStopped(StopSender sender)
 
 bool TForm1::FormCloseQuery()
 {
-    if (form.Odpoj->isEnabled()) {
-        platform::dialogs().message(platform::texts().stopCommunicationFirst);
-        return false;
+    if (!ending) {
+        if (form.Odpoj->isEnabled()) {
+            platform::dialogs().message(platform::texts().stopCommunicationFirst);
+            return false;
+        }
+        if (changes.AreChanges() && form.Zprava->isEnabled() &&
+            platform::dialogs().confirm(platform::texts().changesNotSaved, platform::Buttons::YesNoCancel) !=
+                platform::Answer::Yes)
+            return false;
     }
-    if (changes.AreChanges() && form.Zprava->isEnabled() &&
-        platform::dialogs().confirm(platform::texts().changesNotSaved, platform::Buttons::YesNoCancel) !=
-            platform::Answer::Yes)
-        return false;
-    // The setting as the Options dialog holds it.
-    if (!Options || Options->driverAutoOff()) link.terminate();
+    // The setting as the Options dialog holds it. A driver the user started (another wire, another
+    // program's) is not this program's to end.
+    if ((!Options || Options->driverAutoOff()) && link.startedDriver()) link.terminate();
     return true;
+}
+
+void TForm1::terminationRequested()
+{
+    ending = true;
+    EndTimer.setEnabled(true);
+}
+
+void TForm1::EndTimerTimer()
+{
+    // A procedure under way ends first, by its own limits (a device that stops answering gives a
+    // communication error).
+    if (sequencer.procedureWaiting()) return;
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal == Cekej) { // a read under way: stopped like any connection
+        sequencer.stop(StopSender::StopButton, false);
+        return;
+    }
+    if (modal) {
+        // Its handler goes on with Cancel; the next step finds the next one, or none. Edits in the detailed
+        // setup are left on screen rather than asked about, which would only open the window again.
+        if (modal == DetailedSetup) DetailedSetup->resetChangeTracking();
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        return;
+    }
+    // A handler still on its way out of a dialog, or the start-up, which ends on its own once it sees the request.
+    if (QThread::currentThread()->loopLevel() > 1 || !isVisible()) return;
+    if (form.Odpoj->isEnabled()) sequencer.stop(StopSender::StopButton, false);
+    EndTimer.setEnabled(false);
+    close();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

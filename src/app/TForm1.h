@@ -57,6 +57,11 @@ public:
     void OdpojClick(driverlink::StopSender sender) { sequencer.stop(sender); }
     bool FormCloseQuery();
     void Konec1Click() { close(); }
+    // A termination signal (a logout, kill, Ctrl+C): the program ends as closing the window does, but asks
+    // nothing, since nobody may be there to answer. A procedure under way ends first, so that a write is
+    // never cut in half; a connection is then stopped and questions still open are answered as Cancel.
+    void terminationRequested();
+    bool endRequested() const { return ending; }
     void Obsah1Click();
     void Oprogramu1Click();
     void DetailedSetupMenuClick();
@@ -151,6 +156,8 @@ private:
     void recordFor(const RecordedDevice& device, const QString& activity) override;
     void record(const RecordedDevice& device, const QString& activity, bool withSnapshot);
 
+    void EndTimerTimer();
+
     void connectHandlers();
     void connectMenus();
     void trackChanges();
@@ -162,6 +169,9 @@ private:
     QString historyFolder() const;
     history::HistoryHost& historyLink();
 
+    // Takes the program's end a step further after a termination signal.
+    platform::Timer EndTimer{100};
+    bool ending = false;
     // From the device definition, or the defaults without one.
     operations::OutputTexts outputs = operations::defaultOutputTexts();
     // How often the pages have been emptied: the detailed setup window learns so whether the

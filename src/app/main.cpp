@@ -5,6 +5,7 @@
 #include "platform/ProgramStyle.h"
 #include "platform/QtDialogs.h"
 #include "platform/SocketChannel.h"
+#include "platform/TerminationSignals.h"
 #include "settings/Folders.h"
 #include "settings/ProgramLanguage.h"
 #include "settings/SettingsFile.h"
@@ -39,9 +40,11 @@ int main(int argc, char* argv[])
     }
     platform::SocketChannel channel;
     TForm1 form(channel);
+    // A logout or a kill from now on ends the program through the window's closing, even at the login.
+    platform::onTerminationSignals([&form] { form.terminationRequested(); });
     form.FormCreate();
     form.createForms();
-    if (form.Options->loginRefused()) {
+    if (form.Options->loginRefused() || form.endRequested()) {
         form.FormCloseQuery(); // ends as the Exit command does, the driver with it when the settings say so
         return 0;
     }

@@ -29,15 +29,31 @@ DriverLink::DriverLink(platform::LinkChannel& channel, LinkView* view)
 
 DriverLink::~DriverLink() { channel.onNotified = nullptr; }
 
+void DriverLink::setNetPath(const QString& path)
+{
+    netPath = path;
+    serviceApp = driverlink::serviceApplication(path);
+}
+
 bool DriverLink::DoNewLink()
 {
     const Conversation conversation = chooseConversation(serviceApp);
+    driverStartedHere = false;
     linkOpen = conversation.network ? channel.connectTo(conversation.service, conversation.topic)
                                     : connectWithDriverStart(conversation.service, conversation.topic);
     if (linkOpen) driverLost = false;
     // Asked once a conversation: a driver that does not offer it is polled as ever.
     notifying = linkOpen && askForNotifications && channel.advise(ReplyItem);
-    if (!linkOpen) platform::dialogs().error(platform::texts().ddeConnectionNotFound);
+    if (!linkOpen) {
+        const platform::Texts& t = platform::texts();
+        QString text = t.ddeConnectionNotFound;
+        // The setting that chose the driver's computer is the one to look at.
+        if (conversation.network)
+            text += CrLf + t.netPathNotReached.arg(netPath, tcpAddressFromNetPath(netPath).valid
+                                                                ? channel.lastError()
+                                                                : t.netPathNamesNoComputer);
+        platform::dialogs().error(text);
+    }
     return linkOpen;
 }
 
@@ -48,7 +64,7 @@ bool DriverLink::connectWithDriverStart(const QString& service, const QString& t
     // Connect once more, giving the new driver time to open its channel.
     const qint64 until = platform::eventLoop().nowMs() + DriverStartLimitMs;
     while (true) {
-        if (channel.connectTo(service, topic)) return true;
+        if (channel.connectTo(service, topic)) return driverStartedHere = true;
         if (platform::eventLoop().nowMs() >= until) return false;
         platform::waitFor(100);
     }

@@ -42,7 +42,8 @@ public:
     DriverLink(const DriverLink&) = delete;
     DriverLink& operator=(const DriverLink&) = delete;
 
-    void setServiceApplication(const QString& service) { serviceApp = service; }
+    // The NetPath setting: empty for the local driver, else the network path of the driver's computer.
+    void setNetPath(const QString& path);
     QString serviceApplication() const { return serviceApp; }
     // Starts the driver program; true when it started. Replaceable for tests.
     std::function<bool()> startDriver;
@@ -62,6 +63,9 @@ public:
     bool lost() const { return driverLost; }
     // The driver of the open conversation sends the reply item's changes unasked.
     bool notified() const { return notifying; }
+    // The driver of the open conversation was started by this program, not found running: only such a
+    // driver is told to end with the program.
+    bool startedDriver() const { return linkOpen && driverStartedHere; }
     bool isWaiting();
     SendResult send(const QString& text);
     // Asks the driver to end itself; closes the conversation when the driver took it.
@@ -94,10 +98,12 @@ private:
 
     platform::LinkChannel& channel;
     LinkView* view;
+    QString netPath;
     QString serviceApp;
     bool linkOpen = false;
     bool driverLost = false;
     bool notifying = false;
+    bool driverStartedHere = false;
     QByteArray MacroBuffer;
 };
 

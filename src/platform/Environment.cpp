@@ -2,9 +2,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace platform {
 
@@ -53,7 +57,21 @@ bool fileExists(const QString& path) { return QFileInfo(path).isFile(); }
 
 bool folderExists(const QString& path) { return QFileInfo(path).isDir(); }
 
-bool makeFolder(const QString& path) { return QDir().mkpath(path); }
+Result makeFolder(const QString& path)
+{
+    // One level at a time, so that the level that cannot be made gives its reason (a file in the way of a
+    // folder above says "Not a directory" one level further down).
+    const QStringList parts = QDir::cleanPath(QDir(path).absolutePath()).split(u'/', Qt::SkipEmptyParts);
+    QString made;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        made += u'/' + parts[i];
+        if (::mkdir(QFile::encodeName(made).constData(), 0777) == 0) continue;
+        const int error = errno;
+        if (error == EEXIST && (i + 1 < parts.size() || QFileInfo(made).isDir())) continue;
+        return Result::failure(QString::fromLocal8Bit(std::strerror(error)));
+    }
+    return Result::success();
+}
 
 QString findProgram(const QString& name)
 {

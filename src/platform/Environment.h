@@ -1,5 +1,7 @@
 #pragma once
 // Environment variables, the program's folders, file tests, starting programs and opening documents.
+#include "platform/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,8 +25,9 @@ QString runtimeFolder();
 
 bool fileExists(const QString& path);
 bool folderExists(const QString& path);
-// Creates the folder and its parents; true when it exists afterwards.
-bool makeFolder(const QString& path);
+// Creates the folder and its parents; succeeds when it exists afterwards, else fails with the platform's
+// reason.
+Result makeFolder(const QString& path);
 
 // Finds an executable: first in the program's folder, then on PATH. Empty when not found.
 QString findProgram(const QString& name);

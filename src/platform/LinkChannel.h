@@ -25,6 +25,8 @@ public:
     // The item's text; empty when the driver did not answer within timeoutMs or is gone.
     virtual QByteArray request(const QString& item, int timeoutMs) = 0;
     virtual void disconnect() = 0;
+    // Why the last connect failed, in the platform's words; empty when not known.
+    virtual QString lastError() const { return {}; }
 
     // Asks the driver to send the item's text whenever it changes; false when the driver does not
     // offer that (or did not answer): the item is then only polled.

@@ -4,12 +4,15 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace platform {
 
@@ -74,21 +77,25 @@ bool QtDialogs::passwordQuery(const QString& caption, const QString& prompt, QSt
     return askText(caption, prompt, value, QLineEdit::Password, 255);
 }
 
-namespace {
 // The desktop's own dialog where it offers one. The extension of the filter's first pattern is added
 // to a name typed without one, before the question about overwriting an existing file.
-QString chooseFile(QWidget* owner, QFileDialog::AcceptMode mode, const QString& caption, const QString& folder,
-                   const QString& filter)
+QString QtDialogs::chooseFile(bool save, const QString& caption, const QString& folder, const QString& filter)
 {
-    QFileDialog dialog(owner, caption, folder, filter);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    QString start = folder.isEmpty() ? lastFolder : folder;
+    if (start.isEmpty()) {
+        start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QFileInfo(start).isDir()) start = QDir::homePath();
+    }
+    QFileDialog dialog(owner(), caption, start, filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     static const QRegularExpression firstPattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
     if (const auto match = firstPattern.match(filter); match.hasMatch()) dialog.setDefaultSuffix(match.captured(1));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+    const QString chosen = dialog.selectedFiles().first();
+    lastFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
-} // namespace
 
 bool QtDialogs::choosePrinter(QPrinter& printer)
 {
@@ -98,12 +105,12 @@ bool QtDialogs::choosePrinter(QPrinter& printer)
 
 QString QtDialogs::openFileName(const QString& caption, const QString& folder, const QString& filter)
 {
-    return chooseFile(owner(), QFileDialog::AcceptOpen, caption, folder, filter);
+    return chooseFile(false, caption, folder, filter);
 }
 
 QString QtDialogs::saveFileName(const QString& caption, const QString& folder, const QString& filter)
 {
-    return chooseFile(owner(), QFileDialog::AcceptSave, caption, folder, filter);
+    return chooseFile(true, caption, folder, filter);
 }
 
 int QtDialogs::showModal(QWidget& form)

@@ -1,5 +1,7 @@
 #pragma once
-// The real dialogs: Qt message boxes, input dialogs and file choosers, parented to the active window.
+// The real dialogs: Qt message boxes, input dialogs and file choosers, parented to the active window. A
+// file chooser asked for no folder starts where the last one chose a file, at first in the user's
+// documents folder (never in the folder the program happened to be started from).
 #include "platform/Dialogs.h"
 
 namespace platform {
@@ -17,6 +19,10 @@ public:
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
     bool choosePrinter(QPrinter& printer) override;
     int showModal(QWidget& form) override;
+
+private:
+    QString chooseFile(bool save, const QString& caption, const QString& folder, const QString& filter);
+    QString lastFolder; // for this run of the program only
 };
 
 } // namespace platform

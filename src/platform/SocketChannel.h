@@ -34,7 +34,7 @@ public:
 
     // Why the last connect failed (no driver, a socket folder that is not private, the driver's
     // refusal), or the driver's reason for a refused execute.
-    QString lastError() const { return error; }
+    QString lastError() const override { return error; }
 
 private:
     // How long a driver gets to say whether it offers notifications.

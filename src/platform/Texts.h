@@ -12,6 +12,9 @@ struct Texts {
 public:
     // Driver link
     QString ddeConnectionNotFound = tr("DDE connection not found!");
+    // %1: the setting's value, %2: why the driver there was not reached.
+    QString netPathNotReached = tr("The driver named by the setting NetPath=%1 was not reached: %2");
+    QString netPathNamesNoComputer = tr("it names no computer");
     QString driverNotFound = tr("Driver not found!");
     QString exceptInDoMacro = tr("Except in DoMacro.");
     QString commandNotPerformed = tr("Command not performed, try again!");
@@ -106,6 +109,8 @@ public:
 
     // Settings and the Options dialog
     QString workingFolderError = tr("Eroor creating working directory");
+    // %1: a folder, %2: the platform's reason.
+    QString folderNotMade = tr("The folder %1 cannot be made: %2");
     QString noUserDefined = tr("Not any user defined, please add user!");
     QString languageAfterRestart = tr("Language will be changed after restart of the program!");
     QString safeAccessWarning =
@@ -127,10 +132,15 @@ public:
     QString passwordsDiffer = tr("Paswords are not the same or password is too short!");
     QString userAdded = tr("User successfully added!");
     QString usersFull = tr("All 100 places for users are taken: nothing was added. Remove a user first.");
+    QString userRecordTooLong =
+        tr("The login, the full name and the password together are too long for the users file: nothing was stored.");
+    QString lastUserNeeded =
+        tr("The last user cannot be removed while safe access is on: nobody could log in any more.");
     QString usersFileCharacters = tr("The users file keeps only characters of the Windows-1250 code page: change the "
                                      "login, the full name or the password.");
     QString historyLocationNotAbsolute =
-        tr("The location of the history files must be a whole folder path beginning with /: %1 is not one.");
+        tr("The location of the history files must be a whole folder path beginning with / and without \\: %1 is "
+           "not one.");
     QString usersFileUnreadable =
         tr("The users file %1 cannot be read (%2): nobody can be let in, and the program ends.");
     QString enterOldPassword = tr("Enter old password please!");

@@ -26,9 +26,19 @@ QString IniFilePath()
     const QStringList folders{base + QStringLiteral("Morvel Software"),
                               base + QStringLiteral("Morvel Software/Tarvik")};
     for (const QString& folder : folders)
-        if (!platform::folderExists(folder) && !platform::makeFolder(folder))
-            throw std::runtime_error(platform::texts().workingFolderError.toStdString());
+        if (const platform::Result made = makeProgramFolder(folder); !made)
+            throw std::runtime_error(made.error.toStdString());
     return base + QStringLiteral("Morvel Software/Tarvik/");
+}
+
+platform::Result makeProgramFolder(const QString& folder)
+{
+    if (platform::folderExists(folder)) return platform::Result::success();
+    const platform::Result made = platform::makeFolder(folder);
+    if (made) return made;
+    const platform::Texts& t = platform::texts();
+    return platform::Result::failure(t.workingFolderError + QStringLiteral("\r\n") +
+                                     t.folderNotMade.arg(folder, made.error));
 }
 
 QString SecFilePath()

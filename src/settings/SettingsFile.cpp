@@ -11,11 +11,22 @@ bool flagValue(const QString& value)
     return text.trimmed() == QStringLiteral("1");
 }
 
+std::optional<QString> typedLocation(const QString& text)
+{
+    QString location = text.trimmed();
+    if (location.isEmpty()) return location;
+    // A relative folder would scatter the history over the folders the program is started in; a "\" is a
+    // Windows path or a Windows habit ("/data/logs\"), never meant as part of a folder's name.
+    if (!location.startsWith(u'/') || location.contains(u'\\')) return std::nullopt;
+    if (!location.endsWith(u'/')) location += u'/';
+    return location;
+}
+
 QString locationValue(const QString& value)
 {
-    // Only a whole folder path ending in the separator: anything else (a Windows path from a settings
-    // file that came from there) leaves the history in the shared folder.
-    return value.startsWith(u'/') && value.endsWith(u'/') ? value : QString();
+    // Only what the dialog would have stored: anything else leaves the history in the shared folder.
+    const auto typed = typedLocation(value);
+    return typed && *typed == value ? value : QString();
 }
 
 QString flagText(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }

@@ -93,12 +93,16 @@ void TOptions::buildUserPanel()
 {
     Users = named(new QComboBox, "Users");
     Users->setEditable(true);
+    Users->lineEdit()->setMaxLength(settings::MaxLoginLength);
     UserName = named(new QLineEdit, "UserName");
+    UserName->setMaxLength(settings::MaxFullNameLength);
     OldPasswd = named(new QLineEdit, "OldPasswd");
     NewPasswd = named(new QLineEdit, "NewPasswd");
     RetypePasswd = named(new QLineEdit, "RetypePasswd");
-    for (QLineEdit* password : {OldPasswd, NewPasswd, RetypePasswd})
+    for (QLineEdit* password : {OldPasswd, NewPasswd, RetypePasswd}) {
         password->setEchoMode(QLineEdit::Password);
+        password->setMaxLength(settings::MaxPasswordLength);
+    }
     UserReadOnly = named(new QCheckBox(tr("Read only access")), "UserReadOnly");
     bNewUser = named(new QPushButton(tr("Add New User")), "bNewUser");
     bChangePasswd = named(new QPushButton(tr("Change")), "bChangePasswd");
@@ -134,11 +138,14 @@ void TOptions::fillUserList()
     Users->setEditText(QString());
 }
 
+// The login typed or chosen as a record would hold it: " writer" is the user "writer".
+QString TOptions::currentLogin() const { return settings::fieldText(Users->currentText()); }
+
 void TOptions::UsersClick()
 {
     clearPasswords();
     for (const auto& [key, user] : settings::UsersFile(UsersFileName).users())
-        if (user.Login == Users->currentText()) {
+        if (user.Login == currentLogin()) {
             UserName->setText(user.FullName);
             UserReadOnly->setChecked(user.Access != QStringLiteral("WRITE"));
         }
@@ -157,17 +164,20 @@ bool storable(const QStringList& texts)
 void TOptions::bNewUserClick()
 {
     const platform::Texts& t = platform::texts();
-    const QString login = Users->currentText();
+    // Checked as stored: a record gives its fields back without the blanks around them.
+    const QString login = currentLogin();
+    const QString name = settings::fieldText(UserName->text());
+    const QString password = settings::fieldText(NewPasswd->text());
     settings::UsersFile users(UsersFileName);
     auto refuse = [](const QString& why) { platform::dialogs().message(why); };
     if (login.isEmpty()) return refuse(t.enterUser);
     if (users.logins().contains(login)) return refuse(t.loginUsed);
     if (login.size() < 4) return refuse(t.loginTooShort);
-    if (UserName->text().size() < 5) return refuse(t.enterFullName);
-    if (NewPasswd->text() != RetypePasswd->text() || NewPasswd->text().size() <= 4) return refuse(t.passwordsDiffer);
-    if (!storable({login, UserName->text(), NewPasswd->text()})) return refuse(t.usersFileCharacters);
+    if (name.size() < 5) return refuse(t.enterFullName);
+    if (NewPasswd->text() != RetypePasswd->text() || password.size() <= 4) return refuse(t.passwordsDiffer);
+    if (!storable({login, name, password})) return refuse(t.usersFileCharacters);
     const QString access = UserReadOnly->isChecked() ? QStringLiteral("READ") : QStringLiteral("WRITE");
-    const auto stored = users.add({login, UserName->text(), NewPasswd->text(), access});
+    const auto stored = users.add({login, name, password, access});
     if (!stored) return refuse(t.usersFull);
     if (!*stored) return platform::dialogs().error(stored->error);
     clearPasswords();
@@ -180,20 +190,21 @@ void TOptions::bChangePasswdClick()
     const platform::Texts& t = platform::texts();
     settings::UsersFile users(UsersFileName);
     const QString access = UserReadOnly->isChecked() ? QStringLiteral("READ") : QStringLiteral("WRITE");
+    const QString newPassword = settings::fieldText(NewPasswd->text());
     for (const auto& [key, user] : users.users()) {
-        if (user.Login != Users->currentText()) continue;
-        if (user.Password != OldPasswd->text()) {
+        if (user.Login != currentLogin()) continue;
+        if (user.Password != settings::fieldText(OldPasswd->text())) {
             platform::dialogs().message(OldPasswd->text().isEmpty() ? t.enterOldPassword : t.passwordRejected);
             continue;
         }
         const bool keepPassword = NewPasswd->text().isEmpty();
-        if (!keepPassword && (NewPasswd->text() != RetypePasswd->text() || NewPasswd->text().size() <= 4)) {
+        if (!keepPassword && (NewPasswd->text() != RetypePasswd->text() || newPassword.size() <= 4)) {
             platform::dialogs().message(t.passwordsDiffer);
             continue;
         }
-        if (!storable({UserName->text(), NewPasswd->text()})) return platform::dialogs().message(t.usersFileCharacters);
+        if (!storable({UserName->text(), newPassword})) return platform::dialogs().message(t.usersFileCharacters);
         const platform::Result stored =
-            users.store(key, {user.Login, UserName->text(), keepPassword ? user.Password : NewPasswd->text(), access});
+            users.store(key, {user.Login, UserName->text(), keepPassword ? user.Password : newPassword, access});
         if (!stored) return platform::dialogs().error(stored.error);
         clearPasswords();
         platform::dialogs().message(keepPassword ? t.userChanged : t.passwordChanged);
@@ -206,12 +217,21 @@ void TOptions::bRemoveUserClick()
     const platform::Texts& t = platform::texts();
     if (OldPasswd->text().isEmpty()) return platform::dialogs().message(t.enterOldPassword);
     settings::UsersFile users(UsersFileName);
-    for (const auto& [key, user] : users.users()) {
-        if (user.Login != Users->currentText()) continue;
-        if (user.Password != OldPasswd->text()) return platform::dialogs().message(t.passwordRejected);
+    const auto all = users.users();
+    QList<int> keys;
+    for (const auto& [key, user] : all) {
+        if (user.Login != currentLogin()) continue;
+        if (user.Password != settings::fieldText(OldPasswd->text()))
+            return platform::dialogs().message(t.passwordRejected);
+        keys.append(key);
+    }
+    // With safe access on, somebody must be left to log in: the users file keeps the removal even when the
+    // dialog is cancelled, and the next start would let nobody in.
+    if (!keys.isEmpty() && keys.size() == all.size() && (SafeAccess->isChecked() || users.safeAccess()))
+        return platform::dialogs().message(t.lastUserNeeded);
+    for (const int key : keys)
         if (const platform::Result removed = users.remove(key); !removed)
             return platform::dialogs().error(removed.error);
-    }
     UserName->clear();
     clearPasswords();
     UserReadOnly->setChecked(false);
@@ -224,13 +244,16 @@ bool TOptions::login()
     const settings::UsersFile users(UsersFileName);
     if (!users.safeAccess()) return true;
     QString name;
-    if (!platform::dialogs().inputQuery(t.loginCaption, t.loginPrompt, name) || name.trimmed().isEmpty()) return false;
+    if (!platform::dialogs().inputQuery(t.loginCaption, t.loginPrompt, name)) return false;
+    name = settings::fieldText(name);
+    if (name.isEmpty()) return false;
     QString password;
-    if (!platform::dialogs().passwordQuery(t.loginCaption, t.passwordPrompt, password) || password.trimmed().isEmpty())
-        return false;
+    if (!platform::dialogs().passwordQuery(t.loginCaption, t.passwordPrompt, password)) return false;
+    password = settings::fieldText(password);
+    if (password.isEmpty()) return false;
     for (const auto& [key, user] : users.users()) {
-        if (user.Login != name.trimmed()) continue;
-        if (user.Password != password.trimmed()) {
+        if (user.Login != name) continue;
+        if (user.Password != password) {
             platform::dialogs().message(t.passwordRejected);
             return false;
         }
@@ -304,7 +327,9 @@ bool TOptions::FormCreate()
     const QString folder = platform::programFolder();
     LanguageDdf->addItems(settings::definitionLanguages(folder));
     Language->addItems(settings::programLanguages(folder, programBaseName()));
-    if (!loadControls()) return false;
+    // Without a working folder the settings keep their defaults (said once, here), but who may use the
+    // program is still the users file's to say.
+    const bool settingsRead = loadControls();
     showUserPanel(false);
     if (historyMenuEnabled) historyMenuEnabled(DatabaseLog->isChecked());
     if (historyRefresh) historyRefresh();
@@ -322,9 +347,12 @@ bool TOptions::FormCreate()
             return false;
         }
     }
-    if (!SharedFolder.isEmpty() && !platform::folderExists(SharedFolder) && !platform::makeFolder(SharedFolder)) {
-        platform::dialogs().error(platform::texts().workingFolderError);
-        return false;
+    if (!settingsRead) return false;
+    if (!SharedFolder.isEmpty()) {
+        if (const platform::Result made = settings::makeProgramFolder(SharedFolder); !made) {
+            platform::dialogs().error(made.error);
+            return false;
+        }
     }
     fillUserList();
     if (readOnlyUser && readOnlyUser()) showUserPanel(false);
@@ -366,11 +394,10 @@ void TOptions::Options1Click()
             platform::dialogs().message(platform::texts().noUserDefined);
             continue;
         }
-        // A folder relative to wherever the program was started, or a Windows one ("D:\logs\"), would
-        // scatter the history over the working folders.
-        if (const QString location = DatabaseLocation->text().trimmed();
-            !location.isEmpty() && !location.startsWith(u'/')) {
-            platform::dialogs().message(platform::texts().historyLocationNotAbsolute.arg(location));
+        // The settings file takes the same locations at the next start.
+        if (!settings::typedLocation(DatabaseLocation->text())) {
+            platform::dialogs().message(
+                platform::texts().historyLocationNotAbsolute.arg(DatabaseLocation->text().trimmed()));
             continue;
         }
         break;
@@ -389,12 +416,12 @@ void TOptions::Options1Click()
         DatabaseLog->setChecked(false);
         DatabaseLocation->setText(newLocation);
     }
-    QString location = DatabaseLocation->text().trimmed();
-    if (location != oldLocation) {
+    const QString typed = DatabaseLocation->text();
+    if (typed.trimmed() != oldLocation) {
         DatabaseLocation->setText(oldLocation);
         if (record && DatabaseLog->isChecked()) record(platform::texts().activityLocationChanged, false);
     }
-    if (!location.isEmpty() && !location.endsWith(u'/') && !location.endsWith(u'\\')) location += u'/';
+    const QString location = settings::typedLocation(typed).value_or(QString());
     DatabaseLocation->setText(location);
     write(QStringLiteral("DatabaseLocation"), location);
     write(QStringLiteral("Language"), Language->currentText());

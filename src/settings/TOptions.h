@@ -29,8 +29,9 @@ public:
     // user may only read.
     std::function<void(const QString& fullName, bool readOnly)> loggedIn;
 
-    // The settings start-up. False when it stopped because a folder could not be made (said), or the
-    // login refused the user: then the program ends (loginRefused() says which).
+    // The settings start-up. False when a folder could not be made (said: the settings keep their defaults,
+    // and the login is asked all the same), or the login refused the user: then the program ends
+    // (loginRefused() says which).
     bool FormCreate();
     bool loginRefused() const { return refused; }
     // Shows the dialog with the settings as the file holds them and saves them on OK.
@@ -86,6 +87,7 @@ private:
     bool login();
     void fillUserList();
     void clearPasswords();
+    QString currentLogin() const;
 
     bool LanguageChanged = false;
     bool refused = false;

@@ -4,6 +4,7 @@
 #include "platform/Environment.h"
 #include "platform/Profile.h"
 #include "platform/Random.h"
+#include "platform/Texts.h"
 
 #include <QFileInfo>
 
@@ -16,6 +17,7 @@ const QString SafeAccessLogin = QStringLiteral("SafeAccess");
 const QString FreeAccessLogin = QStringLiteral("FreeAccess");
 constexpr int Lowest = 60;   // "<"
 constexpr int Highest = 124; // "|"
+constexpr int MaxFiller = 9;
 
 int wrap(int x) { return x > Highest ? x - 64 : x; }
 
@@ -43,7 +45,7 @@ public:
     // read back, and the user it holds would be lost although the program said it was stored.
     void filler()
     {
-        for (int k = platform::random(10); k > 0; --k) {
+        for (int k = platform::random(MaxFiller + 1); k > 0; --k) {
             int c = randomCharacter();
             while (out.size() >= 2 && step(quint8(out[out.size() - 2]), last()) == 30 && step(last(), c) == 13)
                 c = randomCharacter();
@@ -68,31 +70,37 @@ int checksum(const QByteArrayList& fields)
     return sum % 256;
 }
 
-QString trimmedField(const QByteArray& bytes)
-{
-    QString text = platform::fromCp1250(bytes);
-    while (!text.isEmpty() && text.front().unicode() <= 0x20)
-        text.remove(0, 1);
-    while (!text.isEmpty() && text.back().unicode() <= 0x20)
-        text.chop(1);
-    return text;
-}
-
-} // namespace
-
-QString MakeStr(const UserRecord& record)
+// The four fields as stored: login, full name, password, and the access behind its checksum byte.
+QByteArrayList storedFields(const UserRecord& record)
 {
     auto orBlank = [](const QString& text) { return platform::toCp1250(text.isEmpty() ? QStringLiteral(" ") : text); };
     const QByteArray login = orBlank(record.Login);
     const QByteArray name = orBlank(record.FullName);
     const QByteArray password = orBlank(record.Password);
     const QByteArray access = platform::toCp1250(record.Access);
-    const QByteArray accessWithSum = char(checksum({login, name, password, access})) + access;
+    return {login, name, password, char(checksum({login, name, password, access})) + access};
+}
 
+} // namespace
+
+QString fieldText(const QString& text)
+{
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    while (from < to && text[from].unicode() <= 0x20)
+        ++from;
+    while (to > from && text[to - 1].unicode() <= 0x20)
+        --to;
+    return text.mid(from, to - from);
+}
+
+QString MakeStr(const UserRecord& record)
+{
+    const QByteArrayList fields = storedFields(record);
     Encoder e;
     e.separator();
-    e.field(login);
-    for (const QByteArray& next : {name, password, accessWithSum}) {
+    e.field(fields[0]);
+    for (const QByteArray& next : fields.mid(1)) {
         e.separator();
         e.filler();
         e.separator();
@@ -101,6 +109,15 @@ QString MakeStr(const UserRecord& record)
     e.separator();
     e.filler();
     return QString::fromLatin1(e.out);
+}
+
+bool fitsUsersFile(const UserRecord& record)
+{
+    // The random start and the five fillers at their longest, eight separators, two characters a byte.
+    qsizetype longest = 1 + 5 * MaxFiller + 8 * 2;
+    for (const QByteArray& field : storedFields(record))
+        longest += 2 * field.size();
+    return longest <= platform::Profile::MaxValueLength;
 }
 
 std::optional<UserRecord> EvalStr(const QString& text)
@@ -146,8 +163,8 @@ std::optional<UserRecord> EvalStr(const QString& text)
     const int stored = quint8(access.front());
     access.remove(0, 1);
     if (access.isEmpty() || checksum(fields) != stored) return std::nullopt;
-    return UserRecord{trimmedField(fields[0]), trimmedField(fields[1]), trimmedField(fields[2]),
-                      trimmedField(fields[3])};
+    auto read = [](const QByteArray& bytes) { return fieldText(platform::fromCp1250(bytes)); };
+    return UserRecord{read(fields[0]), read(fields[1]), read(fields[2]), read(fields[3])};
 }
 
 // Anything at the path counts: a users file that is not a readable file must not pass for none.
@@ -200,7 +217,11 @@ std::optional<platform::Result> UsersFile::add(const UserRecord& record)
     return std::nullopt;
 }
 
-platform::Result UsersFile::store(int key, const UserRecord& record) { return write(key, MakeStr(record)); }
+platform::Result UsersFile::store(int key, const UserRecord& record)
+{
+    if (!fitsUsersFile(record)) return platform::Result::failure(platform::texts().userRecordTooLong);
+    return write(key, MakeStr(record));
+}
 
 platform::Result UsersFile::remove(int key) { return write(key, QString()); }
 

@@ -13,6 +13,12 @@
 namespace settings {
 
 inline constexpr int MaxUsers = 100;
+// The longest login, full name and password the user administration takes. Together they always fit
+// one value of the users file (with room to spare), and a password is never longer than the login's
+// password box takes.
+inline constexpr int MaxLoginLength = 64;
+inline constexpr int MaxFullNameLength = 255;
+inline constexpr int MaxPasswordLength = 255;
 
 struct UserRecord {
     QString Login;
@@ -23,6 +29,11 @@ struct UserRecord {
 
 // Encodes a record; empty login, name or password are stored as one blank.
 QString MakeStr(const UserRecord& record);
+// Whether every encoding of the record fits a value of the users file, whatever its random parts: a
+// longer one would be cut on the way and its user lost.
+bool fitsUsersFile(const UserRecord& record);
+// A field as a record gives it back: without leading and trailing blanks and control characters.
+QString fieldText(const QString& text);
 // Decodes a record; nothing when the text cannot be decoded (the fields are then unknown). The
 // fields come back trimmed of blanks and control characters.
 std::optional<UserRecord> EvalStr(const QString& text);
@@ -44,6 +55,7 @@ public:
     QStringList logins() const;
     // Stores a new user under the first free key; false when all keys are in use (nothing stored).
     std::optional<platform::Result> add(const UserRecord& record);
+    // Fails, storing nothing, for a record that does not fit (fitsUsersFile).
     platform::Result store(int key, const UserRecord& record);
     platform::Result remove(int key);
 

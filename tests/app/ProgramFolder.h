@@ -1,6 +1,7 @@
 #pragma once
 // A program folder for a main-window test: a temporary folder with the data files the test names,
-// set as the program's folder (and the working folder through APPDATA) for the test's lifetime.
+// set as the program's folder (and the working and shared folders through APPDATA and PROGRAMDATA) for
+// the test's lifetime.
 #include "ScopedEnvironment.h"
 #include "platform/Environment.h"
 
@@ -28,4 +29,5 @@ public:
 private:
     QTemporaryDir dir;
     testing_support::ScopedEnvironment appData{"APPDATA", dir.path().toLocal8Bit()};
+    testing_support::ScopedEnvironment programData{"PROGRAMDATA", dir.path().toLocal8Bit()};
 };

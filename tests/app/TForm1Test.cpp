@@ -26,6 +26,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using driverlink::StopSender;
@@ -54,7 +56,7 @@ protected:
     TForm1& start()
     {
         window = std::make_unique<TForm1>(channel);
-        window->link.startDriver = [] { return false; };
+        window->link.startDriver = [this] { return driverStarts; };
         window->FormCreate();
         window->createForms();
         return *window;
@@ -81,6 +83,7 @@ protected:
     testing_support::FakeChannel channel;
     testing_support::FakeDriver driver{channel};
     std::unique_ptr<TForm1> window;
+    bool driverStarts = false; // whether the window can start a driver when none answers
 };
 
 using Buttons = std::array<bool, 4>;
@@ -189,17 +192,49 @@ TEST_F(TForm1Test, ClosingWhileConnectedIsRefused)
     EXPECT_FALSE(w.FormCloseQuery());
 }
 
-TEST_F(TForm1Test, ClosingTerminatesTheDriverOnlyWhenTheSettingSaysSo)
+TEST_F(TForm1Test, ClosingTerminatesOnlyADriverItStartedAndOnlyWhenTheSettingSaysSo)
 {
-    // The setting as the Options dialog read it at start-up.
-    writeSetting(QStringLiteral("DriverAutoOff"), QStringLiteral("0"));
+    const struct {
+        const char* setting; // as the Options dialog read it at start-up
+        bool startedHere;    // else the driver was running already: the user's
+        bool terminated;
+    } cases[] = {{"0", true, false}, {" 1 ", true, true}, {"1", false, false}};
+    for (const auto& c : cases) {
+        writeSetting(QStringLiteral("DriverAutoOff"), QString::fromLatin1(c.setting));
+        channel.executed.clear();
+        channel.connectResults = c.startedHere ? std::deque<bool>{false, true} : std::deque<bool>{};
+        driverStarts = c.startedHere;
+        start();
+        EXPECT_TRUE(window->FormCloseQuery());
+        EXPECT_EQ(channel.executed, c.terminated ? QByteArrayList{"terminate"} : QByteArrayList{}) << c.setting;
+    }
+}
+
+TEST_F(TForm1Test, ATerminationSignalLetsAWriteFinishThenEndsWithoutAQuestion)
+{
     TForm1& w = start();
-    EXPECT_TRUE(w.FormCloseQuery());
-    EXPECT_TRUE(channel.executed.isEmpty());
-    writeSetting(QStringLiteral("DriverAutoOff"), QStringLiteral(" 1 "));
-    start();
-    EXPECT_TRUE(window->FormCloseQuery());
-    EXPECT_EQ(channel.executed, QByteArrayList{"terminate"});
+    w.show();
+    read();
+    w.form.Tlumeni->setText(QStringLiteral("2.5"));
+    const auto answer = driver.respond;
+    driver.respond = [&, answer](const testing_support::SentCommand& sent) {
+        if (sent.command == 34) w.terminationRequested(); // the signal arrives while the damping is written
+        return answer(sent);
+    };
+    dialogs.expect(Kind::Confirm, platform::texts().writeChangesToDevice, platform::Answer::Yes);
+    dialogs.expect(Kind::Information, platform::texts().writtenIntoDevice);
+    w.form.ZapisPrev->click();
+    QList<int> procedure = driver.commands().mid(7);
+    procedure.removeAll(2);
+    procedure.removeAll(3);
+    EXPECT_EQ(procedure.mid(0, 3), (QList<int>{0, 34, 0})) << "the write was not carried to its read-back";
+    EXPECT_TRUE(w.isVisible());
+    w.form.Oznaceni->setText(QStringLiteral("UNSAVED")); // asks nothing all the same
+    ASSERT_TRUE(clock.runUntil([&] { return !w.isVisible(); }, 5000)) << "the program did not end";
+    EXPECT_FALSE(w.form.Odpoj->isEnabled());
+    const qsizetype sent = driver.sent.size();
+    runFor(20000);
+    EXPECT_EQ(driver.sent.size(), sent) << "commands went on after the end";
 }
 
 TEST_F(TForm1Test, ClosingWithUnsavedChangesAsks)
@@ -222,6 +257,18 @@ TEST_F(TForm1Test, WithoutADriverEveryReadSaysSo)
     dialogs.expect(Kind::Message, platform::texts().driverNotFound);
     w.PripojClick();
     EXPECT_EQ(buttons(), (Buttons{true, false, false, false}));
+}
+
+TEST_F(TForm1Test, AWorkingFolderThatCannotBeMadeIsNamedOnceWithTheReason)
+{
+    const QString blocker = folder.root() + QStringLiteral("/a-file");
+    ASSERT_TRUE(QFile(blocker).open(QIODevice::WriteOnly));
+    testing_support::ScopedEnvironment noWorkingFolder{"APPDATA", blocker.toLocal8Bit()};
+    const platform::Texts& t = platform::texts();
+    dialogs.expect(Kind::Error, t.workingFolderError + QStringLiteral("\r\n") +
+                                    t.folderNotMade.arg(blocker + QStringLiteral("/Morvel Software"),
+                                                        QString::fromLocal8Bit(std::strerror(ENOTDIR))));
+    start();
 }
 
 TEST_F(TForm1Test, NetworkPathChoosesTheNetworkConversation)

@@ -82,7 +82,7 @@ TEST_F(LinkToDriverTest, NetworkModeSpeaksTcpToTheDriversComputer)
 
     platform::SocketChannel channel;
     driverlink::DriverLink link(channel);
-    link.setServiceApplication(driverlink::serviceApplication(QStringLiteral("\\\\127.0.0.1:%1").arg(port)));
+    link.setNetPath(QStringLiteral("\\\\127.0.0.1:%1").arg(port));
     ASSERT_TRUE(link.DoNewLink());
     EXPECT_TRUE(link.notified()) << "no notification over TCP";
     ASSERT_EQ(link.send(driverlink::commandMacro(13, QStringLiteral("0"))), driverlink::SendResult::Accepted);

@@ -17,7 +17,8 @@ struct ProgramUnderTest {
     testing_support::ScopedEnvironment data{"XDG_DATA_HOME", dir.path().toLocal8Bit()};
     testing_support::ScopedEnvironment state{"XDG_STATE_HOME", dir.path().toLocal8Bit()};
     testing_support::ScopedEnvironment appData{"APPDATA", dir.path().toLocal8Bit()};
-    testing_support::ScopedEnvironment config{"XDG_CONFIG_HOME", dir.path().toLocal8Bit()}; // the driver's settings
+    testing_support::ScopedEnvironment programData{"PROGRAMDATA", dir.path().toLocal8Bit()}; // the users file
+    testing_support::ScopedEnvironment config{"XDG_CONFIG_HOME", dir.path().toLocal8Bit()};  // the driver's settings
     testing_support::ScriptedDialogs dialogs;
 };
 

@@ -46,7 +46,7 @@ class TarvikLink {
 public:
     explicit TarvikLink(quint16 port) : link(channel)
     {
-        link.setServiceApplication(driverlink::serviceApplication(QStringLiteral("\\\\127.0.0.1:%1").arg(port)));
+        link.setNetPath(QStringLiteral("\\\\127.0.0.1:%1").arg(port));
         open = link.DoNewLink();
         link.Timer4.setInterval(100); // poll the reply more often than the program does
     }

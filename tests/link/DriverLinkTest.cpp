@@ -54,13 +54,28 @@ TEST_F(DriverLinkTest, LocalModeConnectsToThePelmoraService)
     EXPECT_EQ(driverStarts, 0);
 }
 
-TEST_F(DriverLinkTest, NetworkModeUsesTheNetworkServiceAndNeverStartsTheDriver)
+TEST_F(DriverLinkTest, NetworkModeNeverStartsTheDriverAndAFailureNamesTheSetting)
 {
-    link.setServiceApplication(QStringLiteral("\\\\SERVIS\\ndde$"));
-    channel.connectResults = {false};
-    dialogs.expect(Kind::Error, platform::texts().ddeConnectionNotFound);
-    EXPECT_FALSE(link.DoNewLink());
-    EXPECT_EQ(channel.connects, QStringList{QStringLiteral("\\\\SERVIS\\ndde$|HART$")});
+    const platform::Texts& t = platform::texts();
+    const struct {
+        const char* netPath;
+        const char* service;
+        QString why;
+    } cases[] = {
+        {"\\\\SERVIS", "\\\\SERVIS\\ndde$", QStringLiteral("Connection refused")},
+        {"\\\\", "\\\\ndde$", t.netPathNamesNoComputer},
+    };
+    channel.connectError = QStringLiteral("Connection refused");
+    for (const auto& c : cases) {
+        const QString netPath = QString::fromLatin1(c.netPath);
+        link.setNetPath(netPath);
+        channel.connects.clear();
+        channel.connectResults = {false};
+        dialogs.expect(Kind::Error,
+                       t.ddeConnectionNotFound + QStringLiteral("\r\n") + t.netPathNotReached.arg(netPath, c.why));
+        EXPECT_FALSE(link.DoNewLink());
+        EXPECT_EQ(channel.connects, QStringList{QString::fromLatin1(c.service) + QStringLiteral("|HART$")});
+    }
     EXPECT_EQ(driverStarts, 0);
 }
 

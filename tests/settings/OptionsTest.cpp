@@ -7,6 +7,7 @@
 #include "platform/Texts.h"
 #include "settings/Folders.h"
 #include "settings/ProgramLanguage.h"
+#include "settings/SettingsFile.h"
 #include "settings/TOptions.h"
 #include "settings/Users.h"
 
@@ -125,6 +126,32 @@ TEST_F(OptionsTest, OkSavesEveryKeyAndALocationEndsInItsSeparator)
                                                        "esky"));
     EXPECT_EQ(stored("Language"), QStringLiteral("english"));
     EXPECT_TRUE(recorded.isEmpty()) << "logging is off: nothing to record";
+}
+
+TEST_F(OptionsTest, TheDialogTakesTheHistoryLocationsTheSettingsFileTakes)
+{
+    ASSERT_TRUE(options.FormCreate());
+    const struct {
+        const char* typed;
+        const char* saved; // nothing: refused
+    } cases[] = {{"/data/logs\\", nullptr}, {"/data/lo\\gs/", nullptr}, {" /data/logs ", "/data/logs/"}, {"", ""}};
+    for (const auto& c : cases) {
+        const QString typed = QString::fromLatin1(c.typed);
+        confirmWith([&] { options.DatabaseLocation->setText(typed); });
+        if (!c.saved) {
+            dialogs.expect(Kind::Message, txt().historyLocationNotAbsolute.arg(typed));
+            confirmWith({}, Answer::Cancel);
+        }
+        options.Options1Click();
+        const QString saved = stored("DatabaseLocation");
+        if (c.saved) {
+            EXPECT_EQ(saved, QString::fromLatin1(c.saved));
+            EXPECT_EQ(settings::locationValue(saved), saved) << "the next start ignores " << c.typed;
+        } else {
+            EXPECT_EQ(saved, QStringLiteral("<none>"));
+            EXPECT_TRUE(settings::locationValue(typed).isEmpty()) << "the next start takes " << c.typed;
+        }
+    }
 }
 
 TEST_F(OptionsTest, SafeAccessWithoutUsersAsksAgainAndCancelKeepsOnlyTheLanguages)

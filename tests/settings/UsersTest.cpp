@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -176,10 +178,15 @@ TEST_F(UsersTest, AddingUsersChecksInOrderAndNeverClaimsAFullList)
         options.bNewUserClick();
     };
     const platform::Texts& t = platform::texts();
+    // Blanks around a field count for nothing: the record gives the field back without them.
     tryAdd("", "Jan Novak", "heslo1", t.enterUser);
+    tryAdd("    ", "Jan Novak", "heslo1", t.enterUser);
     tryAdd("abc", "Jan Novak", "heslo1", t.loginTooShort);
+    tryAdd(" abc ", "Jan Novak", "heslo1", t.loginTooShort);
     tryAdd("jnovak", "Jan", "heslo1", t.enterFullName);
+    tryAdd("jnovak", "  Jan    ", "heslo1", t.enterFullName);
     tryAdd("jnovak", "Jan Novak", "hesl", t.passwordsDiffer);
+    tryAdd("jnovak", "Jan Novak", "  hesl  ", t.passwordsDiffer);
     options.Users->setEditText(QStringLiteral("jnovak"));
     options.UserName->setText(QStringLiteral("Jan Novak"));
     options.NewPasswd->setText(
@@ -189,6 +196,7 @@ TEST_F(UsersTest, AddingUsersChecksInOrderAndNeverClaimsAFullList)
     options.bNewUserClick();
     tryAdd("jnovak", "Jan Novak", "heslo1", t.userAdded);
     tryAdd("jnovak", "Jan Novak", "heslo1", t.loginUsed);
+    tryAdd(" jnovak", "Jan Novak", "heslo1", t.loginUsed);
     for (int n = 2; n <= settings::MaxUsers; ++n)
         ASSERT_TRUE(users().add({QStringLiteral("user%1").arg(n), QStringLiteral("User Number"),
                                  QStringLiteral("secret"), QStringLiteral("WRITE")}));
@@ -241,6 +249,44 @@ TEST_F(UsersTest, AUserIsAddedWholeOrNotAtAllAndTheFileIsNotLeftToOthers)
     EXPECT_EQ(written.st_mode & 0777, 0660u);
 }
 
+TEST_F(UsersTest, ARecordLongerThanTheUsersFileHoldsIsRefusedAndTheDialogTakesNoLongerFields)
+{
+    ASSERT_TRUE(options.FormCreate());
+    const auto tooLong =
+        users().add({QStringLiteral("jnovak"), QString(1000, u'N'), QStringLiteral("heslo1"), QStringLiteral("WRITE")});
+    ASSERT_TRUE(tooLong);
+    EXPECT_FALSE(*tooLong) << "a record the file would cut was stored";
+    EXPECT_EQ(tooLong->error, platform::texts().userRecordTooLong);
+
+    options.Users->setEditText(QString(1000, u'l'));
+    options.UserName->setText(QString(1000, u'N'));
+    options.NewPasswd->setText(QString(1000, u'p'));
+    options.RetypePasswd->setText(QString(1000, u'p'));
+    dialogs.expect(Kind::Message, platform::texts().userAdded);
+    options.bNewUserClick();
+    const auto listed = users().users();
+    ASSERT_EQ(listed.size(), 1) << "the user added is not in the file";
+    EXPECT_EQ(listed[0].second.Login, QString(settings::MaxLoginLength, u'l'));
+    EXPECT_EQ(listed[0].second.FullName, QString(settings::MaxFullNameLength, u'N'));
+    EXPECT_EQ(listed[0].second.Password, QString(settings::MaxPasswordLength, u'p'));
+}
+
+TEST_F(UsersTest, WithoutAWorkingFolderTheLoginIsAskedAllTheSame)
+{
+    addUsers();
+    const QString blocker = dir.path() + QStringLiteral("/a-file");
+    ASSERT_TRUE(QFile(blocker).open(QIODevice::WriteOnly));
+    testing_support::ScopedEnvironment noWorkingFolder{"APPDATA", blocker.toLocal8Bit()};
+    const platform::Texts& t = platform::texts();
+    dialogs.expect(Kind::Error, t.workingFolderError + QStringLiteral("\r\n") +
+                                    t.folderNotMade.arg(blocker + QStringLiteral("/Morvel Software"),
+                                                        QString::fromLocal8Bit(std::strerror(ENOTDIR))));
+    answerLogin("writer", "nope!");
+    dialogs.expect(Kind::Message, t.passwordRejected);
+    EXPECT_FALSE(options.FormCreate());
+    EXPECT_TRUE(options.loginRefused());
+}
+
 TEST_F(UsersTest, AUsersFileThatCannotBeReadLetsNobodyIn)
 {
     QDir().mkpath(users().path()); // something there, but no file to read
@@ -251,7 +297,7 @@ TEST_F(UsersTest, AUsersFileThatCannotBeReadLetsNobodyIn)
     EXPECT_TRUE(options.loginRefused());
 }
 
-TEST_F(UsersTest, RemovingAUserNeedsItsPassword)
+TEST_F(UsersTest, RemovingAUserNeedsItsPasswordAndLeavesOneWhileSafeAccessIsOn)
 {
     addUsers();
     answerLogin("writer", "write1");
@@ -263,6 +309,12 @@ TEST_F(UsersTest, RemovingAUserNeedsItsPassword)
     EXPECT_TRUE(users().logins().contains(QStringLiteral("reader")));
     options.Users->setEditText(QStringLiteral("reader"));
     options.OldPasswd->setText(QStringLiteral("read1"));
+    options.bRemoveUserClick();
+    EXPECT_EQ(users().logins(), QStringList{QStringLiteral("writer")});
+    // The file has safe access on: with nobody left the next start would let nobody in.
+    options.Users->setEditText(QStringLiteral("writer"));
+    options.OldPasswd->setText(QStringLiteral("write1"));
+    dialogs.expect(Kind::Message, platform::texts().lastUserNeeded);
     options.bRemoveUserClick();
     EXPECT_EQ(users().logins(), QStringList{QStringLiteral("writer")});
 }

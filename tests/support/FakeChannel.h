@@ -17,6 +17,7 @@ public:
     // Results of successive connect attempts; when empty, connects succeed.
     std::deque<bool> connectResults;
     QStringList connects; // "service|topic" of every attempt
+    QString connectError; // why connects fail
     bool connected = false;
     bool waiting = false;
     bool refuseExecute = false;
@@ -41,6 +42,7 @@ public:
     platform::ExecuteResult execute(const QByteArray& macro) override;
     QByteArray request(const QString& item, int timeoutMs) override;
     void disconnect() override { connected = false; }
+    QString lastError() const override { return connectError; }
     bool advise(const QString&) override
     {
         ++advises;

@@ -99,6 +99,12 @@ TEST_P(TranslationTest, TheModuleBesideTheProgramLoads)
     EXPECT_FALSE(translator.isEmpty());
 }
 
+TEST(GermanTranslation, NamesTheHistoryOneWay)
+{
+    for (const Message& m : readTs(QStringLiteral(TARVIK_SOURCE_DIR "/data/tarvik_de.ts")))
+        EXPECT_FALSE(m.translation.contains(QStringLiteral("Verlauf"))) << m.translation.toStdString();
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, TranslationTest, ::testing::Values("cs", "de"));
 
 } // namespace
