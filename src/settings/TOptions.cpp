@@ -402,9 +402,11 @@ void TOptions::Options1Click()
         }
         break;
     }
-    write(QStringLiteral("DriverAutoOff"), settings::flagText(DriverAutoOff->isChecked()));
-    write(QStringLiteral("SafeAccess"), settings::flagText(SafeAccess->isChecked()));
-    write(QStringLiteral("DatabaseLog"), settings::flagText(DatabaseLog->isChecked()));
+    // A settings file that cannot be written stops the saving at its first failure: one message, not one a key.
+    if (!write(QStringLiteral("DriverAutoOff"), settings::flagText(DriverAutoOff->isChecked())) ||
+        !write(QStringLiteral("SafeAccess"), settings::flagText(SafeAccess->isChecked())) ||
+        !write(QStringLiteral("DatabaseLog"), settings::flagText(DatabaseLog->isChecked())))
+        return;
 
     // The last entries of a history that stops or moves belong to the old place.
     if (wasLogging && !DatabaseLog->isChecked()) {
@@ -423,10 +425,11 @@ void TOptions::Options1Click()
     }
     const QString location = settings::typedLocation(typed).value_or(QString());
     DatabaseLocation->setText(location);
-    write(QStringLiteral("DatabaseLocation"), location);
-    write(QStringLiteral("Language"), Language->currentText());
-    write(QStringLiteral("LanguageDdf"), LanguageDdf->currentText());
-    write(QStringLiteral("NetPath"), NetPath->text());
+    if (!write(QStringLiteral("DatabaseLocation"), location) ||
+        !write(QStringLiteral("Language"), Language->currentText()) ||
+        !write(QStringLiteral("LanguageDdf"), LanguageDdf->currentText()) ||
+        !write(QStringLiteral("NetPath"), NetPath->text()))
+        return;
     if (const platform::Result stored = settings::UsersFile(UsersFileName).setSafeAccess(SafeAccess->isChecked());
         !stored)
         platform::dialogs().error(stored.error);
