@@ -1,5 +1,6 @@
 // The main window's connection control against an in-process driver, on the virtual clock.
 #include "app/TForm1.h"
+#include "BlockedWorkingFolder.h"
 #include "FakeChannel.h"
 #include "FakeDriver.h"
 #include "ProgramFolder.h"
@@ -261,13 +262,8 @@ TEST_F(TForm1Test, WithoutADriverEveryReadSaysSo)
 
 TEST_F(TForm1Test, AWorkingFolderThatCannotBeMadeIsNamedOnceWithTheReason)
 {
-    const QString blocker = folder.root() + QStringLiteral("/a-file");
-    ASSERT_TRUE(QFile(blocker).open(QIODevice::WriteOnly));
-    testing_support::ScopedEnvironment noWorkingFolder{"APPDATA", blocker.toLocal8Bit()};
-    const platform::Texts& t = platform::texts();
-    dialogs.expect(Kind::Error, t.workingFolderError + QStringLiteral("\r\n") +
-                                    t.folderNotMade.arg(blocker + QStringLiteral("/Morvel Software"),
-                                                        QString::fromLocal8Bit(std::strerror(ENOTDIR))));
+    const testing_support::BlockedWorkingFolder noWorkingFolder(folder.root());
+    dialogs.expect(Kind::Error, noWorkingFolder.message());
     start();
 }
 

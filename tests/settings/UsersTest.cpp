@@ -1,5 +1,6 @@
 // The users file: its record encoding, the list of users, and the start-up login.
 #include "settings/Users.h"
+#include "BlockedWorkingFolder.h"
 #include "FileSizeLimit.h"
 #include "ScopedEnvironment.h"
 #include "ScriptedDialogs.h"
@@ -274,15 +275,10 @@ TEST_F(UsersTest, ARecordLongerThanTheUsersFileHoldsIsRefusedAndTheDialogTakesNo
 TEST_F(UsersTest, WithoutAWorkingFolderTheLoginIsAskedAllTheSame)
 {
     addUsers();
-    const QString blocker = dir.path() + QStringLiteral("/a-file");
-    ASSERT_TRUE(QFile(blocker).open(QIODevice::WriteOnly));
-    testing_support::ScopedEnvironment noWorkingFolder{"APPDATA", blocker.toLocal8Bit()};
-    const platform::Texts& t = platform::texts();
-    dialogs.expect(Kind::Error, t.workingFolderError + QStringLiteral("\r\n") +
-                                    t.folderNotMade.arg(blocker + QStringLiteral("/Morvel Software"),
-                                                        QString::fromLocal8Bit(std::strerror(ENOTDIR))));
+    const testing_support::BlockedWorkingFolder noWorkingFolder(dir.path());
+    dialogs.expect(Kind::Error, noWorkingFolder.message());
     answerLogin("writer", "nope!");
-    dialogs.expect(Kind::Message, t.passwordRejected);
+    dialogs.expect(Kind::Message, platform::texts().passwordRejected);
     EXPECT_FALSE(options.FormCreate());
     EXPECT_TRUE(options.loginRefused());
 }
