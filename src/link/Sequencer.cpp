@@ -203,11 +203,12 @@ void Sequencer::Timer2Timer()
 
 void Sequencer::eepromCheck(QString& data, const std::function<void()>& otherwise)
 {
-    data += QStringLiteral("0");
-    if (DeviceFlags & 2)
+    if (DeviceFlags & 2) {
+        data += QStringLiteral("0"); // burn
         CommandCode = 39;
-    else
+    } else {
         otherwise();
+    }
 }
 
 void Sequencer::endWriting()
