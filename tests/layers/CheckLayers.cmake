@@ -1,6 +1,7 @@
 # The layers of the program, checked by reading the includes: a folder of src/ may include its own
 # headers and those of the folders below it, never those above; every include names its folder; the
-# driver includes nothing of the program but the platform layer.
+# platform layer (platform/, shared by both programs) includes only itself, and the driver includes
+# nothing of the program but the platform layer.
 #   cmake -DROOT=<source folder> -P CheckLayers.cmake
 set(order platform link config detailed settings history print operations app)
 
@@ -11,11 +12,14 @@ endfunction()
 
 set(faults "")
 file(GLOB_RECURSE sources RELATIVE "${ROOT}" "${ROOT}/src/*.h" "${ROOT}/src/*.cpp" "${ROOT}/driver/*.h"
-     "${ROOT}/driver/*.cpp")
+     "${ROOT}/driver/*.cpp" "${ROOT}/platform/*.h" "${ROOT}/platform/*.cpp")
 foreach(source IN LISTS sources)
   string(REPLACE "/" ";" parts "${source}")
   list(GET parts 0 top)
   list(GET parts 1 folder)
+  if(top STREQUAL "platform")
+    set(folder platform)
+  endif()
   file(STRINGS "${ROOT}/${source}" includes REGEX "^#include \"")
   foreach(line IN LISTS includes)
     string(REGEX REPLACE "^#include \"([^\"]*)\".*" "\\1" header "${line}")
@@ -28,6 +32,12 @@ foreach(source IN LISTS sources)
     if(top STREQUAL "driver")
       if(target_rank GREATER 0)
         list(APPEND faults "${source}: the driver includes \"${header}\" of the program")
+      endif()
+      continue()
+    endif()
+    if(top STREQUAL "platform")
+      if(NOT target STREQUAL "platform")
+        list(APPEND faults "${source}: the platform layer includes \"${header}\" from above it")
       endif()
       continue()
     endif()

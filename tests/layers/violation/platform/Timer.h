@@ -1,0 +1,3 @@
+#pragma once
+// A platform header that reaches above its layer.
+#include "link/Sequencer.h"
