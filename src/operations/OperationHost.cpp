@@ -3,6 +3,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Texts.h"
 
+#include <algorithm>
+
 namespace operations {
 
 OutputTexts defaultOutputTexts()
@@ -12,33 +14,34 @@ OutputTexts defaultOutputTexts()
             texts.detailedUpperOutputDefault, texts.detailedFixOffValue};
 }
 
+namespace {
+// Reading, searching, testing and resetting a device stay open to everyone; what changes a device's
+// configuration or output does not.
+constexpr Command ReadOnlyRefusals[] = {
+    Command::WriteInDevice,
+    Command::BackToInitialValues,
+    Command::LowerRangeValue,
+    Command::UpperRangeValue,
+    Command::SensorZeroing,
+    Command::AddressChanging,
+    Command::ClearConfigurationChangedFlag,
+    Command::WriteFinalAssemblyNumber,
+    Command::EnterFixedOutput,
+    Command::ExitFixedOutput,
+    Command::TrimLowerOutput,
+    Command::TrimUpperOutput,
+    Command::SetBurstFunction,
+    Command::EnterBurstMode,
+    Command::ExitBurstMode,
+    Command::DetailedSetupMethod,
+};
+} // namespace
+
+std::span<const Command> readOnlyRefusals() { return ReadOnlyRefusals; }
+
 bool refusedToReadOnlyUser(Command command)
 {
-    // Reading, searching, testing and resetting a device stay open to everyone; what changes a
-    // device's configuration or output does not.
-    switch (command) {
-    case Command::WriteInDevice:
-    case Command::BackToInitialValues:
-    case Command::LowerRangeValue:
-    case Command::UpperRangeValue:
-    case Command::SensorZeroing:
-    case Command::AddressChanging:
-    case Command::ClearConfigurationChangedFlag:
-    case Command::WriteFinalAssemblyNumber:
-    case Command::EnterFixedOutput:
-    case Command::ExitFixedOutput:
-    case Command::TrimLowerOutput:
-    case Command::TrimUpperOutput:
-    case Command::SetBurstFunction:
-    case Command::EnterBurstMode:
-    case Command::ExitBurstMode:
-    case Command::DetailedSetupMethod: return true;
-    case Command::DeviceTest:
-    case Command::DeviceReset:
-    case Command::InitializationByTag:
-    case Command::InitializationByAddress: return false;
-    }
-    return true;
+    return std::ranges::find(ReadOnlyRefusals, command) != std::end(ReadOnlyRefusals);
 }
 
 bool commandAllowed(OperationHost& host, Command command)

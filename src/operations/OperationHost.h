@@ -5,6 +5,8 @@
 #include "config/MainScreen.h"
 #include "link/Sequencer.h"
 
+#include <span>
+
 namespace operations {
 
 // The texts and currents of the output trims and the fixed output, from the device definition
@@ -74,8 +76,9 @@ enum class Command {
     InitializationByTag,
     InitializationByAddress,
 };
-// Whether a user with read-only access is refused the command ("You don't have authorization to do
-// this!"): the one table of it.
+// The commands a user with read-only access is refused ("You don't have authorization to do this!"):
+// the one table of them.
+std::span<const Command> readOnlyRefusals();
 bool refusedToReadOnlyUser(Command command);
 
 // The checks every device command starts with: the driver link ("Driver not found!") and the user's
