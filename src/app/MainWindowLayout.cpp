@@ -1,5 +1,7 @@
 #include "app/MainWindowLayout.h"
 
+#include "app/MenuCommands.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QFormLayout>
@@ -29,20 +31,6 @@ namespace {
 int charWidth(const QWidget* w) { return w->fontMetrics().horizontalAdvance(QLatin1Char('0')); }
 
 void setName(QObject* object, const char* name) { object->setObjectName(QString::fromLatin1(name)); }
-
-QAction* addCommand(QMenu* menu, const char* name, const QString& caption)
-{
-    QAction* action = menu->addAction(caption);
-    setName(action, name);
-    return action;
-}
-
-QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption)
-{
-    QMenu* menu = bar->addMenu(caption);
-    setName(menu, name);
-    return menu;
-}
 
 QFormLayout* newForm(QWidget* parent)
 {
@@ -159,178 +147,163 @@ void MainWindowLayout::setup(QMainWindow& window)
     window.setWindowTitle(tr("Tarvik"));
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-
-    // Menus
-    QMenuBar* bar = window.menuBar();
-    setName(bar, "MainMenu");
-
-    File1 = addMenu(bar, "File1", tr("File"));
-    Menu1 = addCommand(File1, "Menu1", tr("Open"));
-    Uloz = addCommand(File1, "Uloz", tr("Save"));
-    File1->addSeparator();
-    TiskniPreview = addCommand(File1, "TiskniPreview", tr("Print Preview"));
-    Tiskni = addCommand(File1, "Tiskni", tr("Print"));
-    File1->addSeparator();
-    Konec1 = addCommand(File1, "Konec1", tr("Exit"));
-
-    Initialization1 = addMenu(bar, "Initialization1", tr("Initialization"));
-    Inicializaceoznaenm1 = addCommand(Initialization1, "Inicializaceoznaenm1", tr("Initialization by Tag"));
-    Inicializacedotazovacadresou1 =
-        addCommand(Initialization1, "Inicializacedotazovacadresou1", tr("Initialization by Address"));
-
-    Configuration1 = addMenu(bar, "Configuration1", tr("Configuration"));
-    NastaveniPocatku = addCommand(Configuration1, "NastaveniPocatku", tr("Lower Range Value"));
-    NastaveniKonce = addCommand(Configuration1, "NastaveniKonce", tr("Upper Range Value"));
-    NulovaniCidla = addCommand(Configuration1, "NulovaniCidla", tr("Sensor Zeroing"));
-    ZmenaAdresy = addCommand(Configuration1, "ZmenaAdresy", tr("Address Changing"));
-    DetailedSetupMenu = addCommand(Configuration1, "DetailedSetupMenu", tr("Detailed Setup"));
-    Configuration1->addSeparator();
-    NavratHodnotm1 = addCommand(Configuration1, "NavratHodnotm1", tr("Back to Initial Values"));
-
-    Service1 = addMenu(bar, "Service1", tr("Service"));
-    TestPristroje = addCommand(Service1, "TestPristroje", tr("Device Test"));
-    ResetPristroje = addCommand(Service1, "ResetPristroje", tr("Device Reset"));
-    NulujPriznakm1 = addCommand(Service1, "NulujPriznakm1", tr("Clear Configuration Changed Flag"));
-    Writefinalassemblynumber1 = addCommand(Service1, "Writefinalassemblynumber1", tr("Write Final Assembly Number"));
-    Service1->addSeparator();
-    FixovaniVystupnihoProudu =
-        addCommand(Service1, "FixovaniVystupnihoProudu", tr("Enter Fixed Output Status (LoopTest)"));
-    Zrusfixovaniproudu = addCommand(Service1, "Zrusfixovaniproudu", tr("Exit Fixed Output Status"));
-    Service1->addSeparator();
-    Trimovani4mA = addCommand(Service1, "Trimovani4mA", tr("Trim DAC Lower Output Value"));
-    Trimovani20mA = addCommand(Service1, "Trimovani20mA", tr("Trim DAC Upper Output Value"));
-    Service1->addSeparator();
-    NastaveniBURSTfunkce = addCommand(Service1, "NastaveniBURSTfunkce", tr("Set Burst Function"));
-    ZapnutiBURSTmodu = addCommand(Service1, "ZapnutiBURSTmodu", tr("Enter Burst Mode"));
-    VypnutiBURSTmodu = addCommand(Service1, "VypnutiBURSTmodu", tr("Exit Burst mode"));
-
-    MenuHistory = bar->addAction(tr("History"));
-    setName(MenuHistory, "MenuHistory");
-    Options1 = bar->addAction(tr("Options"));
-    setName(Options1, "Options1");
-
-    Help1 = addMenu(bar, "Help1", tr("Help"));
-    Obsah1 = addCommand(Help1, "Obsah1", tr("Contents"));
-    Obsah1->setShortcut(QKeySequence(Qt::Key_F1));
-    Oprogramu1 = addCommand(Help1, "Oprogramu1", tr("About ..."));
+    buildMenus(window);
 
     auto* central = new QWidget(&window);
     setName(central, "ClientArea");
     window.setCentralWidget(central);
     const int gap = fieldHeight(central) / 2;
+    buildPages(central, gap);
+    buildOnlineBox(central, gap);
+    buildMessageBoxes(central);
+    buildButtons(central);
+    arrange(central);
+    buildDiagnostics(central);
+    setStartState();
 
-    // A caption label beside its control: the buddy relation lets screen readers announce the control under
-    // its caption, and captionOf() finds it again.
-    auto caption = [this](QWidget* parent, QWidget* control, const QString& text, const char* name = nullptr) {
-        auto* label = new QLabel(text, parent);
-        label->setObjectName(name ? QString::fromLatin1(name) : QString(control->objectName() + u"Caption"));
-        label->setBuddy(control);
-        captions.insert(control, label);
-        return label;
-    };
-    auto valueRow = [&](QFormLayout* form, QLabel* value, const QString& text) {
-        QLabel* label = caption(value->parentWidget(), value, text);
-        value->setAccessibleDescription(text);
-        form->addRow(label, value);
-    };
+    // Single fixed border: the window takes the size its contents ask for and nothing else.
+    window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
 
-    // Page control
+void MainWindowLayout::buildMenus(QMainWindow& window)
+{
+    QMenuBar* bar = window.menuBar();
+    setName(bar, "MainMenu");
+    for (const MenuOfCommands& menu : menusOfCommands()) {
+        QMenu* holder = nullptr;
+        if (menu.member) {
+            holder = bar->addMenu(QCoreApplication::translate("MainWindowLayout", menu.caption));
+            setName(holder, menu.name);
+            this->*menu.member = holder;
+        }
+        for (const MenuCommand& command : menuCommands()) {
+            if (command.menu != menu.id) continue;
+            if (command.separatorBefore) holder->addSeparator();
+            const QString caption = QCoreApplication::translate("MainWindowLayout", command.caption);
+            QAction* action = holder ? holder->addAction(caption) : bar->addAction(caption);
+            setName(action, command.name);
+            if (command.shortcut) action->setShortcut(QKeySequence(command.shortcut));
+            this->*command.member = action;
+        }
+    }
+}
+
+QLabel* MainWindowLayout::addCaption(QWidget* control, const QString& text, const char* name)
+{
+    auto* label = new QLabel(text, control->parentWidget());
+    label->setObjectName(name ? QString::fromLatin1(name) : QString(control->objectName() + u"Caption"));
+    label->setBuddy(control);
+    captions.insert(control, label);
+    return label;
+}
+
+void MainWindowLayout::addValueRow(QFormLayout* form, QLabel* value, const QString& text)
+{
+    QLabel* label = addCaption(value, text);
+    value->setAccessibleDescription(text);
+    form->addRow(label, value);
+}
+
+// Device Info: identity, sensor, output
+void MainWindowLayout::buildDeviceInfoPage(int gap)
+{
+    InstrumentBox = new QWidget(SetupPanels);
+    setName(InstrumentBox, "InstrumentBox");
+    QFormLayout* form = newForm(InstrumentBox);
+    const int w = 34;
+    Vyrobce = newValue(InstrumentBox, "Vyrobce", w);
+    Typ = newValue(InstrumentBox, "Typ", w);
+    Verze = newValue(InstrumentBox, "Verze", w);
+    UI = newValue(InstrumentBox, "UI", w);
+    VyrCislo = newValue(InstrumentBox, "VyrCislo", w);
+    VyrCisCidla = newValue(InstrumentBox, "VyrCisCidla", w);
+    HorniMez = newValue(InstrumentBox, "HorniMez", w);
+    DolniMez = newValue(InstrumentBox, "DolniMez", w);
+    MinRozpeti = newValue(InstrumentBox, "MinRozpeti", w);
+    Porucha = newValue(InstrumentBox, "Porucha", w);
+    Ochrana = newValue(InstrumentBox, "Ochrana", w);
+    addValueRow(form, Vyrobce, tr("Distributor:"));
+    addValueRow(form, Typ, tr("Type:"));
+    addValueRow(form, Verze, tr("Revision:"));
+    addValueRow(form, UI, tr("Unique Identifier:"));
+    addValueRow(form, VyrCislo, tr("Serial No:"));
+    addGap(form, gap);
+    addValueRow(form, VyrCisCidla, tr("Sensor Serial No:"));
+    addValueRow(form, HorniMez, tr("Upper Range Limit:"));
+    addValueRow(form, DolniMez, tr("Lower Range Limit:"));
+    addValueRow(form, MinRozpeti, tr("Minimum Span:"));
+    addGap(form, gap);
+    addValueRow(form, Porucha, tr("Alarm Signaling:"));
+    addValueRow(form, Ochrana, tr("Write Protection:"));
+}
+
+// Basic Setup: range and output, then the identification texts
+void MainWindowLayout::buildBasicSetupPage(int gap)
+{
+    BasicSetup = new QWidget(SetupPanels);
+    setName(BasicSetup, "BasicSetup");
+    QFormLayout* form = newForm(BasicSetup);
+    // Two widths only: short for numbers, tag and date, longer for the lists and the descriptor. The message
+    // takes the whole row.
+    const int shortWidth = 12;
+    const int longWidth = 20;
+    Pocatek = newEdit(BasicSetup, "Pocatek", shortWidth);
+    Konec = newEdit(BasicSetup, "Konec", shortWidth);
+    Jednotky = newList(BasicSetup, "Jednotky", longWidth);
+    Tlumeni = newEdit(BasicSetup, "Tlumeni", shortWidth);
+    Funkce = newList(BasicSetup, "Funkce", longWidth);
+    Oznaceni = newEdit(BasicSetup, "Oznaceni", shortWidth);
+    Popis = newEdit(BasicSetup, "Popis", longWidth);
+    Datum = newEdit(BasicSetup, "Datum", shortWidth);
+    Zprava = new QLineEdit(BasicSetup);
+    setName(Zprava, "Zprava");
+    // A whole message of 32 capitals (the device keeps capitals only) is visible without scrolling.
+    Zprava->setMinimumWidth(editWidth(Zprava, Zprava->fontMetrics().horizontalAdvance(QString(32, u'A'))));
+    Jednotky->setFixedWidth(Popis->maximumWidth());
+    Funkce->setFixedWidth(Popis->maximumWidth());
+
+    form->addRow(addCaption(Pocatek, tr("Lower Range Value:")), Pocatek);
+    form->addRow(addCaption(Konec, tr("Upper Range Value:")), Konec);
+    form->addRow(addCaption(Jednotky, tr("Units:")), Jednotky);
+    auto* damping = new QHBoxLayout;
+    damping->addWidget(Tlumeni);
+    auto* seconds = new QLabel(tr("s"), BasicSetup);
+    setName(seconds, "TlumeniUnit");
+    damping->addWidget(seconds);
+    damping->addStretch();
+    form->addRow(addCaption(Tlumeni, tr("Damping:")), damping);
+    // A device definition may hide the transfer function; the rows below keep their places.
+    Label20 = addCaption(Funkce, tr("Transfer Function:"), "Label20");
+    retainSizeWhenHidden(Label20);
+    retainSizeWhenHidden(Funkce);
+    form->addRow(Label20, Funkce);
+    // A screen reader names a list by its current entry; the lists are named by their captions, as the edits
+    // are through their buddies.
+    for (QComboBox* list : {Jednotky, Funkce})
+        list->setAccessibleName(captionOf(list)->text());
+    addGap(form, gap);
+    form->addRow(addCaption(Oznaceni, tr("Tag:")), Oznaceni);
+    form->addRow(addCaption(Popis, tr("Descriptor:")), Popis);
+    form->addRow(addCaption(Datum, tr("Date:")), Datum);
+    form->addRow(addCaption(Zprava, tr("Message:")), Zprava);
+}
+
+void MainWindowLayout::buildPages(QWidget* central, int gap)
+{
     SetupPanels = new QTabWidget(central);
     setName(SetupPanels, "SetupPanels");
     // Every page's caption whole, in every language: the window grows to them.
     SetupPanels->setElideMode(Qt::ElideNone);
     SetupPanels->setUsesScrollButtons(false);
-
-    // Device Info: identity, sensor, output
-    InstrumentBox = new QWidget(SetupPanels);
-    setName(InstrumentBox, "InstrumentBox");
-    {
-        QFormLayout* form = newForm(InstrumentBox);
-        const int w = 34;
-        Vyrobce = newValue(InstrumentBox, "Vyrobce", w);
-        Typ = newValue(InstrumentBox, "Typ", w);
-        Verze = newValue(InstrumentBox, "Verze", w);
-        UI = newValue(InstrumentBox, "UI", w);
-        VyrCislo = newValue(InstrumentBox, "VyrCislo", w);
-        VyrCisCidla = newValue(InstrumentBox, "VyrCisCidla", w);
-        HorniMez = newValue(InstrumentBox, "HorniMez", w);
-        DolniMez = newValue(InstrumentBox, "DolniMez", w);
-        MinRozpeti = newValue(InstrumentBox, "MinRozpeti", w);
-        Porucha = newValue(InstrumentBox, "Porucha", w);
-        Ochrana = newValue(InstrumentBox, "Ochrana", w);
-        valueRow(form, Vyrobce, tr("Distributor:"));
-        valueRow(form, Typ, tr("Type:"));
-        valueRow(form, Verze, tr("Revision:"));
-        valueRow(form, UI, tr("Unique Identifier:"));
-        valueRow(form, VyrCislo, tr("Serial No:"));
-        addGap(form, gap);
-        valueRow(form, VyrCisCidla, tr("Sensor Serial No:"));
-        valueRow(form, HorniMez, tr("Upper Range Limit:"));
-        valueRow(form, DolniMez, tr("Lower Range Limit:"));
-        valueRow(form, MinRozpeti, tr("Minimum Span:"));
-        addGap(form, gap);
-        valueRow(form, Porucha, tr("Alarm Signaling:"));
-        valueRow(form, Ochrana, tr("Write Protection:"));
-    }
-
-    // Basic Setup: range and output, then the identification texts
-    BasicSetup = new QWidget(SetupPanels);
-    setName(BasicSetup, "BasicSetup");
-    {
-        QFormLayout* form = newForm(BasicSetup);
-        // Two widths only: short for numbers, tag and date, longer for the lists and the descriptor. The message
-        // takes the whole row.
-        const int shortWidth = 12;
-        const int longWidth = 20;
-        Pocatek = newEdit(BasicSetup, "Pocatek", shortWidth);
-        Konec = newEdit(BasicSetup, "Konec", shortWidth);
-        Jednotky = newList(BasicSetup, "Jednotky", longWidth);
-        Tlumeni = newEdit(BasicSetup, "Tlumeni", shortWidth);
-        Funkce = newList(BasicSetup, "Funkce", longWidth);
-        Oznaceni = newEdit(BasicSetup, "Oznaceni", shortWidth);
-        Popis = newEdit(BasicSetup, "Popis", longWidth);
-        Datum = newEdit(BasicSetup, "Datum", shortWidth);
-        Zprava = new QLineEdit(BasicSetup);
-        setName(Zprava, "Zprava");
-        // A whole message of 32 capitals (the device keeps capitals only) is visible without scrolling.
-        Zprava->setMinimumWidth(editWidth(Zprava, Zprava->fontMetrics().horizontalAdvance(QString(32, u'A'))));
-        Jednotky->setFixedWidth(Popis->maximumWidth());
-        Funkce->setFixedWidth(Popis->maximumWidth());
-
-        form->addRow(caption(BasicSetup, Pocatek, tr("Lower Range Value:")), Pocatek);
-        form->addRow(caption(BasicSetup, Konec, tr("Upper Range Value:")), Konec);
-        form->addRow(caption(BasicSetup, Jednotky, tr("Units:")), Jednotky);
-        auto* damping = new QHBoxLayout;
-        damping->addWidget(Tlumeni);
-        auto* seconds = new QLabel(tr("s"), BasicSetup);
-        setName(seconds, "TlumeniUnit");
-        damping->addWidget(seconds);
-        damping->addStretch();
-        form->addRow(caption(BasicSetup, Tlumeni, tr("Damping:")), damping);
-        // A device definition may hide the transfer function; the rows below keep their places.
-        Label20 = caption(BasicSetup, Funkce, tr("Transfer Function:"), "Label20");
-        retainSizeWhenHidden(Label20);
-        retainSizeWhenHidden(Funkce);
-        form->addRow(Label20, Funkce);
-        // A screen reader names a list by its current entry; the lists are named by their captions, as the edits
-        // are through their buddies.
-        for (QComboBox* list : {Jednotky, Funkce})
-            list->setAccessibleName(captionOf(list)->text());
-        addGap(form, gap);
-        form->addRow(caption(BasicSetup, Oznaceni, tr("Tag:")), Oznaceni);
-        form->addRow(caption(BasicSetup, Popis, tr("Descriptor:")), Popis);
-        form->addRow(caption(BasicSetup, Datum, tr("Date:")), Datum);
-        form->addRow(caption(BasicSetup, Zprava, tr("Message:")), Zprava);
-    }
+    buildDeviceInfoPage(gap);
+    buildBasicSetupPage(gap);
 
     // The same caption column on both pages, so the fields do not shift when the user switches pages.
-    {
-        int widest = 0;
-        for (QLabel* label : captions)
-            widest = qMax(widest, label->sizeHint().width());
-        for (QLabel* label : captions)
-            label->setMinimumWidth(widest);
-    }
+    int widest = 0;
+    for (QLabel* label : captions)
+        widest = qMax(widest, label->sizeHint().width());
+    for (QLabel* label : captions)
+        label->setMinimumWidth(widest);
 
     pDetailedSetup = new QWidget(SetupPanels);
     setName(pDetailedSetup, "pDetailedSetup");
@@ -343,85 +316,83 @@ void MainWindowLayout::setup(QMainWindow& window)
         SetupPanels->widget(i)->setAccessibleName(SetupPanels->tabText(i));
     SetupPanels->setTabVisible(SetupPanels->indexOf(pDetailedSetup), false);
     SetupPanels->setCurrentWidget(InstrumentBox);
+}
 
-    // On-line values
+void MainWindowLayout::buildOnlineBox(QWidget* central, int gap)
+{
     OnlineBox = newGroup(central, "OnlineBox", tr("On-line Values"));
-    {
-        QFormLayout* form = newForm(OnlineBox);
-        const int w = 22;
-        PollAddr = newValue(OnlineBox, "PollAddr", w, Qt::AlignRight);
-        PollAddr->setText(QStringLiteral("0"));
-        PV = newValue(OnlineBox, "PV", w, Qt::AlignRight);
-        PVI = newValue(OnlineBox, "PVI", w, Qt::AlignRight);
-        PVP = newValue(OnlineBox, "PVP", w, Qt::AlignRight);
-        SV = newValue(OnlineBox, "SV", w, Qt::AlignRight);
-        TV = newValue(OnlineBox, "TV", w, Qt::AlignRight);
-        FV = newValue(OnlineBox, "FV", w, Qt::AlignRight);
-        valueRow(form, PollAddr, tr("Polling Address:"));
-        addGap(form, gap / 2);
-        valueRow(form, PV, tr("Primary Variable:"));
-        valueRow(form, PVI, tr("Output Current:"));
-        valueRow(form, PVP, tr("% Output:"));
-        valueRow(form, SV, tr("Secondary Variable:"));
-        valueRow(form, TV, tr("Tertiary Variable:"));
-        valueRow(form, FV, tr("Fourth Variable:"));
-    }
+    QFormLayout* form = newForm(OnlineBox);
+    const int w = 22;
+    PollAddr = newValue(OnlineBox, "PollAddr", w, Qt::AlignRight);
+    PollAddr->setText(QStringLiteral("0"));
+    PV = newValue(OnlineBox, "PV", w, Qt::AlignRight);
+    PVI = newValue(OnlineBox, "PVI", w, Qt::AlignRight);
+    PVP = newValue(OnlineBox, "PVP", w, Qt::AlignRight);
+    SV = newValue(OnlineBox, "SV", w, Qt::AlignRight);
+    TV = newValue(OnlineBox, "TV", w, Qt::AlignRight);
+    FV = newValue(OnlineBox, "FV", w, Qt::AlignRight);
+    addValueRow(form, PollAddr, tr("Polling Address:"));
+    addGap(form, gap / 2);
+    addValueRow(form, PV, tr("Primary Variable:"));
+    addValueRow(form, PVI, tr("Output Current:"));
+    addValueRow(form, PVP, tr("% Output:"));
+    addValueRow(form, SV, tr("Secondary Variable:"));
+    addValueRow(form, TV, tr("Tertiary Variable:"));
+    addValueRow(form, FV, tr("Fourth Variable:"));
+}
 
+// The device's status sentences, its errors and the program's status line.
+void MainWindowLayout::buildMessageBoxes(QWidget* central)
+{
     StatusBox = newGroup(central, "StatusBox", tr("Device Status Messages"));
-    {
-        auto* box = new QVBoxLayout(StatusBox);
-        // A device may report more sentences than the three lines of room: the label grows inside a scroll area
-        // of fixed height, so every sentence can be reached and the window keeps its size.
-        StatusScroll = new FollowingScrollArea(StatusBox);
-        setName(StatusScroll, "StatusScroll");
-        StatusScroll->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        StatusScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        StatusScroll->setWidgetResizable(true);
-        StatusScroll->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        StatusScroll->setFixedHeight(central->fontMetrics().lineSpacing() * 3 + 2 * StatusScroll->frameWidth() + 4);
-        Status = new QLabel;
-        setName(Status, "Status");
-        Status->setAccessibleName(StatusBox->title());
-        Status->setTextFormat(Qt::PlainText);
-        Status->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        Status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        Status->setIndent(charWidth(central) / 2);
-        Status->setContentsMargins(0, 2, 0, 2);
-        Status->setWordWrap(true);
-        StatusScroll->setWidget(Status);
-        box->addWidget(StatusScroll);
-    }
+    // A device may report more sentences than the three lines of room: the label grows inside a scroll area
+    // of fixed height, so every sentence can be reached and the window keeps its size.
+    StatusScroll = new FollowingScrollArea(StatusBox);
+    setName(StatusScroll, "StatusScroll");
+    StatusScroll->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    StatusScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StatusScroll->setWidgetResizable(true);
+    StatusScroll->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    StatusScroll->setFixedHeight(central->fontMetrics().lineSpacing() * 3 + 2 * StatusScroll->frameWidth() + 4);
+    Status = new QLabel;
+    setName(Status, "Status");
+    Status->setAccessibleName(StatusBox->title());
+    Status->setTextFormat(Qt::PlainText);
+    Status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Status->setIndent(charWidth(central) / 2);
+    Status->setContentsMargins(0, 2, 0, 2);
+    Status->setWordWrap(true);
+    StatusScroll->setWidget(Status);
+    (new QVBoxLayout(StatusBox))->addWidget(StatusScroll);
 
     ErrorBox = newGroup(central, "ErrorBox", tr("Device Error Messages"));
-    {
-        auto* box = new QVBoxLayout(ErrorBox);
-        Error = new QListWidget(ErrorBox);
-        setName(Error, "Error");
-        Error->setAccessibleName(ErrorBox->title());
-        Error->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        Error->setFixedHeight(Error->fontMetrics().lineSpacing() * 4 + 2 * Error->frameWidth() + 4);
-        box->addWidget(Error);
-    }
+    Error = new QListWidget(ErrorBox);
+    setName(Error, "Error");
+    Error->setAccessibleName(ErrorBox->title());
+    Error->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    Error->setFixedHeight(Error->fontMetrics().lineSpacing() * 4 + 2 * Error->frameWidth() + 4);
+    (new QVBoxLayout(ErrorBox))->addWidget(Error);
 
     ProgramStatusBox = newGroup(central, "ProgramStatusBox", tr("Program Status Messages"));
-    {
-        auto* box = new QVBoxLayout(ProgramStatusBox);
-        ProgramStatus = newValue(ProgramStatusBox, "ProgramStatus", 20);
-        ProgramStatus->setAccessibleName(ProgramStatusBox->title());
-        // Room for two lines: a hint of what a field can hold is read whole in every language.
-        ProgramStatus->setWordWrap(true);
-        ProgramStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        ProgramStatus->setFixedHeight(ProgramStatus->fontMetrics().lineSpacing() * 2 + fieldHeight(ProgramStatusBox) -
-                                      ProgramStatus->fontMetrics().height());
-        box->addWidget(ProgramStatus);
-    }
+    ProgramStatus = newValue(ProgramStatusBox, "ProgramStatus", 20);
+    ProgramStatus->setAccessibleName(ProgramStatusBox->title());
+    // Room for two lines: a hint of what a field can hold is read whole in every language.
+    ProgramStatus->setWordWrap(true);
+    ProgramStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ProgramStatus->setFixedHeight(ProgramStatus->fontMetrics().lineSpacing() * 2 + fieldHeight(ProgramStatusBox) -
+                                  ProgramStatus->fontMetrics().height());
+    (new QVBoxLayout(ProgramStatusBox))->addWidget(ProgramStatus);
 
     // The values of the pages and on-line box come and go; the window keeps its size when they are hidden.
     for (QWidget* w : {static_cast<QWidget*>(PV), static_cast<QWidget*>(PVI), static_cast<QWidget*>(PVP),
                        static_cast<QWidget*>(SV), static_cast<QWidget*>(TV), static_cast<QWidget*>(FV),
                        static_cast<QWidget*>(StatusScroll), static_cast<QWidget*>(Error)})
         retainSizeWhenHidden(w);
+}
 
+void MainWindowLayout::buildButtons(QWidget* central)
+{
     Pripoj = newButton(central, "Pripoj", tr("Read!"));
     Odpoj = newButton(central, "Odpoj", tr("Stop!"));
     ZapisPrev = newButton(central, "ZapisPrev", tr("Write in device!"));
@@ -434,6 +405,10 @@ void MainWindowLayout::setup(QMainWindow& window)
         enter->setContext(Qt::WidgetWithChildrenShortcut);
         QObject::connect(enter, &QShortcut::activated, ZapisPrev, &QPushButton::click); // nothing while disabled
     }
+}
+
+void MainWindowLayout::arrange(QWidget* central)
+{
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Pripoj);
@@ -449,44 +424,44 @@ void MainWindowLayout::setup(QMainWindow& window)
     grid->addLayout(buttons, 3, 1, Qt::AlignBottom);
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(2, 1);
+}
 
-    // Diagnostics: a hidden child outside the layout.
+// Diagnostics: a hidden child outside the layout.
+void MainWindowLayout::buildDiagnostics(QWidget* central)
+{
     DiagnosticPanel = new QWidget(central);
     setName(DiagnosticPanel, "DiagnosticPanel");
-    {
-        auto* box = new QVBoxLayout(DiagnosticPanel);
-        DdeDat = new QPlainTextEdit(DiagnosticPanel);
-        setName(DdeDat, "DdeDat");
-        DdeDat->setReadOnly(true);
-        Label26 = new QLabel(DiagnosticPanel);
-        setName(Label26, "Label26");
-        Label27 = new QLabel(DiagnosticPanel);
-        setName(Label27, "Label27");
-        Label30 = new QLabel(DiagnosticPanel);
-        setName(Label30, "Label30");
-        for (QLabel* label : {Label26, Label27, Label30})
-            label->setTextFormat(Qt::PlainText);
-        Button1 = newButton(DiagnosticPanel, "Button1", QStringLiteral("STOP"));
-        Button2 = newButton(DiagnosticPanel, "Button2", QStringLiteral("RUN"));
-        for (QWidget* w :
-             {static_cast<QWidget*>(DdeDat), static_cast<QWidget*>(Label26), static_cast<QWidget*>(Label27),
-              static_cast<QWidget*>(Label30), static_cast<QWidget*>(Button1), static_cast<QWidget*>(Button2)})
-            box->addWidget(w);
-    }
+    auto* box = new QVBoxLayout(DiagnosticPanel);
+    DdeDat = new QPlainTextEdit(DiagnosticPanel);
+    setName(DdeDat, "DdeDat");
+    DdeDat->setReadOnly(true);
+    Label26 = new QLabel(DiagnosticPanel);
+    setName(Label26, "Label26");
+    Label27 = new QLabel(DiagnosticPanel);
+    setName(Label27, "Label27");
+    Label30 = new QLabel(DiagnosticPanel);
+    setName(Label30, "Label30");
+    for (QLabel* label : {Label26, Label27, Label30})
+        label->setTextFormat(Qt::PlainText);
+    Button1 = newButton(DiagnosticPanel, "Button1", QStringLiteral("STOP"));
+    Button2 = newButton(DiagnosticPanel, "Button2", QStringLiteral("RUN"));
+    for (QWidget* w : {static_cast<QWidget*>(DdeDat), static_cast<QWidget*>(Label26), static_cast<QWidget*>(Label27),
+                       static_cast<QWidget*>(Label30), static_cast<QWidget*>(Button1), static_cast<QWidget*>(Button2)})
+        box->addWidget(w);
     DiagnosticPanel->hide();
+}
 
-    // State after start
+void MainWindowLayout::setStartState()
+{
     Odpoj->setEnabled(false);
     ZapisPrev->setEnabled(false);
-    for (QAction* action : deviceCommands())
-        action->setEnabled(false);
-    DetailedSetupMenu->setVisible(false);
-    NavratHodnotm1->setEnabled(false);
+    for (const MenuCommand& command : menuCommands()) {
+        QAction* action = this->*command.member;
+        action->setEnabled(command.enabled == Availability::Always || command.enabled == Availability::WithHistoryLog);
+        action->setVisible(command.visible);
+    }
     for (QWidget* w : editableFields())
         w->setEnabled(false);
-
-    // Single fixed border: the window takes the size its contents ask for and nothing else.
-    window.layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void centreOnScreen(QWidget& window)
@@ -505,25 +480,10 @@ QLabel* MainWindowLayout::captionOf(const QWidget* control) const { return capti
 
 QList<QAction*> MainWindowLayout::deviceCommands() const
 {
-    return {Tiskni,
-            TiskniPreview,
-            Uloz,
-            NastaveniPocatku,
-            NastaveniKonce,
-            NulovaniCidla,
-            ZmenaAdresy,
-            DetailedSetupMenu,
-            TestPristroje,
-            ResetPristroje,
-            NulujPriznakm1,
-            Writefinalassemblynumber1,
-            FixovaniVystupnihoProudu,
-            Zrusfixovaniproudu,
-            Trimovani4mA,
-            Trimovani20mA,
-            NastaveniBURSTfunkce,
-            ZapnutiBURSTmodu,
-            VypnutiBURSTmodu};
+    QList<QAction*> actions;
+    for (const MenuCommand& command : menuCommands())
+        if (command.enabled == Availability::WithDevice) actions.append(this->*command.member);
+    return actions;
 }
 
 QList<QWidget*> MainWindowLayout::hourGlassWidgets() const

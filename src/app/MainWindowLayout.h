@@ -1,7 +1,8 @@
 #pragma once
 // The controls, menus and layout of the main window, without any behaviour. TForm1 calls setup(*this) once
-// and then connects its handlers to the members. Every member's name is also the widget's objectName, so tests
-// and the rest of the program can find a control either way.
+// and then connects its handlers to the members; the menus are built from the command table
+// (MenuCommands.h). Every member's name is also the widget's objectName, so tests and the rest of the program
+// can find a control either way.
 //
 // The window has a fixed size taken from its layout. Everything whose content changes at run time (value labels,
 // lists, status lines, the on-line values that get hidden and shown) is sized so that its content can never
@@ -14,6 +15,7 @@
 
 class QAction;
 class QComboBox;
+class QFormLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -142,7 +144,7 @@ public:
 
     // Creates every control, menu and layout on the window, in the state after start: Stop!, Write in device!,
     // the device commands, Back to Initial Values and the editable fields disabled; the Detailed Setup page and
-    // menu command hidden.
+    // menu command hidden. The menus are those of the command table (MenuCommands.h).
     void setup(QMainWindow& window);
 
     // The caption label beside a control of the pages or the on-line values box; nullptr for anything else.
@@ -158,5 +160,21 @@ public:
     QList<QWidget*> onlineWidgets() const;
 
 private:
+    void buildMenus(QMainWindow& window);
+    void buildDeviceInfoPage(int gap);
+    void buildBasicSetupPage(int gap);
+    void buildPages(QWidget* central, int gap);
+    void buildOnlineBox(QWidget* central, int gap);
+    void buildMessageBoxes(QWidget* central);
+    void buildButtons(QWidget* central);
+    void buildDiagnostics(QWidget* central);
+    void arrange(QWidget* central);
+    void setStartState();
+    // A caption label beside its control: the buddy relation lets screen readers announce the control under
+    // its caption, and captionOf() finds it again.
+    QLabel* addCaption(QWidget* control, const QString& text, const char* name = nullptr);
+    // A row of a form: a value label under its caption.
+    void addValueRow(QFormLayout* form, QLabel* value, const QString& text);
+
     QHash<const QWidget*, QLabel*> captions;
 };

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/MenuCommands.h"
 #include "app/TAboutBox.h"
 #include "app/TCekej.h"
 #include "config/CodeTables.h"
@@ -95,51 +96,16 @@ void TForm1::connectHandlers()
 {
     connect(form.Pripoj, &QPushButton::clicked, this, [this] { PripojClick(); });
     connect(form.Odpoj, &QPushButton::clicked, this, [this] { OdpojClick(StopSender::StopButton); });
-    connect(form.Konec1, &QAction::triggered, this, [this] { Konec1Click(); });
-    connect(form.Obsah1, &QAction::triggered, this, [this] { Obsah1Click(); });
-    connect(form.Oprogramu1, &QAction::triggered, this, [this] { Oprogramu1Click(); });
     connect(form.Button1, &QPushButton::clicked, this, [this] { sequencer.pause(); });
     connect(form.Button2, &QPushButton::clicked, this, [this] { sequencer.proceed(); });
     connect(form.ZapisPrev, &QPushButton::clicked, this, [this] { writing.ZapisPrevClick(); });
-    connect(form.NavratHodnotm1, &QAction::triggered, this, [this] { writing.NavratHodnotm1Click(); });
-    connect(form.DetailedSetupMenu, &QAction::triggered, this, [this] { DetailedSetupMenuClick(); });
-    connect(form.Uloz, &QAction::triggered, this, [this] { UlozClick(); });
-    connect(form.Menu1, &QAction::triggered, this, [this] { OpenFileClick(); });
-    connect(form.Tiskni, &QAction::triggered, this, [this] { TiskniClick(); });
-    connect(form.TiskniPreview, &QAction::triggered, this, [this] { TiskniPreviewClick(); });
-    connect(form.MenuHistory, &QAction::triggered, this, [this] {
-        if (Database) Database->MenuHistoryClick(HistoryRefresh);
-    });
-    connect(form.Options1, &QAction::triggered, this, [this] {
-        if (Options) Options->Options1Click();
-    });
     connect(form.SetupPanels, &QTabWidget::currentChanged, this, [this] { SetupPanelsChange(); });
 }
 
 void TForm1::connectMenus()
 {
-    using operations::ServiceProcedures;
-    const std::pair<QAction*, void (ServiceProcedures::*)()> procedures[] = {
-        {form.Inicializaceoznaenm1, &ServiceProcedures::Inicializaceoznaenm1Click},
-        {form.Inicializacedotazovacadresou1, &ServiceProcedures::Inicializacedotazovacadresou1Click},
-        {form.NastaveniPocatku, &ServiceProcedures::NastaveniPocatkuClick},
-        {form.NastaveniKonce, &ServiceProcedures::NastaveniKonceClick},
-        {form.NulovaniCidla, &ServiceProcedures::NulovaniCidlaClick},
-        {form.ZmenaAdresy, &ServiceProcedures::ZmenaAdresyClick},
-        {form.TestPristroje, &ServiceProcedures::TestPristrojeClick},
-        {form.ResetPristroje, &ServiceProcedures::ResetPristrojeClick},
-        {form.NulujPriznakm1, &ServiceProcedures::NulujPriznakm1Click},
-        {form.Writefinalassemblynumber1, &ServiceProcedures::Writefinalassemblynumber1Click},
-        {form.FixovaniVystupnihoProudu, &ServiceProcedures::FixovaniVystupnihoProuduClick},
-        {form.Zrusfixovaniproudu, &ServiceProcedures::ZrusfixovaniprouduClick},
-        {form.Trimovani4mA, &ServiceProcedures::Trimovani4mAClick},
-        {form.Trimovani20mA, &ServiceProcedures::Trimovani20mAClick},
-        {form.NastaveniBURSTfunkce, &ServiceProcedures::NastaveniBURSTfunkceClick},
-        {form.ZapnutiBURSTmodu, &ServiceProcedures::ZapnutiBURSTmoduClick},
-        {form.VypnutiBURSTmodu, &ServiceProcedures::VypnutiBURSTmoduClick},
-    };
-    for (const auto& [action, handler] : procedures)
-        connect(action, &QAction::triggered, this, [this, handler] { (service.*handler)(); });
+    for (const MenuCommand& command : menuCommands())
+        connect(form.*command.member, &QAction::triggered, this, [this, handler = command.handler] { handler(*this); });
 }
 
 void TForm1::trackChanges()
