@@ -162,7 +162,7 @@ void Sequencer::Timer1Timer()
         data = addressPart(screen.pollAddress());
         screen.showStepState(SequencerState);
         const quint16 before = SequencerState;
-        performState(data);
+        takeStep(data);
         if (CommandCode == NoCommand && SequencerState == before) return; // a state that sends nothing: stay idle
         if (CommandCode == NoCommand) continue;
         break;
@@ -201,248 +201,6 @@ void Sequencer::Timer2Timer()
     if (WaitShown) host.showWaitDialog(); // a short procedure may have ended already
 }
 
-void Sequencer::eepromCheck(QString& data, const std::function<void()>& otherwise)
-{
-    if (DeviceFlags & 2) {
-        data += QStringLiteral("0"); // burn
-        CommandCode = 39;
-    } else {
-        otherwise();
-    }
-}
-
-void Sequencer::endWriting()
-{
-    WriteListDone = true;
-    WriteErrors = screen.errorCount();
-    endAfterWriting(states::ReadBase);
-}
-
-void Sequencer::endAfterWriting(quint16 next)
-{
-    EndWaitAfterWriting();
-    SequencerState = next;
-    CommandCode = NoCommand;
-}
-
-void Sequencer::performState(QString& data)
-{
-    auto idleStep = [this](quint16 next) {
-        SequencerState = next;
-        CommandCode = NoCommand;
-    };
-    auto endProcedure = [this, &idleStep](quint16 next) {
-        EndWait();
-        idleStep(next);
-    };
-    const quint16 state = SequencerState;
-    switch (state) {
-    case 100:
-        screen.setProgramStatus(platform::texts().readingVariables);
-        CommandCode = 2;
-        return;
-    case 101: CommandCode = 3; return;
-    case 102:
-        SequencerState = states::Online;
-        CommandCode = 2;
-        return;
-    case 200:
-        BeginWait(false, true);
-        host.ClearAll();
-        screen.showErrorList();
-        screen.setProgramStatus(platform::texts().readingConfiguration);
-        CommandCode = 0;
-        return;
-    case 250: CommandCode = 0; return;
-    case 251: idleStep(states::Online); return;
-    case 300:
-        WriteListDone = false;
-        WroteSomething = false;
-        BeginWait(true, false);
-        templateWrite(data);
-        return;
-    case states::WriteEnd:
-        // Nothing written is nothing to keep: the EEPROM control follows only a write that sent a command.
-        if (WroteSomething)
-            eepromCheck(data, [&] { endWriting(); });
-        else
-            endWriting();
-        return;
-    case states::WriteEnd + 1: endWriting(); return;
-    case 400:
-        BeginWait(false, false);
-        CommandCode = 37;
-        return;
-    case 410:
-        BeginWait(false, false);
-        CommandCode = 36;
-        return;
-    case 401:
-    case 411: eepromCheck(data, [&] { endAfterWriting(200); }); return;
-    case 402:
-    case 412: endAfterWriting(200); return;
-    case 420:
-        BeginWait(false, false);
-        CommandCode = 43;
-        return;
-    case 421: eepromCheck(data, [&] { endProcedure(states::Online); }); return;
-    case 422: endProcedure(states::Online); return;
-    case 430:
-        BeginWait(false, true);
-        host.ClearAll();
-        data = CrLf + TagAddress + CrLf + dataField(StepData);
-        CommandCode = 11;
-        return;
-    case 431: idleStep(201); return;
-    case 440:
-        BeginWait(false, true);
-        data += dataField(StepData);
-        CommandCode = 0;
-        return;
-    case 441: idleStep(200); return;
-    case 450:
-        BeginWait(false, false);
-        data += dataField(StepData);
-        CommandCode = 6;
-        return;
-    case 451:
-        // A device that refused the new address keeps its old one, and so does the on-line loop.
-        if (!CommandRefused) screen.setPollAddress(StepData);
-        endProcedure(states::Online);
-        return;
-    case 500:
-        BeginWait(false, false);
-        CommandCode = 41;
-        return;
-    case 501: CommandCode = 48; return;
-    case 510:
-        BeginWait(false, false);
-        CommandCode = 42;
-        return;
-    case 515:
-        BeginWait(false, false);
-        CommandCode = 38;
-        return;
-    case 502:
-    case 511:
-    case 516:
-    case 521: endProcedure(states::Online); return;
-    case 520:
-        BeginWait(false, false);
-        data += dataField(StepData);
-        CommandCode = 40;
-        return;
-    case 530:
-        data += dataField(StepData);
-        CommandCode = 40;
-        return;
-    case 531: idleStep(states::Online); return;
-    case 540:
-    case 550:
-        BeginWait(false, false);
-        data += dataField(StepData);
-        CommandCode = state == 540 ? 45 : 46;
-        return;
-    case 541:
-    case 551:
-        eepromCheck(data, [&] {
-            StepData = QStringLiteral("0");
-            idleStep(520);
-        });
-        return;
-    case 542:
-    case 552:
-        StepData = QStringLiteral("0");
-        idleStep(520); // leave fixed current mode
-        return;
-    case 560:
-        BeginWait(false, false);
-        data += dataField(StepData);
-        CommandCode = 108;
-        return;
-    case 570:
-    case 580:
-        BeginWait(false, false);
-        data += state == 570 ? QStringLiteral("1") : QStringLiteral("0");
-        CommandCode = 109;
-        return;
-    case 561:
-    case 571:
-    case 581: eepromCheck(data, [&] { endProcedure(states::Online); }); return;
-    case 562:
-    case 572:
-    case 582: endProcedure(states::Online); return;
-    case 590:
-        BeginWait(false, false);
-        data += dataField(StepData);
-        CommandCode = 19;
-        return;
-    case 591: eepromCheck(data, [&] { endProcedure(200); }); return;
-    case 592: endProcedure(200); return;
-    case 600:
-        BeginWait(false, false);
-        templateMethod(data);
-        return;
-    case states::MethodLast + 1: EndSequence(false); return; // after the tenth step: a method has no more
-    default: break;
-    }
-    if (state > states::ReadBase && state <= states::ReadLast)
-        templateRead(data);
-    else if (state > states::WriteBase + 1 && state < states::WriteEnd)
-        templateWrite(data);
-    else if (state > states::MethodBase + 1 && state <= states::MethodLast)
-        templateMethod(data);
-    // Any other state has no action.
-}
-
-quint8 Sequencer::templateStep(int base, const QString& section, QString& data)
-{
-    host.setWaitGaugePosition(SequencerState - base - 1);
-    return templates.GetRWCommand(base, SequencerState, section, data, realCommand);
-}
-
-void Sequencer::templateRead(QString& data)
-{
-    const quint8 code =
-        SequencerState < states::ReadLast ? templateStep(states::ReadBase, QStringLiteral("READ"), data) : NoCommand;
-    if (code != NoCommand) {
-        CommandCode = code;
-        return;
-    }
-    // Without a single read step only the identity is known: that is no configuration to keep.
-    const QString problem = SequencerState == states::ReadBase + 1 ? templates.readProblem() : QString();
-    if (problem.isEmpty()) host.CaptureInitialConfig();
-    EndSequence(true);
-    if (!problem.isEmpty()) host.readIncomplete(problem);
-}
-
-void Sequencer::templateMethod(QString& data)
-{
-    const quint8 code = templateStep(states::MethodBase, templates.MethodSection(), data);
-    if (code == NoCommand) {
-        EndSequence(false);
-        return;
-    }
-    CommandCode = code;
-}
-
-void Sequencer::templateWrite(QString& data)
-{
-    quint8 code = templateStep(states::WriteBase, QStringLiteral("WRITE"), data);
-    if (code != NoCommand) {
-        // Guarded by the number the template gives: an extended template (255) is device-specific.
-        const auto fields = screen.writeData(code);
-        if (fields) {
-            data += fields->join(CrLf);
-            WroteSomething = true;
-        } else {
-            code = NoCommand;
-        }
-    }
-    CommandCode = code;
-    if (code == NoCommand) ++SequencerState; // skipped: the loop goes on with the next step
-}
-
 void Sequencer::BeginWait(bool writeGauge, bool readGauge)
 {
     const bool gauge = writeGauge || readGauge;
@@ -470,10 +228,12 @@ void Sequencer::EndWaitAfterWriting()
                                                    : platform::texts().writtenIntoDevice);
 }
 
-void Sequencer::EndSequence(bool configurationRead)
+void Sequencer::EndSequence(bool configurationRead) { endSequence(states::Online, configurationRead); }
+
+void Sequencer::endSequence(quint16 next, bool configurationRead)
 {
     CommandCode = NoCommand;
-    SequencerState = states::Online;
+    SequencerState = next;
     EndWait();
     host.sequenceEnded(configurationRead);
 }

@@ -2,10 +2,12 @@
 // The command sequencer: one state machine through which all HART traffic passes. Timer1 takes one
 // step (builds the command of the current state and sends it), the handled reply advances the state
 // and re-arms Timer1, and TimeoutTimer sends the same step again when no reply came in time.
-// Ranges of states are procedures (Procedures.h). The sequencer owns its state: the rest of the
-// program starts a procedure, stops the connection and learns how a procedure ended through the
-// calls below, and nobody else changes the state, the flags or the timers.
+// Ranges of states are procedures, each a table of steps (ProcedureSteps.h) that the sequencer
+// interprets. The sequencer owns its state: the rest of the program starts a procedure, stops the
+// connection and learns how a procedure ended through the calls below, and nobody else changes the
+// state, the flags or the timers.
 #include "link/DriverLink.h"
+#include "link/ProcedureSteps.h"
 #include "link/Procedures.h"
 #include "link/SequencerHost.h"
 #include "platform/Timer.h"
@@ -82,23 +84,21 @@ private:
 
     void start(quint16 state, const QString& stepData);
     void waitForStepEnd();
-    // Carries out the action of the current state: sets CommandCode, may append data lines and
-    // change the state.
-    void performState(QString& data);
-    void templateRead(QString& data);
-    void templateWrite(QString& data);
-    void templateMethod(QString& data);
+
+    // The step of the current state (StepInterpreter.cpp): sets CommandCode and appends the data lines
+    // of the command it sends, or does what it does when it sends nothing and changes the state.
+    void takeStep(QString& data);
+    void openStep(const Step& step);
+    // False when the step sends nothing.
+    bool chooseCommand(const Step& step, QString& data);
+    bool holds(When when) const;
+    bool templateCommand(Source list, QString& data);
     quint8 templateStep(int base, const QString& section, QString& data);
-    // Command 39 when the device asks for it after a change, else the alternative; the state after
-    // its reply ends the procedure. A device that asks for it forgets at its next reset what was not
-    // burned, so it follows every procedure that changes what the device keeps: the range values set
-    // by the input, the zero, the output trims, the burst settings, the final assembly number and a
-    // write list that sent anything.
-    void eepromCheck(QString& data, const std::function<void()>& otherwise);
-    // The write list has been walked (and its changes burned where the device asks for it): the
-    // result goes into the wait dialog and the device is read back.
-    void endWriting();
-    void endAfterWriting(quint16 next);
+    quint8 writeStep(QString& data);
+    void finishStep(const Step& step);
+    void endRead(quint16 next);
+    void endSequence(quint16 next, bool configurationRead);
+
     // False when no reply is to be awaited: the text was not sent and the procedure has ended.
     bool send(const QString& text);
     void giveUp();

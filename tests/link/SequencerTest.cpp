@@ -23,6 +23,7 @@ TEST_F(SequencerTest, ReadFillsTheWindowThenTheOnlineLoopAlternatesCommands2And3
     EXPECT_EQ(sequencer.state(), states::Online);
     EXPECT_EQ(host.captures, 1);
     EXPECT_EQ(host.clears, 1);
+    EXPECT_TRUE(host.errorListShown);
     EXPECT_EQ(ddfChecks, 1);
     EXPECT_TRUE(host.gaugeShown);
     EXPECT_FALSE(host.gaugeWriting);
@@ -285,23 +286,105 @@ TEST_F(SequencerTest, ErrorsDuringWritingAreSaidInTheWaitDialog)
     EXPECT_EQ(host.waitSecondLine, platform::texts().writtenWithErrors);
 }
 
-TEST_F(SequencerTest, ADeviceThatAsksForTheEepromControlGetsItAfterAWriteAndTheAssemblyNumber)
+TEST_F(SequencerTest, ProceduresEndWithTheEepromControlWhereTheDeviceAsksAndLeaveTheirWaitDialog)
 {
-    testing_support::answerAsPressureTransmitter(driver, 2);
-    startRead();
-    runUntil([&] { return host.sequenceEnds == 1; });
+    const QString notOpened = QStringLiteral("-");
+    struct Run {
+        Procedure procedure;
+        QList<int> commands; // without the control, which follows the first when the device asks for it
+        bool controlled;
+        QString secondLine; // of the wait dialog at the end
+    };
+    const QString& written = platform::texts().writtenIntoDevice;
+    const Run runs[] = {
+        {Procedure::Write, {34, 0}, true, written},
+        {Procedure::FinalAssemblyNumber, {19, 0}, true, {}},
+        {Procedure::LowerRangeValue, {37, 0}, true, written},
+        {Procedure::UpperRangeValue, {36, 0}, true, written},
+        {Procedure::SensorZero, {43}, true, {}},
+        {Procedure::TrimLowerOutput, {45, 40}, true, {}},
+        {Procedure::TrimUpperOutput, {46, 40}, true, {}},
+        {Procedure::BurstFunction, {108}, true, {}},
+        {Procedure::BurstModeOn, {109}, true, {}},
+        {Procedure::BurstModeOff, {109}, true, {}},
+        {Procedure::DeviceTest, {41, 48}, false, {}},
+        {Procedure::FixedOutput, {40}, false, {}},
+        {Procedure::TrimFixOutput, {40}, false, notOpened},
+    };
     host.texts[Control::Tlumeni] = QStringLiteral("2.5");
     changes.DampingChanged = true;
-    const std::pair<Procedure, QList<int>> procedures[] = {{Procedure::Write, {34, 39, 0}},
-                                                           {Procedure::FinalAssemblyNumber, {19, 39, 0}}};
-    for (const auto& [procedure, expected] : procedures) {
-        driver.sent.clear();
-        EXPECT_EQ(sequencer.run(procedure, QStringLiteral("123")), driverlink::Ending::Online);
-        QList<int> sent = driver.commands();
-        sent.removeAll(2);
-        sent.removeAll(3);
-        EXPECT_EQ(sent.mid(0, 3), expected) << int(procedure);
+    for (int flags : {0, 2}) {
+        testing_support::answerAsPressureTransmitter(driver, flags);
+        sequencer.stop(StopSender::StopButton, false);
+        const int ends = host.sequenceEnds;
+        startRead();
+        runUntil([&] { return host.sequenceEnds > ends; });
+        for (const Run& run : runs) {
+            QList<int> expected = run.commands;
+            if (flags && run.controlled) expected.insert(1, 39);
+            driver.sent.clear();
+            host.waitSecondLine = notOpened;
+            EXPECT_EQ(sequencer.run(run.procedure, QStringLiteral("123")), driverlink::Ending::Online);
+            QList<int> sent = driver.commands();
+            sent.removeAll(2);
+            sent.removeAll(3);
+            const auto name = [&] { return std::to_string(int(run.procedure)) + " flags " + std::to_string(flags); };
+            EXPECT_EQ(sent.mid(0, expected.size()), expected) << name();
+            EXPECT_EQ(sent.count(39), expected.count(39)) << name();
+            EXPECT_FALSE(sequencer.waitShown()) << name() << " left the wait dialog open";
+            EXPECT_EQ(host.waitSecondLine, run.secondLine) << name();
+        }
     }
+    // A write that sent nothing changed nothing: no control follows it.
+    changes.DampingChanged = false;
+    driver.sent.clear();
+    EXPECT_EQ(sequencer.run(Procedure::Write), driverlink::Ending::Online);
+    EXPECT_FALSE(driver.commands().contains(39));
+}
+
+TEST_F(SequencerTest, TheOnlineLoopGoesOnAtTheNewAddress)
+{
+    answerAsPressureTransmitter();
+    driver.addresses << QStringLiteral("5");
+    startRead();
+    runUntil([&] { return host.sequenceEnds == 1; });
+    EXPECT_EQ(sequencer.run(Procedure::ChangeAddress, QStringLiteral("5")), driverlink::Ending::Online);
+    EXPECT_EQ(host.text(Control::PollAddr), QStringLiteral("5"));
+    driver.sent.clear();
+    clock.advance(5000);
+    ASSERT_FALSE(driver.sent.isEmpty());
+    EXPECT_EQ(driver.sent.last().address, QStringLiteral("5"));
+}
+
+TEST_F(SequencerTest, TemplateListsEndWithTheirRangeOfStates)
+{
+    // Longer lists are cut: a read takes 48 steps, a write 49 and a method 10, then each ends as after its last.
+    // Two commands in turn, so that no reply repeats the one before it.
+    auto list = [](int command) {
+        QStringList steps;
+        for (int i = 0; i < 60; ++i)
+            steps.append(QString::number(command + i % 2));
+        return steps;
+    };
+    auto count = [&](int command) { return driver.commands().count(command) + driver.commands().count(command + 1); };
+    answerAsPressureTransmitter();
+    changes.DetailedChanged = true;
+    templates.readList = list(130);
+    templates.writeList = list(140);
+    templates.methodList = list(150);
+    startRead();
+    ASSERT_TRUE(clock.runUntil([&] { return host.sequenceEnds == 1; }, 600000)) << "the read did not end";
+    EXPECT_EQ(count(130), 48);
+    EXPECT_EQ(host.captures, 1);
+    const std::tuple<Procedure, int, int> lists[] = {{Procedure::Write, 140, 49}, {Procedure::Method, 150, 10}};
+    for (const auto& [procedure, command, steps] : lists) {
+        driver.sent.clear();
+        EXPECT_EQ(sequencer.run(procedure), driverlink::Ending::Online);
+        EXPECT_EQ(count(command), steps) << int(procedure);
+        EXPECT_EQ(sequencer.state(), states::Online);
+    }
+    EXPECT_EQ(host.sequenceEnds, 3) << "the write's read-back and the method end their sequences";
+    EXPECT_FALSE(host.lastEndWasRead) << "the method's end counted as a read";
 }
 
 TEST_F(SequencerTest, TrimEndsByLeavingFixedCurrentMode)
@@ -335,75 +418,5 @@ TEST_F(SequencerTest, AnIdleTickSendsNothingAndDoesNotHang)
     EXPECT_TRUE(channel.executed.isEmpty());
     EXPECT_FALSE(sequencer.stepArmed());
 }
-
-// One tick from a state: the command text sent and the state afterwards.
-struct StateRow {
-    int state;
-    int flags;
-    const char* stepData;
-    const char* pollAddr;
-    const char* sent; // nullptr: nothing
-    int after;
-};
-void PrintTo(const StateRow& r, std::ostream* os) { *os << r.state << "/flags" << r.flags; }
-
-class SequencerStateTable : public SequencerFixture, public ::testing::TestWithParam<StateRow> {};
-
-TEST_P(SequencerStateTable, CommandAndNextState)
-{
-    const StateRow& row = GetParam();
-    templates.methodList = {QStringLiteral("41"), QStringLiteral("42")};
-    host.texts[Control::PollAddr] = QString::fromLatin1(row.pollAddr);
-    at(quint16(row.state), QString::fromLatin1(row.stepData), quint8(row.flags));
-    sequencer.Timer1Timer();
-    if (row.sent) {
-        ASSERT_EQ(channel.executed.size(), 1);
-        EXPECT_EQ(channel.executed.first(), QByteArray(row.sent));
-        EXPECT_TRUE(sequencer.timeoutArmed());
-    } else {
-        EXPECT_TRUE(channel.executed.isEmpty());
-    }
-    EXPECT_EQ(sequencer.state(), row.after);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    States, SequencerStateTable,
-    ::testing::Values(
-        StateRow{100, 0, "", "0", "2   \r\n0\r\n", 100}, StateRow{101, 0, "", "0", "3   \r\n0\r\n", 101},
-        StateRow{102, 0, "", "0", "2   \r\n0\r\n", 100}, StateRow{200, 0, "", "0", "0   \r\n0\r\n", 200},
-        StateRow{201, 0, "", "4", "12  \r\n4\r\n", 201}, StateRow{206, 0, "", "0", "2   \r\n0\r\n", 100},
-        StateRow{249, 0, "", "0", "2   \r\n0\r\n", 100}, StateRow{250, 0, "", "0", "0   \r\n0\r\n", 250},
-        StateRow{251, 0, "", "0", "2   \r\n0\r\n", 100}, StateRow{400, 0, "", "0", "37  \r\n0\r\n", 400},
-        StateRow{401, 2, "", "0", "39  \r\n0\r\n0", 401}, StateRow{401, 0, "", "0", "0   \r\n0\r\n", 200},
-        StateRow{402, 2, "", "0", "0   \r\n0\r\n", 200}, StateRow{410, 0, "", "0", "36  \r\n0\r\n", 410},
-        StateRow{411, 2, "", "0", "39  \r\n0\r\n0", 411}, StateRow{411, 0, "", "0", "0   \r\n0\r\n", 200},
-        StateRow{412, 0, "", "0", "0   \r\n0\r\n", 200}, StateRow{420, 0, "", "0", "43  \r\n0\r\n", 420},
-        StateRow{421, 2, "", "0", "39  \r\n0\r\n0", 421}, StateRow{421, 0, "", "0", "2   \r\n0\r\n", 100},
-        StateRow{422, 0, "", "0", "2   \r\n0\r\n", 100},
-        StateRow{430, 0, "PT-101", "unknown", "11  \r\n16\r\nPT-101", 430},
-        StateRow{431, 0, "", "unknown", "12  \r\n16\r\n", 201}, StateRow{440, 0, "3", "3", "0   \r\n3\r\n3", 440},
-        StateRow{441, 0, "", "3", "0   \r\n3\r\n", 200}, StateRow{450, 0, "5", "0", "6   \r\n0\r\n5", 450},
-        StateRow{451, 0, "5", "0", "2   \r\n5\r\n", 100}, StateRow{500, 0, "", "0", "41  \r\n0\r\n", 500},
-        StateRow{501, 0, "", "0", "48  \r\n0\r\n", 501}, StateRow{502, 0, "", "0", "2   \r\n0\r\n", 100},
-        StateRow{510, 0, "", "0", "42  \r\n0\r\n", 510}, StateRow{511, 0, "", "0", "2   \r\n0\r\n", 100},
-        StateRow{515, 0, "", "0", "38  \r\n0\r\n", 515}, StateRow{516, 0, "", "0", "2   \r\n0\r\n", 100},
-        StateRow{520, 0, "12.5", "0", "40  \r\n0\r\n12.5", 520}, StateRow{521, 0, "", "0", "2   \r\n0\r\n", 100},
-        StateRow{530, 0, "4", "0", "40  \r\n0\r\n4", 530}, StateRow{531, 0, "", "0", "2   \r\n0\r\n", 100},
-        StateRow{540, 0, "4.01", "0", "45  \r\n0\r\n4.01", 540}, StateRow{541, 2, "4.01", "0", "39  \r\n0\r\n0", 541},
-        StateRow{541, 0, "4.01", "0", "40  \r\n0\r\n0", 520}, StateRow{542, 0, "4.01", "0", "40  \r\n0\r\n0", 520},
-        StateRow{550, 0, "19.9", "0", "46  \r\n0\r\n19.9", 550}, StateRow{551, 2, "", "0", "39  \r\n0\r\n0", 551},
-        StateRow{551, 0, "19.9", "0", "40  \r\n0\r\n0", 520}, StateRow{552, 0, "", "0", "40  \r\n0\r\n0", 520},
-        StateRow{560, 0, "3", "0", "108 \r\n0\r\n3", 560}, StateRow{561, 2, "", "0", "39  \r\n0\r\n0", 561},
-        StateRow{561, 0, "", "0", "2   \r\n0\r\n", 100}, StateRow{562, 0, "", "0", "2   \r\n0\r\n", 100},
-        StateRow{570, 0, "", "0", "109 \r\n0\r\n1", 570}, StateRow{571, 2, "", "0", "39  \r\n0\r\n0", 571},
-        StateRow{572, 0, "", "0", "2   \r\n0\r\n", 100}, StateRow{580, 0, "", "0", "109 \r\n0\r\n0", 580},
-        StateRow{581, 0, "", "0", "2   \r\n0\r\n", 100}, StateRow{582, 0, "", "0", "2   \r\n0\r\n", 100},
-        StateRow{590, 0, "123", "0", "19  \r\n0\r\n123", 590}, StateRow{591, 0, "", "0", "0   \r\n0\r\n", 200},
-        StateRow{591, 2, "", "0", "39  \r\n0\r\n0", 591}, StateRow{592, 2, "", "0", "0   \r\n0\r\n", 200},
-        // A write that sent nothing changed nothing: no EEPROM control follows it.
-        StateRow{349, 2, "", "0", "0   \r\n0\r\n", 200}, StateRow{350, 2, "", "0", "0   \r\n0\r\n", 200},
-        StateRow{600, 0, "", "0", "41  \r\n0\r\n", 600}, StateRow{601, 0, "", "0", "42  \r\n0\r\n", 601},
-        StateRow{602, 0, "", "0", "2   \r\n0\r\n", 100}, StateRow{610, 0, "", "0", "2   \r\n0\r\n", 100},
-        StateRow{254, 0, "", "0", nullptr, 254}));
 
 } // namespace

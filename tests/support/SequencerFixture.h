@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 
 namespace driverlink {
-// Sets the sequencer up for a single step, as the state table tests need it.
+// Sets the sequencer up for a single step or a single reply.
 struct SequencerProbe {
     static void at(Sequencer& s, quint16 state, const QString& stepData = {}, quint8 deviceFlags = 0)
     {
