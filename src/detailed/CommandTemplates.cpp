@@ -1,6 +1,6 @@
 #include "detailed/CommandTemplates.h"
 
-#include "detailed/ItemNames.h"
+#include "config/ItemNames.h"
 #include "detailed/SectionValues.h"
 #include "detailed/TokenReaders.h"
 #include "link/CommandMacro.h"
@@ -9,6 +9,11 @@
 #include "platform/Texts.h"
 
 namespace detailed {
+
+using config::ComboCount;
+using config::itemByName;
+using config::ItemKind;
+using config::ItemRef;
 
 namespace {
 

@@ -55,19 +55,19 @@ TEST_F(SequencerTest, ReadFillsTheWindowThenTheOnlineLoopAlternatesCommands2And3
         {Control::VyrCislo, QStringLiteral("410021")},
     };
     for (auto it = expected.begin(); it != expected.end(); ++it)
-        EXPECT_EQ(host.text(it.key()), it.value()) << int(it.key());
+        EXPECT_EQ(state.text(it.key()), it.value()) << int(it.key());
 
     clock.advance(20000);
     const QList<int> online = driver.commands().mid(6);
     ASSERT_GE(online.size(), 6);
     for (int i = 0; i < online.size(); ++i)
         EXPECT_EQ(online[i], i % 2 == 0 ? 2 : 3) << "at " << i;
-    EXPECT_EQ(host.text(Control::PV), QStringLiteral("506.2 kPa"));
-    EXPECT_EQ(host.text(Control::PVI), QStringLiteral("12.1 mA"));
-    EXPECT_EQ(host.text(Control::PVP), QStringLiteral("50.6 %"));
-    EXPECT_EQ(host.text(Control::SV), QString::fromUtf8("24.5 \xc2\xb0"
-                                                        "C"));
-    EXPECT_EQ(host.text(Control::ProgramStatus), platform::texts().readingVariables);
+    EXPECT_EQ(state.text(Control::PV), QStringLiteral("506.2 kPa"));
+    EXPECT_EQ(state.text(Control::PVI), QStringLiteral("12.1 mA"));
+    EXPECT_EQ(state.text(Control::PVP), QStringLiteral("50.6 %"));
+    EXPECT_EQ(state.text(Control::SV), QString::fromUtf8("24.5 \xc2\xb0"
+                                                         "C"));
+    EXPECT_EQ(host.programStatus, platform::texts().readingVariables);
 }
 
 TEST_F(SequencerTest, AProcedureSaysHowItEnded)
@@ -154,7 +154,7 @@ TEST_F(SequencerTest, BusyHoldsTheStepUntilTheReplyComes)
     startRead();
     runUntil([&] { return host.sequenceEnds == 1; });
     EXPECT_EQ(driver.commands(), (QList<int>{0, 12, 13, 14, 15, 16, 2})) << "a busy step was sent again";
-    EXPECT_EQ(host.text(Control::MinRozpeti), QStringLiteral("10 kPa"));
+    EXPECT_EQ(state.text(Control::MinRozpeti), QStringLiteral("10 kPa"));
 }
 
 TEST_F(SequencerTest, CommunicationErrorInTheMiddleStopsTheConnection)
@@ -166,7 +166,7 @@ TEST_F(SequencerTest, CommunicationErrorInTheMiddleStopsTheConnection)
     clock.advance(30000);
     EXPECT_EQ(driver.commands(), (QList<int>{0, 12, 13}));
     EXPECT_EQ(host.stops, QList<StopSender>{StopSender::Decoder});
-    EXPECT_EQ(host.errors, QStringList{QStringLiteral("Communication Error!")});
+    EXPECT_EQ(state.errors(), QStringList{QStringLiteral("Communication Error!")});
     EXPECT_TRUE(host.errorListShown);
     EXPECT_EQ(host.captures, 0);
 }
@@ -187,7 +187,7 @@ TEST_F(SequencerTest, AReplyForAnotherAddressAdvancesButChangesNothing)
     startRead();
     runUntil([&] { return driver.commands().size() >= 2; });
     EXPECT_EQ(driver.commands(), (QList<int>{0, 12}));
-    EXPECT_TRUE(host.text(Control::Vyrobce).isEmpty());
+    EXPECT_TRUE(state.text(Control::Vyrobce).isEmpty());
 }
 
 TEST_F(SequencerTest, CommandErrorIsListedAndTheReadGoesOn)
@@ -196,8 +196,8 @@ TEST_F(SequencerTest, CommandErrorIsListedAndTheReadGoesOn)
     driver.errors[16] = QStringLiteral("Command Error!");
     startRead();
     runUntil([&] { return host.sequenceEnds == 1; });
-    EXPECT_EQ(host.errors, QStringList{QStringLiteral("Command Error!:16")});
-    EXPECT_TRUE(host.text(Control::VyrCislo).isEmpty());
+    EXPECT_EQ(state.errors(), QStringList{QStringLiteral("Command Error!:16")});
+    EXPECT_TRUE(state.text(Control::VyrCislo).isEmpty());
 }
 
 TEST_F(SequencerTest, RefusedSendsSlowThePollingAndThe101stGivesUp)
@@ -225,10 +225,10 @@ TEST_F(SequencerTest, AWriteWithoutChangesSkipsEveryGuardedStepInOneTick)
 
 TEST_F(SequencerTest, WriteSendsOnlyTheChangedGroups)
 {
-    host.texts[Control::Tlumeni] = QStringLiteral("2.5");
-    host.texts[Control::Jednotky] = QStringLiteral("bar");
-    host.texts[Control::Konec] = QStringLiteral("10\r\n5"); // a pasted line break is no further data line
-    host.texts[Control::Pocatek] = QStringLiteral("-1");
+    state.setText(Control::Tlumeni, QStringLiteral("2.5"));
+    state.setText(Control::Jednotky, QStringLiteral("bar"));
+    state.setText(Control::Konec, QStringLiteral("10\r\n5")); // a pasted line break is no further data line
+    state.setText(Control::Pocatek, QStringLiteral("-1"));
     changes.DampingChanged = changes.RangeChanged = true;
     at(300);
     sequencer.Timer1Timer();
@@ -249,7 +249,7 @@ TEST_F(SequencerTest, ExtendedWriteStepsAreGuardedByDetailedChangesAndAwaitTheRe
     // An extended template of a standard command is still device-specific: guarded by the detailed
     // changes alone, and sent with exactly the data its template built.
     templates.writeList = {QStringLiteral("255:44:W044B"), QStringLiteral("255:59:W059B")};
-    host.texts[Control::Jednotky] = QStringLiteral("kPa");
+    state.setText(Control::Jednotky, QStringLiteral("kPa"));
     changes.UnitsChanged = changes.RangeChanged = true;
     at(300);
     sequencer.Timer1Timer();
@@ -278,7 +278,7 @@ TEST_F(SequencerTest, ACommandTooLongForTheDriverEndsItsProcedureOnce)
 
 TEST_F(SequencerTest, ErrorsDuringWritingAreSaidInTheWaitDialog)
 {
-    host.errors = {QStringLiteral("Command Error!:34")};
+    state.addError(QStringLiteral("Command Error!:34"));
     driverlink::SequencerProbe::setWaitShown(sequencer, true);
     at(349);
     sequencer.Timer1Timer();
@@ -290,7 +290,7 @@ TEST_F(SequencerTest, ADeviceThatAsksForTheEepromControlGetsItAfterAWriteAndTheA
     testing_support::answerAsPressureTransmitter(driver, 2);
     startRead();
     runUntil([&] { return host.sequenceEnds == 1; });
-    host.texts[Control::Tlumeni] = QStringLiteral("2.5");
+    state.setText(Control::Tlumeni, QStringLiteral("2.5"));
     changes.DampingChanged = true;
     const std::pair<Procedure, QList<int>> procedures[] = {{Procedure::Write, {34, 39, 0}},
                                                            {Procedure::FinalAssemblyNumber, {19, 39, 0}}};
@@ -353,7 +353,7 @@ TEST_P(SequencerStateTable, CommandAndNextState)
 {
     const StateRow& row = GetParam();
     templates.methodList = {QStringLiteral("41"), QStringLiteral("42")};
-    host.texts[Control::PollAddr] = QString::fromLatin1(row.pollAddr);
+    state.setText(Control::PollAddr, QString::fromLatin1(row.pollAddr));
     at(quint16(row.state), QString::fromLatin1(row.stepData), quint8(row.flags));
     sequencer.Timer1Timer();
     if (row.sent) {
