@@ -127,6 +127,12 @@ TDetailedSetup::TDetailedSetup(config::ItemStore& items, QWidget* parent) : QDia
     for (QWidget* widget : itemArea->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         widget->installEventFilter(this);
 
+    createSideControls();
+    connectItems();
+}
+
+void TDetailedSetup::createSideControls()
+{
     Error = new QLabel(this);
     Error->setObjectName(QStringLiteral("Error"));
     Error->setGeometry(ErrorPlace);
@@ -164,7 +170,6 @@ TDetailedSetup::TDetailedSetup(config::ItemStore& items, QWidget* parent) : QDia
     // OK without a change closes the window as Cancel does.
     connect(OkBtn, &QPushButton::clicked, this, [this] { done(changed ? QDialog::Accepted : QDialog::Rejected); });
     connect(StornoBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connectItems();
 }
 
 void TDetailedSetup::connectItems()

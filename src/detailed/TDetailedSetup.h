@@ -72,6 +72,8 @@ private:
     QWidget* item(const QString& name) const;
     QLineEdit* edit(const QString& name) const;
     void placeItem(QWidget* widget, const detailed::DefinitionItem& definition);
+    // The error text, the long hint and the OK and Cancel buttons beside the item area.
+    void createSideControls();
     void connectItems();
     // Shows what the store holds for the item.
     void showItem(const QString& name);
