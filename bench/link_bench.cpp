@@ -162,13 +162,15 @@ struct ReadFigures {
 ReadFigures readOnce(bool notification, std::unique_ptr<TForm1>* stayOnline = nullptr)
 {
     static platform::SocketChannel channel;
-    auto window = std::make_unique<TForm1>(channel);
-    window->link.askForNotifications = notification;
+    auto* session = new device::DeviceSession(channel);
+    auto window = std::make_unique<TForm1>(*session);
+    session->setParent(window.get()); // the session ends with its window
+    window->session.link.askForNotifications = notification;
     window->FormCreate();
     window->createForms();
-    if (!window->link.LinkOpen() || window->link.notified() != notification) {
+    if (!window->session.link.LinkOpen() || window->session.link.notified() != notification) {
         std::fprintf(stderr, "link_bench: no driver, or notification %s not as asked\n",
-                     window->link.notified() ? "on" : "off");
+                     window->session.link.notified() ? "on" : "off");
         return {};
     }
     const Line before = lineUse();
@@ -267,7 +269,7 @@ int main(int argc, char* argv[])
     std::printf("  resident memory of this process, on-line:  %.1f MB\n", residentKb(::getpid()) / 1024.0);
     online->OdpojClick(driverlink::StopSender::StopButton);
     platform::waitUntil([&] { return online->form.Pripoj->isEnabled(); }, 20000);
-    online->link.terminate(); // the last conversation: the driver ends
+    online->session.link.terminate(); // the last conversation: the driver ends
     online.reset();
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "hart/HartEncoding.h"
 #include "hart/HartIdentity.h"
 #include "platform/Encoding.h"
+#include "platform/ReplyLayout.h"
 
 #include <QHash>
 
@@ -16,8 +17,21 @@ struct Layout {
     QList<Field> reply;
 };
 
+// The reply fields by the lines they stand on (platform/ReplyLayout.h), which must follow each other
+// from the first data line: the table names each line, the codec writes the fields in that order.
+QList<Field> onLines(std::initializer_list<std::pair<int, Field>> placed)
+{
+    QList<Field> fields;
+    for (const auto& [line, field] : placed) {
+        Q_ASSERT(line == replylayout::FirstDataLine + fields.size());
+        fields.append(field);
+    }
+    return fields;
+}
+
 const QHash<int, Layout>& layouts()
 {
+    using namespace replylayout;
     static const QHash<int, Layout> table = [] {
         const Field tag{Kind::Packed, 8, "tag"};
         const Field descriptor{Kind::Packed, 16, "descriptor"};
@@ -25,39 +39,54 @@ const QHash<int, Layout>& layouts()
         const Field date{Kind::Date, 0, "date"};
         const Field f32{Kind::F32};
         QHash<int, Layout> t;
-        t[1] = {{}, {{Kind::Unit}, {Kind::Measured}}};
-        t[2] = {{}, {{Kind::Current}, {Kind::Percent}}};
-        const QList<Field> address{{Kind::U8, 0, "polling address"}, {Kind::U8, 0, "loop current mode", true}};
+        t[1] = {{}, onLines({{primaryVariable::Unit, {Kind::Unit}}, {primaryVariable::Value, {Kind::Measured}}})};
+        t[2] = {{}, onLines({{loopCurrent::Current, {Kind::Current}}, {loopCurrent::Percent, {Kind::Percent}}})};
+        const QList<Field> address =
+            onLines({{pollingAddress::Address, {Kind::U8, 0, "polling address"}},
+                     {pollingAddress::LoopCurrentMode, {Kind::U8, 0, "loop current mode", true}}});
         t[6] = {address, address};
-        t[12] = {{}, {message}};
-        t[13] = {{}, {tag, descriptor, date}};
-        t[14] = {{}, {{Kind::U24}, {Kind::Unit}, f32, f32, f32}};
+        const QList<Field> messageLines = onLines({{message::Message, message}});
+        t[12] = {{}, messageLines};
+        const QList<Field> tagLines = onLines({{tagDescriptorDate::Tag, tag},
+                                               {tagDescriptorDate::Descriptor, descriptor},
+                                               {tagDescriptorDate::Date, date}});
+        t[13] = {{}, tagLines};
+        t[14] = {{},
+                 onLines({{sensor::SerialNo, {Kind::U24}},
+                          {sensor::Unit, {Kind::Unit}},
+                          {sensor::UpperLimit, f32},
+                          {sensor::LowerLimit, f32},
+                          {sensor::MinimumSpan, f32}})};
         t[15] = {{},
-                 {{Kind::Alarm},
-                  {Kind::Function},
-                  {Kind::Unit},
-                  f32,
-                  f32,
-                  f32,
-                  {Kind::WriteProtect},
-                  {Kind::U8},
-                  {Kind::Manufacturer}}};
-        t[16] = {{}, {{Kind::U24}}};
-        t[17] = {{message}, {message}};
-        t[18] = {{tag, descriptor, date}, {tag, descriptor, date}};
-        t[19] = {{{Kind::U24, 0, "final assembly number"}}, {{Kind::U24}}};
-        t[34] = {{{Kind::F32, 0, "damping"}}, {f32}};
-        const QList<Field> range{
-            {Kind::Unit, 0, "units"}, {Kind::F32, 0, "upper range value"}, {Kind::F32, 0, "lower range value"}};
+                 onLines({{output::Alarm, {Kind::Alarm}},
+                          {output::TransferFunction, {Kind::Function}},
+                          {output::Unit, {Kind::Unit}},
+                          {output::UpperRangeValue, f32},
+                          {output::LowerRangeValue, f32},
+                          {output::Damping, f32},
+                          {output::WriteProtection, {Kind::WriteProtect}},
+                          {output::PrivateLabel, {Kind::U8}},
+                          {output::Distributor, {Kind::Manufacturer}}})};
+        const QList<Field> assembly = onLines({{finalAssembly::Number, {Kind::U24, 0, "final assembly number"}}});
+        t[16] = {{}, assembly};
+        t[17] = {messageLines, messageLines};
+        t[18] = {tagLines, tagLines};
+        t[19] = {assembly, assembly};
+        t[34] = {{{Kind::F32, 0, "damping"}}, onLines({{damping::Damping, f32}})};
+        const QList<Field> range = onLines({{range::Unit, {Kind::Unit, 0, "units"}},
+                                            {range::UpperRangeValue, {Kind::F32, 0, "upper range value"}},
+                                            {range::LowerRangeValue, {Kind::F32, 0, "lower range value"}}});
         t[35] = {range, range};
         for (int plain : {36, 37, 38, 41, 42, 43})
             t[plain] = {{}, {}};
         t[39] = {{{Kind::U8, 0, "EEPROM control"}}, {{Kind::U8}}};
         t[40] = {{{Kind::F32, 0, "current"}}, {f32}};
-        t[44] = {{{Kind::Unit, 0, "units"}}, {{Kind::Unit}}};
+        const QList<Field> units = onLines({{code::Code, {Kind::Unit, 0, "units"}}});
+        t[44] = {units, units};
         t[45] = {{{Kind::F32, 0, "measured current"}}, {f32}};
         t[46] = t[45];
-        t[47] = {{{Kind::Function, 0, "transfer function"}}, {{Kind::Function}}};
+        const QList<Field> function = onLines({{code::Code, {Kind::Function, 0, "transfer function"}}});
+        t[47] = {function, function};
         t[108] = {{{Kind::U8, 0, "burst command number"}}, {{Kind::U8}}};
         t[109] = {{{Kind::U8, 0, "burst mode"}}, {{Kind::U8}}};
         return t;
@@ -274,15 +303,22 @@ Encoded CommandCodec::encodeRequest(int command, const QStringList& fields) cons
 
 std::optional<QStringList> CommandCodec::decodeIdentity(const QByteArray& data) const
 {
-    QStringList lines;
+    using namespace replylayout;
     const auto identity = hart::readIdentity(data);
     if (!identity) return std::nullopt;
-    lines << names.manufacturerName(identity->manufacturer)
-          << names.deviceTypeName(identity->manufacturer, identity->deviceType) << QString::number(quint8(data.at(3)))
-          << QString::number(quint8(data.at(4))) << QString::number(quint8(data.at(5)))
-          << QString::number(quint8(data.at(6))) << QString::number(quint8(data.at(7)) >> 3)
-          << QString::number(quint8(data.at(8))) << QString::number(hart::readUInt(data, 9, 3));
-    // Revision 6 and later add response preambles, device variables, change counter, extended status.
+    QStringList lines(identity::End - FirstDataLine);
+    auto put = [&](identity::Line line, const QString& text) { lines[line - FirstDataLine] = text; };
+    put(identity::Manufacturer, names.manufacturerName(identity->manufacturer));
+    put(identity::DeviceType, names.deviceTypeName(identity->manufacturer, identity->deviceType));
+    put(identity::Preambles, QString::number(quint8(data.at(3))));
+    put(identity::UniversalRevision, QString::number(quint8(data.at(4))));
+    put(identity::DeviceRevision, QString::number(quint8(data.at(5))));
+    put(identity::SoftwareRevision, QString::number(quint8(data.at(6))));
+    put(identity::HardwareRevision, QString::number(quint8(data.at(7)) >> 3));
+    put(identity::Flags, QString::number(quint8(data.at(8))));
+    put(identity::UniqueId, QString::number(hart::readUInt(data, 9, 3)));
+    // Revision 6 and later add response preambles, device variables, change counter and extended status.
+    static_assert(identity::ResponsePreambles == identity::End && identity::ExtendedStatus == identity::End + 3);
     decodeFields({{Kind::U8}, {Kind::U8}, {Kind::U16}, {Kind::U8}}, data, 12, lines);
     return lines;
 }
@@ -293,6 +329,10 @@ std::optional<QStringList> CommandCodec::decodeReply(int command, const QByteArr
     QStringList lines;
     bool whole = true;
     if (command == 3) {
+        // The loop current, then a unit and a value a variable.
+        using namespace replylayout::dynamicVariables;
+        static_assert(PvUnit == Current + 1 && Pv == PvUnit + 1 && SvUnit == Pv + 1 && Fv == FvUnit + 1 &&
+                      End == Fv + 1);
         int offset = decodeFields({{Kind::Current}, {Kind::Unit}, {Kind::Measured}}, data, 0, lines, &whole);
         while (whole && offset + 5 <= data.size())
             offset = decodeFields({{Kind::Unit}, {Kind::Measured}}, data, offset, lines);

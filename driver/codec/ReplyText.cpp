@@ -1,5 +1,7 @@
 #include "codec/ReplyText.h"
 
+#include "platform/ReplyLayout.h"
+
 namespace codec {
 
 namespace {
@@ -43,7 +45,12 @@ QString statusText(quint8 deviceStatus)
 QString replyText(const QString& command, const QString& address, const QString& error, const QString& status,
                   const QStringList& data)
 {
-    QStringList lines{command, address, error, status};
+    using namespace replylayout;
+    QStringList lines(FirstDataLine);
+    lines[CommandLine] = command;
+    lines[AddressLine] = address;
+    lines[ErrorLine] = error;
+    lines[StatusLine] = status;
     lines += data;
     return lines.join(QStringLiteral("\r\n"));
 }

@@ -3,12 +3,10 @@
 #include "app/MenuCommands.h"
 #include "app/TAboutBox.h"
 #include "app/TCekej.h"
-#include "config/CodeTables.h"
-#include "config/DefinitionFile.h"
+#include "config/CommandCatalogue.h"
 #include "detailed/EditRuleBinding.h"
 #include "detailed/TDetailedSetup.h"
 #include "history/TDatabase.h"
-#include "link/CommandMacro.h"
 #include "print/TForm2.h"
 #include "print/TTiskEdit.h"
 
@@ -29,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -36,32 +35,22 @@
 #include <QThread>
 
 using config::Control;
-using driverlink::Procedure;
 using driverlink::StopSender;
 
-TForm1::TForm1(platform::LinkChannel& channel, QWidget* parent)
-    : QMainWindow(parent), link(channel, &windowScreen), sequencer(link, *this, deviceScreen, templates)
+TForm1::TForm1(device::DeviceSession& session, QWidget* parent) : QMainWindow(parent), session(session)
 {
     form.setup(*this);
-    windowScreen.bind();
-    link.onReply = [this](const QStringList& lines) { sequencer.DdeClientItem1Change(lines); };
-    link.onGone = [this] {
-        sequencer.driverGone();
-        platform::dialogs().error(platform::texts().driverStopped);
-    };
-    deviceScreen.messageRead = [this] {
-        rebuildDetailedItems(language);
-        CheckDeviceDdf(language);
-    };
+    windowScreen.takeWidgets();
+    // The rules come first, so that the state sees each edit once, already corrected.
+    bindEditRules();
+    windowScreen.bind(session.state);
+    connectSession();
     connectHandlers();
     connectMenus();
-    trackChanges();
     EndTimer.OnTimer = [this] { EndTimerTimer(); };
-    // A program that ends leaves no procedure waiting.
-    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { sequencer.closing(); });
 }
 
-TForm1::~TForm1() { sequencer.closing(); }
+TForm1::~TForm1() { session.sequencer.closing(); }
 
 void TForm1::createForms()
 {
@@ -74,8 +63,8 @@ void TForm1::createForms()
     Form2->help = [this] { Obsah1Click(); };
     TiskEdit = new TTiskEdit(this);
     TiskEdit->help = [this] { Obsah1Click(); };
-    DetailedSetup = new TDetailedSetup(this);
-    templates.setItems(DetailedSetup);
+    DetailedSetup = new TDetailedSetup(session.state.items, this);
+    session.itemScale = DetailedSetup->scaleFactor();
     DetailedSetup->onHelp = [this] { Obsah1Click(); };
     DetailedSetup->onMethod = [this](const QString& button) { DoNowClick(button); };
     Options = new TOptions(this);
@@ -96,8 +85,8 @@ void TForm1::connectHandlers()
 {
     connect(form.Pripoj, &QPushButton::clicked, this, [this] { PripojClick(); });
     connect(form.Odpoj, &QPushButton::clicked, this, [this] { OdpojClick(StopSender::StopButton); });
-    connect(form.Button1, &QPushButton::clicked, this, [this] { sequencer.pause(); });
-    connect(form.Button2, &QPushButton::clicked, this, [this] { sequencer.proceed(); });
+    connect(form.Button1, &QPushButton::clicked, this, [this] { session.sequencer.pause(); });
+    connect(form.Button2, &QPushButton::clicked, this, [this] { session.sequencer.proceed(); });
     connect(form.ZapisPrev, &QPushButton::clicked, this, [this] { writing.ZapisPrevClick(); });
     connect(form.SetupPanels, &QTabWidget::currentChanged, this, [this] { SetupPanelsChange(); });
 }
@@ -108,36 +97,71 @@ void TForm1::connectMenus()
         connect(form.*command.member, &QAction::triggered, this, [this, handler = command.handler] { handler(*this); });
 }
 
-void TForm1::trackChanges()
+void TForm1::bindEditRules()
 {
-    // The rules come first, so that the change handlers see each change once, already corrected.
-    const auto tellRefused = [this] { form.ProgramStatus->setText(platform::texts().notStorable); };
-    detailed::bindEditRule(form.Zprava, config::MessageRule, tellRefused);
-    detailed::bindEditRule(form.Popis, config::DescriptorRule, tellRefused);
-    detailed::bindEditRule(form.Oznaceni, config::TagRule, tellRefused);
-    for (QLineEdit* edit : {form.Datum, form.Pocatek, form.Konec, form.Tlumeni})
-        detailed::bindEditRule(edit, config::ValueRule);
-    auto track = [this](QLineEdit* edit, bool config::ChangeFlags::*flag) {
-        connect(edit, &QLineEdit::textChanged, this, [this, flag] {
-            changes.*flag = true;
-            form.ZapisPrev->setEnabled(true);
-        });
-    };
-    track(form.Zprava, &config::ChangeFlags::MessageChanged);
-    track(form.Oznaceni, &config::ChangeFlags::TagChanged);
-    track(form.Popis, &config::ChangeFlags::TagChanged);
-    track(form.Datum, &config::ChangeFlags::TagChanged);
-    track(form.Pocatek, &config::ChangeFlags::RangeChanged);
-    track(form.Konec, &config::ChangeFlags::RangeChanged);
-    track(form.Tlumeni, &config::ChangeFlags::DampingChanged);
-    // Only the user's choice counts: selecting by program blocks the list's signals.
-    connect(form.Jednotky, &QComboBox::currentIndexChanged, this, [this] {
-        changes.UnitsChanged = changes.RangeChanged = true;
-        form.ZapisPrev->setEnabled(true);
+    const auto tellRefused = [this] { session.setProgramStatus(platform::texts().notStorable); };
+    for (const config::ValueRow& row : config::valueCatalogue()) {
+        auto* edit = qobject_cast<QLineEdit*>(windowScreen.widget(row.control));
+        if (!edit || !row.rule) continue;
+        if (row.rule->packedAscii)
+            detailed::bindEditRule(edit, *row.rule, tellRefused);
+        else
+            detailed::bindEditRule(edit, *row.rule);
+    }
+}
+
+void TForm1::connectSession()
+{
+    using device::DeviceSession;
+    connect(&session.state, &config::DeviceState::edited, this, [this] { form.ZapisPrev->setEnabled(true); });
+    connect(&session, &DeviceSession::programStatusChanged, form.ProgramStatus, &QLabel::setText);
+    connect(&session, &DeviceSession::errorListShown, this, [this] { form.Error->setVisible(true); });
+    connect(&session, &DeviceSession::stepShown, this,
+            [this](quint16 step) { form.Label30->setText(QString::number(step)); });
+    connect(&session, &DeviceSession::replyChecked, form.Label26, &QLabel::setText);
+    connect(&session, &DeviceSession::replyLinesShown, this,
+            [this](const QStringList& lines) { form.DdeDat->setPlainText(lines.join(u'\n')); });
+    connect(&session, &DeviceSession::commandTextShown, form.Label27, &QLabel::setText);
+    connect(&session, &DeviceSession::cleared, this, &TForm1::pagesCleared);
+    connect(&session, &DeviceSession::procedureEnded, this, &TForm1::procedureEnded);
+    connect(&session, &DeviceSession::stopped, this, &TForm1::connectionStopped);
+    connect(&session, &DeviceSession::readFailed, this, &TForm1::readIncomplete);
+    connect(&session, &DeviceSession::newDeviceRead, this, [this] {
+        form.NavratHodnotm1->setEnabled(true);
+        WriteDbIndex(platform::texts().activityConnected, true);
     });
-    connect(form.Funkce, &QComboBox::currentIndexChanged, this, [this] {
-        changes.TransferFunctionChanged = true;
-        form.ZapisPrev->setEnabled(true);
+    connect(&session, &DeviceSession::definitionLoaded, this, [this](const detailed::DefinitionModel& model) {
+        if (Cekej) Cekej->gauge()->setMaximum(model.readStepCount);
+        if (DetailedSetup) DetailedSetup->SetVariableItems(model);
+    });
+    connect(&session, &DeviceSession::detailedSetupAvailable, this, &TForm1::showDetailedSetup);
+    connect(&session, &DeviceSession::busy, this, &TForm1::HourGlasCur);
+    connectWaitDialog();
+}
+
+void TForm1::connectWaitDialog()
+{
+    using device::DeviceSession;
+    connect(&session, &DeviceSession::waitGauge, this, [this](bool shown, int maximum, bool writing) {
+        if (!Cekej) return;
+        Cekej->showGauge(shown);
+        Cekej->gauge()->setMinimum(0);
+        Cekej->gauge()->setValue(0);
+        if (!shown) return;
+        Cekej->gauge()->setMaximum(maximum);
+        Cekej->setGaugeColour(writing ? QColor(255, 0, 0) : QColor(0, 0, 255));
+    });
+    connect(&session, &DeviceSession::waitProgress, this, [this](int position) {
+        if (Cekej) Cekej->gauge()->setValue(position);
+    });
+    connect(&session, &DeviceSession::waitSecondLine, this, [this](const QString& text) {
+        if (Cekej) Cekej->setSecondLine(text);
+    });
+    connect(&session, &DeviceSession::waitShown, this, [this] {
+        if (Cekej) platform::dialogs().showModal(*Cekej);
+    });
+    connect(&session, &DeviceSession::waitClosed, this, [this] {
+        if (Cekej && Cekej->isVisible()) Cekej->done(QDialog::Accepted);
     });
 }
 
@@ -146,7 +170,7 @@ void TForm1::FormCreate()
     ReadOnlyUser = false;
     showDetailedSetup(false);
     platform::seedRandomFromClock();
-    form.PollAddr->setText(QStringLiteral("0"));
+    session.state.setText(Control::PollAddr, QStringLiteral("0"));
 
     // A first start has no settings file yet, and a working folder that cannot be made has none
     // either: the definition language is then the one the Options dialog offers by default, so that
@@ -160,39 +184,25 @@ void TForm1::FormCreate()
     } catch (const std::exception&) {
         // The settings start-up of the Options dialog says why, once.
     }
-    if (const auto code = config::languageCodeForSetting(ddfSetting)) language.DdfLanguage = *code;
-    language.SetLanguageDdf(language.DdfLanguage);
-    // A driver started here names units and transfer functions as this program's lists do.
-    if (const QString table = config::tableFilePath(language); !table.isEmpty())
-        link.driverArguments = {QStringLiteral("--table"), table};
-    link.setNetPath(netPath);
-    link.DoNewLink();
+    session.open(config::languageCodeForSetting(ddfSetting).value_or(session.language.DdfLanguage), netPath);
 }
 
 void TForm1::PripojClick()
 {
     // A driver that went away is started and connected again as at start-up; that says itself when
     // no driver answers.
-    if (link.lost() && !link.DoNewLink()) return;
-    if (!link.LinkOpen()) {
+    if (session.link.lost() && !session.link.DoNewLink()) return;
+    if (!session.link.LinkOpen()) {
         platform::dialogs().message(platform::texts().driverNotFound);
         return;
     }
     ScreenFromFile = false;
     HistoryRefresh = true;
     form.Odpoj->setEnabled(true);
-    form.Error->clear();
+    session.state.clearErrors();
     form.SetupPanels->setCurrentWidget(form.InstrumentBox);
     showDetailedSetup(false);
-    language.DataLanguage = language.DdfLanguage;
-    sequencer.connect(Procedure::Read);
-}
-
-bool TForm1::confirmStop()
-{
-    return !changes.AreChanges() ||
-           platform::dialogs().confirm(platform::texts().changesNotSavedInDevice, platform::Buttons::YesNoCancel) ==
-               platform::Answer::Yes;
+    session.read();
 }
 
 void TForm1::readIncomplete(const QString& problem)
@@ -200,13 +210,13 @@ void TForm1::readIncomplete(const QString& problem)
     // What is on screen is no configuration of the device: nothing to edit or write.
     ItemsEnabled(false, true);
     form.ZapisPrev->setEnabled(false);
-    form.ProgramStatus->setText(problem);
+    session.setProgramStatus(problem);
     platform::dialogs().error(platform::texts().readIncomplete.arg(problem));
 }
 
 void TForm1::connectionStopped(StopSender sender)
 {
-    form.ProgramStatus->clear();
+    session.setProgramStatus({});
     form.Pripoj->setEnabled(true);
     form.Odpoj->setEnabled(false);
     EnableMenu(false);
@@ -214,7 +224,7 @@ void TForm1::connectionStopped(StopSender sender)
         // The user cancelled a running procedure: nothing of the device stays on screen.
         HourGlasCur(false);
         ClearAll();
-        form.Error->clear();
+        session.state.clearErrors();
         form.ZapisPrev->setEnabled(false);
         return;
     }
@@ -229,14 +239,14 @@ bool TForm1::FormCloseQuery()
             platform::dialogs().message(platform::texts().stopCommunicationFirst);
             return false;
         }
-        if (changes.AreChanges() && form.Zprava->isEnabled() &&
+        if (session.state.changes.AreChanges() && form.Zprava->isEnabled() &&
             platform::dialogs().confirm(platform::texts().changesNotSaved, platform::Buttons::YesNoCancel) !=
                 platform::Answer::Yes)
             return false;
     }
     // The setting as the Options dialog holds it. A driver the user started (another wire, another
     // program's) is not this program's to end.
-    if ((!Options || Options->driverAutoOff()) && link.startedDriver()) link.terminate();
+    if ((!Options || Options->driverAutoOff()) && session.link.startedDriver()) session.link.terminate();
     return true;
 }
 
@@ -250,10 +260,10 @@ void TForm1::EndTimerTimer()
 {
     // A procedure under way ends first, by its own limits (a device that stops answering gives a
     // communication error).
-    if (sequencer.procedureWaiting()) return;
+    if (session.sequencer.procedureWaiting()) return;
     QWidget* modal = QApplication::activeModalWidget();
     if (modal && modal == Cekej) { // a read under way: stopped like any connection
-        sequencer.stop(StopSender::StopButton, false);
+        session.sequencer.stop(StopSender::StopButton, false);
         return;
     }
     if (modal) {
@@ -268,7 +278,7 @@ void TForm1::EndTimerTimer()
     }
     // A handler still on its way out of a dialog, or the start-up, which ends on its own once it sees the request.
     if (QThread::currentThread()->loopLevel() > 1 || !isVisible()) return;
-    if (form.Odpoj->isEnabled()) sequencer.stop(StopSender::StopButton, false);
+    if (form.Odpoj->isEnabled()) session.sequencer.stop(StopSender::StopButton, false);
     EndTimer.setEnabled(false);
     close();
 }
@@ -282,7 +292,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     event->accept();
     // A handler may still be waiting for the sequencer (a write into a device that does not answer):
     // its wait ends now, so that the program can.
-    sequencer.closing();
+    session.sequencer.closing();
 }
 
 void TForm1::Obsah1Click()
@@ -293,7 +303,7 @@ void TForm1::Obsah1Click()
 
 void TForm1::Oprogramu1Click()
 {
-    sequencer.pause();
+    session.sequencer.pause();
     platform::dialogs().showModal(*AboutBox);
 }
 
@@ -325,91 +335,27 @@ void TForm1::ItemsEnabled(bool enable, bool showOnline)
         widget->setVisible(showOnline);
 }
 
-void TForm1::setupWaitGauge(bool shown, int maximum, bool writing)
-{
-    if (!Cekej) return;
-    Cekej->showGauge(shown);
-    Cekej->gauge()->setMinimum(0);
-    Cekej->gauge()->setValue(0);
-    if (!shown) return;
-    Cekej->gauge()->setMaximum(maximum);
-    Cekej->setGaugeColour(writing ? QColor(255, 0, 0) : QColor(0, 0, 255));
-}
-
-void TForm1::setWaitGaugePosition(int position)
-{
-    if (Cekej) Cekej->gauge()->setValue(position);
-}
-
-void TForm1::setWaitSecondLine(const QString& text)
-{
-    if (Cekej) Cekej->setSecondLine(text);
-}
-
-void TForm1::showWaitDialog()
-{
-    if (Cekej) platform::dialogs().showModal(*Cekej);
-}
-
-void TForm1::closeWaitDialog()
-{
-    if (Cekej && Cekej->isVisible()) Cekej->done(QDialog::Accepted);
-}
-
-void TForm1::ClearAll(const config::LanguageState& shown)
+void TForm1::pagesCleared()
 {
     // The detailed setup window edits what is emptied here (a stop under a method run from it): it
     // closes, and the opener sees that nothing is left to keep or to put back.
     ++clearings;
     if (DetailedSetup && DetailedSetup->isVisible()) DetailedSetup->reject();
     showDetailedSetup(false);
-    // Emptying the pages is no edit of the user's: the change flags stay as they were.
-    const config::ChangeFlags kept = changes;
-    for (int i = 0; i < config::FieldCount; ++i) {
-        const Control c = config::controlOf(config::Field(i));
-        windowScreen.highlight(c, false);
-        if (c != Control::PollAddr && c != Control::Jednotky && c != Control::Funkce) windowScreen.setText(c, {});
-    }
-    if (DetailedSetup) DetailedSetup->ClearAll();
-    outputs = operations::defaultOutputTexts();
-    for (QLineEdit* edit : {form.Pocatek, form.Konec, form.Tlumeni, form.Oznaceni, form.Popis, form.Datum, form.Zprava})
-        edit->setReadOnly(false);
-    for (QLabel* label : {form.Status, form.ProgramStatus, form.PV, form.PVI, form.PVP, form.SV, form.TV, form.FV})
-        label->clear();
+    for (const config::ValueRow& row : config::valueCatalogue())
+        windowScreen.highlight(row.control, false);
+    if (DetailedSetup) DetailedSetup->clearHighlights();
     ItemsEnabled(false, false);
-    form.Funkce->setVisible(true);
-    form.Label20->setVisible(true);
-
-    const QString table = config::tableFilePath(shown);
-    for (auto [combo, section] : {std::pair{form.Jednotky, QStringLiteral("Units")},
-                                  std::pair{form.Funkce, QStringLiteral("TransferFunction")}}) {
-        const QSignalBlocker quiet(combo);
-        combo->clear();
-        combo->addItems(config::codeTableNames(table, section));
-        combo->setCurrentIndex(-1); // the list shows nothing until a value selects an entry
-    }
-    changes = kept;
     if (Cekej) {
         Cekej->gauge()->setMinimum(0);
-        Cekej->gauge()->setMaximum(templates.ReadStepCount());
+        Cekej->gauge()->setMaximum(session.templates.ReadStepCount());
     }
 }
 
-void TForm1::CaptureInitialConfig()
+void TForm1::procedureEnded(driverlink::Ending ending)
 {
-    using config::Field;
-    if (form.Vyrobce->text() == InitialConfig.text(Field::Manufacturer) &&
-        form.Typ->text() == InitialConfig.text(Field::DeviceType) &&
-        form.UI->text() == InitialConfig.text(Field::UniqueId))
-        return; // the same device again: the snapshot of its first read stays
-    config::FromScreen(*this, InitialConfig);
-    form.NavratHodnotm1->setEnabled(true);
-    WriteDbIndex(platform::texts().activityConnected, true);
-}
-
-void TForm1::sequenceEnded(bool configurationRead)
-{
-    if (configurationRead) changes.ClearChanged();
+    // A read or a method has ended in the on-line loop; a stop is handled where the connection stops.
+    if (ending != driverlink::Ending::Online) return;
     ItemsEnabled(true, true);
     EnableMenu(true);
     form.Pripoj->setEnabled(false);

@@ -1,19 +1,13 @@
 #pragma once
-// The main window: it owns the driver link, the sequencer and its timers, the configuration shown on
-// its pages, the initial-values snapshot, the change flags and the definition-file language set at
-// start-up. Its handlers start and stop the connection with a device and hand the menus'
-// procedures to src/operations; the sequencer sees the window only as a SequencerHost, the pages
-// through the screen model (WindowScreen), and takes its commands from the device's templates.
+// The main window: it shows the device session handed to it and starts and stops its work. Its
+// controls are bound to the session's device state (WindowScreen), its wait dialog and buttons follow
+// the session's signals, and its handlers hand the menus' procedures to src/operations, to which the
+// window is the one OperationHost. It builds no link and no sequencer: application code builds the
+// session and gives it to the window.
 #include "app/MainWindowLayout.h"
 #include "app/WindowScreen.h"
-#include "config/ChangeFlags.h"
-#include "config/DeviceScreen.h"
-#include "config/Language.h"
-#include "config/ScreenMapping.h"
 #include "config/TConfigRecord.h"
-#include "detailed/DeviceTemplates.h"
-#include "link/DriverLink.h"
-#include "link/Sequencer.h"
+#include "device/DeviceSession.h"
 #include "operations/OperationHost.h"
 #include "operations/ServiceProcedures.h"
 #include "operations/WriteProcedure.h"
@@ -24,13 +18,9 @@ class TAboutBox;
 class TCekej;
 class TDatabase;
 class TDetailedSetup;
-namespace detailed {
-struct DefinitionModel;
-}
 class TForm2;
 class TOptions;
 class TTiskEdit;
-class QLineEdit;
 class QPrinter;
 namespace print {
 struct PlacedText;
@@ -39,13 +29,10 @@ namespace history {
 class HistoryHost;
 }
 
-class TForm1 : public QMainWindow,
-               public driverlink::SequencerHost,
-               public config::ScreenPages,
-               public operations::OperationHost {
+class TForm1 : public QMainWindow, public operations::OperationHost {
     Q_OBJECT
 public:
-    explicit TForm1(platform::LinkChannel& channel, QWidget* parent = nullptr);
+    explicit TForm1(device::DeviceSession& session, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The windows that live as long as the program, created after the main window in this order.
@@ -54,7 +41,7 @@ public:
     // Handlers
     void FormCreate();
     void PripojClick();
-    void OdpojClick(driverlink::StopSender sender) { sequencer.stop(sender); }
+    void OdpojClick(driverlink::StopSender sender) { session.sequencer.stop(sender); }
     bool FormCloseQuery();
     void Konec1Click() { close(); }
     // A termination signal (a logout, kill, Ctrl+C): the program ends as closing the window does, but asks
@@ -75,26 +62,22 @@ public:
     QList<print::PlacedText> protocolPage() const;
     // Stops the connection so that a stored configuration can be shown; false when the user keeps it.
     bool leaveConnection();
+    // The values a record (a history snapshot) holds differently are yellow.
+    void showComparison(const config::TConfigRecord& record);
     // Shows a stored configuration off-line in its own definition language (an older file's twenty
     // fields only), ready to be saved, printed or written into a device.
     void showStoredConfiguration(const config::TConfigRecord& record, bool olderKind = false);
 
-    void HourGlasCur(bool on) override;
+    void HourGlasCur(bool on);
     void EnableMenu(bool enable);
     void ItemsEnabled(bool enable, bool showOnline) override;
     // Empties the configuration pages and refills the lists in the configured language, or in the
     // language of what is about to be shown.
-    void ClearAll() override { ClearAll(language); }
-    void ClearAll(const config::LanguageState& shown);
+    void ClearAll() { session.clear(session.language); }
+    void ClearAll(const config::LanguageState& shown) { session.clear(shown); }
 
-    // The device definition file of the device on screen, or empty when there is none or it cannot be
-    // used (problem, when given, then says why).
-    QString deviceDefinitionFile(const config::LanguageState& shown, QString* problem = nullptr) const;
-
+    device::DeviceSession& session;
     MainWindowLayout form;
-    config::LanguageState language;
-    config::ChangeFlags changes;
-    config::TConfigRecord InitialConfig;
     bool ReadOnlyUser = false;
     bool ScreenFromFile = false;
     bool HistoryRefresh = false;
@@ -109,12 +92,8 @@ public:
 
 private:
     WindowScreen windowScreen{form};
-    config::DeviceScreen deviceScreen{windowScreen, changes};
-    detailed::DeviceTemplates templates{windowScreen, language};
 
 public:
-    driverlink::DriverLink link;
-    driverlink::Sequencer sequencer;
     operations::WriteProcedure writing{*this};
     operations::ServiceProcedures service{*this};
 
@@ -122,36 +101,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // SequencerHost
-    void setupWaitGauge(bool shown, int maximum, bool writing) override;
-    void setWaitGaugePosition(int position) override;
-    void setWaitSecondLine(const QString& text) override;
-    void showWaitDialog() override;
-    void closeWaitDialog() override;
-    void CaptureInitialConfig() override;
-    void sequenceEnded(bool configurationRead) override;
-    void readIncomplete(const QString& problem) override;
-    bool confirmStop() override;
-    void connectionStopped(driverlink::StopSender sender) override;
-
-    // ScreenPages and OperationHost
-    config::MainScreen& screen() override { return windowScreen; }
-    QString detailText(const QString& item) const override;
-    void setDetailText(const QString& item, const QString& text) override;
-    void highlightDetail(const QString& item, bool differs) override;
-    void rebuildDetailedItems(const config::LanguageState& shown) override;
-    void CheckDeviceDdf(const config::LanguageState& shown) override;
-    bool linkOpen() const override { return link.LinkOpen(); }
+    // OperationHost
+    bool linkOpen() const override { return session.link.LinkOpen(); }
     bool readOnlyUser() const override { return ReadOnlyUser; }
     bool screenFromFile() const override { return ScreenFromFile; }
-    driverlink::Sequencer& commandSequencer() override { return sequencer; }
-    config::ChangeFlags& changeFlags() override { return changes; }
+    driverlink::Sequencer& commandSequencer() override { return session.sequencer; }
+    config::DeviceState& deviceState() override { return session.state; }
+    void setProgramStatus(const QString& text) override { session.setProgramStatus(text); }
     void enableWriteButton() override;
     void beginConnection() override;
     void enableStop() override;
-    operations::OutputTexts outputTexts() const override { return outputs; }
+    operations::OutputTexts outputTexts() const override;
     void markHistoryForReload() override { HistoryRefresh = true; }
-    void showInitialConfig() override { config::SetScreen(*this, InitialConfig, language); }
+    void showInitialConfig() override { session.showRecord(session.InitialConfig, session.language); }
     void WriteDbIndex(const QString& activity, bool withSnapshot) override;
     void recordFor(const RecordedDevice& device, const QString& activity) override;
     void record(const RecordedDevice& device, const QString& activity, bool withSnapshot);
@@ -160,9 +122,15 @@ private:
 
     void connectHandlers();
     void connectMenus();
-    void trackChanges();
-    // Tunes the main screen from a definition: output texts, masks, editable fields, narrowed lists.
-    void applyDefinition(const struct detailed::DefinitionModel& model);
+    // The window's side of the session's signals.
+    void connectSession();
+    void connectWaitDialog();
+    void bindEditRules();
+    // The session's state was emptied: the window's own colours, pages and fields follow.
+    void pagesCleared();
+    void procedureEnded(driverlink::Ending ending);
+    void connectionStopped(driverlink::StopSender sender);
+    void readIncomplete(const QString& problem);
     void showDetailedSetup(bool shown);
 
     // The folder of the history files: the Options dialog's location, else the shared folder.
@@ -172,14 +140,9 @@ private:
     // Takes the program's end a step further after a termination signal.
     platform::Timer EndTimer{100};
     bool ending = false;
-    // From the device definition, or the defaults without one.
-    operations::OutputTexts outputs = operations::defaultOutputTexts();
     // How often the pages have been emptied: the detailed setup window learns so whether the
     // configuration it was opened on is still there.
     quint64 clearings = 0;
-    // The language whose definition file laid out the detailed items last: a configuration shown from
-    // a file or the history has its own.
-    config::LanguageState itemsLanguage;
     class HistoryLink;
     std::unique_ptr<history::HistoryHost> historyHost;
     std::unique_ptr<QPrinter> printer;

@@ -16,10 +16,11 @@ using config::FileKind;
 void TForm1::UlozClick()
 {
     config::TConfigRecord record;
-    config::FromScreen(*this, record);
+    config::captureRecord(session.state, record);
     record.setMagic(QStringLiteral("HART30File"));
     // The language of the texts on screen: an opened file of another language keeps its own, or its
     // unit and transfer function names would be read back in a language they do not belong to.
+    const config::LanguageState& language = session.language;
     const bool ownLanguage =
         language.DataLanguage.isEmpty() || language.DataLanguage.left(2) == language.DdfLanguage.left(2);
     record.setDefLanguage((ownLanguage ? language.DdfLanguage : language.DataLanguage).left(3));
@@ -32,8 +33,9 @@ void TForm1::UlozClick()
 
 bool TForm1::leaveConnection()
 {
+    driverlink::Sequencer& sequencer = session.sequencer;
     sequencer.pause();
-    if (changes.AreChanges() && !sequencer.commError() &&
+    if (session.state.changes.AreChanges() && !sequencer.commError() &&
         platform::dialogs().confirm(platform::texts().changesNotSavedInDevice, platform::Buttons::YesNoCancel) !=
             platform::Answer::Yes) {
         if (sequencer.exchangeRunning()) sequencer.proceed(); // the on-line reading goes on
@@ -53,16 +55,17 @@ void TForm1::showStoredConfiguration(const config::TConfigRecord& record, bool o
     HourGlasCur(true);
     EnableMenu(false);
     // The lists and definition files of the record's language; the configured ones stay for what follows.
+    config::LanguageState& language = session.language;
     config::LanguageState shown = language;
     if (!olderKind) shown.SetLanguageDdf(record.defLanguage());
     ClearAll(shown);
-    form.Error->clear();
+    session.state.clearErrors();
     ItemsEnabled(true, false);
     if (olderKind) {
         for (config::Field field : config::hart2Fields())
-            config::showField(windowScreen, record, field);
+            config::showField(session.state, record, field);
     } else {
-        config::SetScreen(*this, record, shown);
+        session.showRecord(record, shown);
     }
     // An older file names no language: its texts are shown, and saved again, in the configured one.
     language.DataLanguage = olderKind ? language.DdfLanguage : record.defLanguage();
@@ -70,7 +73,7 @@ void TForm1::showStoredConfiguration(const config::TConfigRecord& record, bool o
     for (QAction* action : {form.Uloz, form.Tiskni, form.TiskniPreview})
         action->setEnabled(true);
     form.ZapisPrev->setEnabled(true);
-    changes.ClearChanged();
+    session.state.changes.ClearChanged();
     HourGlasCur(false);
 }
 

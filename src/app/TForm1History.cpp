@@ -1,6 +1,7 @@
 // The main window's side of the history: recording the activities of the device on screen, and what
 // the history window asks of the main window to show and compare snapshots.
 #include "app/TForm1.h"
+#include "detailed/TDetailedSetup.h"
 #include "history/HistoryStore.h"
 #include "history/TDatabase.h"
 #include "platform/Dialogs.h"
@@ -23,12 +24,12 @@ public:
     bool leaveConnection() override { return window.leaveConnection(); }
     void showSnapshot(const config::TConfigRecord& record) override { window.showStoredConfiguration(record); }
     bool configurationOnScreen() const override { return window.form.ZapisPrev->isEnabled(); }
-    QByteArray dataLanguage() const override { return window.language.DataLanguage; }
-    QByteArray ddfLanguage() const override { return window.language.DdfLanguage; }
+    QByteArray dataLanguage() const override { return window.session.language.DataLanguage; }
+    QByteArray ddfLanguage() const override { return window.session.language.DdfLanguage; }
     void compareSnapshot(const config::TConfigRecord& record) override
     {
         window.HourGlasCur(true);
-        config::CompareScreen(window, record);
+        window.showComparison(record);
         window.form.SetupPanels->setCurrentWidget(window.form.InstrumentBox);
         window.HourGlasCur(false);
     }
@@ -51,9 +52,24 @@ QString TForm1::historyFolder() const
     return location.isEmpty() ? Options->sharedFolder() : location;
 }
 
+void TForm1::showComparison(const config::TConfigRecord& record)
+{
+    const config::Comparison comparison = config::compareWithRecord(session.state, record);
+    for (const auto& [control, differs] : comparison.values)
+        windowScreen.highlight(control, differs);
+    // Another device's snapshot leaves the detailed items as they are.
+    if (DetailedSetup)
+        for (const auto& [item, differs] : comparison.items)
+            DetailedSetup->setItemColour(item, differs);
+}
+
 void TForm1::WriteDbIndex(const QString& activity, bool withSnapshot)
 {
-    record({form.Oznaceni->text(), form.Typ->text(), form.Vyrobce->text(), form.UI->text()}, activity, withSnapshot);
+    using config::Control;
+    const config::DeviceState& device = session.state;
+    record({device.text(Control::Oznaceni), device.text(Control::Typ), device.text(Control::Vyrobce),
+            device.text(Control::UI)},
+           activity, withSnapshot);
 }
 
 void TForm1::recordFor(const RecordedDevice& device, const QString& activity) { record(device, activity, false); }
@@ -66,17 +82,18 @@ void TForm1::record(const RecordedDevice& device, const QString& activity, bool 
     entry.DeviceType = device.type;
     entry.Manufacturer = device.manufacturer;
     entry.UniqueId = device.uniqueId;
+    config::LanguageState& language = session.language;
     entry.DefLanguage = language.DdfLanguage.left(3);
     entry.User = TiskEdit ? TiskEdit->configuredBy() : QString();
     entry.Activity = activity;
-    entry.ErrorText = form.Error->count() > 0 ? form.Error->item(0)->text() : QString();
+    entry.ErrorText = session.state.errors().value(0);
     entry.Stamp = history::HistoryEntry::stampOf(QDateTime::currentDateTime());
     entry.ScrambleByte = history::newScrambleByte();
 
     std::optional<config::TConfigRecord> snapshot;
     if (withSnapshot) {
         snapshot.emplace();
-        config::FromScreen(*this, *snapshot);
+        config::captureRecord(session.state, *snapshot);
         snapshot->setMagic(QStringLiteral("HART30File"));
         // The marker says whether the configuration was shown with a device definition file.
         const bool definitionShown = form.SetupPanels->isTabVisible(form.SetupPanels->indexOf(form.pDetailedSetup));

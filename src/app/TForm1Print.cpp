@@ -1,7 +1,6 @@
 // The main window's configuration protocol: printed (on a printer or into a PDF file) and previewed
 // from one layout and one drawing routine.
 #include "app/TForm1.h"
-#include "detailed/TDetailedSetup.h"
 #include "platform/Dialogs.h"
 #include "platform/Texts.h"
 #include "print/ProtocolPainter.h"
@@ -14,20 +13,9 @@
 
 QList<print::PlacedText> TForm1::protocolPage() const
 {
-    print::ProtocolSource source{windowScreen,
-                                 TiskEdit ? TiskEdit->configuredBy() : QString(),
-                                 TiskEdit ? TiskEdit->note() : QString(),
-                                 QDate::currentDate(),
-                                 deviceDefinitionFile(itemsLanguage),
-                                 {}};
-    // The items the definition placed for this configuration; the others show only their names.
-    if (DetailedSetup)
-        source.itemText = [this](const QString& item) -> std::optional<QString> {
-            const auto* widget = DetailedSetup->findChild<const QWidget*>(item);
-            if (!widget || widget->isHidden()) return std::nullopt;
-            return DetailedSetup->displayedText(item);
-        };
-    return print::protocolLayout(source);
+    return print::protocolLayout({session.state, TiskEdit ? TiskEdit->configuredBy() : QString(),
+                                  TiskEdit ? TiskEdit->note() : QString(), QDate::currentDate(),
+                                  session.definitionFile(session.itemsLanguage)});
 }
 
 void TForm1::TiskniClick()
@@ -38,7 +26,7 @@ void TForm1::TiskniClick()
     if (!printer) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (!platform::dialogs().choosePrinter(*printer)) return;
     HourGlasCur(true);
-    form.ProgramStatus->setText(platform::texts().printing);
+    session.setProgramStatus(platform::texts().printing);
     QPainter painter;
     const bool started = painter.begin(printer.get());
     if (started) {
@@ -46,7 +34,7 @@ void TForm1::TiskniClick()
         print::drawProtocol(painter, QRect(0, 0, page.width(), page.height()), protocolPage());
         painter.end();
     }
-    form.ProgramStatus->clear();
+    session.setProgramStatus({});
     HourGlasCur(false);
     if (!started)
         platform::dialogs().error(platform::texts().printerFailed.arg(

@@ -1,17 +1,15 @@
 #include "app/WindowScreen.h"
 
-#include "config/CodeTables.h"
-
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
+#include <QScopedValueRollback>
 
 using config::Control;
 
-void WindowScreen::bind()
+void WindowScreen::takeWidgets()
 {
     const std::pair<Control, QWidget*> table[] = {
         {Control::Vyrobce, form.Vyrobce},
@@ -42,45 +40,66 @@ void WindowScreen::bind()
         {Control::TV, form.TV},
         {Control::FV, form.FV},
         {Control::Status, form.Status},
-        {Control::ProgramStatus, form.ProgramStatus},
-        {Control::Label26, form.Label26},
-        {Control::Label30, form.Label30},
     };
-    static_assert(sizeof(table) / sizeof(table[0]) == std::tuple_size_v<decltype(widgets)>,
-                  "every control has its widget");
+    static_assert(std::size(table) == config::ControlCount, "every value has its control");
     for (const auto& [control, w] : table)
         widgets[std::size_t(control)] = w;
 }
 
-namespace {
-template <typename Widget> Widget* as(QWidget* widget) { return qobject_cast<Widget*>(widget); }
-} // namespace
-
-QString WindowScreen::text(Control control) const
+void WindowScreen::bind(config::DeviceState& deviceState)
 {
-    QWidget* w = widget(control);
-    if (auto* label = as<QLabel>(w)) return label->text();
-    if (auto* edit = as<QLineEdit>(w)) return edit->text();
-    if (auto* combo = as<QComboBox>(w)) return combo->currentText();
-    return {};
+    state = &deviceState;
+    for (int i = 0; i < config::ControlCount; ++i) {
+        const Control control = Control(i);
+        QWidget* w = widget(control);
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            // The input rule bound before has corrected the text already.
+            connect(edit, &QLineEdit::textChanged, this, [this, control, edit] {
+                if (!updating) state->edit(control, edit->text());
+            });
+        if (auto* combo = qobject_cast<QComboBox*>(w))
+            connect(combo, &QComboBox::currentIndexChanged, this, [this, control](int index) {
+                if (!updating) state->pick(control, index);
+            });
+        show(control);
+    }
+    connect(state, &config::DeviceState::changed, this, &WindowScreen::show);
+    connect(state, &config::DeviceState::errorsChanged, this, &WindowScreen::showErrors);
+    showErrors();
 }
 
-void WindowScreen::setText(Control control, const QString& text)
+void WindowScreen::show(Control control)
 {
     QWidget* w = widget(control);
-    if (auto* label = as<QLabel>(w)) {
-        QString shown = text;
+    const QScopedValueRollback quiet(updating, true);
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        QString shown = state->text(control);
         label->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    } else if (auto* edit = as<QLineEdit>(w)) {
-        edit->setText(text);
-    } else if (auto* combo = as<QComboBox>(w)) {
-        QStringList entries;
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        if (edit->text() != state->text(control)) edit->setText(state->text(control));
+        edit->setReadOnly(!state->editable(control));
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        QStringList shown;
         for (int i = 0; i < combo->count(); ++i)
-            entries.append(combo->itemText(i));
-        // Selecting by program is no edit of the user's.
-        const QSignalBlocker quiet(combo);
-        combo->setCurrentIndex(config::selectionByName(entries, text));
+            shown.append(combo->itemText(i));
+        const QSignalBlocker blocked(combo); // selecting by program is no edit of the user's
+        if (shown != state->entries(control)) {
+            combo->clear();
+            combo->addItems(state->entries(control));
+        }
+        combo->setCurrentIndex(state->selected(control));
+        // A list the device cannot write is not offered at all, its caption neither.
+        if (control == Control::Funkce) {
+            combo->setVisible(state->editable(control));
+            form.Label20->setVisible(state->editable(control));
+        }
     }
+}
+
+void WindowScreen::showErrors()
+{
+    form.Error->clear();
+    form.Error->addItems(state->errors());
 }
 
 void WindowScreen::highlight(Control control, bool differs)
@@ -90,22 +109,10 @@ void WindowScreen::highlight(Control control, bool differs)
     // Labels paint their background with Window; edits with Base; a list that cannot be edited paints
     // with Button in some styles and with Base in others.
     QList<QPalette::ColorRole> roles{QPalette::Base};
-    if (as<QLabel>(w)) roles = {QPalette::Window};
-    if (as<QComboBox>(w)) roles = {QPalette::Base, QPalette::Button};
+    if (qobject_cast<QLabel*>(w)) roles = {QPalette::Window};
+    if (qobject_cast<QComboBox*>(w)) roles = {QPalette::Base, QPalette::Button};
     QPalette palette = w->palette();
     for (QPalette::ColorRole role : roles)
         palette.setColor(role, differs ? QColor(255, 255, 0) : QApplication::palette(w).color(role));
     w->setPalette(palette);
 }
-
-void WindowScreen::addError(const QString& entry) { form.Error->addItem(entry); }
-
-int WindowScreen::errorCount() const { return form.Error->count(); }
-
-void WindowScreen::clearErrors() { form.Error->clear(); }
-
-void WindowScreen::showErrorList() { form.Error->setVisible(true); }
-
-void WindowScreen::showReplyLines(const QStringList& lines) { form.DdeDat->setPlainText(lines.join(u'\n')); }
-
-void WindowScreen::showCommandText(const QString& text) { form.Label27->setText(text); }

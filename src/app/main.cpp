@@ -39,7 +39,8 @@ int main(int argc, char* argv[])
         // Without a working folder the English texts stay; the settings start-up says why.
     }
     platform::SocketChannel channel;
-    TForm1 form(channel);
+    device::DeviceSession session(channel);
+    TForm1 form(session);
     // A logout or a kill from now on ends the program through the window's closing, even at the login.
     platform::onTerminationSignals([&form] { form.terminationRequested(); });
     form.FormCreate();

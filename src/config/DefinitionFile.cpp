@@ -29,21 +29,21 @@ QString tableFilePath(const LanguageState& language)
     return language.TableFileName.isEmpty() ? QString() : platform::programFolder() + language.TableFileName;
 }
 
-QString deviceDefinitionFile(const MainScreen& screen, const LanguageState& language)
+QString deviceDefinitionFile(const DeviceState& state, const LanguageState& language)
 {
     const QString path =
-        deviceDefinitionPath(platform::programFolder(), screen.text(Control::Vyrobce), screen.text(Control::Typ),
-                             screen.text(Control::Verze), language.DeviceDdfSuffix);
+        deviceDefinitionPath(platform::programFolder(), state.text(Control::Vyrobce), state.text(Control::Typ),
+                             state.text(Control::Verze), language.DeviceDdfSuffix);
     return !path.isEmpty() && platform::fileExists(path) ? path : QString();
 }
 
-QStringList deviceDefinitionLanguages(const MainScreen& screen)
+QStringList deviceDefinitionLanguages(const DeviceState& state)
 {
     QStringList words;
     for (const LanguageEntry& entry : languageTable()) {
         const QString path =
-            deviceDefinitionPath(platform::programFolder(), screen.text(Control::Vyrobce), screen.text(Control::Typ),
-                                 screen.text(Control::Verze), QString::fromUtf16(entry.deviceDdfSuffix));
+            deviceDefinitionPath(platform::programFolder(), state.text(Control::Vyrobce), state.text(Control::Typ),
+                                 state.text(Control::Verze), QString::fromUtf16(entry.deviceDdfSuffix));
         if (!path.isEmpty() && platform::fileExists(path)) words.append(QString::fromUtf16(entry.settingText));
     }
     return words;

@@ -2,8 +2,8 @@
 // Where the definition file of a device lies. Its name is made of texts the device reports, so a
 // name that could leave the program's folder is refused rather than cleaned: such a device simply
 // has no definition file.
+#include "config/DeviceState.h"
 #include "config/Language.h"
-#include "config/MainScreen.h"
 
 #include <QString>
 
@@ -17,8 +17,8 @@ QString deviceDefinitionPath(const QString& programFolder, const QString& manufa
 // The language table file of a language in the program's folder; empty when the language names none.
 QString tableFilePath(const LanguageState& language);
 // The definition file of the device the screen shows, when it exists; else empty.
-QString deviceDefinitionFile(const MainScreen& screen, const LanguageState& language);
+QString deviceDefinitionFile(const DeviceState& state, const LanguageState& language);
 // The languages (as the settings name them) in which a definition file of the device the screen shows exists.
-QStringList deviceDefinitionLanguages(const MainScreen& screen);
+QStringList deviceDefinitionLanguages(const DeviceState& state);
 
 } // namespace config

@@ -1,21 +1,25 @@
 #include "detailed/CommandTemplates.h"
 
-#include "detailed/ItemNames.h"
+#include "config/ItemNames.h"
 #include "detailed/SectionValues.h"
 #include "detailed/TokenReaders.h"
 #include "link/CommandMacro.h"
 #include "platform/Profile.h"
+#include "platform/ReplyLayout.h"
 #include "platform/Texts.h"
 
 namespace detailed {
+
+using config::ComboCount;
+using config::itemByName;
+using config::ItemKind;
+using config::ItemRef;
 
 namespace {
 
 constexpr int HighestStep = 50;
 constexpr int HighestCommand = 255;
 constexpr qsizetype TokenLength = 3;
-// Reply line of the first value.
-constexpr int FirstValueLine = 4;
 const QString LineEnd = QStringLiteral("\r\n");
 
 QString stepError(const QString& section, int k)
@@ -129,14 +133,15 @@ bool EvalReadCommand(const QString& templateFile, int base, int state, const QSt
     bool ignored = false;
     const QString command = TakeText(rest, ignored);
     if (command.size() < 4) return true; // a plain template: the main window decodes its reply
-    if (lines.isEmpty() || lines.at(0) != replyCommand(command)) return true;
+    if (lines.isEmpty() || lines.at(replylayout::CommandLine) != replyCommand(command)) return true;
 
-    for (int p = 1; !rest.isEmpty(); ++p) {
+    // The item tokens name the data lines in their order.
+    for (int line = replylayout::FirstDataLine; !rest.isEmpty(); ++line) {
         const QString token = resolveToken(TakeText(rest, ignored), false);
         if (token.size() != TokenLength) return true;
         // A reply shorter than its template leaves the items of the missing lines as they are.
-        if (p + FirstValueLine - 1 >= lines.size()) break;
-        const QString value = lines.at(p + FirstValueLine - 1);
+        if (line >= lines.size()) break;
+        const QString value = lines.at(line);
         if (isLiteral(token)) {
             const std::optional<int> expected = parseInteger(token);
             const std::optional<int> received = parseInteger(value.trimmed());

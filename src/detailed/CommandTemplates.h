@@ -3,6 +3,7 @@
 // values. The same template read from left to right says which item goes into which data line of a
 // command and which reply line goes into which item. Both operations are stateless: they open the
 // template file for one call and reach the items only through ItemAccess.
+#include "config/ItemStore.h"
 #include "link/Procedures.h"
 
 #include <QString>
@@ -26,6 +27,26 @@ public:
     virtual bool comboWritable(int n) const = 0;
     // Adds a line to the window's error text.
     virtual void appendError(const QString& line) = 0;
+};
+
+// The items of the device state as the templates reach them.
+class StoreItems : public ItemAccess {
+public:
+    explicit StoreItems(config::ItemStore& store) : store(store) {}
+    QString itemText(const QString& name) const override { return store.text(name); }
+    void setItemText(const QString& name, const QString& text) override { store.setText(name, text); }
+    QString comboListSection(int n) const override { return store.listSection(n); }
+    QStringList comboEntries(int n) const override { return store.entries(n); }
+    void selectComboEntry(int n, int index) override { store.select(n, index); }
+    void replaceComboEntries(int n, const QStringList& entries, int selected) override
+    {
+        store.replaceEntries(n, entries, selected);
+    }
+    bool comboWritable(int n) const override { return store.writable(n); }
+    void appendError(const QString& line) override { store.appendError(line); }
+
+private:
+    config::ItemStore& store;
 };
 
 using driverlink::ExtendedCommand;

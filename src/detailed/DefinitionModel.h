@@ -6,7 +6,7 @@
 // Faults (a number missing or malformed, a flag that is no flag, a mask missing) never stop the reading:
 // each adds a line to errors and what could not be read counts as 0. An empty caption or list name is
 // no fault.
-#include "detailed/ItemNames.h"
+#include "config/ItemNames.h"
 
 #include <QList>
 #include <QSet>
@@ -16,6 +16,16 @@
 #include <optional>
 
 namespace detailed {
+
+// The item pools are the configuration's too: the record keeps the values of the C, E, V and Q items.
+using config::ComboCount;
+using config::hasHint;
+using config::itemByName;
+using config::ItemKind;
+using config::itemName;
+using config::ItemPool;
+using config::itemPools;
+using config::ItemRef;
 
 // The width of the item area the definitions are written for.
 inline constexpr int DesignItemAreaWidth = 521;

@@ -9,20 +9,12 @@
 
 namespace detailed {
 
-namespace {
-// Stands in for the detailed setup window before it exists.
-class NoItems : public ItemAccess {
-public:
-    QString itemText(const QString&) const override { return {}; }
-    void setItemText(const QString&, const QString&) override {}
-    QString comboListSection(int) const override { return {}; }
-    QStringList comboEntries(int) const override { return {}; }
-    void selectComboEntry(int, int) override {}
-    void replaceComboEntries(int, const QStringList&, int) override {}
-    bool comboWritable(int) const override { return false; }
-    void appendError(const QString&) override {}
-};
-} // namespace
+DeviceTemplates::DeviceTemplates(config::DeviceState& state, const config::LanguageState& language)
+    : state(state), language(language), items(std::make_unique<StoreItems>(state.items))
+{
+}
+
+DeviceTemplates::~DeviceTemplates() = default;
 
 std::optional<QString> definitionFileProblem(const QString& path)
 {
@@ -32,15 +24,9 @@ std::optional<QString> definitionFileProblem(const QString& path)
     return std::nullopt;
 }
 
-ItemAccess& DeviceTemplates::itemAccess()
-{
-    static NoItems none;
-    return items ? *items : none;
-}
-
 QString DeviceTemplates::templateFile() const
 {
-    const QString device = config::deviceDefinitionFile(screen, language);
+    const QString device = config::deviceDefinitionFile(state, language);
     return device.isEmpty() || definitionFileProblem(device) ? config::tableFilePath(language) : device;
 }
 
@@ -56,12 +42,12 @@ QString DeviceTemplates::readProblem()
 
 quint8 DeviceTemplates::GetRWCommand(int base, int state, const QString& section, QString& data, quint8& realCommand)
 {
-    return detailed::GetRWCommand(templateFile(), base, state, section, data, realCommand, itemAccess());
+    return detailed::GetRWCommand(templateFile(), base, state, section, data, realCommand, *items);
 }
 
 bool DeviceTemplates::EvalReadCommand(int base, int state, const QStringList& lines)
 {
-    return detailed::EvalReadCommand(templateFile(), base, state, lines, itemAccess());
+    return detailed::EvalReadCommand(templateFile(), base, state, lines, *items);
 }
 
 int DeviceTemplates::ReadStepCount() { return config::templateStepCount(templateFile(), QStringLiteral("READ")); }

@@ -2,11 +2,12 @@
 // The command templates of the device on screen, as the sequencer takes them: from the device's
 // definition file when it exists, else from the language table file. The file is chosen anew at
 // every step, because a read learns on its way which device (and so which file) it is reading.
+#include "config/DeviceState.h"
 #include "config/Language.h"
-#include "config/MainScreen.h"
 #include "detailed/CommandTemplates.h"
 #include "link/SequencerHost.h"
 
+#include <memory>
 #include <optional>
 
 namespace detailed {
@@ -17,14 +18,11 @@ std::optional<QString> definitionFileProblem(const QString& path);
 
 class DeviceTemplates : public driverlink::TemplateSource {
 public:
-    // The screen names the device; the language names the files (kept by the caller).
-    DeviceTemplates(const config::MainScreen& screen, const config::LanguageState& language)
-        : screen(screen), language(language)
-    {
-    }
+    // The state names the device and holds the items extended templates read and fill; the language
+    // names the files. Both are kept by the caller.
+    DeviceTemplates(config::DeviceState& state, const config::LanguageState& language);
+    ~DeviceTemplates() override;
 
-    // The items extended templates read and fill; without them those templates see empty items.
-    void setItems(ItemAccess* access) { items = access; }
     void setMethodSection(const QString& section) { methodSection = section; }
     // The device's definition file when it can be used, else the language table file.
     QString templateFile() const;
@@ -37,11 +35,9 @@ public:
     QString readProblem() override;
 
 private:
-    ItemAccess& itemAccess();
-
-    const config::MainScreen& screen;
+    config::DeviceState& state;
     const config::LanguageState& language;
-    ItemAccess* items = nullptr;
+    std::unique_ptr<ItemAccess> items;
     QString methodSection;
 };
 

@@ -1,6 +1,7 @@
 #include "detailed/TDetailedSetup.h"
 
 #include "detailed/Conditions.h"
+#include "detailed/DefinitionState.h"
 #include "detailed/EditRuleBinding.h"
 #include "detailed/TokenReaders.h"
 #include "platform/Texts.h"
@@ -37,7 +38,6 @@ constexpr int FieldHeight = 21;
 constexpr int EditWidth = 121;
 constexpr int ComboWidth = 145;
 constexpr QSize MethodButtonSize{33, 19};
-constexpr qsizetype RecordTextLength = 32;
 const QColor HeadingColour{0, 0, 255};
 const QColor DifferenceColour{255, 255, 0};
 const QColor ErrorColour{128, 0, 0};
@@ -62,7 +62,7 @@ template <typename Widget> void createPool(std::span<Widget*> pool, char16_t let
 
 } // namespace
 
-TDetailedSetup::TDetailedSetup(QWidget* parent) : QDialog(parent)
+TDetailedSetup::TDetailedSetup(config::ItemStore& items, QWidget* parent) : QDialog(parent), items(items)
 {
     setObjectName(QStringLiteral("TDetailedSetup"));
     setWindowTitle(platform::texts().detailedSetupCaption);
@@ -107,20 +107,13 @@ TDetailedSetup::TDetailedSetup(QWidget* parent) : QDialog(parent)
             field->resize(EditWidth, FieldHeight);
     for (QLineEdit* field : V)
         field->setReadOnly(true);
-    // Bound before the change tracking, so that it sees every change corrected once.
+    // Bound before the store takes the user's changes, so that it sees every change corrected once.
     for (const auto& pool : {std::span<QLineEdit*>(E), std::span<QLineEdit*>(Q)})
         for (QLineEdit* field : pool)
             detailed::bindEditRule(field, config::ValueRule);
-    const auto change = [this] {
-        if (!byProgram) changed = true;
-    };
-    for (const auto& pool : {std::span<QLineEdit*>(V), std::span<QLineEdit*>(E)})
-        for (QLineEdit* field : pool)
-            connect(field, &QLineEdit::textChanged, this, change);
     for (QComboBox* box : C) {
         box->setEditable(false);
         box->resize(ComboWidth, FieldHeight);
-        connect(box, &QComboBox::currentIndexChanged, this, change);
     }
     const QIcon methodIcon = style()->standardIcon(QStyle::SP_MediaPlay);
     for (QToolButton* button : B) {
@@ -134,6 +127,12 @@ TDetailedSetup::TDetailedSetup(QWidget* parent) : QDialog(parent)
     for (QWidget* widget : itemArea->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         widget->installEventFilter(this);
 
+    createSideControls();
+    connectItems();
+}
+
+void TDetailedSetup::createSideControls()
+{
     Error = new QLabel(this);
     Error->setObjectName(QStringLiteral("Error"));
     Error->setGeometry(ErrorPlace);
@@ -173,6 +172,53 @@ TDetailedSetup::TDetailedSetup(QWidget* parent) : QDialog(parent)
     connect(StornoBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+void TDetailedSetup::connectItems()
+{
+    // The user's changes go into the store; Q items are method arguments, no configuration change.
+    for (const auto& pool : {std::span<QLineEdit*>(V), std::span<QLineEdit*>(E), std::span<QLineEdit*>(Q)})
+        for (QLineEdit* field : pool)
+            connect(field, &QLineEdit::textChanged, this, [this, field] {
+                if (byProgram) return;
+                if (!field->objectName().startsWith(u'Q')) changed = true;
+                items.setText(field->objectName(), field->text());
+            });
+    for (std::size_t i = 0; i < C.size(); ++i)
+        connect(C[i], &QComboBox::currentIndexChanged, this, [this, i](int index) {
+            if (byProgram) return;
+            changed = true;
+            items.select(int(i) + 1, index);
+        });
+    connect(&items, &config::ItemStore::changed, this, &TDetailedSetup::showItem);
+    connect(&items, &config::ItemStore::errorsChanged, this, &TDetailedSetup::showError);
+    for (const detailed::ItemPool& pool : detailed::itemPools)
+        for (int number = 1; number <= pool.count; ++number)
+            showItem(detailed::itemName(pool.letter, number));
+}
+
+void TDetailedSetup::showItem(const QString& name)
+{
+    QWidget* widget = item(name);
+    if (!widget) return;
+    const QScopedValueRollback quiet(byProgram, true);
+    widget->setVisible(items.defined(name));
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(items.displayed(name));
+        label->adjustSize();
+    } else if (QLineEdit* field = edit(name)) {
+        if (field->text() != items.text(name)) field->setText(items.text(name));
+    } else if (auto* box = qobject_cast<QComboBox*>(widget)) {
+        const int n = detailed::itemByName(name)->number;
+        QStringList shown;
+        for (int i = 0; i < box->count(); ++i)
+            shown.append(box->itemText(i));
+        if (shown != items.entries(n)) {
+            box->clear();
+            box->addItems(items.entries(n));
+        }
+        box->setCurrentIndex(items.selected(n));
+    }
+}
+
 double TDetailedSetup::scaleFactor() const { return double(ScrollBox1->width()) / detailed::DesignItemAreaWidth; }
 
 QWidget* TDetailedSetup::item(const QString& name) const
@@ -192,8 +238,6 @@ QWidget* TDetailedSetup::item(const QString& name) const
     }
     return nullptr;
 }
-
-QComboBox* TDetailedSetup::combo(int n) const { return n >= 1 && n <= int(C.size()) ? C[std::size_t(n - 1)] : nullptr; }
 
 QLineEdit* TDetailedSetup::edit(const QString& name) const
 {
@@ -215,7 +259,7 @@ void TDetailedSetup::placeItem(QWidget* widget, const DefinitionItem& definition
     case ItemKind::Heading:
     case ItemKind::Label: {
         auto* label = static_cast<QLabel*>(widget);
-        label->setText(definition.caption);
+        label->setText(items.displayed(definition.name));
         label->adjustSize();
         label->move(definition.left, definition.top);
         break;
@@ -236,44 +280,18 @@ void TDetailedSetup::SetVariableItems(const detailed::DefinitionModel& model)
 {
     if (!model.found) return;
     const QScopedValueRollback quiet(byProgram, true);
-    errors = model.errors;
-    showError();
     ScrollBox1->verticalScrollBar()->setValue(0);
-
-    QHash<QString, const DefinitionItem*> defined;
-    for (const DefinitionItem& definition : model.items)
-        defined.insert(definition.name, &definition);
-
     for (const detailed::ItemPool& pool : detailed::itemPools) {
         for (int number = 1; number <= pool.count; ++number) {
             const QString name = detailed::itemName(pool.letter, number);
             QWidget* widget = item(name);
-            const DefinitionItem* definition = defined.value(name);
-            const std::size_t comboIndex = std::size_t(number - 1);
-            if (!definition) {
-                widget->hide();
-                hints.remove(widget);
-                if (pool.kind == ItemKind::Option) {
-                    ComboListSection[comboIndex].clear();
-                    comboWritableFlag[comboIndex] = 0;
-                }
-                continue;
-            }
-            placeItem(widget, *definition);
-            if (QLineEdit* field = edit(name)) field->clear();
-            if (pool.kind == ItemKind::Option) {
-                auto* box = static_cast<QComboBox*>(widget);
-                box->clear();
-                for (const detailed::DefinitionOption& option : definition->options)
-                    box->addItem(option.text);
-                box->setCurrentIndex(-1); // nothing is shown until a reply or a record selects
-                ComboListSection[comboIndex] = definition->listSection;
-                comboWritableFlag[comboIndex] = definition->writable;
-            }
-            if (definition->hint.isEmpty())
+            const DefinitionItem* definition = model.item(name);
+            if (!definition || definition->hint.isEmpty())
                 hints.remove(widget);
             else
                 hints.insert(widget, definition->hint);
+            if (!definition) continue;
+            placeItem(widget, *definition);
             // A screen reader announces an item by the short part of its hint (a label's caption
             // is the text itself) and reads the long part as its description.
             const QString shortHint = definition->hint.section(u'|', 0, 0).trimmed();
@@ -283,7 +301,6 @@ void TDetailedSetup::SetVariableItems(const detailed::DefinitionModel& model)
                 widget->setAccessibleName(shortHint.isEmpty() ? name : shortHint);
             widget->setAccessibleDescription(definition->hint.isEmpty() ? QString()
                                                                         : detailed::longHintText(definition->hint));
-            widget->show();
         }
     }
     setScrollRange(model.scrollRange);
@@ -296,34 +313,11 @@ void TDetailedSetup::setScrollRange(int range)
     ScrollBox1->verticalScrollBar()->setValue(0);
 }
 
-void TDetailedSetup::ClearAll()
+void TDetailedSetup::clearHighlights()
 {
-    const QScopedValueRollback quiet(byProgram, true);
     for (const detailed::ItemPool& pool : detailed::itemPools)
-        for (int number = 1; number <= pool.count; ++number) {
-            const QString name = detailed::itemName(pool.letter, number);
-            QWidget* widget = item(name);
-            widget->hide();
-            switch (pool.kind) {
-            case ItemKind::Heading:
-            case ItemKind::Label: static_cast<QLabel*>(widget)->setText(name); break;
-            case ItemKind::Display:
-            case ItemKind::Editable:
-                static_cast<QLineEdit*>(widget)->setText(name);
-                setItemColour(name, false);
-                break;
-            case ItemKind::Option: {
-                // A drop-down list shows a text only when it is one of its entries.
-                auto* box = static_cast<QComboBox*>(widget);
-                box->setCurrentIndex(box->findText(name));
-                setItemColour(name, false);
-                break;
-            }
-            case ItemKind::Argument: setItemColour(name, false); break;
-            case ItemKind::Frame:
-            case ItemKind::Method: break;
-            }
-        }
+        for (int number = 1; number <= pool.count; ++number)
+            setItemColour(detailed::itemName(pool.letter, number), false);
 }
 
 void TDetailedSetup::ItemsEnabled(bool items, bool buttons)
@@ -340,34 +334,14 @@ void TDetailedSetup::ItemsEnabled(bool items, bool buttons)
 bool TDetailedSetup::ConditionsOk(const QString& definitionFile)
 {
     const auto shownOption = [this](const QString& listSection) -> std::optional<QString> {
-        for (int n = int(C.size()); n >= 1; --n)
-            if (ComboListSection[std::size_t(n - 1)] == listSection) return combo(n)->currentText();
+        for (int n = detailed::ComboCount; n >= 1; --n)
+            if (items.listSection(n) == listSection) return items.text(detailed::itemName(u'C', n));
         return std::nullopt;
     };
     QString found;
     const bool ok = detailed::conditionsOk(definitionFile, shownOption, found);
-    errors += found;
-    showError();
+    items.appendError(found);
     return ok;
-}
-
-QString TDetailedSetup::detailText(const QString& name) const { return itemText(name); }
-
-void TDetailedSetup::setDetailText(const QString& name, const QString& text)
-{
-    if (QLineEdit* field = edit(name)) {
-        field->setText(text);
-        return;
-    }
-    const auto ref = detailed::itemByName(name);
-    if (!ref || ref->kind != ItemKind::Option) return;
-    const QScopedValueRollback quiet(byProgram, true);
-    QComboBox* box = combo(ref->number);
-    int selected = box->count() > 0 ? 0 : -1;
-    for (int i = 0; i < box->count(); ++i)
-        if (box->itemText(i).left(RecordTextLength) == text) selected = i;
-    box->setCurrentIndex(selected);
-    if (!comboWritable(ref->number)) replaceComboEntries(ref->number, {box->currentText()}, 0);
 }
 
 void TDetailedSetup::setItemColour(const QString& name, bool differs)
@@ -386,66 +360,9 @@ void TDetailedSetup::setItemColour(const QString& name, bool differs)
     widget->setPalette(palette);
 }
 
-QString TDetailedSetup::itemText(const QString& name) const
-{
-    if (const QLineEdit* field = edit(name)) return field->text();
-    const auto ref = detailed::itemByName(name);
-    if (ref && ref->kind == ItemKind::Option) return combo(ref->number)->currentText();
-    return {};
-}
-
-QString TDetailedSetup::displayedText(const QString& name) const
-{
-    if (const auto* label = qobject_cast<const QLabel*>(item(name))) return label->text();
-    return itemText(name);
-}
-
-void TDetailedSetup::setItemText(const QString& name, const QString& text)
-{
-    if (QLineEdit* field = edit(name)) field->setText(text);
-}
-
-QString TDetailedSetup::comboListSection(int n) const
-{
-    return combo(n) ? ComboListSection[std::size_t(n - 1)] : QString();
-}
-
-QStringList TDetailedSetup::comboEntries(int n) const
-{
-    QStringList entries;
-    if (const QComboBox* box = combo(n))
-        for (int i = 0; i < box->count(); ++i)
-            entries.append(box->itemText(i));
-    return entries;
-}
-
-void TDetailedSetup::selectComboEntry(int n, int index)
-{
-    const QScopedValueRollback quiet(byProgram, true);
-    if (QComboBox* box = combo(n)) box->setCurrentIndex(index);
-}
-
-void TDetailedSetup::replaceComboEntries(int n, const QStringList& entries, int selected)
-{
-    QComboBox* box = combo(n);
-    if (!box) return;
-    const QScopedValueRollback quiet(byProgram, true);
-    box->clear();
-    box->addItems(entries);
-    box->setCurrentIndex(selected);
-}
-
-bool TDetailedSetup::comboWritable(int n) const { return combo(n) && comboWritableFlag[std::size_t(n - 1)] != 0; }
-
-void TDetailedSetup::appendError(const QString& line)
-{
-    errors += line;
-    showError();
-}
-
 void TDetailedSetup::showError()
 {
-    Error->setText(shownText(errors));
+    Error->setText(shownText(items.errorText()));
     Error->show();
 }
 

@@ -2,9 +2,12 @@
 // reply's device flags, hands the reply to the screen and the templates, and advances the state.
 #include "link/CommandMacro.h"
 #include "link/Sequencer.h"
+#include "platform/ReplyLayout.h"
 #include "platform/Texts.h"
 
 namespace driverlink {
+
+using namespace replylayout;
 
 namespace {
 const QString BusyReply = QStringLiteral("Busy!");
@@ -19,18 +22,18 @@ void Sequencer::DdeClientItem1Change(const QStringList& lines)
     // a screen the user has cleared or keeps.
     if (SequencerState == states::Idle && !ExchangeRunning) return;
     TimeoutTimer.setEnabled(false);
-    if (lines[0] == BusyReply) {
+    if (lines[CommandLine] == BusyReply) {
         DriverBusy = true;
         return;
     }
     DriverBusy = false;
-    if (lines.size() >= 3 && lines[1] == linkAddress(screen.pollAddress())) decode(lines);
+    if (lines.size() > ErrorLine && lines[AddressLine] == linkAddress(screen.pollAddress())) decode(lines);
 
-    if (lines[0] == QString::number(CommandCode) && !ReplyTaken) {
+    if (lines[CommandLine] == QString::number(CommandCode) && !ReplyTaken) {
         ++SequencerState;
         ReplyTaken = true;
     }
-    screen.showReplyCheck(lines[0] + u' ' + QString::number(CommandCode));
+    screen.showReplyCheck(lines[CommandLine] + u' ' + QString::number(CommandCode));
     if (ExchangeRunning && !CommError) {
         Timer1.setEnabled(true);
         TimeoutTimer.setEnabled(true);
@@ -39,10 +42,10 @@ void Sequencer::DdeClientItem1Change(const QStringList& lines)
 
 void Sequencer::decode(const QStringList& lines)
 {
-    const QString& error = lines[2];
+    const QString& error = lines[ErrorLine];
     CommandRefused = error == CommandErrorText;
     if (error == CommandErrorText)
-        screen.addError(error + u':' + lines[0]);
+        screen.addError(error + u':' + lines[CommandLine]);
     else if (!error.isEmpty())
         screen.addError(error);
     if (error == CommunicationErrorText) {
@@ -50,7 +53,8 @@ void Sequencer::decode(const QStringList& lines)
         stop(StopSender::Decoder);
         screen.showErrorList();
     }
-    if ((lines[0] == QStringLiteral("0") || lines[0] == QStringLiteral("11")) && lines.size() >= 13)
+    const QString& command = lines[CommandLine];
+    if ((command == QStringLiteral("0") || command == QStringLiteral("11")) && lines.size() >= identity::End)
         decodeIdentity(lines);
     if (SequencerState > states::ReadBase && SequencerState <= states::ReadLast &&
         !templates.EvalReadCommand(states::ReadBase, SequencerState, lines)) {
@@ -66,9 +70,9 @@ void Sequencer::decodeIdentity(const QStringList& lines)
     // The flags decide whether command 39 follows a change: a reply whose flags are no byte is
     // not trusted at all.
     bool ok = false;
-    const int flags = lines[11].trimmed().toInt(&ok);
+    const int flags = lines[identity::Flags].trimmed().toInt(&ok);
     if (!ok || flags < 0 || flags > 255) {
-        screen.addError(platform::texts().badDeviceFlags.arg(lines[11]));
+        screen.addError(platform::texts().badDeviceFlags.arg(lines[identity::Flags]));
         return;
     }
     screen.showIdentity(lines);

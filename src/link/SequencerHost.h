@@ -1,7 +1,8 @@
 #pragma once
-// What the sequencer needs around it, each from its owner: the window (wait dialog, cursor, the ends
-// of a read and of a connection), the screen model (what replies show, what write steps carry) and
-// the command templates (the steps of the READ and WRITE lists and of the methods).
+// What the sequencer needs around it, each from its owner, the device session: its signals to the
+// windows (wait dialog, cursor, the ends of a read and of a connection), the device state (what replies
+// show, what write steps carry) and the command templates (the steps of the READ and WRITE lists and of
+// the methods).
 #include "link/Procedures.h"
 
 #include <QStringList>
@@ -40,7 +41,7 @@ public:
     virtual void connectionStopped(StopSender sender) = 0;
 };
 
-// The main screen as the sequencer and its reply decoder use it.
+// The device state as the sequencer and its reply decoder use it.
 class SequencerScreen {
 public:
     virtual ~SequencerScreen() = default;

@@ -14,9 +14,9 @@ void runMethod(OperationHost& host, detailed::DeviceTemplates& templates, const 
     if (platform::dialogs().confirm(platform::texts().performOperation, platform::Buttons::YesNoCancel,
                                     platform::Tone::Warning) != platform::Answer::Yes)
         return;
-    config::MainScreen& screen = host.screen();
-    screen.clearErrors();
-    screen.setText(config::Control::ProgramStatus, platform::texts().executingCommand);
+    config::DeviceState& device = host.deviceState();
+    device.clearErrors();
+    host.setProgramStatus(platform::texts().executingCommand);
     driverlink::Sequencer& sequencer = host.commandSequencer();
     using driverlink::Ending;
     const Ending ending = sequencer.run(driverlink::Procedure::Method);
@@ -26,7 +26,7 @@ void runMethod(OperationHost& host, detailed::DeviceTemplates& templates, const 
         if (ending != Ending::Closing) platform::dialogs().warning(platform::texts().operationInterrupted);
         return;
     }
-    if (screen.errorCount() > 0 || ending == Ending::CommunicationError)
+    if (device.errorCount() > 0 || ending == Ending::CommunicationError)
         platform::dialogs().warning(platform::texts().operationFailed);
     else
         platform::dialogs().information(platform::texts().operationDone);

@@ -1,8 +1,7 @@
 #pragma once
-// What the procedures of the menus need of the main window: the sequencer, the screen model, the
-// change flags and a few window actions. The window implements it; tests use a fake.
-#include "config/ChangeFlags.h"
-#include "config/MainScreen.h"
+// What the procedures of the menus need of the main window: the sequencer and the device state of its
+// session, and a few window actions. The window implements it; tests use a fake.
+#include "config/DeviceState.h"
 #include "link/Sequencer.h"
 
 #include <span>
@@ -29,8 +28,10 @@ public:
     // The configuration on screen was opened from a file or taken from the history.
     virtual bool screenFromFile() const = 0;
     virtual driverlink::Sequencer& commandSequencer() = 0;
-    virtual config::MainScreen& screen() = 0;
-    virtual config::ChangeFlags& changeFlags() = 0;
+    // The device's values, change flags and error list.
+    virtual config::DeviceState& deviceState() = 0;
+    // The status line: what the program is doing.
+    virtual void setProgramStatus(const QString& text) = 0;
 
     virtual void ItemsEnabled(bool enable, bool showOnline) = 0;
     // A connection starts without Read! (an initialisation): Stop! enabled, the Device Info page shown.
@@ -40,7 +41,7 @@ public:
     virtual OutputTexts outputTexts() const = 0;
     virtual void enableWriteButton() = 0;
     virtual void markHistoryForReload() = 0;
-    // SetScreen(InitialConfig).
+    // Shows the initial-values snapshot.
     virtual void showInitialConfig() = 0;
     // Records an activity of the device on screen in its history, with a snapshot of the
     // configuration shown or without.

@@ -28,7 +28,7 @@ std::optional<QString> askAddress() { return askInteger(t().enterAddress, QStrin
 bool ServiceProcedures::allowed(Command command, bool clearErrors)
 {
     if (!commandAllowed(host, command)) return false;
-    if (clearErrors) host.screen().clearErrors();
+    if (clearErrors) host.deviceState().clearErrors();
     return true;
 }
 
@@ -39,7 +39,7 @@ std::optional<Ending> ServiceProcedures::handOver(Procedure procedure, const QSt
     // The connection may have ended while the user was being asked: nothing is sent then.
     if (!sequencer.exchangeRunning()) return sequencer.commError() ? Ending::CommunicationError : Ending::Stopped;
     sequencer.begin(procedure, stepData);
-    if (!status.isEmpty()) host.screen().setText(Control::ProgramStatus, status);
+    if (!status.isEmpty()) host.setProgramStatus(status);
     if (!wait) return std::nullopt;
     return sequencer.wait();
 }
@@ -96,8 +96,8 @@ void ServiceProcedures::initialize(Procedure procedure, const QString& stepData,
     driverlink::Sequencer& sequencer = host.commandSequencer();
     sequencer.begin(procedure, stepData);
     // Set once the step in progress has been answered, so that it is the new connection's address.
-    host.screen().setText(Control::PollAddr, pollAddress);
-    host.screen().setText(Control::ProgramStatus, status);
+    host.deviceState().setText(Control::PollAddr, pollAddress);
+    host.setProgramStatus(status);
     sequencer.armTimeout();
 }
 
@@ -109,7 +109,7 @@ void ServiceProcedures::Inicializaceoznaenm1Click()
         cancelled();
         return;
     }
-    host.screen().setText(Control::Oznaceni, *tag);
+    host.deviceState().setText(Control::Oznaceni, *tag);
     initialize(Procedure::InitializeByTag, *tag, driverlink::UnknownAddress, t().searchingTag);
 }
 
@@ -157,7 +157,7 @@ void ServiceProcedures::NulujPriznakm1Click()
 void ServiceProcedures::Writefinalassemblynumber1Click()
 {
     if (!allowed(Command::WriteFinalAssemblyNumber)) return;
-    const auto number = askInteger(t().inputAssemblyNumber, host.screen().text(Control::VyrCislo), 0, 16777215);
+    const auto number = askInteger(t().inputAssemblyNumber, host.deviceState().text(Control::VyrCislo), 0, 16777215);
     if (number)
         handOver(Procedure::FinalAssemblyNumber, t().executingCommand, *number, false);
     else
@@ -203,8 +203,8 @@ void ServiceProcedures::trim(const Trim& trim)
     std::optional<Ending> ending = handOver(Procedure::TrimFixOutput, trim.status, trim.outputDefault);
     if (sequencer.exchangeRunning() && !sequencer.commError()) {
         for (Control online : {Control::PV, Control::PVI, Control::PVP, Control::SV, Control::TV, Control::FV})
-            host.screen().setText(online, QString());
-        host.screen().setText(Control::PVI, trim.outputLabel);
+            host.deviceState().setText(online, QString());
+        host.deviceState().setText(Control::PVI, trim.outputLabel);
         if (const auto measured = askValue(t().enterCurrentValue, normalised(trim.outputDefault), isCurrent)) {
             handOver(trim.procedure, t().executingCommand, *measured, false);
         } else {

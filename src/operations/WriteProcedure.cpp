@@ -20,24 +20,24 @@ void WriteProcedure::ZapisPrevClick()
 {
     if (!commandAllowed(host, Command::WriteInDevice)) return;
     driverlink::Sequencer& s = host.commandSequencer();
-    config::MainScreen& screen = host.screen();
+    config::DeviceState& device = host.deviceState();
     if (host.screenFromFile()) {
         if (!yes(platform::texts().writeDataFromFile)) return;
-        screen.clearErrors();
-        host.changeFlags().setAll();
+        device.clearErrors();
+        host.deviceState().changes.setAll();
     }
-    if (!host.changeFlags().AreChanges() && !yes(platform::texts().noChangesWriteAnyway)) return;
+    if (!host.deviceState().changes.AreChanges() && !yes(platform::texts().noChangesWriteAnyway)) return;
     if (!yes(platform::texts().writeChangesToDevice)) return;
 
-    screen.clearErrors();
+    device.clearErrors();
     host.markHistoryForReload();
-    const QString tag = screen.text(Control::Oznaceni);
-    const QString uniqueId = screen.text(Control::UI);
-    const QString manufacturer = screen.text(Control::Vyrobce);
-    const QString type = screen.text(Control::Typ);
+    const QString tag = device.text(Control::Oznaceni);
+    const QString uniqueId = device.text(Control::UI);
+    const QString manufacturer = device.text(Control::Vyrobce);
+    const QString type = device.text(Control::Typ);
 
     // Make sure the device on the loop is still the one on screen.
-    screen.setText(Control::ProgramStatus, platform::texts().executingCommand);
+    host.setProgramStatus(platform::texts().executingCommand);
     if (!s.exchangeRunning()) host.enableStop(); // the write starts the connection again
     const int identitiesBefore = s.identitiesTaken();
     if (s.run(Procedure::Reidentify) != Ending::Online) {
@@ -50,19 +50,18 @@ void WriteProcedure::ZapisPrevClick()
         platform::dialogs().error(platform::texts().noDeviceConnected);
         return;
     }
-    if (screen.text(Control::Vyrobce) != manufacturer || screen.text(Control::Typ) != type) {
+    if (device.text(Control::Vyrobce) != manufacturer || device.text(Control::Typ) != type) {
         platform::dialogs().error(platform::texts().notCompatibleDevice);
         s.begin(Procedure::Read); // read the device now connected; the edits on screen are lost
         return;
     }
-    if (screen.text(Control::UI) != uniqueId) {
+    if (device.text(Control::UI) != uniqueId) {
         if (!yes(platform::texts().cloneConfiguration)) return;
-        host.changeFlags().setAll();
+        host.deviceState().changes.setAll();
     }
 
-    screen.setText(Control::ProgramStatus, platform::texts().writingConfiguration);
-    screen.clearErrors();
-    screen.showErrorList();
+    host.setProgramStatus(platform::texts().writingConfiguration);
+    device.clearErrors(); // the list is hidden with the fields until the read-back shows it
     host.ItemsEnabled(false, false);
     const Ending ending = s.run(Procedure::Write);
     if (ending != Ending::Online && !s.writeListDone()) {
@@ -73,7 +72,7 @@ void WriteProcedure::ZapisPrevClick()
     }
     // Written. When the read-back was stopped the screen no longer shows what the device holds, and
     // after the wait dialog's Stop it shows nothing at all: the entry names the device written to.
-    const int errors = ending == Ending::Online ? screen.errorCount() : s.writeErrorCount();
+    const int errors = ending == Ending::Online ? device.errorCount() : s.writeErrorCount();
     if (ending == Ending::Online)
         host.WriteDbIndex(platform::texts().activityModified, true);
     else
@@ -90,7 +89,7 @@ void WriteProcedure::NavratHodnotm1Click()
     if (!commandAllowed(host, Command::BackToInitialValues)) return;
     if (yes(platform::texts().returnToOriginalValues)) {
         host.showInitialConfig();
-        config::ChangeFlags& c = host.changeFlags();
+        config::ChangeFlags& c = host.deviceState().changes;
         c.MessageChanged = c.TagChanged = c.DampingChanged = c.RangeChanged = c.UnitsChanged = c.DetailedChanged = true;
         host.enableWriteButton();
         if (yes(platform::texts().valuesRefreshedNotWritten)) ZapisPrevClick();

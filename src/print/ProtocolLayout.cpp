@@ -1,6 +1,7 @@
 #include "print/ProtocolLayout.h"
 
-#include "detailed/ItemNames.h"
+#include "config/CommandCatalogue.h"
+#include "config/ItemNames.h"
 #include "detailed/TokenReaders.h"
 #include "platform/Profile.h"
 #include "platform/Texts.h"
@@ -16,13 +17,19 @@ namespace {
 constexpr double RowHeight = 2;  // percent of the page's height from one row to the next
 constexpr double ColumnGap = 1;  // percent of the page's width kept free before the next column
 constexpr double PageEdge = 100; // the edge of the drawable area, where the next column would be
+
+std::optional<config::ValueRow> placedValue(config::ProtocolBlock block, int row, bool rightColumn)
+{
+    for (const config::ValueRow& value : config::valueCatalogue())
+        if (value.block == block && value.protocolRow == row && value.rightColumn == rightColumn) return value;
+    return std::nullopt;
+}
 } // namespace
 
 QList<PlacedText> protocolLayout(const ProtocolSource& source)
 {
     const platform::Texts& t = platform::texts();
-    const config::MainScreen& screen = source.screen;
-    auto value = [&](Control control) { return screen.text(control); };
+    auto value = [&](Control control) { return source.state.text(control); };
     QList<PlacedText> page;
     auto put = [&](const QString& text, TextStyle style, double across, double down, int anchor = 0) {
         page.append({text, style, across, down, anchor});
@@ -44,56 +51,52 @@ QList<PlacedText> protocolLayout(const ProtocolSource& source)
     putWithin(QLocale().toString(source.today, QLocale::ShortFormat), 30, 86, PageEdge, 88);
     if (!source.note.isEmpty()) putWithin(t.protocolNote + source.note, 10, 90, PageEdge, PageEdge);
 
-    struct Row {
-        double down;
-        QString leftLabel;
-        QString leftValue;
-        QString rightLabel;
-        QString rightValue;
+    // The values in their blocks of rows, as the catalogue places them; a row without a right-hand
+    // column lends its room to its value.
+    auto shown = [&](const config::ValueRow& row) {
+        QString text = value(row.control);
+        if (row.suffix == config::ProtocolSuffix::Units) text += u' ' + value(Control::Jednotky);
+        if (row.suffix == config::ProtocolSuffix::Seconds) text += QStringLiteral(" s");
+        return text;
     };
-    auto rows = [&](const QList<Row>& list, double rightValueAcross) {
-        for (const Row& row : list) {
-            const double next = row.down + RowHeight;
-            putWithin(row.leftLabel, 10, row.down, 30, next);
-            // A row without a right-hand column lends its room to the value.
-            putWithin(row.leftValue, 30, row.down, row.rightLabel.isEmpty() ? PageEdge : 50, next);
-            if (row.rightLabel.isEmpty()) continue;
-            putWithin(row.rightLabel, 50, row.down, rightValueAcross, next);
-            putWithin(row.rightValue, rightValueAcross, row.down, PageEdge, next);
+    struct Block {
+        config::ProtocolBlock block;
+        double firstRow;
+        double rightValueAcross;
+    };
+    for (const Block& block :
+         {Block{config::ProtocolBlock::CommonData, 15, 65}, Block{config::ProtocolBlock::SensorOutput, 31, 75}}) {
+        for (int number = 0;; ++number) {
+            const auto left = placedValue(block.block, number, false);
+            const auto right = placedValue(block.block, number, true);
+            if (!left && !right) break;
+            const double down = block.firstRow + number * RowHeight;
+            const double next = down + RowHeight;
+            if (left) {
+                putWithin(t.*left->caption, 10, down, 30, next);
+                putWithin(shown(*left), 30, down, right ? 50 : PageEdge, next);
+            }
+            if (right) {
+                putWithin(t.*right->caption, 50, down, block.rightValueAcross, next);
+                putWithin(shown(*right), block.rightValueAcross, down, PageEdge, next);
+            }
         }
-    };
-    rows({{15, t.protocolManufacturer, value(Control::Vyrobce), t.protocolType, value(Control::Typ)},
-          {17, t.protocolId, value(Control::UI), t.protocolRevision, value(Control::Verze)},
-          {19, t.protocolSerialNo, value(Control::VyrCislo), t.protocolTag, value(Control::Oznaceni)},
-          {21, t.protocolSensorSerialNo, value(Control::VyrCisCidla), t.protocolDescriptor, value(Control::Popis)},
-          {23, t.protocolAddress, value(Control::PollAddr), t.protocolDateOfDevice, value(Control::Datum)},
-          {25, t.protocolMessage, value(Control::Zprava), {}, {}}},
-         65);
-    const QString unit = u' ' + value(Control::Jednotky);
-    rows({{31, t.protocolLowerRangeLimit, value(Control::DolniMez), t.protocolStartOfRange,
-           value(Control::Pocatek) + unit},
-          {33, t.protocolUpperRangeLimit, value(Control::HorniMez), t.protocolEndOfRange, value(Control::Konec) + unit},
-          {35, t.protocolMinimumSpan, value(Control::MinRozpeti), t.protocolDamping,
-           value(Control::Tlumeni) + QStringLiteral(" s")},
-          {37, t.protocolSecurity, value(Control::Ochrana), t.protocolTransferFunction, value(Control::Funkce)},
-          {39, t.protocolErrorSignal, value(Control::Porucha), {}, {}}},
-         75);
+    }
 
     // The device-specific values where the definition file's [Printer] section puts them.
-    if (source.definitionFile.isEmpty() || !source.itemText) return page;
+    if (source.definitionFile.isEmpty()) return page;
     const platform::Profile definition(source.definitionFile);
-    for (const detailed::ItemPool& pool : detailed::itemPools) {
+    for (const config::ItemPool& pool : config::itemPools) {
         if (QStringLiteral("CEQVHL").indexOf(QChar(pool.letter)) < 0) continue;
         for (int number = 1; number <= pool.count; ++number) {
-            const QString name = detailed::itemName(pool.letter, number);
+            const QString name = config::itemName(pool.letter, number);
             QString place = definition.readString(QStringLiteral("Printer"), name);
             if (place.isEmpty()) continue;
-            const std::optional<QString> text = source.itemText(name);
-            if (!text) continue;
-            bool malformed = false; // a malformed number counts as 0
+            if (!source.state.items.defined(name)) continue; // not in use in this configuration
+            bool malformed = false;                          // a malformed number counts as 0
             const int across = detailed::TakeNumber(place, malformed);
             const int down = detailed::TakeNumber(place, malformed);
-            putWithin(*text, across, down, PageEdge, down + RowHeight);
+            putWithin(source.state.items.displayed(name), across, down, PageEdge, down + RowHeight);
         }
     }
     return page;

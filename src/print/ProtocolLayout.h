@@ -2,13 +2,11 @@
 // The configuration protocol as a list of texts placed on the page: each by its place in percent of
 // the page's width and height and the point of its box that sits there (the anchor). The same list
 // is drawn on a printer, into a PDF file and in the preview, so the three cannot differ.
-#include "config/MainScreen.h"
+#include "config/DeviceState.h"
 
 #include <QDate>
 #include <QList>
 #include <QString>
-#include <functional>
-#include <optional>
 
 namespace print {
 
@@ -34,15 +32,14 @@ struct PlacedText {
 };
 
 struct ProtocolSource {
-    const config::MainScreen& screen;
+    // The values and the detailed items of the configuration shown: the items its definition places
+    // stand where the definition's [Printer] section puts them.
+    const config::DeviceState& state;
     QString configuredBy;
     QString note;
     QDate today;
     // The definition file the configuration shown was laid out with; empty without one.
     QString definitionFile;
-    // The text a detailed setup item shows: the option of a list, the text of a field, a caption;
-    // nothing for an item the configuration shown does not use.
-    std::function<std::optional<QString>(const QString& item)> itemText;
 };
 
 // Every text of the protocol, in the order it is drawn.

@@ -48,7 +48,8 @@ protected:
     {
         dialogs.allowModal(QStringLiteral("TCekej"));
         testing_support::answerAsPressureTransmitter(driver);
-        window = std::make_unique<TForm1>(channel);
+        session = std::make_unique<device::DeviceSession>(channel);
+        window = std::make_unique<TForm1>(*session);
         window->FormCreate();
         window->createForms();
         window->PripojClick();
@@ -62,8 +63,13 @@ protected:
     ScriptedDialogs dialogs;
     testing_support::FakeChannel channel;
     testing_support::FakeDriver driver{channel};
+    std::unique_ptr<device::DeviceSession> session;
     std::unique_ptr<TForm1> window;
     TDetailedSetup* items = nullptr;
+
+    // As the user types into a field of the window.
+    void typeInto(const QString& item, const QString& text) { items->findChild<QLineEdit*>(item)->setText(text); }
+    QString itemText(const QString& item) const { return session->state.items.text(item); }
 };
 
 TEST_F(DetailedSetupFlowTest, ASavedConfigurationComesBackWithItsItemsInEitherLocale)
@@ -71,23 +77,23 @@ TEST_F(DetailedSetupFlowTest, ASavedConfigurationComesBackWithItsItemsInEitherLo
     for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::Czech)}) {
         QLocale::setDefault(locale);
         config::TConfigRecord saved;
-        config::FromScreen(*window, saved);
+        config::captureRecord(window->session.state, saved);
         const QString path = folder.root() + QStringLiteral("/pr210.htf");
         dialogs.expect(Kind::SaveFile, platform::texts().saveCaption, platform::Answer::Ok, path);
         window->UlozClick();
 
-        items->setDetailText(QStringLiteral("E01"), QStringLiteral("3.7"));
-        items->setDetailText(QStringLiteral("C02"), QStringLiteral("4 decimals"));
+        typeInto(QStringLiteral("E01"), QStringLiteral("3.7"));
+        session->state.items.showRecordText(QStringLiteral("C02"), QStringLiteral("4 decimals"));
         dialogs.expect(Kind::OpenFile, platform::texts().openCaption, platform::Answer::Ok, path);
-        window->changes.DetailedChanged = true;
+        window->session.state.changes.DetailedChanged = true;
         dialogs.expect(Kind::Confirm, platform::texts().changesNotSavedInDevice, platform::Answer::Yes);
         window->OpenFileClick();
         config::TConfigRecord opened;
-        config::FromScreen(*window, opened);
+        config::captureRecord(window->session.state, opened);
         opened.setMagic(saved.magic());
         EXPECT_TRUE(opened == saved) << locale.name().toStdString();
-        EXPECT_EQ(items->detailText(QStringLiteral("E01")), QStringLiteral("3.6"));
-        EXPECT_EQ(items->detailText(QStringLiteral("C02")), QStringLiteral("2 decimals"));
+        EXPECT_EQ(itemText(QStringLiteral("E01")), QStringLiteral("3.6"));
+        EXPECT_EQ(itemText(QStringLiteral("C02")), QStringLiteral("2 decimals"));
     }
     QLocale::setDefault(QLocale::c());
 }
@@ -124,7 +130,7 @@ TEST_F(DetailedSetupFlowTest, TheProtocolPrintsTheItemsOfTheConfigurationShownFr
     ASSERT_TRUE(platform::writeFileAtomically(folder.path() + QStringLiteral("Ostrevo-PR210-3-DE.DDF"), german));
     ASSERT_TRUE(QFile::copy(QStringLiteral(TARVIK_DATA_DIR "/TABDE.DDF"), folder.path() + QStringLiteral("TABDE.DDF")));
     config::TConfigRecord record;
-    config::FromScreen(*window, record);
+    config::captureRecord(window->session.state, record);
     record.setMagic(QStringLiteral("HART30File"));
     ASSERT_TRUE(window->leaveConnection());
 
@@ -154,49 +160,48 @@ TEST_F(DetailedSetupFlowTest, TheProtocolPrintsTheItemsOfTheConfigurationShownFr
 TEST_F(DetailedSetupFlowTest, TheReadFillsTheDeviceSpecificItems)
 {
     EXPECT_TRUE(window->form.SetupPanels->isTabVisible(window->form.SetupPanels->indexOf(window->form.pDetailedSetup)));
-    EXPECT_EQ(items->detailText(QStringLiteral("C01")), QStringLiteral("Primary variable"));
-    EXPECT_EQ(items->detailText(QStringLiteral("C02")), QStringLiteral("2 decimals"));
-    EXPECT_EQ(items->detailText(QStringLiteral("E01")), QStringLiteral("3.6"));
-    EXPECT_EQ(items->detailText(QStringLiteral("E04")), QStringLiteral("1000"));
-    EXPECT_EQ(items->detailText(QStringLiteral("V03")), QStringLiteral("1600"));
+    EXPECT_EQ(itemText(QStringLiteral("C01")), QStringLiteral("Primary variable"));
+    EXPECT_EQ(itemText(QStringLiteral("C02")), QStringLiteral("2 decimals"));
+    EXPECT_EQ(itemText(QStringLiteral("E01")), QStringLiteral("3.6"));
+    EXPECT_EQ(itemText(QStringLiteral("E04")), QStringLiteral("1000"));
+    EXPECT_EQ(itemText(QStringLiteral("V03")), QStringLiteral("1600"));
     EXPECT_EQ(window->Cekej->gauge()->maximum(), 10) << "the gauge counts the definition's read steps";
-    EXPECT_TRUE(items->errorText().isEmpty()) << items->errorText().toStdString();
-    EXPECT_FALSE(window->changes.AreChanges());
+    EXPECT_TRUE(window->session.state.items.errorText().isEmpty())
+        << window->session.state.items.errorText().toStdString();
+    EXPECT_FALSE(window->session.state.changes.AreChanges());
 }
 
 TEST_F(DetailedSetupFlowTest, CancellingAChangeAsksAndRestoresBothWindows)
 {
     dialogs.expectModal(Window, platform::Answer::Cancel,
-                        [&] { items->setDetailText(QStringLiteral("E01"), QStringLiteral("3.7")); });
+                        [&] { typeInto(QStringLiteral("E01"), QStringLiteral("3.7")); });
     dialogs.expect(Kind::Confirm, platform::texts().cancelChanges, platform::Answer::No);
     dialogs.expectModal(Window, platform::Answer::Cancel, [&] {
-        EXPECT_EQ(items->detailText(QStringLiteral("E01")), QStringLiteral("3.7")) << "No did not keep the change";
+        EXPECT_EQ(itemText(QStringLiteral("E01")), QStringLiteral("3.7")) << "No did not keep the change";
     });
     dialogs.expect(Kind::Confirm, platform::texts().cancelChanges, platform::Answer::Yes);
     window->DetailedSetupMenuClick();
-    EXPECT_EQ(items->detailText(QStringLiteral("E01")), QStringLiteral("3.6"));
+    EXPECT_EQ(itemText(QStringLiteral("E01")), QStringLiteral("3.6"));
     EXPECT_EQ(window->form.Oznaceni->text(), QStringLiteral("PT-101"));
-    EXPECT_FALSE(window->changes.AreChanges()) << "putting the values back counted as an edit";
+    EXPECT_FALSE(window->session.state.changes.AreChanges()) << "putting the values back counted as an edit";
 }
 
 TEST_F(DetailedSetupFlowTest, ClosingWithoutAChangeDoesNothing)
 {
     dialogs.expectModal(Window, platform::Answer::Cancel);
     window->DetailedSetupMenuClick();
-    EXPECT_FALSE(window->changes.DetailedChanged);
+    EXPECT_FALSE(window->session.state.changes.DetailedChanged);
 }
 
 TEST_F(DetailedSetupFlowTest, ConfirmedChangesAreMarkedAndWrittenLaterOrNow)
 {
-    dialogs.expectModal(Window, platform::Answer::Ok,
-                        [&] { items->setDetailText(QStringLiteral("E02"), QStringLiteral("22")); });
+    dialogs.expectModal(Window, platform::Answer::Ok, [&] { typeInto(QStringLiteral("E02"), QStringLiteral("22")); });
     dialogs.expect(Kind::Confirm, platform::texts().writeNow, platform::Answer::No);
     window->DetailedSetupMenuClick();
-    EXPECT_TRUE(window->changes.DetailedChanged);
+    EXPECT_TRUE(window->session.state.changes.DetailedChanged);
     EXPECT_TRUE(window->form.ZapisPrev->isEnabled());
 
-    dialogs.expectModal(Window, platform::Answer::Ok,
-                        [&] { items->setDetailText(QStringLiteral("E02"), QStringLiteral("22.5")); });
+    dialogs.expectModal(Window, platform::Answer::Ok, [&] { typeInto(QStringLiteral("E02"), QStringLiteral("22.5")); });
     dialogs.expect(Kind::Confirm, platform::texts().writeNow, platform::Answer::Yes);
     dialogs.expect(Kind::Confirm, platform::texts().writeChangesToDevice, platform::Answer::Yes);
     dialogs.expect(Kind::Information, platform::texts().writtenIntoDevice);
@@ -219,7 +224,7 @@ TEST_F(DetailedSetupFlowTest, AStopDuringAMethodLeavesNothingToKeepOrPutBack)
     };
     dialogs.expectModal(Window, platform::Answer::Cancel, [&] {
         items->show();
-        items->setDetailText(QStringLiteral("E01"), QStringLiteral("3.7"));
+        typeInto(QStringLiteral("E01"), QStringLiteral("3.7"));
         stopper.setEnabled(true);
         window->DoNowClick(QStringLiteral("B02"));
         EXPECT_FALSE(items->isVisible()) << "the window stayed open over an emptied screen";
@@ -228,7 +233,7 @@ TEST_F(DetailedSetupFlowTest, AStopDuringAMethodLeavesNothingToKeepOrPutBack)
     dialogs.expect(Kind::Warning, platform::texts().operationInterrupted);
     window->DetailedSetupMenuClick(); // asks nothing more
     EXPECT_TRUE(window->form.Vyrobce->text().isEmpty()) << "the cancelled device came back";
-    EXPECT_FALSE(window->changes.AreChanges()) << "the emptying counted as the user's edit";
+    EXPECT_FALSE(window->session.state.changes.AreChanges()) << "the emptying counted as the user's edit";
     EXPECT_FALSE(window->form.DetailedSetupMenu->isVisible()) << "a detailed setup without items is offered";
 }
 
@@ -247,19 +252,18 @@ TEST_F(DetailedSetupFlowTest, AForbiddenCombinationReopensTheWindow)
     dialogs.expectModal(Window, platform::Answer::Cancel);
     dialogs.expect(Kind::Confirm, platform::texts().cancelChanges, platform::Answer::Yes);
     window->DetailedSetupMenuClick();
-    EXPECT_FALSE(window->changes.DetailedChanged);
-    EXPECT_EQ(items->detailText(QStringLiteral("C01")), QStringLiteral("Primary variable"));
+    EXPECT_FALSE(window->session.state.changes.DetailedChanged);
+    EXPECT_EQ(itemText(QStringLiteral("C01")), QStringLiteral("Primary variable"));
 }
 
 TEST_F(DetailedSetupFlowTest, AReadOnlyUserCannotConfirmChanges)
 {
     window->ReadOnlyUser = true;
-    dialogs.expectModal(Window, platform::Answer::Ok,
-                        [&] { items->setDetailText(QStringLiteral("E01"), QStringLiteral("3.7")); });
+    dialogs.expectModal(Window, platform::Answer::Ok, [&] { typeInto(QStringLiteral("E01"), QStringLiteral("3.7")); });
     dialogs.expect(Kind::Message, platform::texts().noAuthorization);
     window->DetailedSetupMenuClick();
-    EXPECT_FALSE(window->changes.DetailedChanged);
-    EXPECT_EQ(items->detailText(QStringLiteral("E01")), QStringLiteral("3.7")) << "the value should stay on screen";
+    EXPECT_FALSE(window->session.state.changes.DetailedChanged);
+    EXPECT_EQ(itemText(QStringLiteral("E01")), QStringLiteral("3.7")) << "the value should stay on screen";
 }
 
 TEST_F(DetailedSetupFlowTest, ChoosingTheDetailedSetupPageOpensTheWindow)
@@ -277,14 +281,14 @@ TEST_F(DetailedSetupFlowTest, AMethodRunsItsStepsAndReports)
     window->ReadOnlyUser = false;
     EXPECT_FALSE(driver.commands().contains(140));
 
-    window->changes.TagChanged = true; // an edit not yet written
+    window->session.state.changes.TagChanged = true; // an edit not yet written
     dialogs.expect(Kind::Confirm, platform::texts().performOperation, platform::Answer::Yes);
     dialogs.expect(Kind::Information, platform::texts().operationDone);
     window->DoNowClick(QStringLiteral("B01"));
     EXPECT_TRUE(driver.commands().contains(140));
-    EXPECT_TRUE(window->changes.TagChanged) << "the method's end passed the edit for written";
+    EXPECT_TRUE(window->session.state.changes.TagChanged) << "the method's end passed the edit for written";
     EXPECT_EQ(dialogs.tones().last(), platform::Tone::Warning) << "a question that cannot be undone warns";
-    EXPECT_EQ(window->sequencer.state() <= 102, true);
+    EXPECT_EQ(window->session.sequencer.state() <= 102, true);
 
     driver.errors[42] = QStringLiteral("Command Error!");
     dialogs.expect(Kind::Confirm, platform::texts().performOperation, platform::Answer::Yes);
@@ -307,7 +311,7 @@ TEST_F(DetailedSetupFlowTest, AMethodRunsItsStepsAndReports)
     dialogs.expect(Kind::Confirm, platform::texts().performOperation, platform::Answer::Yes);
     dialogs.expect(Kind::Warning, platform::texts().operationInterrupted);
     window->DoNowClick(QStringLiteral("B02"));
-    EXPECT_EQ(window->sequencer.state(), driverlink::states::Idle);
+    EXPECT_EQ(window->session.sequencer.state(), driverlink::states::Idle);
 
     // A device that could not be reached: not successful, and recorded all the same.
     window->PripojClick();

@@ -33,8 +33,10 @@ protected:
     {
         dialogs.allowModal(QStringLiteral("TCekej"));
         testing_support::answerAsPressureTransmitter(driver);
-        window = std::make_unique<TForm1>(channel);
-        window->link.startDriver = [] { return false; };
+        window.reset(); // before the session it shows
+        session = std::make_unique<device::DeviceSession>(channel);
+        window = std::make_unique<TForm1>(*session);
+        window->session.link.startDriver = [] { return false; };
         window->FormCreate();
         window->createForms();
         window->Options->DatabaseLog->setChecked(true);
@@ -58,6 +60,7 @@ protected:
     testing_support::ScriptedDialogs dialogs;
     testing_support::FakeChannel channel;
     testing_support::FakeDriver driver{channel};
+    std::unique_ptr<device::DeviceSession> session;
     std::unique_ptr<TForm1> window;
 };
 

@@ -56,8 +56,10 @@ protected:
     // The window as the program starts it.
     TForm1& start()
     {
-        window = std::make_unique<TForm1>(channel);
-        window->link.startDriver = [this] { return driverStarts; };
+        window.reset(); // before the session it shows
+        session = std::make_unique<device::DeviceSession>(channel);
+        window = std::make_unique<TForm1>(*session);
+        window->session.link.startDriver = [this] { return driverStarts; };
         window->FormCreate();
         window->createForms();
         return *window;
@@ -83,6 +85,7 @@ protected:
     ScriptedDialogs dialogs;
     testing_support::FakeChannel channel;
     testing_support::FakeDriver driver{channel};
+    std::unique_ptr<device::DeviceSession> session;
     std::unique_ptr<TForm1> window;
     bool driverStarts = false; // whether the window can start a driver when none answers
 };
@@ -93,10 +96,10 @@ TEST_F(TForm1Test, AfterStartOnlyReadIsAvailable)
 {
     TForm1& w = start();
     EXPECT_EQ(buttons(), (Buttons{true, false, false, false}));
-    EXPECT_EQ(w.sequencer.state(), driverlink::states::Idle);
-    EXPECT_FALSE(w.sequencer.stepArmed());
+    EXPECT_EQ(w.session.sequencer.state(), driverlink::states::Idle);
+    EXPECT_FALSE(w.session.sequencer.stepArmed());
     EXPECT_EQ(w.form.PollAddr->text(), QStringLiteral("0"));
-    EXPECT_EQ(w.language.TableFileName, QStringLiteral("TABEN.DDF"));
+    EXPECT_EQ(w.session.language.TableFileName, QStringLiteral("TABEN.DDF"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Tarvik"));
 }
 
@@ -118,12 +121,12 @@ TEST_F(TForm1Test, ReadShowsTheDeviceAndConnects)
     EXPECT_EQ(w.form.Oznaceni->text(), QStringLiteral("PT-101"));
     EXPECT_EQ(w.form.Zprava->text(), QStringLiteral("SIMULATED"));
     EXPECT_TRUE(w.form.Pocatek->isEnabled());
-    EXPECT_FALSE(w.changes.AreChanges()) << "the read itself counted as an edit";
+    EXPECT_FALSE(w.session.state.changes.AreChanges()) << "the read itself counted as an edit";
     runFor(8000);
     EXPECT_EQ(w.form.PV->text(), QStringLiteral("506.2 kPa"));
     EXPECT_EQ(w.form.PVP->text(), QStringLiteral("50.6 %"));
     EXPECT_FALSE(w.form.PV->isHidden());
-    EXPECT_EQ(w.sequencer.state() <= 102 && w.sequencer.state() >= 100, true);
+    EXPECT_EQ(w.session.sequencer.state() <= 102 && w.session.sequencer.state() >= 100, true);
 }
 
 TEST_F(TForm1Test, StopKeepsTheConfigurationOnScreen)
@@ -132,7 +135,7 @@ TEST_F(TForm1Test, StopKeepsTheConfigurationOnScreen)
     read();
     w.OdpojClick(StopSender::StopButton);
     EXPECT_EQ(buttons(), (Buttons{true, false, true, false})) << "stopped";
-    EXPECT_EQ(w.sequencer.state(), driverlink::states::Idle);
+    EXPECT_EQ(w.session.sequencer.state(), driverlink::states::Idle);
     EXPECT_EQ(w.form.Vyrobce->text(), QStringLiteral("Ostrevo"));
     EXPECT_TRUE(w.form.Pocatek->isEnabled());
     EXPECT_TRUE(w.form.PV->isHidden());
@@ -146,7 +149,7 @@ TEST_F(TForm1Test, StopWithUnsavedChangesAsksFirst)
     TForm1& w = start();
     read();
     w.form.Tlumeni->setText(QStringLiteral("3"));
-    EXPECT_TRUE(w.changes.DampingChanged);
+    EXPECT_TRUE(w.session.state.changes.DampingChanged);
     dialogs.expect(Kind::Confirm, platform::texts().changesNotSavedInDevice, platform::Answer::No);
     w.OdpojClick(StopSender::StopButton);
     EXPECT_EQ(buttons(), (Buttons{false, true, true, true})) << "No did not keep the connection";
@@ -169,7 +172,7 @@ TEST_F(TForm1Test, TheWaitDialogsStopCancelsAndClearsTheScreen)
     EXPECT_TRUE(w.form.Vyrobce->text().isEmpty());
     EXPECT_EQ(w.form.Error->count(), 0);
     EXPECT_FALSE(w.form.Pocatek->isEnabled());
-    EXPECT_EQ(w.sequencer.state(), driverlink::states::Idle);
+    EXPECT_EQ(w.session.sequencer.state(), driverlink::states::Idle);
 }
 
 TEST_F(TForm1Test, ACommunicationErrorStopsWithoutAQuestion)
@@ -178,7 +181,7 @@ TEST_F(TForm1Test, ACommunicationErrorStopsWithoutAQuestion)
     read();
     w.form.Tlumeni->setText(QStringLiteral("3")); // unsaved, yet no question follows
     driver.addresses.clear();
-    ASSERT_TRUE(clock.runUntil([&] { return w.sequencer.commError(); }, 20000));
+    ASSERT_TRUE(clock.runUntil([&] { return w.session.sequencer.commError(); }, 20000));
     EXPECT_EQ(buttons(), (Buttons{true, false, true, false}));
     ASSERT_GE(w.form.Error->count(), 1);
     EXPECT_EQ(w.form.Error->item(0)->text(), QStringLiteral("Communication Error!"));
@@ -280,23 +283,23 @@ TEST_F(TForm1Test, TheFirstReadOfADeviceIsItsInitialSnapshot)
     EXPECT_FALSE(w.form.NavratHodnotm1->isEnabled());
     read();
     EXPECT_TRUE(w.form.NavratHodnotm1->isEnabled());
-    EXPECT_EQ(w.InitialConfig.text(config::Field::Tag), QStringLiteral("PT-101"));
-    EXPECT_EQ(w.InitialConfig.text(config::Field::Units), QStringLiteral("kPa"));
-    EXPECT_EQ(w.InitialConfig.magic(), QStringLiteral("HART20File"));
+    EXPECT_EQ(w.session.InitialConfig.text(config::Field::Tag), QStringLiteral("PT-101"));
+    EXPECT_EQ(w.session.InitialConfig.text(config::Field::Units), QStringLiteral("kPa"));
+    EXPECT_EQ(w.session.InitialConfig.magic(), QStringLiteral("HART20File"));
 
     // The same device read again, its tag changed meanwhile: the first snapshot stays.
     w.OdpojClick(StopSender::StopButton);
     driver.replies[13][0] = QStringLiteral("PT-202");
     read();
     EXPECT_EQ(w.form.Oznaceni->text(), QStringLiteral("PT-202"));
-    EXPECT_EQ(w.InitialConfig.text(config::Field::Tag), QStringLiteral("PT-101"));
+    EXPECT_EQ(w.session.InitialConfig.text(config::Field::Tag), QStringLiteral("PT-101"));
 
     // Another device replaces it.
     w.OdpojClick(StopSender::StopButton);
     driver.replies[0][8] = QStringLiteral("999");
     read();
-    EXPECT_EQ(w.InitialConfig.text(config::Field::UniqueId), QStringLiteral("999"));
-    EXPECT_EQ(w.InitialConfig.text(config::Field::Tag), QStringLiteral("PT-202"));
+    EXPECT_EQ(w.session.InitialConfig.text(config::Field::UniqueId), QStringLiteral("999"));
+    EXPECT_EQ(w.session.InitialConfig.text(config::Field::Tag), QStringLiteral("PT-202"));
 }
 
 TEST_F(TForm1Test, TheDetailedSetupExistsExactlyWhenTheDefinitionFileDoes)
@@ -362,7 +365,7 @@ TEST_F(TForm1Test, ADeviceCannotNameADefinitionFileOutsideTheProgramsFolder)
     read();
     EXPECT_EQ(w.form.Vyrobce->text(), QStringLiteral("../x"));
     EXPECT_FALSE(w.form.SetupPanels->isTabVisible(w.form.SetupPanels->indexOf(w.form.pDetailedSetup)));
-    EXPECT_TRUE(w.deviceDefinitionFile(w.language).isEmpty());
+    EXPECT_TRUE(w.session.definitionFile(w.session.language).isEmpty());
 }
 
 TEST_F(TForm1Test, HelpAndAbout)
@@ -373,7 +376,7 @@ TEST_F(TForm1Test, HelpAndAbout)
     read();
     dialogs.expect(Kind::Modal, QStringLiteral("TAboutBox"));
     w.Oprogramu1Click();
-    EXPECT_FALSE(w.sequencer.stepArmed());
+    EXPECT_FALSE(w.session.sequencer.stepArmed());
     const qsizetype sent = driver.sent.size();
     runFor(12000); // the on-line reading comes back through the time-out
     EXPECT_GT(driver.sent.size(), sent);
@@ -384,7 +387,7 @@ TEST_F(TForm1Test, TheWaitDialogShowsTheReadProgressInBlue)
     TForm1& w = start();
     w.PripojClick();
     ASSERT_TRUE(clock.runUntil([&] { return driver.commands().size() >= 4; }, 20000));
-    EXPECT_TRUE(w.sequencer.waitShown());
+    EXPECT_TRUE(w.session.sequencer.waitShown());
     EXPECT_FALSE(w.Cekej->gauge()->isHidden());
     EXPECT_EQ(w.Cekej->gauge()->maximum(), 5);
     EXPECT_EQ(w.Cekej->gauge()->value(), 2);
@@ -408,19 +411,19 @@ TEST_F(TForm1Test, TagDescriptorAndMessageKeepTheirLengths)
     w.form.Zprava->setText(QString(32, u'M'));
     w.form.Zprava->insert(QStringLiteral("EXTRA")); // a paste loses as much as is too long
     EXPECT_EQ(w.form.Zprava->text().size(), 32);
-    EXPECT_TRUE(w.changes.TagChanged);
-    EXPECT_TRUE(w.changes.MessageChanged);
+    EXPECT_TRUE(w.session.state.changes.TagChanged);
+    EXPECT_TRUE(w.session.state.changes.MessageChanged);
 }
 
 TEST_F(TForm1Test, ChoosingAnotherUnitMarksUnitsAndRange)
 {
     TForm1& w = start();
     read();
-    EXPECT_FALSE(w.changes.AreChanges());
+    EXPECT_FALSE(w.session.state.changes.AreChanges());
     w.form.Jednotky->setCurrentIndex(w.form.Jednotky->findText(QStringLiteral("bar")));
-    EXPECT_TRUE(w.changes.UnitsChanged);
-    EXPECT_TRUE(w.changes.RangeChanged);
-    EXPECT_FALSE(w.changes.DampingChanged);
+    EXPECT_TRUE(w.session.state.changes.UnitsChanged);
+    EXPECT_TRUE(w.session.state.changes.RangeChanged);
+    EXPECT_FALSE(w.session.state.changes.DampingChanged);
 }
 
 TEST_F(TForm1Test, WriteInDeviceSendsTheChangedDampingAndReadsBack)
@@ -436,7 +439,7 @@ TEST_F(TForm1Test, WriteInDeviceSendsTheChangedDampingAndReadsBack)
     procedure.removeAll(3);
     ASSERT_GE(procedure.size(), 3);
     EXPECT_EQ(procedure.mid(0, 3), (QList<int>{0, 34, 0}));
-    EXPECT_FALSE(w.changes.AreChanges());
+    EXPECT_FALSE(w.session.state.changes.AreChanges());
     EXPECT_TRUE(w.form.Tlumeni->isEnabled()) << "the fields stayed disabled after the read-back";
 }
 
@@ -449,8 +452,8 @@ TEST_F(TForm1Test, BackToInitialValuesPutsTheFirstReadBack)
     dialogs.expect(Kind::Confirm, platform::texts().valuesRefreshedNotWritten, platform::Answer::No);
     w.form.NavratHodnotm1->trigger();
     EXPECT_EQ(w.form.Oznaceni->text(), QStringLiteral("PT-101"));
-    EXPECT_FALSE(w.changes.TransferFunctionChanged);
-    EXPECT_TRUE(w.changes.DampingChanged);
+    EXPECT_FALSE(w.session.state.changes.TransferFunctionChanged);
+    EXPECT_TRUE(w.session.state.changes.DampingChanged);
 }
 
 TEST_F(TForm1Test, ALongPasteIsCutOnceAndTheProgramGoesOn)
@@ -460,7 +463,7 @@ TEST_F(TForm1Test, ALongPasteIsCutOnceAndTheProgramGoesOn)
     w.form.Oznaceni->selectAll();
     w.form.Oznaceni->insert(QString(50000, u'A'));
     EXPECT_EQ(w.form.Oznaceni->text(), QStringLiteral("AAAAAAAA"));
-    EXPECT_TRUE(w.changes.TagChanged);
+    EXPECT_TRUE(w.session.state.changes.TagChanged);
     // A driver's reply with a very long message takes the same way.
     w.form.Zprava->setText(QString(20000, u'M'));
     EXPECT_EQ(w.form.Zprava->text().size(), 32);
@@ -510,7 +513,7 @@ TEST_F(TForm1Test, ADriverThatGoesAwayIsSaidOnceAndTheNextReadStartsItAgain)
     runFor(30000);
     EXPECT_EQ(buttons(), (Buttons{true, false, true, false}));
     int starts = 0;
-    w.link.startDriver = [&] {
+    w.session.link.startDriver = [&] {
         ++starts;
         return true;
     };
@@ -525,9 +528,9 @@ TEST_F(TForm1Test, ListsThatDifferAreColouredAndClearedListsShowNothing)
     TForm1& w = start();
     read();
     config::TConfigRecord other;
-    config::FromScreen(w, other);
+    config::captureRecord(w.session.state, other);
     other.setText(config::Field::Units, QStringLiteral("bar"));
-    config::CompareScreen(w, other);
+    w.showComparison(other);
     EXPECT_EQ(w.form.Jednotky->palette().color(QPalette::Button), QColor(255, 255, 0));
     EXPECT_NE(w.form.Funkce->palette().color(QPalette::Button), QColor(255, 255, 0));
     w.ClearAll();
@@ -541,7 +544,7 @@ TEST_F(TForm1Test, ASavedConfigurationOpensAgainAsItWasAndOffLine)
     read();
     w.form.Oznaceni->setText(QStringLiteral("SAVED"));
     config::TConfigRecord shown;
-    config::FromScreen(w, shown);
+    config::captureRecord(w.session.state, shown);
     const QString path = folder.root() + QStringLiteral("/pump.htf");
     dialogs.expect(Kind::SaveFile, platform::texts().saveCaption, platform::Answer::Ok, path);
     w.UlozClick();
@@ -553,12 +556,12 @@ TEST_F(TForm1Test, ASavedConfigurationOpensAgainAsItWasAndOffLine)
     dialogs.expect(Kind::Confirm, platform::texts().changesNotSavedInDevice, platform::Answer::Yes);
     w.OpenFileClick();
     config::TConfigRecord opened;
-    config::FromScreen(w, opened);
+    config::captureRecord(w.session.state, opened);
     for (int i = 0; i < config::FieldCount; ++i)
         EXPECT_EQ(opened.text(config::Field(i)), shown.text(config::Field(i))) << i;
     EXPECT_EQ(buttons(), (Buttons{true, false, true, false})) << "off-line, ready to write";
     EXPECT_TRUE(w.ScreenFromFile);
-    EXPECT_FALSE(w.changes.AreChanges());
+    EXPECT_FALSE(w.session.state.changes.AreChanges());
     EXPECT_TRUE(w.form.Uloz->isEnabled());
     EXPECT_TRUE(w.form.PV->isHidden());
 }
@@ -568,7 +571,7 @@ TEST_F(TForm1Test, AFileIsSavedAgainInItsOwnLanguageAndAnOlderOneInTheConfigured
     TForm1& w = start();
     read();
     config::TConfigRecord record;
-    config::FromScreen(w, record);
+    config::captureRecord(w.session.state, record);
     record.setMagic(QStringLiteral("HART30File"));
     record.setDefLanguage(QByteArrayLiteral("cz"));
     const QString path = folder.root() + QStringLiteral("/czech.htf");

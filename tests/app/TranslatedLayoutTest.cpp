@@ -11,9 +11,9 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
@@ -103,8 +103,9 @@ QStringList cutTextsOnEveryPage(QWidget* window)
 
 TEST_P(TranslatedLayoutTest, EveryWindowShowsItsTextsWhole)
 {
-    TForm1 main(channel);
-    main.link.startDriver = [] { return false; };
+    device::DeviceSession session(channel);
+    TForm1 main(session);
+    main.session.link.startDriver = [] { return false; };
     main.FormCreate();
     main.createForms();
     main.form.ProgramStatus->setText(platform::texts().notStorable);

@@ -1,5 +1,7 @@
 // The detailed setup window as the main window drives it, with definition files written per test.
 #include "DefinitionFiles.h"
+#include "detailed/CommandTemplates.h"
+#include "detailed/DefinitionState.h"
 #include "detailed/TDetailedSetup.h"
 
 #include <QComboBox>
@@ -49,7 +51,9 @@ protected:
     QString loadFile(const QByteArray& content, const QString& name = QStringLiteral("Maker-Type-1-EN.DDF"))
     {
         const QString path = files.write(content, name);
-        window.SetVariableItems(loadDefinition(path, window.scaleFactor()));
+        const detailed::DefinitionModel model = loadDefinition(path, window.scaleFactor());
+        detailed::defineItems(items, model);
+        window.SetVariableItems(model);
         return path;
     }
     template <typename Widget = QWidget> Widget* find(const char* name) const
@@ -70,7 +74,9 @@ protected:
     bool shown(const char* name) const { return find(name)->isVisibleTo(&window); }
 
     detailed_testing::DefinitionFiles files;
-    TDetailedSetup window;
+    config::ItemStore items;
+    detailed::StoreItems access{items};
+    TDetailedSetup window{items};
 };
 
 TEST_F(DetailedSetupWindowTest, FrameAndButtonsAtDesignPlaces)
@@ -110,22 +116,22 @@ TEST_F(DetailedSetupWindowTest, LoadingPlacesAndFillsTheDefinedItems)
                                            QStringLiteral("A very long option text that is cut at thirty-two "
                                                           "characters")}));
     EXPECT_EQ(find<QComboBox>("C01")->currentIndex(), -1);
-    EXPECT_EQ(window.comboListSection(1), QStringLiteral("DSM"));
-    EXPECT_TRUE(window.comboWritable(1));
-    EXPECT_FALSE(window.comboWritable(2));
-    EXPECT_TRUE(window.errorText().isEmpty());
+    EXPECT_EQ(items.listSection(1), QStringLiteral("DSM"));
+    EXPECT_TRUE(items.writable(1));
+    EXPECT_FALSE(items.writable(2));
+    EXPECT_TRUE(items.errorText().isEmpty());
 }
 
 TEST_F(DetailedSetupWindowTest, FieldsStartEmptyOnEveryLoad)
 {
     loadFile(FirstDevice);
-    window.setDetailText(QStringLiteral("E01"), QStringLiteral("3.6"));
-    window.setDetailText(QStringLiteral("V01"), QStringLiteral("bar"));
-    window.setDetailText(QStringLiteral("C01"), QStringLiteral("Loop current"));
+    items.showRecordText(QStringLiteral("E01"), QStringLiteral("3.6"));
+    items.showRecordText(QStringLiteral("V01"), QStringLiteral("bar"));
+    items.showRecordText(QStringLiteral("C01"), QStringLiteral("Loop current"));
     loadFile(FirstDevice);
-    EXPECT_TRUE(window.detailText(QStringLiteral("E01")).isEmpty());
-    EXPECT_TRUE(window.detailText(QStringLiteral("V01")).isEmpty());
-    EXPECT_TRUE(window.detailText(QStringLiteral("C01")).isEmpty());
+    EXPECT_TRUE(items.text(QStringLiteral("E01")).isEmpty());
+    EXPECT_TRUE(items.text(QStringLiteral("V01")).isEmpty());
+    EXPECT_TRUE(items.text(QStringLiteral("C01")).isEmpty());
 }
 
 TEST_F(DetailedSetupWindowTest, SecondDeviceHidesTheItemsOfTheFirst)
@@ -138,14 +144,16 @@ TEST_F(DetailedSetupWindowTest, SecondDeviceHidesTheItemsOfTheFirst)
     EXPECT_TRUE(shown("C03"));
     EXPECT_EQ(entries("C03"), QStringList{QStringLiteral("Zero")});
     // The first device's lists no longer stand for its boxes.
-    EXPECT_TRUE(window.comboListSection(1).isEmpty());
-    EXPECT_EQ(window.comboListSection(3), QStringLiteral("XYZ"));
-    EXPECT_EQ(window.errorText(), QStringLiteral("Error in TST3\r\n"));
+    EXPECT_TRUE(items.listSection(1).isEmpty());
+    EXPECT_EQ(items.listSection(3), QStringLiteral("XYZ"));
+    EXPECT_EQ(items.errorText(), QStringLiteral("Error in TST3\r\n"));
     EXPECT_EQ(find<QLabel>("Error")->text(), QStringLiteral("Error in TST3\n"));
 
-    window.SetVariableItems(loadDefinition(files.missing(), 1.0));
+    const detailed::DefinitionModel none = loadDefinition(files.missing(), 1.0);
+    detailed::defineItems(items, none);
+    window.SetVariableItems(none);
     EXPECT_TRUE(shown("E02"));
-    EXPECT_EQ(window.errorText(), QStringLiteral("Error in TST3\r\n"));
+    EXPECT_EQ(items.errorText(), QStringLiteral("Error in TST3\r\n"));
 }
 
 TEST_F(DetailedSetupWindowTest, OnlyFramesMakeTheAreaScroll)
@@ -171,30 +179,31 @@ TEST_F(DetailedSetupWindowTest, CaptionsAndFieldsTakeTextsAsTheyAre)
     loadFile("[Definitions]\r\nL01=10,10,<b>Bold</b>\r\nE01=30,10,121\r\n");
     EXPECT_EQ(window.L[0]->textFormat(), Qt::PlainText) << "a definition's caption was rendered as markup";
     EXPECT_EQ(window.L[0]->text(), QStringLiteral("<b>Bold</b>"));
-    window.setDetailText(QStringLiteral("E01"), QStringLiteral("3.7\r\n21"));
-    EXPECT_EQ(window.detailText(QStringLiteral("E01")), QStringLiteral("3.721"));
+    items.showRecordText(QStringLiteral("E01"), QStringLiteral("3.7\r\n21"));
+    EXPECT_EQ(items.text(QStringLiteral("E01")), QStringLiteral("3.721"));
 }
 
 TEST_F(DetailedSetupWindowTest, ClearAllHidesAndNamesTheItems)
 {
     loadFile(FirstDevice);
-    window.setDetailText(QStringLiteral("E01"), QStringLiteral("3.6"));
-    window.setDetailText(QStringLiteral("Q01"), QStringLiteral("kept"));
-    window.setDetailText(QStringLiteral("C01"), QStringLiteral("Loop current"));
+    items.showRecordText(QStringLiteral("E01"), QStringLiteral("3.6"));
+    items.showRecordText(QStringLiteral("Q01"), QStringLiteral("kept"));
+    items.showRecordText(QStringLiteral("C01"), QStringLiteral("Loop current"));
     window.setItemColour(QStringLiteral("E01"), true);
     window.setItemColour(QStringLiteral("Q01"), true);
     window.setItemColour(QStringLiteral("C01"), true);
 
-    window.ClearAll();
+    items.clear();
+    window.clearHighlights();
     for (const char* item : {"P01", "H01", "L01", "C01", "E01", "V01", "Q01", "B01"})
         EXPECT_FALSE(shown(item)) << item;
-    EXPECT_EQ(window.detailText(QStringLiteral("E01")), QStringLiteral("E01"));
-    EXPECT_EQ(window.detailText(QStringLiteral("V20")), QStringLiteral("V20"));
+    EXPECT_EQ(items.text(QStringLiteral("E01")), QStringLiteral("E01"));
+    EXPECT_EQ(items.text(QStringLiteral("V20")), QStringLiteral("V20"));
     EXPECT_EQ(find<QLabel>("L01")->text(), QStringLiteral("L01"));
     EXPECT_EQ(find<QLabel>("H01")->text(), QStringLiteral("H01"));
-    EXPECT_EQ(window.detailText(QStringLiteral("Q01")), QStringLiteral("kept"));
+    EXPECT_EQ(items.text(QStringLiteral("Q01")), QStringLiteral("kept"));
     // A drop-down list cannot show a text that is none of its entries.
-    EXPECT_TRUE(window.detailText(QStringLiteral("C01")).isEmpty());
+    EXPECT_TRUE(items.text(QStringLiteral("C01")).isEmpty());
     const QColor normal = QPalette().color(QPalette::Base);
     for (const char* item : {"E01", "Q01", "C01"})
         EXPECT_EQ(find(item)->palette().color(QPalette::Base), normal) << item;
@@ -230,8 +239,8 @@ TEST_P(DetailedSetupRecordTest, ShowsARecordValue)
 {
     const RecordCase& c = GetParam();
     loadFile(FirstDevice);
-    window.setDetailText(QLatin1String(c.item), QString::fromUtf8(c.text));
-    EXPECT_EQ(window.detailText(QLatin1String(c.item)), QString::fromUtf8(c.shownAfter));
+    items.showRecordText(QLatin1String(c.item), QString::fromUtf8(c.text));
+    EXPECT_EQ(items.text(QLatin1String(c.item)), QString::fromUtf8(c.shownAfter));
     if (c.entriesAfter >= 0) {
         EXPECT_EQ(find<QComboBox>(c.item)->count(), c.entriesAfter);
     }
@@ -269,10 +278,10 @@ TEST_F(DetailedSetupWindowTest, ChangesOfOptionsEditsAndDisplaysCountButNotOfArg
 
     window.resetChangeTracking();
     QTest::keyClicks(find("Q01"), QStringLiteral("12"));
-    EXPECT_EQ(window.detailText(QStringLiteral("Q01")), QStringLiteral("12"));
+    EXPECT_EQ(items.text(QStringLiteral("Q01")), QStringLiteral("12"));
     EXPECT_FALSE(window.changedSinceOpen());
     // A record shown in a list box is no change of the user's.
-    window.setDetailText(QStringLiteral("C01"), QStringLiteral("Loop current"));
+    items.showRecordText(QStringLiteral("C01"), QStringLiteral("Loop current"));
     EXPECT_FALSE(window.changedSinceOpen());
 
     QTest::keyClicks(find("E01"), QStringLiteral("5"));
@@ -284,17 +293,20 @@ TEST_F(DetailedSetupWindowTest, ChangesOfOptionsEditsAndDisplaysCountButNotOfArg
     EXPECT_FALSE(window.changedSinceOpen());
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(window.detailText(QStringLiteral("C01")),
+    EXPECT_EQ(items.text(QStringLiteral("C01")),
               QStringLiteral("A very long option text that is cut at thirty-two characters"));
     EXPECT_TRUE(window.changedSinceOpen());
 
+    // A value the templates read into the store is no change of the user's.
     window.resetChangeTracking();
-    window.setItemText(QStringLiteral("V01"), QStringLiteral("read value"));
-    EXPECT_TRUE(window.changedSinceOpen());
+    items.setText(QStringLiteral("V01"), QStringLiteral("read value"));
+    EXPECT_EQ(find<QLineEdit>("V01")->text(), QStringLiteral("read value"));
+    EXPECT_FALSE(window.changedSinceOpen());
 
     // Emptying the window is the program's, never the user's.
     window.resetChangeTracking();
-    window.ClearAll();
+    items.clear();
+    window.clearHighlights();
     EXPECT_FALSE(window.changedSinceOpen());
 }
 
@@ -308,7 +320,7 @@ TEST_F(DetailedSetupWindowTest, OkWithoutChangeClosesAsCancel)
     EXPECT_FALSE(window.isVisible());
 
     window.show();
-    window.setDetailText(QStringLiteral("E01"), QStringLiteral("3.7"));
+    find<QLineEdit>("E01")->setText(QStringLiteral("3.7"));
     QTest::mouseClick(find("OkBtn"), Qt::LeftButton);
     EXPECT_EQ(window.result(), QDialog::Accepted);
 
@@ -323,7 +335,7 @@ TEST_F(DetailedSetupWindowTest, EscapeCancelsAndF1AsksForHelp)
     int helps = 0;
     window.onHelp = [&] { ++helps; };
     window.show();
-    window.setDetailText(QStringLiteral("E01"), QStringLiteral("3.7"));
+    items.showRecordText(QStringLiteral("E01"), QStringLiteral("3.7"));
     find("E01")->setFocus();
     QTest::keyClick(find("E01"), Qt::Key_F1);
     EXPECT_EQ(helps, 1);
@@ -382,20 +394,20 @@ TEST_F(DetailedSetupWindowTest, LongHintOfTheItemUnderTheMouse)
 TEST_F(DetailedSetupWindowTest, ConditionsLookAtTheBoxesOfTheirLists)
 {
     const QString path = loadFile(FirstDevice);
-    window.setDetailText(QStringLiteral("C01"), QStringLiteral("Primary variable"));
+    items.showRecordText(QStringLiteral("C01"), QStringLiteral("Primary variable"));
     // C02 has the same list and the higher number: its option decides.
-    window.setDetailText(QStringLiteral("C02"), QStringLiteral("Loop current"));
+    items.showRecordText(QStringLiteral("C02"), QStringLiteral("Loop current"));
     EXPECT_FALSE(window.ConditionsOk(path));
     loadFile(FirstDevice);
-    window.setDetailText(QStringLiteral("C01"), QStringLiteral("Loop current"));
-    window.setDetailText(QStringLiteral("C02"), QStringLiteral("Primary variable"));
+    items.showRecordText(QStringLiteral("C01"), QStringLiteral("Loop current"));
+    items.showRecordText(QStringLiteral("C02"), QStringLiteral("Primary variable"));
     EXPECT_TRUE(window.ConditionsOk(path));
 
     // After another device the old lists belong to no box.
     const QString second =
         loadFile(SecondDevice + "[Conditions]\r\n1=XYZ0000_DSM000\r\n", QStringLiteral("Other-Type-2-EN.DDF"));
     EXPECT_FALSE(window.ConditionsOk(second));
-    EXPECT_EQ(window.errorText(), QStringLiteral("Error in TST3\r\nCond. line 1 XYZ\r\n"));
+    EXPECT_EQ(items.errorText(), QStringLiteral("Error in TST3\r\nCond. line 1 XYZ\r\n"));
     EXPECT_TRUE(window.ConditionsOk(files.missing()));
 }
 
@@ -407,17 +419,17 @@ TEST_F(DetailedSetupWindowTest, TemplatesReadAndWriteTheItems)
                                           {QStringLiteral("130"), QStringLiteral("0"), QString(), QString(),
                                            QStringLiteral("mbar"), QStringLiteral("2"), QStringLiteral("1"),
                                            QStringLiteral("3.6")},
-                                          window));
-    EXPECT_EQ(window.detailText(QStringLiteral("V01")), QStringLiteral("mbar"));
-    EXPECT_EQ(window.detailText(QStringLiteral("C01")), QStringLiteral("Loop current"));
+                                          access));
+    EXPECT_EQ(items.text(QStringLiteral("V01")), QStringLiteral("mbar"));
+    EXPECT_EQ(items.text(QStringLiteral("C01")), QStringLiteral("Loop current"));
     EXPECT_EQ(entries("C01").size(), 4);
     EXPECT_EQ(entries("C02"), QStringList{QStringLiteral("Percent of range")});
-    EXPECT_EQ(window.detailText(QStringLiteral("E01")), QStringLiteral("3.6"));
+    EXPECT_EQ(items.text(QStringLiteral("E01")), QStringLiteral("3.6"));
 
-    window.setDetailText(QStringLiteral("Q01"), QStringLiteral("x"));
+    items.showRecordText(QStringLiteral("Q01"), QStringLiteral("x"));
     QString data;
     quint8 real = 0;
-    EXPECT_EQ(detailed::GetRWCommand(path, 299, 300, QStringLiteral("WRITE"), data, real, window), 255);
+    EXPECT_EQ(detailed::GetRWCommand(path, 299, 300, QStringLiteral("WRITE"), data, real, access), 255);
     EXPECT_EQ(data, QStringLiteral("W131\r\n3.6\r\n2\r\nx\r\n"));
     EXPECT_EQ(real, 131);
 
@@ -425,10 +437,10 @@ TEST_F(DetailedSetupWindowTest, TemplatesReadAndWriteTheItems)
     EXPECT_FALSE(detailed::EvalReadCommand(
         path, 200, 202,
         {QStringLiteral("140"), QStringLiteral("0"), QString(), QString(), QStringLiteral("2"), QStringLiteral("9.9")},
-        window));
-    EXPECT_EQ(window.detailText(QStringLiteral("E01")), QStringLiteral("3.6"));
-    window.appendError(QStringLiteral("Error in READ:9\r\n"));
-    EXPECT_EQ(window.errorText(), QStringLiteral("Error in READ:9\r\n"));
+        access));
+    EXPECT_EQ(items.text(QStringLiteral("E01")), QStringLiteral("3.6"));
+    items.appendError(QStringLiteral("Error in READ:9\r\n"));
+    EXPECT_EQ(items.errorText(), QStringLiteral("Error in READ:9\r\n"));
 }
 
 } // namespace

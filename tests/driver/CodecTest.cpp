@@ -1,6 +1,7 @@
 #include "codec/CommandCodec.h"
 #include "codec/ReplyText.h"
 #include "codec/TextFormat.h"
+#include "platform/ReplyLayout.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -209,6 +210,76 @@ TEST(ReplyDecoding, TagDescriptorAndDateInTheLocalesShortForm)
                                                                                             "080c7e"));
     EXPECT_EQ(decoded, (QStringList{QStringLiteral("PT-101"), QStringLiteral("B"), formatDate(QDate(2026, 12, 8))}));
     EXPECT_EQ(parseDate(decoded[2]), QDate(2026, 12, 8)) << "the driver cannot read its own dates";
+}
+
+// The program reads a reply by the line names of the reply layout: each field the codec decodes must
+// stand on the line of its name in the reply text the driver sends.
+TEST(ReplyDecoding, EveryFieldStandsOnTheLineTheProgramReadsItFrom)
+{
+    using namespace replylayout;
+    struct Case {
+        int command;
+        const char* hex;
+        QList<std::pair<int, const char*>> fields;
+    };
+    const Case cases[] = {
+        {0,
+         "fe6ed2050503020800"
+         "0a1b2c",
+         {{identity::Manufacturer, "Ostrevo"},
+          {identity::DeviceType, "PR210"},
+          {identity::DeviceRevision, "3"},
+          {identity::Flags, "0"},
+          {identity::UniqueId, "662316"}}},
+        {1, "0c4409552e", {{primaryVariable::Unit, "kPa"}, {primaryVariable::Value, "549.33"}}},
+        {2, "414ca0f4425a9ee7", {{loopCurrent::Current, "12.789"}, {loopCurrent::Percent, "54.66"}}},
+        {3,
+         "414ca0f4"
+         "0c4409552e"
+         "0841c40000",
+         {{dynamicVariables::Current, "12.789"},
+          {dynamicVariables::PvUnit, "kPa"},
+          {dynamicVariables::Pv, "549.33"},
+          {dynamicVariables::SvUnit, "mbar"},
+          {dynamicVariables::Sv, "24.500"}}},
+        {13,
+         "414b71c31820"
+         "0a0820820820820820820820"
+         "000000",
+         {{tagDescriptorDate::Tag, "PT-101"}, {tagDescriptorDate::Descriptor, "B"}}},
+        {14,
+         "0a1b2c0c44c80000c2c8000041200000",
+         {{sensor::SerialNo, "662316"},
+          {sensor::Unit, "kPa"},
+          {sensor::UpperLimit, "1600"},
+          {sensor::LowerLimit, "-100"},
+          {sensor::MinimumSpan, "10"}}},
+        {15,
+         "00010c447a0000000000003f00000000fa6e",
+         {{output::Alarm, "High"},
+          {output::TransferFunction, "Square root"},
+          {output::Unit, "kPa"},
+          {output::UpperRangeValue, "1000"},
+          {output::LowerRangeValue, "0"},
+          {output::Damping, "0.5"},
+          {output::WriteProtection, "No"},
+          {output::Distributor, "Ostrevo"}}},
+        {16, "000001", {{finalAssembly::Number, "1"}}},
+        {35,
+         "0c42c8000000000000",
+         {{range::Unit, "kPa"}, {range::UpperRangeValue, "100"}, {range::LowerRangeValue, "0"}}},
+        {47, "01", {{code::Code, "Square root"}}},
+        {48, "030201000000000000000000", {{additionalStatus::Status0, "3"}, {additionalStatus::Status2, "1"}}},
+    };
+    for (const Case& c : cases) {
+        const auto data = CommandCodec(tables()).decodeReply(c.command, QByteArray::fromHex(c.hex));
+        ASSERT_TRUE(data) << c.command;
+        const QStringList reply =
+            replyText(QString::number(c.command), QStringLiteral("0"), {}, {}, *data).split(QStringLiteral("\r\n"));
+        EXPECT_EQ(reply[CommandLine], QString::number(c.command));
+        for (const auto& [line, text] : c.fields)
+            EXPECT_EQ(reply.value(line), QString::fromUtf8(text)) << "command " << c.command << ", line " << line;
+    }
 }
 
 TEST(TemplateToken, KindCommandAndTypes)

@@ -28,30 +28,31 @@ TEST(DeviceSpecific, ReadAndWriteTheDetailedItemsOfTheSimulatedTransmitter)
 
     {
         platform::SocketChannel channel;
-        TForm1 window(channel);
+        device::DeviceSession session(channel);
+        TForm1 window(session);
         window.FormCreate();
         window.createForms();
         window.PripojClick();
         ASSERT_TRUE(e2e::waitAtMost(90000, [&] { return !window.form.Pripoj->isEnabled(); })) << "the read did not end";
-        TDetailedSetup& items = *window.DetailedSetup;
+        config::ItemStore& items = window.session.state.items;
         EXPECT_TRUE(
             window.form.SetupPanels->isTabVisible(window.form.SetupPanels->indexOf(window.form.pDetailedSetup)));
-        EXPECT_EQ(items.detailText(QStringLiteral("C01")), QStringLiteral("Primary variable"));
-        EXPECT_EQ(items.detailText(QStringLiteral("C02")), QStringLiteral("2 decimals"));
-        EXPECT_EQ(items.detailText(QStringLiteral("E01")), QStringLiteral("3.6"));
-        EXPECT_EQ(items.detailText(QStringLiteral("E02")), QStringLiteral("21.75"));
-        EXPECT_EQ(items.detailText(QStringLiteral("E04")), QStringLiteral("1000"));
+        EXPECT_EQ(items.text(QStringLiteral("C01")), QStringLiteral("Primary variable"));
+        EXPECT_EQ(items.text(QStringLiteral("C02")), QStringLiteral("2 decimals"));
+        EXPECT_EQ(items.text(QStringLiteral("E01")), QStringLiteral("3.6"));
+        EXPECT_EQ(items.text(QStringLiteral("E02")), QStringLiteral("21.75"));
+        EXPECT_EQ(items.text(QStringLiteral("E04")), QStringLiteral("1000"));
         EXPECT_FALSE(window.form.Funkce->isHidden()) << "47 is in the write list: the list stays";
 
         window.form.Tlumeni->setText(QStringLiteral("2.5"));
-        items.setDetailText(QStringLiteral("E01"), QStringLiteral("3.7"));
-        window.changes.DetailedChanged = true;
-        window.changes.TagChanged = false;
+        items.setText(QStringLiteral("E01"), QStringLiteral("3.7"));
+        window.session.state.changes.DetailedChanged = true;
+        window.session.state.changes.TagChanged = false;
         dialogs.expect(Kind::Confirm, platform::texts().writeChangesToDevice, platform::Answer::Yes);
         dialogs.expect(Kind::Information, platform::texts().writtenIntoDevice);
         window.form.ZapisPrev->click();
         EXPECT_EQ(window.form.Tlumeni->text(), QStringLiteral("2.5"));
-        EXPECT_EQ(items.detailText(QStringLiteral("E01")), QStringLiteral("3.7"));
+        EXPECT_EQ(items.text(QStringLiteral("E01")), QStringLiteral("3.7"));
 
         window.OdpojClick(driverlink::StopSender::StopButton);
         EXPECT_TRUE(window.FormCloseQuery()); // ends the driver

@@ -22,10 +22,11 @@ TEST(MainWindowToDriver, ReadShowsTheSimulatedTransmitterAndItsLiveValues)
     e2e::ProgramUnderTest program;
 
     platform::SocketChannel channel;
-    TForm1 window(channel);
+    device::DeviceSession session(channel);
+    TForm1 window(session);
     window.FormCreate();
     window.createForms();
-    ASSERT_TRUE(window.link.LinkOpen()) << "pelmora was not started";
+    ASSERT_TRUE(window.session.link.LinkOpen()) << "pelmora was not started";
 
     window.PripojClick();
     ASSERT_TRUE(e2e::waitAtMost(60000, [&] { return !window.form.Pripoj->isEnabled(); })) << "the read did not end";
@@ -45,7 +46,7 @@ TEST(MainWindowToDriver, ReadShowsTheSimulatedTransmitterAndItsLiveValues)
 
     window.OdpojClick(driverlink::StopSender::StopButton);
     EXPECT_TRUE(window.FormCloseQuery());
-    EXPECT_FALSE(window.link.LinkOpen()) << "the driver was not told to end";
+    EXPECT_FALSE(window.session.link.LinkOpen()) << "the driver was not told to end";
 }
 
 TEST(MainWindowToDriver, TheTemperatureTransmitterKeepsItsNewAssemblyNumberOverAReset)
@@ -54,11 +55,12 @@ TEST(MainWindowToDriver, TheTemperatureTransmitterKeepsItsNewAssemblyNumberOverA
     e2e::ProgramUnderTest program;
     auto& dialogs = program.dialogs;
     platform::SocketChannel channel;
-    TForm1 window(channel);
+    device::DeviceSession session(channel);
+    TForm1 window(session);
     window.FormCreate();
     window.createForms();
-    ASSERT_TRUE(window.link.LinkOpen()) << "pelmora was not started";
-    const auto readEnded = [&] { return !window.form.Pripoj->isEnabled() && window.sequencer.state() <= 102; };
+    ASSERT_TRUE(window.session.link.LinkOpen()) << "pelmora was not started";
+    const auto readEnded = [&] { return !window.form.Pripoj->isEnabled() && window.session.sequencer.state() <= 102; };
 
     dialogs.expect(Kind::Input, platform::texts().enterAddress, platform::Answer::Ok, QStringLiteral("1"));
     window.service.Inicializacedotazovacadresou1Click();

@@ -37,12 +37,12 @@ TEST_P(ReplyDecoderTable, FieldsSetFromTheDataLines)
 {
     const DecoderRow& row = GetParam();
     for (Control c : row.untouched)
-        host.texts[c] = QStringLiteral("old");
+        state.setText(c, QStringLiteral("old"));
     sequencer.DdeClientItem1Change(row.lines);
     for (auto it = row.expected.begin(); it != row.expected.end(); ++it)
-        EXPECT_EQ(host.text(it.key()), it.value()) << int(it.key());
+        EXPECT_EQ(state.text(it.key()), it.value()) << int(it.key());
     for (Control c : row.untouched)
-        EXPECT_EQ(host.text(c), QStringLiteral("old")) << int(c);
+        EXPECT_EQ(state.text(c), QStringLiteral("old")) << int(c);
 }
 
 const QStringList Identity = reply({"0", "0", "", "", " Ostrevo ", "PR210 ", "5", "5", " 3", "4", "2", "2", "662316"});
@@ -157,16 +157,16 @@ TEST_F(ReplyDecoderTest, AdvancesOnceForTheExpectedCommandWhateverTheAddress)
     EXPECT_EQ(sequencer.state(), 102);
     sequencer.DdeClientItem1Change(reply({"3", "0", "", ""}));
     EXPECT_EQ(sequencer.state(), 102) << "advanced twice on one command";
-    EXPECT_EQ(host.text(Control::Label26), QStringLiteral("3 3"));
+    EXPECT_EQ(host.replyCheck, QStringLiteral("3 3"));
 }
 
 TEST_F(ReplyDecoderTest, UnknownAddressExpects16)
 {
-    host.texts[Control::PollAddr] = QStringLiteral("unknown");
+    state.setText(Control::PollAddr, QStringLiteral("unknown"));
     sequencer.DdeClientItem1Change(reply({"16", "0", "", "", "1"}));
-    EXPECT_TRUE(host.text(Control::VyrCislo).isEmpty());
+    EXPECT_TRUE(state.text(Control::VyrCislo).isEmpty());
     sequencer.DdeClientItem1Change(reply({"16", "16", "", "", "2"}));
-    EXPECT_EQ(host.text(Control::VyrCislo), QStringLiteral("2"));
+    EXPECT_EQ(state.text(Control::VyrCislo), QStringLiteral("2"));
 }
 
 TEST_F(ReplyDecoderTest, RearmsOnlyWhileAnExchangeRunsWithoutError)
@@ -184,12 +184,12 @@ TEST_F(ReplyDecoderTest, DeviceFlagsThatAreNoByteRefuseTheIdentity)
     for (const char* bad : {"x", "256", "-1", ""}) {
         QStringList lines = Identity;
         lines[11] = QString::fromLatin1(bad);
-        host.errors.clear();
+        state.clearErrors();
         SequencerProbe::setDeviceFlags(sequencer, 7);
         sequencer.DdeClientItem1Change(lines);
         EXPECT_EQ(sequencer.deviceFlags(), 7) << bad;
-        EXPECT_TRUE(host.text(Control::Vyrobce).isEmpty()) << bad;
-        EXPECT_EQ(host.errors, QStringList{platform::texts().badDeviceFlags.arg(QString::fromLatin1(bad))});
+        EXPECT_TRUE(state.text(Control::Vyrobce).isEmpty()) << bad;
+        EXPECT_EQ(state.errors(), QStringList{platform::texts().badDeviceFlags.arg(QString::fromLatin1(bad))});
     }
     sequencer.DdeClientItem1Change(Identity);
     EXPECT_EQ(sequencer.deviceFlags(), 2);
@@ -206,7 +206,7 @@ TEST_F(ReplyDecoderTest, SelfTestResultByTheMasks)
     lines[5] = QStringLiteral("x");
     sequencer.DdeClientItem1Change(lines);
     sequencer.DdeClientItem1Change(lines.mid(0, 15));
-    EXPECT_EQ(host.errors, (QStringList{platform::texts().testOk, platform::texts().testFailed}));
+    EXPECT_EQ(state.errors(), (QStringList{platform::texts().testOk, platform::texts().testFailed}));
 }
 
 TEST_F(ReplyDecoderTest, TemplateRepliesGoToTheDetailedSetupDuringARead)
@@ -234,7 +234,7 @@ TEST_F(ReplyDecoderTest, AReplyAfterAStopChangesNothing)
     runUntil([&] { return driver.commands().size() == 3; }); // command 13 is in flight
     sequencer.stop(driverlink::StopSender::WaitDialog);
     clock.advance(10000);
-    EXPECT_TRUE(host.text(Control::Oznaceni).isEmpty()) << "the late reply refilled the screen";
+    EXPECT_TRUE(state.text(Control::Oznaceni).isEmpty()) << "the late reply refilled the screen";
     EXPECT_EQ(sequencer.state(), driverlink::states::Idle);
 }
 

@@ -56,19 +56,19 @@ TEST_F(SequencerTest, ReadFillsTheWindowThenTheOnlineLoopAlternatesCommands2And3
         {Control::VyrCislo, QStringLiteral("410021")},
     };
     for (auto it = expected.begin(); it != expected.end(); ++it)
-        EXPECT_EQ(host.text(it.key()), it.value()) << int(it.key());
+        EXPECT_EQ(state.text(it.key()), it.value()) << int(it.key());
 
     clock.advance(20000);
     const QList<int> online = driver.commands().mid(6);
     ASSERT_GE(online.size(), 6);
     for (int i = 0; i < online.size(); ++i)
         EXPECT_EQ(online[i], i % 2 == 0 ? 2 : 3) << "at " << i;
-    EXPECT_EQ(host.text(Control::PV), QStringLiteral("506.2 kPa"));
-    EXPECT_EQ(host.text(Control::PVI), QStringLiteral("12.1 mA"));
-    EXPECT_EQ(host.text(Control::PVP), QStringLiteral("50.6 %"));
-    EXPECT_EQ(host.text(Control::SV), QString::fromUtf8("24.5 \xc2\xb0"
-                                                        "C"));
-    EXPECT_EQ(host.text(Control::ProgramStatus), platform::texts().readingVariables);
+    EXPECT_EQ(state.text(Control::PV), QStringLiteral("506.2 kPa"));
+    EXPECT_EQ(state.text(Control::PVI), QStringLiteral("12.1 mA"));
+    EXPECT_EQ(state.text(Control::PVP), QStringLiteral("50.6 %"));
+    EXPECT_EQ(state.text(Control::SV), QString::fromUtf8("24.5 \xc2\xb0"
+                                                         "C"));
+    EXPECT_EQ(host.programStatus, platform::texts().readingVariables);
 }
 
 TEST_F(SequencerTest, AProcedureSaysHowItEnded)
@@ -155,7 +155,7 @@ TEST_F(SequencerTest, BusyHoldsTheStepUntilTheReplyComes)
     startRead();
     runUntil([&] { return host.sequenceEnds == 1; });
     EXPECT_EQ(driver.commands(), (QList<int>{0, 12, 13, 14, 15, 16, 2})) << "a busy step was sent again";
-    EXPECT_EQ(host.text(Control::MinRozpeti), QStringLiteral("10 kPa"));
+    EXPECT_EQ(state.text(Control::MinRozpeti), QStringLiteral("10 kPa"));
 }
 
 TEST_F(SequencerTest, CommunicationErrorInTheMiddleStopsTheConnection)
@@ -167,7 +167,7 @@ TEST_F(SequencerTest, CommunicationErrorInTheMiddleStopsTheConnection)
     clock.advance(30000);
     EXPECT_EQ(driver.commands(), (QList<int>{0, 12, 13}));
     EXPECT_EQ(host.stops, QList<StopSender>{StopSender::Decoder});
-    EXPECT_EQ(host.errors, QStringList{QStringLiteral("Communication Error!")});
+    EXPECT_EQ(state.errors(), QStringList{QStringLiteral("Communication Error!")});
     EXPECT_TRUE(host.errorListShown);
     EXPECT_EQ(host.captures, 0);
 }
@@ -188,7 +188,7 @@ TEST_F(SequencerTest, AReplyForAnotherAddressAdvancesButChangesNothing)
     startRead();
     runUntil([&] { return driver.commands().size() >= 2; });
     EXPECT_EQ(driver.commands(), (QList<int>{0, 12}));
-    EXPECT_TRUE(host.text(Control::Vyrobce).isEmpty());
+    EXPECT_TRUE(state.text(Control::Vyrobce).isEmpty());
 }
 
 TEST_F(SequencerTest, CommandErrorIsListedAndTheReadGoesOn)
@@ -197,8 +197,8 @@ TEST_F(SequencerTest, CommandErrorIsListedAndTheReadGoesOn)
     driver.errors[16] = QStringLiteral("Command Error!");
     startRead();
     runUntil([&] { return host.sequenceEnds == 1; });
-    EXPECT_EQ(host.errors, QStringList{QStringLiteral("Command Error!:16")});
-    EXPECT_TRUE(host.text(Control::VyrCislo).isEmpty());
+    EXPECT_EQ(state.errors(), QStringList{QStringLiteral("Command Error!:16")});
+    EXPECT_TRUE(state.text(Control::VyrCislo).isEmpty());
 }
 
 TEST_F(SequencerTest, RefusedSendsSlowThePollingAndThe101stGivesUp)
@@ -226,10 +226,10 @@ TEST_F(SequencerTest, AWriteWithoutChangesSkipsEveryGuardedStepInOneTick)
 
 TEST_F(SequencerTest, WriteSendsOnlyTheChangedGroups)
 {
-    host.texts[Control::Tlumeni] = QStringLiteral("2.5");
-    host.texts[Control::Jednotky] = QStringLiteral("bar");
-    host.texts[Control::Konec] = QStringLiteral("10\r\n5"); // a pasted line break is no further data line
-    host.texts[Control::Pocatek] = QStringLiteral("-1");
+    state.setText(Control::Tlumeni, QStringLiteral("2.5"));
+    state.setText(Control::Jednotky, QStringLiteral("bar"));
+    state.setText(Control::Konec, QStringLiteral("10\r\n5")); // a pasted line break is no further data line
+    state.setText(Control::Pocatek, QStringLiteral("-1"));
     changes.DampingChanged = changes.RangeChanged = true;
     at(300);
     sequencer.Timer1Timer();
@@ -250,7 +250,7 @@ TEST_F(SequencerTest, ExtendedWriteStepsAreGuardedByDetailedChangesAndAwaitTheRe
     // An extended template of a standard command is still device-specific: guarded by the detailed
     // changes alone, and sent with exactly the data its template built.
     templates.writeList = {QStringLiteral("255:44:W044B"), QStringLiteral("255:59:W059B")};
-    host.texts[Control::Jednotky] = QStringLiteral("kPa");
+    state.setText(Control::Jednotky, QStringLiteral("kPa"));
     changes.UnitsChanged = changes.RangeChanged = true;
     at(300);
     sequencer.Timer1Timer();
@@ -279,7 +279,7 @@ TEST_F(SequencerTest, ACommandTooLongForTheDriverEndsItsProcedureOnce)
 
 TEST_F(SequencerTest, ErrorsDuringWritingAreSaidInTheWaitDialog)
 {
-    host.errors = {QStringLiteral("Command Error!:34")};
+    state.addError(QStringLiteral("Command Error!:34"));
     driverlink::SequencerProbe::setWaitShown(sequencer, true);
     at(349);
     sequencer.Timer1Timer();
@@ -311,7 +311,7 @@ TEST_F(SequencerTest, ProceduresEndWithTheEepromControlWhereTheDeviceAsksAndLeav
         {Procedure::FixedOutput, {40}, false, {}},
         {Procedure::TrimFixOutput, {40}, false, notOpened},
     };
-    host.texts[Control::Tlumeni] = QStringLiteral("2.5");
+    state.setText(Control::Tlumeni, QStringLiteral("2.5"));
     changes.DampingChanged = true;
     for (int flags : {0, 2}) {
         testing_support::answerAsPressureTransmitter(driver, flags);
@@ -349,7 +349,7 @@ TEST_F(SequencerTest, TheOnlineLoopGoesOnAtTheNewAddress)
     startRead();
     runUntil([&] { return host.sequenceEnds == 1; });
     EXPECT_EQ(sequencer.run(Procedure::ChangeAddress, QStringLiteral("5")), driverlink::Ending::Online);
-    EXPECT_EQ(host.text(Control::PollAddr), QStringLiteral("5"));
+    EXPECT_EQ(state.text(Control::PollAddr), QStringLiteral("5"));
     driver.sent.clear();
     clock.advance(5000);
     ASSERT_FALSE(driver.sent.isEmpty());

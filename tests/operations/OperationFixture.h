@@ -28,8 +28,8 @@ protected:
     bool readOnlyUser() const override { return readOnly; }
     bool screenFromFile() const override { return fromFile; }
     driverlink::Sequencer& commandSequencer() override { return sequencer; }
-    config::MainScreen& screen() override { return host; }
-    config::ChangeFlags& changeFlags() override { return changes; }
+    config::DeviceState& deviceState() override { return state; }
+    void setProgramStatus(const QString& text) override { host.programStatus = text; }
     void ItemsEnabled(bool enable, bool) override { fieldsEnabled = enable; }
     void beginConnection() override { ++connectionsBegun; }
     void enableStop() override { stopEnabled = true; }

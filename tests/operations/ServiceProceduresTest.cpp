@@ -283,7 +283,7 @@ TEST_F(ServiceProceduresTest, AConnectionFoundByTagSpeaksToAddress16AndOneByAddr
 {
     dialogs.expect(Kind::Input, txt().enterTag, Answer::Ok, QStringLiteral("PT-101"));
     run(&ServiceProcedures::Inicializaceoznaenm1Click);
-    EXPECT_EQ(host.text(Control::PollAddr), QStringLiteral("unknown"));
+    EXPECT_EQ(state.text(Control::PollAddr), QStringLiteral("unknown"));
     EXPECT_EQ(connectionsBegun, 1);
     QStringList addresses;
     for (const auto& sent : driver.sent)
@@ -297,7 +297,7 @@ TEST_F(ServiceProceduresTest, AConnectionFoundByTagSpeaksToAddress16AndOneByAddr
     // No device answers there: the communication error ends the connection, nothing hangs.
     EXPECT_EQ(sentCommands(), QStringList{QStringLiteral("0:7")});
     EXPECT_EQ(driver.sent.value(0).address, QStringLiteral("7"));
-    EXPECT_EQ(host.text(Control::PollAddr), QStringLiteral("7"));
+    EXPECT_EQ(state.text(Control::PollAddr), QStringLiteral("7"));
     EXPECT_TRUE(sequencer.commError());
     EXPECT_EQ(sequencer.state(), driverlink::states::Idle);
 }
@@ -345,7 +345,7 @@ TEST_F(ServiceProceduresTest, ARefusedAddressChangeKeepsTheOldAddress)
     driver.errors[6] = QStringLiteral("Command Error!");
     dialogs.expect(Kind::Input, txt().enterAddress, Answer::Ok, QStringLiteral("5"));
     run(&ServiceProcedures::ZmenaAdresyClick);
-    EXPECT_EQ(host.text(Control::PollAddr), QStringLiteral("0"));
+    EXPECT_EQ(state.text(Control::PollAddr), QStringLiteral("0"));
     EXPECT_TRUE(sequencer.exchangeRunning()) << "the on-line loop lost its device";
 }
 

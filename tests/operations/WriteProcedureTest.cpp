@@ -40,7 +40,7 @@ TEST_F(WriteProcedureTest, NoChangesAndNoWriteAnywayDoesNothing)
 
 TEST_F(WriteProcedureTest, ADampingChangeSendsCommand34OnlyThenReadsBack)
 {
-    host.texts[Control::Tlumeni] = QStringLiteral("2.5");
+    state.setText(Control::Tlumeni, QStringLiteral("2.5"));
     changes.DampingChanged = true;
     expectWriteQuestions();
     dialogs.expect(Kind::Information, platform::texts().writtenIntoDevice);
@@ -94,12 +94,12 @@ TEST_F(WriteProcedureTest, AnotherTypeOfDeviceIsReadInsteadOfWritten)
     EXPECT_EQ(sequencer.state(), 200);
     runUntil([&] { return host.sequenceEnds == 2; });
     EXPECT_FALSE(driver.commands().contains(34));
-    EXPECT_EQ(host.text(Control::Typ), QStringLiteral("TM120"));
+    EXPECT_EQ(state.text(Control::Typ), QStringLiteral("TM120"));
 }
 
 TEST_F(WriteProcedureTest, AnotherDeviceOfTheSameTypeAsksToCloneAndThenWritesEverything)
 {
-    host.texts[Control::UI] = QStringLiteral("1");
+    state.setText(Control::UI, QStringLiteral("1"));
     fromFile = true;
     dialogs.expect(Kind::Confirm, platform::texts().writeDataFromFile, platform::Answer::Yes);
     expectWriteQuestions();
@@ -107,7 +107,7 @@ TEST_F(WriteProcedureTest, AnotherDeviceOfTheSameTypeAsksToCloneAndThenWritesEve
     write.ZapisPrevClick();
     EXPECT_FALSE(driver.commands().contains(17));
 
-    host.texts[Control::UI] = QStringLiteral("1");
+    state.setText(Control::UI, QStringLiteral("1"));
     dialogs.expect(Kind::Confirm, platform::texts().writeDataFromFile, platform::Answer::Yes);
     expectWriteQuestions();
     dialogs.expect(Kind::Confirm, platform::texts().cloneConfiguration, platform::Answer::Yes);
@@ -124,7 +124,7 @@ TEST_F(WriteProcedureTest, ErrorsDuringTheWriteEndInAWarning)
     expectWriteQuestions();
     dialogs.expect(Kind::Warning, platform::texts().writtenWithErrors);
     write.ZapisPrevClick();
-    EXPECT_EQ(host.errors, QStringList{QStringLiteral("Command Error!:34")});
+    EXPECT_EQ(state.errors(), QStringList{QStringLiteral("Command Error!:34")});
 }
 
 TEST_F(WriteProcedureTest, AnInterruptedWriteSaysSoAndKeepsTheChanges)
@@ -155,7 +155,7 @@ TEST_F(WriteProcedureTest, AnInterruptedWriteSaysSoAndKeepsTheChanges)
 
 TEST_F(WriteProcedureTest, NothingPassesForAWriteThatDidNotHappenAsSaid)
 {
-    const QString device = host.text(Control::UI);
+    const QString device = state.text(Control::UI);
     // Stopped with the wait dialog during the read-back, after command 34 was refused: the Stop empties
     // the screen and the error list, yet the write had an error and went to this device.
     changes.DampingChanged = true;
@@ -167,7 +167,7 @@ TEST_F(WriteProcedureTest, NothingPassesForAWriteThatDidNotHappenAsSaid)
         readBack.setEnabled(false);
         sequencer.stop(driverlink::StopSender::WaitDialog);
         host.ClearAll();
-        host.clearErrors();
+        state.clearErrors();
     };
     readBack.setEnabled(true);
     expectWriteQuestions();

@@ -1,6 +1,6 @@
 // The configuration protocol: where every text goes, how boxes hang on their anchors, the font
 // calibration, and a page printed into a PDF file whose text holds everything in reading order.
-#include "FakeHost.h"
+#include "config/DeviceState.h"
 #include "detailed/TokenReaders.h"
 #include "platform/Files.h"
 #include "platform/Texts.h"
@@ -38,24 +38,33 @@ protected:
             {Control::Konec, "1000"},         {Control::MinRozpeti, "10 kPa"},
             {Control::Tlumeni, "0.5"},        {Control::Ochrana, "No"},
             {Control::Funkce, "Linear"},      {Control::Porucha, "High"}};
+        state.setEntries(Control::Jednotky, {QStringLiteral("kPa")}, 0);
+        state.setEntries(Control::Funkce, {QStringLiteral("Linear")}, 0);
         for (const auto& [control, text] : shown)
-            host.texts[control] = QString::fromLatin1(text);
-        host.texts[Control::Jednotky] = QStringLiteral("kPa");
+            state.setText(control, QString::fromLatin1(text));
+        // The items this configuration uses; V02 is placed by the [Printer] section but not in use.
+        useItems([](const QString& item) -> QString { return QStringLiteral("text of ") + item; });
         definition = dir.filePath(QStringLiteral("device.DDF"));
         platform::writeFileAtomically(definition, "[Printer]\r\nE05=60,45\r\nP01=10,50\r\nB01=10,52\r\nL01=12,48\r\n"
                                                   "C02=x,47\r\nV02=20,50\r\n");
     }
     QList<PlacedText> layout(const QString& note) const
     {
-        return print::protocolLayout({host, QStringLiteral("Jan Novak"), note, QDate(2026, 12, 8), definition,
-                                      [](const QString& item) -> std::optional<QString> {
-                                          if (item == QStringLiteral("V02")) return std::nullopt; // not in use
-                                          return QStringLiteral("text of ") + item;
-                                      }});
+        return print::protocolLayout({state, QStringLiteral("Jan Novak"), note, QDate(2026, 12, 8), definition});
+    }
+    void useItems(const std::function<QString(const QString&)>& text, const QStringList& more = {})
+    {
+        for (const QString& item : QStringList{QStringLiteral("E05"), QStringLiteral("P01"), QStringLiteral("B01"),
+                                               QStringLiteral("L01"), QStringLiteral("C02")} +
+                                       more) {
+            state.items.define(item, text(item), {text(item)});
+            state.items.setText(item, text(item));
+            state.items.select(2, 0);
+        }
     }
 
     QTemporaryDir dir;
-    FakeHost host;
+    config::DeviceState state;
     QString definition;
 };
 
@@ -145,8 +154,9 @@ TEST_F(ProtocolTest, NoTextOverlapsAnotherOrLeavesThePage)
     // The longest texts the device and the note dialog give, in the widest letter.
     for (const Control control : {Control::Vyrobce, Control::Typ, Control::UI, Control::VyrCislo, Control::VyrCisCidla,
                                   Control::Zprava, Control::DolniMez, Control::Funkce})
-        host.texts[control] = QString(32, u'W');
-    host.texts[Control::Popis] = QString(16, u'W');
+        state.setText(control, QString(32, u'W'));
+    state.setText(Control::Popis, QString(16, u'W'));
+    useItems([](const QString& item) { return item; }, {QStringLiteral("V02")});
     QImage printed(2480, 3508, QImage::Format_RGB32); // A4 at 300 dpi
     printed.setDotsPerMeterX(11811);
     printed.setDotsPerMeterY(11811);
@@ -156,8 +166,7 @@ TEST_F(ProtocolTest, NoTextOverlapsAnotherOrLeavesThePage)
     for (QImage* surface : {&printed, &preview}) {
         SCOPED_TRACE(surface->width());
         QPainter painter(surface);
-        const QList<PlacedText> page = print::protocolLayout(
-            {host, signature, note, QDate(2026, 12, 8), definition, [](const QString& item) { return item; }});
+        const QList<PlacedText> page = print::protocolLayout({state, signature, note, QDate(2026, 12, 8), definition});
         const QList<QRect> boxes = print::protocolBoxes(painter, surface->rect(), page);
         for (qsizetype i = 0; i < boxes.size(); ++i) {
             EXPECT_TRUE(surface->rect().contains(boxes[i])) << page[i].text.toStdString() << " leaves the page";

@@ -4,19 +4,14 @@
 
 using config::Control;
 
-FakeHost::FakeHost() { texts[Control::PollAddr] = QStringLiteral("0"); }
-
-void FakeHost::setText(Control control, const QString& text)
+FakeHost::FakeHost(config::DeviceState& state, config::SequencerView& view) : state(state)
 {
-    if (control == Control::Jednotky || control == Control::Funkce) {
-        const QStringList& entries = control == Control::Jednotky ? units : functions;
-        QString selected = entries.value(0);
-        for (const QString& entry : entries)
-            if (entry == text) selected = entry;
-        texts[control] = selected;
-        return;
-    }
-    texts[control] = text;
+    state.setEntries(Control::Jednotky, units, -1);
+    state.setEntries(Control::Funkce, functions, -1);
+    view.programStatus = [this](const QString& text) { programStatus = text; };
+    view.errorListShown = [this] { errorListShown = true; };
+    view.stepState = [this](quint16 step) { stepStates.append(step); };
+    view.replyCheck = [this](const QString& text) { replyCheck = text; };
 }
 
 void FakeHost::setupWaitGauge(bool shown, int maximum, bool writing)
@@ -29,9 +24,7 @@ void FakeHost::setupWaitGauge(bool shown, int maximum, bool writing)
 void FakeHost::ClearAll()
 {
     ++clears;
-    const QString address = texts.value(Control::PollAddr);
-    texts.clear();
-    texts[Control::PollAddr] = address;
+    state.clearValues();
 }
 
 quint8 FakeTemplates::GetRWCommand(int base, int state, const QString& section, QString& data, quint8& realCommand)

@@ -1,7 +1,8 @@
 #pragma once
-// A main window for the sequencer's tests: controls are texts in a map, the lists know their
-// entries, every window-level operation is recorded, and the templates are plain lists.
-#include "config/MainScreen.h"
+// A main window for the sequencer's tests: the device state is a real one, every window-level
+// operation is recorded, and the templates are plain lists.
+#include "config/DeviceState.h"
+#include "config/SequencerView.h"
 #include "link/SequencerHost.h"
 
 #include <QMap>
@@ -9,18 +10,10 @@
 #include <QStringList>
 #include <functional>
 
-class FakeHost : public driverlink::SequencerHost, public config::MainScreen {
+class FakeHost : public driverlink::SequencerHost {
 public:
-    FakeHost();
-
-    // MainScreen
-    QString text(config::Control control) const override { return texts.value(control); }
-    void setText(config::Control control, const QString& text) override;
-    void highlight(config::Control control, bool differs) override { highlighted[control] = differs; }
-    void addError(const QString& entry) override { errors.append(entry); }
-    int errorCount() const override { return int(errors.size()); }
-    void clearErrors() override { errors.clear(); }
-    void showErrorList() override { errorListShown = true; }
+    // The state's lists hold units and functions; the view's hooks are recorded here.
+    FakeHost(config::DeviceState& state, config::SequencerView& view);
 
     // SequencerHost
     void setupWaitGauge(bool shown, int maximum, bool writing) override;
@@ -43,11 +36,12 @@ public:
     std::function<void()> sequenceEndedHook;
     bool lastEndWasRead = false;
 
-    QMap<config::Control, QString> texts;
-    QMap<config::Control, bool> highlighted;
+    config::DeviceState& state;
     QStringList units{QStringLiteral("bar"), QStringLiteral("kPa"), QStringLiteral("psi")};
     QStringList functions{QStringLiteral("Linear"), QStringLiteral("Square root")};
-    QStringList errors;
+    QString programStatus;
+    QString replyCheck; // the diagnostic of the reply's command beside the expected one
+    QList<quint16> stepStates;
     bool errorListShown = false;
     QString waitSecondLine;
     int waitDialogShown = 0;

@@ -4,8 +4,8 @@
 #include "FakeDriver.h"
 #include "FakeHost.h"
 #include "ScriptedDialogs.h"
-#include "config/ChangeFlags.h"
-#include "config/DeviceScreen.h"
+#include "config/DeviceState.h"
+#include "config/SequencerView.h"
 #include "link/DriverLink.h"
 #include "link/Sequencer.h"
 #include "platform/Random.h"
@@ -63,10 +63,11 @@ protected:
     testing_support::ScriptedDialogs dialogs;
     testing_support::FakeChannel channel;
     testing_support::FakeDriver driver{channel};
-    FakeHost host;
+    config::DeviceState state;
+    config::ChangeFlags& changes = state.changes;
+    config::SequencerView screen{state};
+    FakeHost host{state, screen};
     FakeTemplates templates;
-    config::ChangeFlags changes;
-    config::DeviceScreen screen{host, changes};
     driverlink::DriverLink link{channel};
     driverlink::Sequencer sequencer{link, host, screen, templates};
     int ddfChecks = 0; // definition look-ups after the message reply

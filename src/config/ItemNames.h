@@ -7,7 +7,7 @@
 #include <array>
 #include <optional>
 
-namespace detailed {
+namespace config {
 
 enum class ItemKind {
     Frame,    // P01..P10
@@ -53,4 +53,4 @@ std::optional<ItemRef> itemByName(QStringView name);
 // V, E, Q, C and B items carry a hint (key "<name>H"); P, H and L do not.
 bool hasHint(ItemKind kind);
 
-} // namespace detailed
+} // namespace config

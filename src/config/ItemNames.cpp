@@ -1,6 +1,6 @@
-#include "detailed/ItemNames.h"
+#include "config/ItemNames.h"
 
-namespace detailed {
+namespace config {
 
 QString itemName(char16_t letter, int number)
 {
@@ -24,4 +24,4 @@ std::optional<ItemRef> itemByName(QStringView name)
 
 bool hasHint(ItemKind kind) { return kind != ItemKind::Frame && kind != ItemKind::Heading && kind != ItemKind::Label; }
 
-} // namespace detailed
+} // namespace config

@@ -1,0 +1,111 @@
+#pragma once
+// Where each field of a driver reply stands: the reply text is split at CR LF into lines, the first
+// four say which command it answers, for which address, with which error and status text, and the
+// data lines follow in the order of the HART reply. The driver writes its replies by these names and
+// the program reads them by the same names, so the two cannot drift apart.
+namespace replylayout {
+
+inline constexpr int CommandLine = 0; // the command number, or "Busy!"
+inline constexpr int AddressLine = 1;
+inline constexpr int ErrorLine = 2;
+inline constexpr int StatusLine = 3;
+inline constexpr int FirstDataLine = 4;
+
+// Commands 0 and 11: who the device is. End is the first line after the fields every revision has;
+// revision 6 and later add the four after it.
+namespace identity {
+enum Line : int {
+    Manufacturer = FirstDataLine,
+    DeviceType,
+    Preambles,
+    UniversalRevision,
+    DeviceRevision,
+    SoftwareRevision,
+    HardwareRevision,
+    Flags,
+    UniqueId,
+    End,
+    ResponsePreambles = End,
+    DeviceVariables,
+    ChangeCounter,
+    ExtendedStatus,
+};
+} // namespace identity
+
+// Command 1.
+namespace primaryVariable {
+enum Line : int { Unit = FirstDataLine, Value, End };
+} // namespace primaryVariable
+
+// Command 2.
+namespace loopCurrent {
+enum Line : int { Current = FirstDataLine, Percent, End };
+} // namespace loopCurrent
+
+// Command 3: the loop current, then a unit and a value for each dynamic variable the device has.
+namespace dynamicVariables {
+enum Line : int { Current = FirstDataLine, PvUnit, Pv, SvUnit, Sv, TvUnit, Tv, FvUnit, Fv, End };
+} // namespace dynamicVariables
+
+// Command 6, request and reply.
+namespace pollingAddress {
+enum Line : int { Address = FirstDataLine, LoopCurrentMode, End };
+} // namespace pollingAddress
+
+// Commands 12 and 17.
+namespace message {
+enum Line : int { Message = FirstDataLine, End };
+} // namespace message
+
+// Commands 13 and 18.
+namespace tagDescriptorDate {
+enum Line : int { Tag = FirstDataLine, Descriptor, Date, End };
+} // namespace tagDescriptorDate
+
+// Command 14: the unit line names the unit of the three values after it.
+namespace sensor {
+enum Line : int { SerialNo = FirstDataLine, Unit, UpperLimit, LowerLimit, MinimumSpan, End };
+} // namespace sensor
+
+// Command 15.
+namespace output {
+enum Line : int {
+    Alarm = FirstDataLine,
+    TransferFunction,
+    Unit,
+    UpperRangeValue,
+    LowerRangeValue,
+    Damping,
+    WriteProtection,
+    PrivateLabel,
+    Distributor,
+    End
+};
+} // namespace output
+
+// Commands 16 and 19.
+namespace finalAssembly {
+enum Line : int { Number = FirstDataLine, End };
+} // namespace finalAssembly
+
+// Command 34.
+namespace damping {
+enum Line : int { Damping = FirstDataLine, End };
+} // namespace damping
+
+// Command 35, request and reply.
+namespace range {
+enum Line : int { Unit = FirstDataLine, UpperRangeValue, LowerRangeValue, End };
+} // namespace range
+
+// Command 44 (units) and 47 (transfer function), request and reply.
+namespace code {
+enum Line : int { Code = FirstDataLine, End };
+} // namespace code
+
+// Command 48: a byte a line, the device-specific status bytes first.
+namespace additionalStatus {
+enum Line : int { Status0 = FirstDataLine, Status1, Status2, End = FirstDataLine + 12 };
+} // namespace additionalStatus
+
+} // namespace replylayout

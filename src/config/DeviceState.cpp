@@ -1,0 +1,115 @@
+#include "config/DeviceState.h"
+
+#include "config/CodeTables.h"
+#include "config/CommandCatalogue.h"
+
+namespace config {
+
+DeviceState::DeviceState(QObject* parent) : QObject(parent)
+{
+    texts[std::size_t(Control::PollAddr)] = QStringLiteral("0");
+}
+
+QString DeviceState::text(Control control) const
+{
+    if (isList(control)) return list(control).entries.value(list(control).selected);
+    return texts[std::size_t(control)];
+}
+
+void DeviceState::store(Control control, const QString& text)
+{
+    QString kept = text;
+    // An edited value keeps what its input rule keeps, whoever fills it.
+    if (const auto rule = valueRow(control).rule)
+        if (const auto outcome = applyEditRule(text, int(text.size()), *rule)) kept = outcome->text;
+    QString& value = texts[std::size_t(control)];
+    if (value == kept) return;
+    value = kept;
+    emit changed(control);
+}
+
+void DeviceState::setText(Control control, const QString& text)
+{
+    if (!isList(control)) {
+        store(control, text);
+        return;
+    }
+    List& chosen = list(control);
+    const int index = selectionByName(chosen.entries, text);
+    if (chosen.selected == index) return;
+    chosen.selected = index;
+    emit changed(control);
+}
+
+void DeviceState::markEdited(Control control)
+{
+    for (bool ChangeFlags::*guard : guardsOf(control))
+        changes.*guard = true;
+    emit edited();
+}
+
+void DeviceState::edit(Control control, const QString& text)
+{
+    if (isList(control)) return;
+    store(control, text);
+    markEdited(control);
+}
+
+void DeviceState::pick(Control control, int index)
+{
+    if (!isList(control)) return;
+    List& chosen = list(control);
+    if (chosen.selected != index) {
+        chosen.selected = index;
+        emit changed(control);
+    }
+    markEdited(control);
+}
+
+QStringList DeviceState::entries(Control control) const
+{
+    return isList(control) ? list(control).entries : QStringList();
+}
+
+int DeviceState::selected(Control control) const { return isList(control) ? list(control).selected : -1; }
+
+void DeviceState::setEntries(Control control, const QStringList& entries, int selected)
+{
+    if (!isList(control)) return;
+    list(control) = {entries, selected};
+    emit changed(control);
+}
+
+bool DeviceState::editable(Control control) const { return !locked[std::size_t(control)]; }
+
+void DeviceState::setEditable(Control control, bool editable)
+{
+    bool& isLocked = locked[std::size_t(control)];
+    if (isLocked == !editable) return;
+    isLocked = !editable;
+    emit changed(control);
+}
+
+void DeviceState::clearValues()
+{
+    for (int i = 0; i < ControlCount; ++i) {
+        const Control control = Control(i);
+        if (control != Control::PollAddr && !isList(control)) store(control, {});
+        setEditable(control, true);
+    }
+}
+
+void DeviceState::addError(const QString& entry)
+{
+    errorList.append(entry);
+    emit errorsChanged();
+}
+
+void DeviceState::clearErrors()
+{
+    if (errorList.isEmpty()) return;
+    errorList.clear();
+    emit errorsChanged();
+}
+
+} // namespace config

@@ -1,0 +1,80 @@
+#pragma once
+// The device as data: the values of the device on screen (identity, device information, the
+// configuration with its two lists, the polling address, the on-line values and the status), which
+// of them the device's definition lets the user edit, the change flags, the error list and the
+// detailed setup items. Replies, records and the user's edits write into it; the windows show it and
+// follow its signals, the write steps, records, history and protocol read it. Nothing reads a widget
+// to know the configuration.
+#include "config/ChangeFlags.h"
+#include "config/Control.h"
+#include "config/ItemStore.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <array>
+
+namespace config {
+
+class DeviceState : public QObject {
+    Q_OBJECT
+public:
+    explicit DeviceState(QObject* parent = nullptr);
+
+    QString text(Control control) const;
+    // A value as the device or a stored configuration gives it: an edited value as its input rule keeps
+    // it, a list selecting by name. No change flag is set.
+    void setText(Control control, const QString& text);
+    // The user's edit: the value, and the change flags of the commands that write it.
+    void edit(Control control, const QString& text);
+    // The user's choice of an entry of a list, with its change flags.
+    void pick(Control list, int index);
+
+    // The entries of a list and the one selected (-1: none).
+    QStringList entries(Control list) const;
+    int selected(Control list) const;
+    void setEntries(Control list, const QStringList& entries, int selected);
+
+    // Whether the user may edit a value: all may, unless the device's definition leaves it out of
+    // its write list.
+    bool editable(Control control) const;
+    void setEditable(Control control, bool editable);
+
+    // Empties every value but the polling address and makes every value editable again; the lists
+    // keep their entries, the change flags and the items are left as they are.
+    void clearValues();
+
+    // Device errors, warnings and test results, an entry a line.
+    const QStringList& errors() const { return errorList; }
+    int errorCount() const { return int(errorList.size()); }
+    void addError(const QString& entry);
+    void clearErrors();
+
+    // The flags of the device's identity reply.
+    quint8 deviceFlags = 0;
+    ChangeFlags changes;
+    ItemStore items;
+
+signals:
+    void changed(config::Control control); // its text, its list or whether it may be edited
+    void edited();                         // the user changed a value (a change flag is set)
+    void errorsChanged();
+
+private:
+    struct List {
+        QStringList entries;
+        int selected = -1;
+    };
+    List& list(Control control) { return control == Control::Jednotky ? units : functions; }
+    const List& list(Control control) const { return control == Control::Jednotky ? units : functions; }
+    void store(Control control, const QString& text);
+    void markEdited(Control control);
+
+    std::array<QString, ControlCount> texts;
+    std::array<bool, ControlCount> locked{};
+    List units;
+    List functions;
+    QStringList errorList;
+};
+
+} // namespace config

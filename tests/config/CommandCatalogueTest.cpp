@@ -1,0 +1,115 @@
+// The command catalogue's tables are whole, and the device state and the write steps keep to them:
+// an edit marks exactly the commands that write the value, and those commands then carry it.
+#include "config/CommandCatalogue.h"
+#include "config/SequencerView.h"
+#include "platform/ReplyLayout.h"
+
+#include <QSet>
+#include <gtest/gtest.h>
+#include <utility>
+
+using config::ChangeFlags;
+using config::CommandRow;
+using config::Control;
+
+namespace {
+
+const ChangeFlags allFlags = [] {
+    ChangeFlags flags;
+    flags.setAll();
+    return flags;
+}();
+
+TEST(CommandCatalogue, EveryRowMapsEachValueOnceFromADataLineAndWritesWhatItUnlocks)
+{
+    QSet<int> commands;
+    for (const CommandRow& row : config::commandCatalogue()) {
+        SCOPED_TRACE(row.command);
+        EXPECT_FALSE(commands.contains(row.command)) << "listed twice";
+        commands.insert(row.command);
+        QSet<Control> values;
+        QSet<int> lines;
+        for (const config::ReplyField& field : row.reply) {
+            EXPECT_FALSE(values.contains(field.control)) << "a value taken twice from one reply";
+            EXPECT_FALSE(lines.contains(field.line)) << "a line read into two values";
+            values.insert(field.control);
+            lines.insert(field.line);
+            EXPECT_GE(field.line, replylayout::FirstDataLine);
+            EXPECT_TRUE(field.unitLine < 0 || field.unitLine >= replylayout::FirstDataLine);
+        }
+        if (!row.request.isEmpty()) {
+            EXPECT_TRUE(row.guard) << "a write no change flag guards";
+        }
+        if (row.guard) {
+            EXPECT_TRUE(allFlags.*row.guard);
+        }
+        for (Control value : row.request)
+            EXPECT_TRUE(config::valueRow(value).field) << "a written value no record keeps: " << int(value);
+        for (Control value : row.unlocks)
+            EXPECT_TRUE(row.request.contains(value)) << "unlocks a value it does not write: " << int(value);
+    }
+}
+
+TEST(CommandCatalogue, EveryRecordFieldHasOneValueAndEveryProtocolPlaceOneValue)
+{
+    QSet<config::Field> fields;
+    QSet<std::pair<int, int>> places; // the block and row, the column as the sign of the row
+    for (const config::ValueRow& row : config::valueCatalogue()) {
+        if (row.field) {
+            EXPECT_FALSE(fields.contains(*row.field)) << int(*row.field);
+            fields.insert(*row.field);
+            EXPECT_EQ(config::controlOf(*row.field), row.control);
+        }
+        if (row.block == config::ProtocolBlock::None) continue;
+        EXPECT_TRUE(row.caption) << int(row.control);
+        const auto place = std::pair(int(row.block), row.rightColumn ? -1 - row.protocolRow : row.protocolRow);
+        EXPECT_FALSE(places.contains(place)) << "two values on one place: " << int(row.control);
+        places.insert(place);
+    }
+    EXPECT_EQ(fields.size(), config::FieldCount);
+}
+
+// For every command that writes values: an edit of one of them marks the command (and only the
+// commands that write that value), the write step then carries the edited text, and a value taken
+// from a reply marks nothing.
+TEST(CommandCatalogue, AnEditMarksTheCommandsThatWriteItAndTheyCarryTheEditedValue)
+{
+    for (const CommandRow& row : config::commandCatalogue()) {
+        for (Control value : row.request) {
+            SCOPED_TRACE(testing::Message() << row.command << " value " << int(value));
+            config::DeviceState state;
+            config::SequencerView view(state);
+            state.setEntries(Control::Jednotky, {QStringLiteral("bar"), QStringLiteral("kPa")}, 0);
+            state.setEntries(Control::Funkce, {QStringLiteral("Linear"), QStringLiteral("Square root")}, 0);
+            state.setText(value, QStringLiteral("kPa"));
+            EXPECT_FALSE(state.changes.AreChanges()) << "a value from a reply counted as an edit";
+
+            if (isList(value))
+                state.pick(value, 1);
+            else
+                state.edit(value, QStringLiteral("7"));
+            const QString edited = state.text(value);
+            for (const CommandRow& other : config::commandCatalogue()) {
+                if (!other.guard) continue;
+                const auto data = view.writeData(other.command);
+                EXPECT_EQ(bool(data), other.request.contains(value)) << "command " << other.command;
+                if (data && other.command == row.command) {
+                    EXPECT_TRUE(data->contains(edited));
+                }
+            }
+        }
+    }
+}
+
+TEST(DeviceState, AValueKeepsWhatItsInputRuleKeepsWhoeverSetsIt)
+{
+    config::DeviceState state;
+    state.setText(Control::Oznaceni, QStringLiteral("TAG-LONGER-THAN-8"));
+    EXPECT_EQ(state.text(Control::Oznaceni), QStringLiteral("TAG-LONG"));
+    state.edit(Control::Zprava, QStringLiteral("TWO\r\nLINES"));
+    EXPECT_EQ(state.text(Control::Zprava), QStringLiteral("TWOLINES"));
+    state.setText(Control::PV, QString(40, u'9')); // shown as the driver sent it
+    EXPECT_EQ(state.text(Control::PV).size(), 40);
+}
+
+} // namespace
