@@ -299,8 +299,8 @@ int main(int argc, char* argv[])
 
     codec::NameTables names;
     if (!names.loadTableFile(options.tableFile))
-        qWarning().noquote() << QStringLiteral("%1 not found; every HART code is named \"Unknown (N)\"")
-                                    .arg(options.tableFile);
+        qWarning().noquote()
+            << QStringLiteral("%1 not found; every HART code is named \"Unknown (N)\"").arg(options.tableFile);
     // A program working in another language may write the names of its own table.
     const QDir programFolder(platform::programFolder());
     for (const QString& table : programFolder.entryList({QStringLiteral("TAB*.DDF")}, QDir::Files))
