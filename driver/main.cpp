@@ -50,7 +50,7 @@ const char* const Usage =
     "  --socket PATH          the local socket (default: $XDG_RUNTIME_DIR/Pelmora/DdeHartServer)\n"
     "  --listen ADDRESS:PORT  also serve the network link on TCP (default port 20094); anyone who can\n"
     "                         reach that port can write to the devices\n"
-    "  --table FILE           the language table file naming units and transfer functions\n"
+    "  --table FILE           the language table file naming the HART codes (units, makers, ...)\n"
     "                         (default: TABEN.DDF beside the program)\n"
     "  --log FILE             where the driver's messages are appended besides stderr\n"
     "                         (default: $XDG_STATE_HOME/pelmora/pelmora.log, ~/.local/state/...)\n"
@@ -299,8 +299,8 @@ int main(int argc, char* argv[])
 
     codec::NameTables names;
     if (!names.loadTableFile(options.tableFile))
-        qWarning().noquote() << QStringLiteral("%1 not found; units and transfer functions are named by their codes")
-                                    .arg(options.tableFile);
+        qWarning().noquote()
+            << QStringLiteral("%1 not found; every HART code is named \"Unknown (N)\"").arg(options.tableFile);
     // A program working in another language may write the names of its own table.
     const QDir programFolder(platform::programFolder());
     for (const QString& table : programFolder.entryList({QStringLiteral("TAB*.DDF")}, QDir::Files))

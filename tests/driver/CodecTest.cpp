@@ -152,10 +152,14 @@ INSTANTIATE_TEST_SUITE_P(
                   "006e"
                   "01",
                   lines({"Ostrevo", "57765", "5", "7", "3", "2", "1", "0", "1", "5", "4", "0", "0"})},
-        ReplyCase{"identity of an unknown maker", 11,
+        ReplyCase{"identity of a maker the table names", 11,
                   "fe26a0050503020800"
                   "000001",
-                  lines({"38", "160", "5", "5", "3", "2", "1", "0", "1"})},
+                  lines({"Rosemount", "160", "5", "5", "3", "2", "1", "0", "1"})},
+        ReplyCase{"identity of a maker the table lacks", 11,
+                  "fe7fa0050503020800"
+                  "000001",
+                  lines({"Unknown (127)", "160", "5", "5", "3", "2", "1", "0", "1"})},
         ReplyCase{"primary variable to 5 digits", 1, "0c4409552e", lines({"kPa", "549.33"})},
         ReplyCase{"current to 3 decimals, percent to 2", 2, "414ca0f4425a9ee7", lines({"12.789", "54.66"})},
         ReplyCase{"exact current and percent keep their decimals", 2, "408000003e800000", lines({"4.000", "0.25"})},
@@ -197,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReplyCase{"a new polling address without the loop current mode", 6, "05", lines({"5"})},
         ReplyCase{"final assembly number", 16, "000001", lines({"1"})},
         ReplyCase{"not used value", 1, "0c7fa00000", lines({"kPa", "NaN"})},
-        ReplyCase{"unit missing from the table", 44, "c8", lines({"200"})},
+        ReplyCase{"unit missing from the table", 44, "c8", lines({"Unknown (200)"})},
         ReplyCase{"longer reply than known", 34, "3f00000001020304", lines({"0.5"})},
         ReplyCase{"additional status, a byte a line", 48, "0102000000000000000000000000",
                   lines({"1", "2", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"})},
@@ -354,8 +358,7 @@ TEST(NameTables, TableFileNamesMatchTheProgramsLists)
     EXPECT_EQ(tables().unitCode(QStringLiteral("MBAR")), std::nullopt) << "names are compared exactly";
     NameTables empty;
     EXPECT_FALSE(empty.loadTableFile(QStringLiteral("/nonexistent/TABEN.DDF")));
-    EXPECT_EQ(empty.unitName(12), QStringLiteral("12"));
-    EXPECT_EQ(empty.alarmName(239), QStringLiteral("Hold last output value"));
+    EXPECT_EQ(empty.unitName(12), QStringLiteral("Unknown (12)"));
 }
 
 TEST(NameTables, NamesOfAnotherLanguageAreTakenButRepliesKeepTheLoadedOnes)
