@@ -5,6 +5,7 @@
 #include "ProgramFolder.h"
 #include "ScriptedDialogs.h"
 #include "app/TForm1.h"
+#include "device/DeviceSession.h"
 #include "platform/Texts.h"
 #include "platform/VirtualClock.h"
 
@@ -123,7 +124,7 @@ protected:
     {
         dialogs.allowModal(str("TCekej"));
         testing_support::answerAsPressureTransmitter(driver);
-        window.link.startDriver = [] { return false; };
+        window.session.link.startDriver = [] { return false; };
         window.FormCreate();
         window.createForms();
     }
@@ -138,7 +139,8 @@ protected:
     testing_support::ScriptedDialogs dialogs;
     testing_support::FakeChannel channel;
     testing_support::FakeDriver driver{channel};
-    TForm1 window{channel};
+    device::DeviceSession session{channel};
+    TForm1 window{session};
 };
 
 TEST_F(MenuCommandsTest, EnableMenuSwitchesTheDeviceCommandsAndNothingElse)
