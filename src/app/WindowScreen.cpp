@@ -1,5 +1,8 @@
 #include "app/WindowScreen.h"
 
+#include "platform/Texts.h"
+
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -88,12 +91,39 @@ void WindowScreen::show(Control control)
             combo->addItems(state->entries(control));
         }
         combo->setCurrentIndex(state->selected(control));
+        markOwnEntry(combo, state->ownEntry(control));
         // A list the device cannot write is not offered at all, its caption neither.
         if (control == Control::Funkce) {
             combo->setVisible(state->editable(control));
             form.Label20->setVisible(state->editable(control));
         }
     }
+}
+
+void WindowScreen::markOwnEntry(QComboBox* combo, int own)
+{
+    // The device's own text is no entry of the table: italic in the list and in the box while chosen,
+    // and said so to a screen reader.
+    const QString note = platform::texts().ownEntryDescription;
+    if (own >= 0) {
+        QFont italic = combo->font();
+        italic.setItalic(true);
+        combo->setItemData(own, italic, Qt::FontRole);
+        combo->setItemData(own, note, Qt::AccessibleDescriptionRole);
+        combo->setItemData(own, note, Qt::ToolTipRole);
+    }
+    const bool chosen = own >= 0 && combo->currentIndex() == own;
+    QFont font = combo->font();
+    if (font.italic() != chosen) {
+        // The popup keeps its own upright font: only the entry itself is italic there.
+        QFont upright = font;
+        upright.setItalic(false);
+        combo->view()->setFont(upright);
+        font.setItalic(chosen);
+        combo->setFont(font);
+    }
+    combo->setAccessibleDescription(chosen ? note : QString());
+    combo->setToolTip(chosen ? note : QString());
 }
 
 void WindowScreen::showErrors()
