@@ -2,7 +2,6 @@
 
 #include "platform/Texts.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -103,25 +102,19 @@ void WindowScreen::show(Control control)
 void WindowScreen::markOwnEntry(QComboBox* combo, int own)
 {
     // The device's own text is no entry of the table: italic in the list and in the box while chosen,
-    // and said so to a screen reader.
+    // and said so to a screen reader. The list's entries take the box's font unless they have their
+    // own, so each says whether it is italic.
     const QString note = platform::texts().ownEntryDescription;
-    if (own >= 0) {
-        QFont italic = combo->font();
-        italic.setItalic(true);
-        combo->setItemData(own, italic, Qt::FontRole);
-        combo->setItemData(own, note, Qt::AccessibleDescriptionRole);
-        combo->setItemData(own, note, Qt::ToolTipRole);
+    QFont font = combo->font();
+    for (int i = 0; i < combo->count(); ++i) {
+        font.setItalic(i == own);
+        combo->setItemData(i, font, Qt::FontRole);
+        combo->setItemData(i, i == own ? note : QVariant(), Qt::AccessibleDescriptionRole);
+        combo->setItemData(i, i == own ? note : QVariant(), Qt::ToolTipRole);
     }
     const bool chosen = own >= 0 && combo->currentIndex() == own;
-    QFont font = combo->font();
-    if (font.italic() != chosen) {
-        // The popup keeps its own upright font: only the entry itself is italic there.
-        QFont upright = font;
-        upright.setItalic(false);
-        combo->view()->setFont(upright);
-        font.setItalic(chosen);
-        combo->setFont(font);
-    }
+    font.setItalic(chosen);
+    combo->setFont(font);
     combo->setAccessibleDescription(chosen ? note : QString());
     combo->setToolTip(chosen ? note : QString());
 }
