@@ -1307,5 +1307,205 @@ Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
         <source>Printing on %1 could not be started.</source>
         <translation>Tisk na %1 nebylo možné spustit.</translation>
     </message>
+    <message>
+        <source>Response code %1: %2</source>
+        <translation>Kód odpovědi %1: %2</translation>
+    </message>
+    <message>
+        <source>Response code %1</source>
+        <translation>Kód odpovědi %1</translation>
+    </message>
+    <message>
+        <source>Invalid selection</source>
+        <translation>Neplatná volba</translation>
+    </message>
+    <message>
+        <source>Passed parameter too large</source>
+        <translation>Zadaný parametr je příliš velký</translation>
+    </message>
+    <message>
+        <source>Passed parameter too small</source>
+        <translation>Zadaný parametr je příliš malý</translation>
+    </message>
+    <message>
+        <source>Too few data bytes received</source>
+        <translation>Přijato příliš málo datových bajtů</translation>
+    </message>
+    <message>
+        <source>Device-specific command error</source>
+        <translation>Chyba příkazu specifická pro přístroj</translation>
+    </message>
+    <message>
+        <source>In write protect mode</source>
+        <translation>Přístroj je chráněn proti zápisu</translation>
+    </message>
+    <message>
+        <source>Access restricted</source>
+        <translation>Přístup omezen</translation>
+    </message>
+    <message>
+        <source>Device busy</source>
+        <translation>Přístroj je zaneprázdněn</translation>
+    </message>
+    <message>
+        <source>Delayed response initiated</source>
+        <translation>Zpožděná odpověď zahájena</translation>
+    </message>
+    <message>
+        <source>Delayed response running</source>
+        <translation>Zpožděná odpověď probíhá</translation>
+    </message>
+    <message>
+        <source>Delayed response dead</source>
+        <translation>Zpožděná odpověď zanikla</translation>
+    </message>
+    <message>
+        <source>Delayed response conflict</source>
+        <translation>Konflikt zpožděných odpovědí</translation>
+    </message>
+    <message>
+        <source>Command not implemented</source>
+        <translation>Příkaz není implementován</translation>
+    </message>
+    <message>
+        <source>Invalid polling address</source>
+        <translation>Neplatná dotazovací adresa</translation>
+    </message>
+    <message>
+        <source>Invalid loop current mode</source>
+        <translation>Neplatný režim proudu smyčky</translation>
+    </message>
+    <message>
+        <source>Invalid date</source>
+        <translation>Neplatné datum</translation>
+    </message>
+    <message>
+        <source>Lower range value too high</source>
+        <translation>Dolní mez rozsahu je příliš vysoká</translation>
+    </message>
+    <message>
+        <source>Lower range value too low</source>
+        <translation>Dolní mez rozsahu je příliš nízká</translation>
+    </message>
+    <message>
+        <source>Upper range value too high</source>
+        <translation>Horní mez rozsahu je příliš vysoká</translation>
+    </message>
+    <message>
+        <source>Upper range value too low</source>
+        <translation>Horní mez rozsahu je příliš nízká</translation>
+    </message>
+    <message>
+        <source>Upper and lower range values out of limits</source>
+        <translation>Horní i dolní mez rozsahu jsou mimo meze senzoru</translation>
+    </message>
+    <message>
+        <source>Invalid range units</source>
+        <translation>Neplatné jednotky rozsahu</translation>
+    </message>
+    <message>
+        <source>Invalid span</source>
+        <translation>Neplatné rozpětí</translation>
+    </message>
+    <message>
+        <source>Applied process too high</source>
+        <translation>Přivedená veličina je příliš vysoká</translation>
+    </message>
+    <message>
+        <source>Applied process too low</source>
+        <translation>Přivedená veličina je příliš nízká</translation>
+    </message>
+    <message>
+        <source>Configuration change counter mismatch</source>
+        <translation>Počitadlo změn konfigurace nesouhlasí</translation>
+    </message>
+    <message>
+        <source>Loop current not active (multidrop mode)</source>
+        <translation>Proud smyčky není aktivní (režim multidrop)</translation>
+    </message>
+    <message>
+        <source>Incorrect loop current mode or value</source>
+        <translation>Nesprávný režim nebo hodnota proudu smyčky</translation>
+    </message>
+    <message>
+        <source>Invalid burst message</source>
+        <translation>Neplatná zpráva režimu BURST</translation>
+    </message>
+    <message>
+        <source>No bandwidth available</source>
+        <translation>Není volná přenosová kapacita</translation>
+    </message>
+    <message>
+        <source>The device&apos;s own value: the table has no entry for it, so it cannot be written.</source>
+        <translation>Vlastní hodnota přístroje: tabulka pro ni nemá položku, proto ji nelze zapsat.</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Jednotky</translation>
+    </message>
+    <message>
+        <source>Transfer Function</source>
+        <translation>Převodní funkce</translation>
+    </message>
+    <message>
+        <source>Lower Range Value</source>
+        <translation>Dolní mez rozsahu</translation>
+    </message>
+    <message>
+        <source>Upper Range Value</source>
+        <translation>Horní mez rozsahu</translation>
+    </message>
+    <message>
+        <source>Damping</source>
+        <translation>Tlumení</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1 &quot;%2&quot; is not an entry of the list, so there is no code to send it with. Choose %1 from the list.</source>
+        <translation>Nic nebylo zapsáno: hodnota „%2“ pole %1 není položkou seznamu, a nemá proto kód, se kterým by šla odeslat. Vyberte hodnotu pole %1 ze seznamu.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1 &quot;%2&quot; is not a number.</source>
+        <translation>Nic nebylo zapsáno: hodnota „%2“ pole %1 není číslo.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1 %2 is above the sensor&apos;s upper limit %3.</source>
+        <translation>Nic nebylo zapsáno: %1 %2 je nad horní mezí senzoru %3.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1 %2 is below the sensor&apos;s lower limit %3.</source>
+        <translation>Nic nebylo zapsáno: %1 %2 je pod dolní mezí senzoru %3.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the span from Lower Range Value to Upper Range Value, %1, is less than the sensor&apos;s minimum span %2.</source>
+        <translation>Nic nebylo zapsáno: rozpětí od dolní do horní meze rozsahu, %1, je menší než minimální rozpětí senzoru %2.</translation>
+    </message>
+    <message>
+        <source>Loop current in mA, from %1 to %2.</source>
+        <translation>Proud smyčky v mA, od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>Loop current in mA, from %1 to %2; 0 ends the fixed output.</source>
+        <translation>Proud smyčky v mA, od %1 do %2; 0 ukončí pevný výstup.</translation>
+    </message>
+    <message>
+        <source>The loop current %1 mA is outside the range from %2 to %3 mA.</source>
+        <translation>Proud smyčky %1 mA je mimo rozsah od %2 do %3 mA.</translation>
+    </message>
+    <message>
+        <source>The input must lie within the sensor&apos;s limits, from %1 to %2.</source>
+        <translation>Vstup musí ležet v mezích senzoru, od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the input applied now, %1, is above the sensor&apos;s upper limit %2.</source>
+        <translation>Nic nebylo odesláno: nyní přivedený vstup %1 je nad horní mezí senzoru %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the input applied now, %1, is below the sensor&apos;s lower limit %2.</source>
+        <translation>Nic nebylo odesláno: nyní přivedený vstup %1 je pod dolní mezí senzoru %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: with the input applied now, %1, as Upper Range Value the span would be %2, less than the sensor&apos;s minimum span %3.</source>
+        <translation>Nic nebylo odesláno: s nyní přivedeným vstupem %1 jako horní mezí rozsahu by rozpětí bylo %2, méně než minimální rozpětí senzoru %3.</translation>
+    </message>
 </context>
 </TS>

@@ -1307,5 +1307,205 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
         <source>Printing on %1 could not be started.</source>
         <translation>Der Druck auf %1 konnte nicht gestartet werden.</translation>
     </message>
+    <message>
+        <source>Response code %1: %2</source>
+        <translation>Antwortcode %1: %2</translation>
+    </message>
+    <message>
+        <source>Response code %1</source>
+        <translation>Antwortcode %1</translation>
+    </message>
+    <message>
+        <source>Invalid selection</source>
+        <translation>Ungültige Auswahl</translation>
+    </message>
+    <message>
+        <source>Passed parameter too large</source>
+        <translation>Übergebener Parameter zu groß</translation>
+    </message>
+    <message>
+        <source>Passed parameter too small</source>
+        <translation>Übergebener Parameter zu klein</translation>
+    </message>
+    <message>
+        <source>Too few data bytes received</source>
+        <translation>Zu wenige Datenbytes empfangen</translation>
+    </message>
+    <message>
+        <source>Device-specific command error</source>
+        <translation>Gerätespezifischer Befehlsfehler</translation>
+    </message>
+    <message>
+        <source>In write protect mode</source>
+        <translation>Im Schreibschutzmodus</translation>
+    </message>
+    <message>
+        <source>Access restricted</source>
+        <translation>Zugriff eingeschränkt</translation>
+    </message>
+    <message>
+        <source>Device busy</source>
+        <translation>Gerät beschäftigt</translation>
+    </message>
+    <message>
+        <source>Delayed response initiated</source>
+        <translation>Verzögerte Antwort eingeleitet</translation>
+    </message>
+    <message>
+        <source>Delayed response running</source>
+        <translation>Verzögerte Antwort läuft</translation>
+    </message>
+    <message>
+        <source>Delayed response dead</source>
+        <translation>Verzögerte Antwort verfallen</translation>
+    </message>
+    <message>
+        <source>Delayed response conflict</source>
+        <translation>Konflikt verzögerter Antworten</translation>
+    </message>
+    <message>
+        <source>Command not implemented</source>
+        <translation>Befehl nicht implementiert</translation>
+    </message>
+    <message>
+        <source>Invalid polling address</source>
+        <translation>Ungültige Polling-Adresse</translation>
+    </message>
+    <message>
+        <source>Invalid loop current mode</source>
+        <translation>Ungültiger Schleifenstrommodus</translation>
+    </message>
+    <message>
+        <source>Invalid date</source>
+        <translation>Ungültiges Datum</translation>
+    </message>
+    <message>
+        <source>Lower range value too high</source>
+        <translation>Messbereichsanfang zu hoch</translation>
+    </message>
+    <message>
+        <source>Lower range value too low</source>
+        <translation>Messbereichsanfang zu niedrig</translation>
+    </message>
+    <message>
+        <source>Upper range value too high</source>
+        <translation>Messbereichsende zu hoch</translation>
+    </message>
+    <message>
+        <source>Upper range value too low</source>
+        <translation>Messbereichsende zu niedrig</translation>
+    </message>
+    <message>
+        <source>Upper and lower range values out of limits</source>
+        <translation>Messbereichsanfang und -ende außerhalb der Grenzen</translation>
+    </message>
+    <message>
+        <source>Invalid range units</source>
+        <translation>Ungültige Messbereichseinheit</translation>
+    </message>
+    <message>
+        <source>Invalid span</source>
+        <translation>Ungültige Messspanne</translation>
+    </message>
+    <message>
+        <source>Applied process too high</source>
+        <translation>Anliegender Prozesswert zu hoch</translation>
+    </message>
+    <message>
+        <source>Applied process too low</source>
+        <translation>Anliegender Prozesswert zu niedrig</translation>
+    </message>
+    <message>
+        <source>Configuration change counter mismatch</source>
+        <translation>Zähler der Konfigurationsänderungen stimmt nicht überein</translation>
+    </message>
+    <message>
+        <source>Loop current not active (multidrop mode)</source>
+        <translation>Schleifenstrom nicht aktiv (Multidrop-Modus)</translation>
+    </message>
+    <message>
+        <source>Incorrect loop current mode or value</source>
+        <translation>Falscher Schleifenstrommodus oder -wert</translation>
+    </message>
+    <message>
+        <source>Invalid burst message</source>
+        <translation>Ungültige Burst-Nachricht</translation>
+    </message>
+    <message>
+        <source>No bandwidth available</source>
+        <translation>Keine Bandbreite verfügbar</translation>
+    </message>
+    <message>
+        <source>The device&apos;s own value: the table has no entry for it, so it cannot be written.</source>
+        <translation>Eigener Wert des Geräts: Die Tabelle hat keinen Eintrag dafür, daher kann er nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Transfer Function</source>
+        <translation>Übertragungsfunktion</translation>
+    </message>
+    <message>
+        <source>Lower Range Value</source>
+        <translation>Messbereichsanfang</translation>
+    </message>
+    <message>
+        <source>Upper Range Value</source>
+        <translation>Messbereichsende</translation>
+    </message>
+    <message>
+        <source>Damping</source>
+        <translation>Dämpfung</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1 &quot;%2&quot; is not an entry of the list, so there is no code to send it with. Choose %1 from the list.</source>
+        <translation>Nichts wurde geschrieben: %1 „%2“ ist kein Eintrag der Liste, daher gibt es keinen Code, mit dem der Wert gesendet werden könnte. Wählen Sie %1 aus der Liste.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1 &quot;%2&quot; is not a number.</source>
+        <translation>Nichts wurde geschrieben: %1 „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1 %2 is above the sensor&apos;s upper limit %3.</source>
+        <translation>Nichts wurde geschrieben: %1 %2 liegt über der oberen Sensorgrenze %3.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1 %2 is below the sensor&apos;s lower limit %3.</source>
+        <translation>Nichts wurde geschrieben: %1 %2 liegt unter der unteren Sensorgrenze %3.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the span from Lower Range Value to Upper Range Value, %1, is less than the sensor&apos;s minimum span %2.</source>
+        <translation>Nichts wurde geschrieben: Die Spanne von Messbereichsanfang bis Messbereichsende, %1, ist kleiner als die minimale Messspanne des Sensors %2.</translation>
+    </message>
+    <message>
+        <source>Loop current in mA, from %1 to %2.</source>
+        <translation>Schleifenstrom in mA, von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Loop current in mA, from %1 to %2; 0 ends the fixed output.</source>
+        <translation>Schleifenstrom in mA, von %1 bis %2; 0 beendet den festen Ausgang.</translation>
+    </message>
+    <message>
+        <source>The loop current %1 mA is outside the range from %2 to %3 mA.</source>
+        <translation>Der Schleifenstrom %1 mA liegt außerhalb des Bereichs von %2 bis %3 mA.</translation>
+    </message>
+    <message>
+        <source>The input must lie within the sensor&apos;s limits, from %1 to %2.</source>
+        <translation>Der Eingang muss innerhalb der Sensorgrenzen liegen, von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the input applied now, %1, is above the sensor&apos;s upper limit %2.</source>
+        <translation>Nichts wurde gesendet: Der jetzt anliegende Eingang %1 liegt über der oberen Sensorgrenze %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the input applied now, %1, is below the sensor&apos;s lower limit %2.</source>
+        <translation>Nichts wurde gesendet: Der jetzt anliegende Eingang %1 liegt unter der unteren Sensorgrenze %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: with the input applied now, %1, as Upper Range Value the span would be %2, less than the sensor&apos;s minimum span %3.</source>
+        <translation>Nichts wurde gesendet: Mit dem jetzt anliegenden Eingang %1 als Messbereichsende wäre die Spanne %2, kleiner als die minimale Messspanne des Sensors %3.</translation>
+    </message>
 </context>
 </TS>

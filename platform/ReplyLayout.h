@@ -11,6 +11,12 @@ inline constexpr int ErrorLine = 2;
 inline constexpr int StatusLine = 3;
 inline constexpr int FirstDataLine = 4;
 
+// A driver may add lines of the form key=value, CR LF apart, after the reply text behind a NUL: a
+// program that reads the item as a C text, as the classic one does, stops at the NUL and never sees
+// them. ResponseCode is the device's response code (decimal) when it answered with one other than 0.
+inline constexpr char ExtensionMark = '\0';
+inline constexpr char ResponseCodeKey[] = "ResponseCode";
+
 // Commands 0 and 11: who the device is. End is the first line after the fields every revision has;
 // revision 6 and later add the four after it.
 namespace identity {

@@ -31,6 +31,40 @@ public:
     QString testFailed = tr("Test Failed!");
     // %1: the flags field of an identity reply that is no number 0..255.
     QString badDeviceFlags = tr("Identity reply refused: device flags \"%1\" are not a number 0..255!");
+    // The entry after "Command Error!": %1 the device's response code, %2 what it means.
+    QString responseCodeWithMeaning = tr("Response code %1: %2");
+    QString responseCodeOnly = tr("Response code %1");
+    // What the response codes of the protocol's command tables mean.
+    QString rcInvalidSelection = tr("Invalid selection");
+    QString rcParameterTooLarge = tr("Passed parameter too large");
+    QString rcParameterTooSmall = tr("Passed parameter too small");
+    QString rcTooFewDataBytes = tr("Too few data bytes received");
+    QString rcDeviceSpecificError = tr("Device-specific command error");
+    QString rcWriteProtected = tr("In write protect mode");
+    QString rcAccessRestricted = tr("Access restricted");
+    QString rcBusy = tr("Device busy");
+    QString rcDelayedResponseInitiated = tr("Delayed response initiated");
+    QString rcDelayedResponseRunning = tr("Delayed response running");
+    QString rcDelayedResponseDead = tr("Delayed response dead");
+    QString rcDelayedResponseConflict = tr("Delayed response conflict");
+    QString rcNotImplemented = tr("Command not implemented");
+    QString rcInvalidPollAddress = tr("Invalid polling address");
+    QString rcInvalidLoopCurrentMode = tr("Invalid loop current mode");
+    QString rcInvalidDate = tr("Invalid date");
+    QString rcLowerRangeTooHigh = tr("Lower range value too high");
+    QString rcLowerRangeTooLow = tr("Lower range value too low");
+    QString rcUpperRangeTooHigh = tr("Upper range value too high");
+    QString rcUpperRangeTooLow = tr("Upper range value too low");
+    QString rcRangeValuesOutOfLimits = tr("Upper and lower range values out of limits");
+    QString rcInvalidRangeUnits = tr("Invalid range units");
+    QString rcInvalidSpan = tr("Invalid span");
+    QString rcAppliedProcessTooHigh = tr("Applied process too high");
+    QString rcAppliedProcessTooLow = tr("Applied process too low");
+    QString rcChangeCounterMismatch = tr("Configuration change counter mismatch");
+    QString rcLoopCurrentNotActive = tr("Loop current not active (multidrop mode)");
+    QString rcIncorrectLoopCurrent = tr("Incorrect loop current mode or value");
+    QString rcInvalidBurstMessage = tr("Invalid burst message");
+    QString rcNoBandwidth = tr("No bandwidth available");
 
     // Reads that cannot be completed. %1: a file, %2: what is wrong with it.
     QString readIncomplete = tr("The configuration of the device could not be read.\r\n%1");
@@ -46,6 +80,8 @@ public:
 
     // Main screen
     QString wrongDateFormat = tr("Wrong format of date!");
+    // Said of a list entry that shows the device's own text.
+    QString ownEntryDescription = tr("The device's own value: the table has no entry for it, so it cannot be written.");
     QString notStorable = tr("The device stores only letters without accents, digits, blanks and common signs here.");
 
     // Writing the configuration
@@ -62,6 +98,22 @@ public:
     QString returnToOriginalValues = tr("Do you really want to return to original values?");
     QString valuesRefreshedNotWritten =
         tr("Values was refreshed but not writen!\r\nDo you want to write original values to device?\r\n");
+    // The values a write carries, by name, and why a write is refused before anything is sent.
+    QString fieldUnits = tr("Units");
+    QString fieldTransferFunction = tr("Transfer Function");
+    QString fieldLowerRangeValue = tr("Lower Range Value");
+    QString fieldUpperRangeValue = tr("Upper Range Value");
+    QString fieldDamping = tr("Damping");
+    // %1: the value's name, %2: its text.
+    QString refusedNoCode = tr("Nothing was written: %1 \"%2\" is not an entry of the list, so there is no code to "
+                               "send it with. Choose %1 from the list.");
+    QString refusedNotNumber = tr("Nothing was written: %1 \"%2\" is not a number.");
+    // %1: the value's name, %2: the value with its unit, %3: the sensor's limit with its unit.
+    QString refusedAboveLimit = tr("Nothing was written: %1 %2 is above the sensor's upper limit %3.");
+    QString refusedBelowLimit = tr("Nothing was written: %1 %2 is below the sensor's lower limit %3.");
+    // %1: the span with its unit, %2: the sensor's minimum span with its unit.
+    QString refusedSpan = tr("Nothing was written: the span from Lower Range Value to Upper Range Value, %1, is "
+                             "less than the sensor's minimum span %2.");
     QString writeInterrupted =
         tr("The write was interrupted. The device may hold part of the changes: read it again before you go on.");
     QString activityConnected = tr("Connected");
@@ -84,6 +136,21 @@ public:
     QString enterTag = tr("Enter Tag!");
     QString searchingTag = tr("Searching Tag ...");
     QString enterCurrentValue = tr("Enter current value!");
+    // The unit and the range of a current input: %1 the lowest, %2 the highest current.
+    QString currentRange = tr("Loop current in mA, from %1 to %2.");
+    QString fixedCurrentRange = tr("Loop current in mA, from %1 to %2; 0 ends the fixed output.");
+    // %1: the current typed, %2 and %3: the range allowed.
+    QString currentOutOfRange = tr("The loop current %1 mA is outside the range from %2 to %3 mA.");
+    // %1: the sensor's lower limit, %2 its upper limit, each with its unit.
+    QString sensorLimitsHint = tr("The input must lie within the sensor's limits, from %1 to %2.");
+    // %1: the input now applied (the primary variable) with its unit, %2: the sensor's limit.
+    QString appliedAboveLimit =
+        tr("Nothing was sent: the input applied now, %1, is above the sensor's upper limit %2.");
+    QString appliedBelowLimit =
+        tr("Nothing was sent: the input applied now, %1, is below the sensor's lower limit %2.");
+    // %1: the input now applied, %2: the span it would make, %3: the sensor's minimum span.
+    QString appliedSpan = tr("Nothing was sent: with the input applied now, %1, as Upper Range Value the span would be "
+                             "%2, less than the sensor's minimum span %3.");
     QString switchToManualLower = tr("Switch controler to manual! Output will be set to lower end value!");
     QString switchToManualUpper = tr("Switch controler to manual! Output will be set to upper end value!");
     QString trimmingLower = tr("Trimming lower value");

@@ -55,4 +55,11 @@ QString replyText(const QString& command, const QString& address, const QString&
     return lines.join(QStringLiteral("\r\n"));
 }
 
+QString withResponseCode(const QString& reply, quint8 responseCode)
+{
+    if (responseCode == 0 || (responseCode & 0x80)) return reply;
+    return reply + QChar(char16_t(replylayout::ExtensionMark)) + QLatin1String(replylayout::ResponseCodeKey) + u'=' +
+           QString::number(responseCode);
+}
+
 } // namespace codec

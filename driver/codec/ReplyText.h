@@ -21,5 +21,9 @@ QString statusText(quint8 deviceStatus);
 // The reply text: command, address, error, status, then the data lines, joined by CR LF.
 QString replyText(const QString& command, const QString& address, const QString& error, const QString& status,
                   const QStringList& data = {});
+// The reply text with the device's response code behind it, where a program that reads on finds it
+// and one that reads the item as a C text does not; a text without it for code 0 and for the
+// communication error flags, which are no response code.
+QString withResponseCode(const QString& reply, quint8 responseCode);
 
 } // namespace codec

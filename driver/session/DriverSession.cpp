@@ -175,8 +175,10 @@ void DriverSession::finish(const Job& job, const std::optional<hart::Reply>& rep
         learnIdentity(job, *reply);
         data = *decoded;
     }
-    answer(job, codec::replyText(job.commandLine, job.addressLine, codec::responseText(reply->responseCode),
-                                 codec::statusText(reply->deviceStatus), data));
+    answer(job, codec::withResponseCode(codec::replyText(job.commandLine, job.addressLine,
+                                                         codec::responseText(reply->responseCode),
+                                                         codec::statusText(reply->deviceStatus), data),
+                                        reply->responseCode));
 }
 
 void DriverSession::answer(const Job& job, const QString& text)

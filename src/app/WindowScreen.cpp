@@ -1,5 +1,7 @@
 #include "app/WindowScreen.h"
 
+#include "platform/Texts.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -88,12 +90,33 @@ void WindowScreen::show(Control control)
             combo->addItems(state->entries(control));
         }
         combo->setCurrentIndex(state->selected(control));
+        markOwnEntry(combo, state->ownEntry(control));
         // A list the device cannot write is not offered at all, its caption neither.
         if (control == Control::Funkce) {
             combo->setVisible(state->editable(control));
             form.Label20->setVisible(state->editable(control));
         }
     }
+}
+
+void WindowScreen::markOwnEntry(QComboBox* combo, int own)
+{
+    // The device's own text is no entry of the table: italic in the list and in the box while chosen,
+    // and said so to a screen reader. The list's entries take the box's font unless they have their
+    // own, so each says whether it is italic.
+    const QString note = platform::texts().ownEntryDescription;
+    QFont font = combo->font();
+    for (int i = 0; i < combo->count(); ++i) {
+        font.setItalic(i == own);
+        combo->setItemData(i, font, Qt::FontRole);
+        combo->setItemData(i, i == own ? note : QVariant(), Qt::AccessibleDescriptionRole);
+        combo->setItemData(i, i == own ? note : QVariant(), Qt::ToolTipRole);
+    }
+    const bool chosen = own >= 0 && combo->currentIndex() == own;
+    font.setItalic(chosen);
+    combo->setFont(font);
+    combo->setAccessibleDescription(chosen ? note : QString());
+    combo->setToolTip(chosen ? note : QString());
 }
 
 void WindowScreen::showErrors()

@@ -26,6 +26,7 @@ private:
     // Shows what the state holds for the value: its text, its list, whether it may be edited.
     void show(config::Control control);
     void showErrors();
+    void markOwnEntry(QComboBox* combo, int own);
 
     MainWindowLayout& form;
     config::DeviceState* state = nullptr;

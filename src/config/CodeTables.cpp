@@ -42,11 +42,4 @@ int templateStepCount(const QString& filePath, const QString& section)
     return 0;
 }
 
-int selectionByName(const QStringList& entries, const QString& text)
-{
-    if (entries.isEmpty()) return -1;
-    const int last = entries.lastIndexOf(text);
-    return last < 0 ? 0 : last;
-}
-
 } // namespace config

@@ -18,8 +18,4 @@ QStringList codeTableNames(const QString& tableFilePath, const QString& section,
 // 0 when none.
 int templateStepCount(const QString& filePath, const QString& section);
 
-// The index a list selects by name: the first entry, then every entry equal to the text in turn, so
-// the last equal entry wins (0 when none is equal; -1 for an empty list).
-int selectionByName(const QStringList& entries, const QString& text);
-
 } // namespace config

@@ -67,6 +67,10 @@ struct ValueRow {
     bool rightColumn = false;
     QString platform::Texts::*caption = nullptr;
     ProtocolSuffix suffix = ProtocolSuffix::None;
+    // What a write carries: the value's name when a write is refused for it, and whether the driver
+    // takes it as a number (a text that is none is refused before anything is sent).
+    QString platform::Texts::*name = nullptr;
+    bool number = false;
 };
 
 // The values in the order they are compared with a record (the identity first) and shown from it.

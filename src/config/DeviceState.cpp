@@ -1,6 +1,5 @@
 #include "config/DeviceState.h"
 
-#include "config/CodeTables.h"
 #include "config/CommandCatalogue.h"
 
 namespace config {
@@ -12,7 +11,7 @@ DeviceState::DeviceState(QObject* parent) : QObject(parent)
 
 QString DeviceState::text(Control control) const
 {
-    if (isList(control)) return list(control).entries.value(list(control).selected);
+    if (isList(control)) return entries(control).value(list(control).selected);
     return texts[std::size_t(control)];
 }
 
@@ -35,9 +34,14 @@ void DeviceState::setText(Control control, const QString& text)
         return;
     }
     List& chosen = list(control);
-    const int index = selectionByName(chosen.entries, text);
-    if (chosen.selected == index) return;
+    // A text the table lacks is shown as it came, never as another entry: the device's own unit stays
+    // its unit on the screen, in records and on the protocol.
+    const int last = int(chosen.entries.lastIndexOf(text));
+    const QString own = last < 0 ? text : QString();
+    const int index = last >= 0 ? last : own.isEmpty() ? -1 : int(chosen.entries.size());
+    if (chosen.selected == index && chosen.own == own) return;
     chosen.selected = index;
+    chosen.own = own;
     emit changed(control);
 }
 
@@ -68,7 +72,21 @@ void DeviceState::pick(Control control, int index)
 
 QStringList DeviceState::entries(Control control) const
 {
-    return isList(control) ? list(control).entries : QStringList();
+    if (!isList(control)) return {};
+    const List& chosen = list(control);
+    return chosen.own.isEmpty() ? chosen.entries : chosen.entries + QStringList{chosen.own};
+}
+
+int DeviceState::ownEntry(Control control) const
+{
+    return isList(control) && !list(control).own.isEmpty() ? int(list(control).entries.size()) : -1;
+}
+
+bool DeviceState::fromTable(Control control) const
+{
+    if (!isList(control)) return false;
+    const List& chosen = list(control);
+    return chosen.selected >= 0 && chosen.selected < chosen.entries.size();
 }
 
 int DeviceState::selected(Control control) const { return isList(control) ? list(control).selected : -1; }
@@ -76,7 +94,7 @@ int DeviceState::selected(Control control) const { return isList(control) ? list
 void DeviceState::setEntries(Control control, const QStringList& entries, int selected)
 {
     if (!isList(control)) return;
-    list(control) = {entries, selected};
+    list(control) = {entries, {}, selected};
     emit changed(control);
 }
 

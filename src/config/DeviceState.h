@@ -23,17 +23,24 @@ public:
 
     QString text(Control control) const;
     // A value as the device or a stored configuration gives it: an edited value as its input rule keeps
-    // it, a list selecting by name. No change flag is set.
+    // it, a list selecting by name. A list given a text its table lacks shows that text as an entry of
+    // its own after the table's (an empty text selects nothing). No change flag is set.
     void setText(Control control, const QString& text);
     // The user's edit: the value, and the change flags of the commands that write it.
     void edit(Control control, const QString& text);
     // The user's choice of an entry of a list, with its change flags.
     void pick(Control list, int index);
 
-    // The entries of a list and the one selected (-1: none).
+    // The entries of a list (the table's, then the device's own text when it has one) and the one
+    // selected (-1: none).
     QStringList entries(Control list) const;
     int selected(Control list) const;
+    // The table's entries; the device's own entry goes with the old ones.
     void setEntries(Control list, const QStringList& entries, int selected);
+    // The index of the entry holding the device's own text, which no table names; -1 when there is none.
+    int ownEntry(Control list) const;
+    // The selected entry is one of the table's: a name the driver has a code for, which can be sent.
+    bool fromTable(Control list) const;
 
     // Whether the user may edit a value: all may, unless the device's definition leaves it out of
     // its write list.
@@ -63,6 +70,7 @@ signals:
 private:
     struct List {
         QStringList entries;
+        QString own; // the device's text that the table lacks, shown after the entries; empty: none
         int selected = -1;
     };
     List& list(Control control) { return control == Control::Jednotky ? units : functions; }

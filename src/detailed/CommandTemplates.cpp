@@ -61,6 +61,24 @@ QString replyCommand(const QString& commandToken)
 
 } // namespace
 
+QList<int> templateCommands(const QString& templateFile, const QString& section)
+{
+    const platform::Profile file(templateFile);
+    QList<int> commands;
+    for (int k = 1; k <= HighestStep; ++k) {
+        QString rest = file.readString(section, QString::number(k));
+        if (rest.isEmpty()) continue;
+        bool error = false;
+        int command = TakeNumber(rest, error);
+        if (command == ExtendedCommand) {
+            const std::optional<int> real = parseInteger(QStringView(TakeText(rest, error)).mid(1, 3));
+            command = real.value_or(-1);
+        }
+        if (command >= 0 && command <= HighestCommand) commands.append(command);
+    }
+    return commands;
+}
+
 quint8 GetRWCommand(const QString& templateFile, int base, int state, const QString& section, QString& data,
                     quint8& realCommand, ItemAccess& items)
 {

@@ -58,6 +58,10 @@ using driverlink::NoCommand;
 quint8 GetRWCommand(const QString& templateFile, int base, int state, const QString& section, QString& data,
                     quint8& realCommand, ItemAccess& items);
 
+// The command of every step of a template section, in order: an extended template by its real
+// command; a step whose command cannot be read is left out.
+QList<int> templateCommands(const QString& templateFile, const QString& section);
+
 // Spreads the reply to read step k = state - base over the items its [READ] template names. False
 // when a literal of the template does not match: the reply belongs to something else and the step
 // must be sent once more.

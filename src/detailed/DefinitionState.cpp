@@ -45,9 +45,10 @@ void applyDefinition(config::DeviceState& state, const DefinitionModel& model, c
 
     auto narrow = [&](Control list, const std::optional<QList<int>>& codes, const QString& section) {
         if (!codes) return;
+        // What the list showed stays shown: a value the narrowed list lacks becomes the device's own entry.
         const QString shown = state.text(list);
-        const QStringList entries = config::codeTableNames(tableFile, section, *codes);
-        state.setEntries(list, entries, int(entries.indexOf(shown)));
+        state.setEntries(list, config::codeTableNames(tableFile, section, *codes), -1);
+        state.setText(list, shown);
     };
     narrow(Control::Jednotky, model.units, QStringLiteral("Units"));
     narrow(Control::Funkce, model.transferFunctions, QStringLiteral("TransferFunction"));

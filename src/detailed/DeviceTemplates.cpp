@@ -54,4 +54,6 @@ int DeviceTemplates::ReadStepCount() { return config::templateStepCount(template
 
 int DeviceTemplates::WriteStepCount() { return config::templateStepCount(templateFile(), QStringLiteral("WRITE")); }
 
+QList<int> DeviceTemplates::writeListCommands() { return templateCommands(templateFile(), QStringLiteral("WRITE")); }
+
 } // namespace detailed

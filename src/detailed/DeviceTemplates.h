@@ -31,6 +31,7 @@ public:
     bool EvalReadCommand(int base, int state, const QStringList& lines) override;
     int ReadStepCount() override;
     int WriteStepCount() override;
+    QList<int> writeListCommands() override;
     QString MethodSection() const override { return methodSection; }
     QString readProblem() override;
 

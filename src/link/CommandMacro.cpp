@@ -1,6 +1,7 @@
 #include "link/CommandMacro.h"
 
 #include "platform/ChannelProtocol.h"
+#include "platform/ReplyLayout.h"
 
 namespace driverlink {
 
@@ -24,6 +25,19 @@ QString commandMacro(int command, const QString& pollAddr, const QStringList& da
 }
 
 QStringList replyLines(const QString& text) { return text.split(CrLf); }
+
+std::optional<int> replyResponseCode(const QByteArray& extension)
+{
+    const QByteArray key = QByteArray(replylayout::ResponseCodeKey) + '=';
+    for (QByteArray line : extension.split('\n')) {
+        if (line.endsWith('\r')) line.chop(1);
+        if (!line.startsWith(key)) continue;
+        bool ok = false;
+        const int code = line.mid(key.size()).toInt(&ok);
+        return ok && code >= 0 && code <= 255 ? std::optional<int>(code) : std::nullopt;
+    }
+    return std::nullopt;
+}
 
 QString serviceApplication(const QString& netPath)
 {

@@ -4,6 +4,7 @@
 // joined by CR LF. A reply: lines separated by CR LF (see ReplyLines).
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace driverlink {
 
@@ -26,6 +27,9 @@ QString commandMacro(int command, const QString& pollAddr, const QStringList& da
 
 // A reply split at every CR LF; the text after the last CR LF is the last line (an empty text is one empty line).
 QStringList replyLines(const QString& text);
+// The device's response code among the lines a driver adds behind the reply text (see ReplyLayout.h);
+// nothing when they hold none, or one that is no number 0..255.
+std::optional<int> replyResponseCode(const QByteArray& extension);
 
 // The service application chosen from the NetPath setting: "Pelmora" when it is empty, else the
 // path, one backslash and "ndde$".

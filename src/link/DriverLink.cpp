@@ -6,6 +6,7 @@
 #include "platform/Encoding.h"
 #include "platform/Environment.h"
 #include "platform/EventLoop.h"
+#include "platform/ReplyLayout.h"
 #include "platform/Texts.h"
 
 namespace driverlink {
@@ -121,14 +122,17 @@ void DriverLink::takeReply(std::optional<QByteArray> notifiedText)
     }
     QByteArray reply = notifiedText ? std::move(*notifiedText) : channel.request(ReplyItem, RequestLimitMs);
     if (checkGone()) return;
-    const int nul = reply.indexOf('\0');
-    if (nul >= 0) reply.truncate(nul); // the item is a C text
+    // The item is a C text; what a driver adds behind its NUL is read apart.
+    const qsizetype nul = reply.indexOf(replylayout::ExtensionMark);
+    const QByteArray extension = nul >= 0 ? reply.mid(nul + 1) : QByteArray();
+    if (nul >= 0) reply.truncate(nul);
     NewReplyText = platform::fromCp1250(reply);
     if (NewReplyText == LastReplyText) {
         Timer4.setEnabled(true);
         return;
     }
     LastReplyText = NewReplyText;
+    LastResponseCode = replyResponseCode(extension);
     const QStringList lines = replyLines(NewReplyText);
     if (view) view->showReplyLines(lines);
     if (onReply) onReply(lines);

@@ -86,6 +86,9 @@ public:
     platform::Timer NotifyTimer;
     QString LastReplyText;
     QString NewReplyText;
+    // The device's response code the driver gave with the reply handled last; nothing from a driver
+    // that gives none, and for a reply without one.
+    std::optional<int> responseCode() const { return LastResponseCode; }
     const QByteArray& macroBuffer() const { return MacroBuffer; }
 
 private:
@@ -105,6 +108,7 @@ private:
     bool notifying = false;
     bool driverStartedHere = false;
     QByteArray MacroBuffer;
+    std::optional<int> LastResponseCode;
 };
 
 } // namespace driverlink

@@ -1,6 +1,7 @@
 // The reply decoder of the sequencer: recognises "Busy!" and the error texts, checks the identity
 // reply's device flags, hands the reply to the screen and the templates, and advances the state.
 #include "link/CommandMacro.h"
+#include "link/ResponseCodes.h"
 #include "link/Sequencer.h"
 #include "platform/ReplyLayout.h"
 #include "platform/Texts.h"
@@ -44,9 +45,12 @@ void Sequencer::decode(const QStringList& lines)
 {
     const QString& error = lines[ErrorLine];
     CommandRefused = error == CommandErrorText;
-    if (error == CommandErrorText)
+    if (error == CommandErrorText) {
         screen.addError(error + u':' + lines[CommandLine]);
-    else if (!error.isEmpty())
+        // A driver that says why the device refused: the code and what it means, in the program's language.
+        if (const std::optional<int> code = link.responseCode())
+            screen.addError(responseCodeEntry(lines[CommandLine].toInt(), *code));
+    } else if (!error.isEmpty())
         screen.addError(error);
     if (error == CommunicationErrorText) {
         CommError = true;

@@ -66,6 +66,8 @@ public:
     // A procedure's handler is waiting for the sequencer (not every such wait shows the wait dialog):
     // another procedure must not take the sequencer from under it.
     bool procedureWaiting() const { return Waits > 0; }
+    // The commands a write would walk through, in order; which of them it sends the change flags decide.
+    QList<int> writeListCommands() { return templates.writeListCommands(); }
 
     void Timer1Timer();
     void TimeoutTimerTimer();

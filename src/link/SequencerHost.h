@@ -77,6 +77,8 @@ public:
     virtual bool EvalReadCommand(int base, int state, const QStringList& lines) = 0;
     virtual int ReadStepCount() = 0;
     virtual int WriteStepCount() = 0;
+    // The commands of the WRITE list in its order, an extended template by its real command.
+    virtual QList<int> writeListCommands() = 0;
     // The section of the method being run.
     virtual QString MethodSection() const = 0;
     // Why the read list cannot be walked (which file, what is wrong with it); empty when it can.

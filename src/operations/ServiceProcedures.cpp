@@ -2,6 +2,7 @@
 
 #include "link/CommandMacro.h"
 #include "operations/ValueInput.h"
+#include "operations/WriteChecks.h"
 #include "platform/Dialogs.h"
 #include "platform/Texts.h"
 
@@ -58,15 +59,22 @@ void ServiceProcedures::cancelled()
 }
 
 void ServiceProcedures::byAppliedInput(Command command, const QString& question, const QString& status,
-                                       Procedure procedure, const QString& activity, bool withSnapshot)
+                                       Procedure procedure, const QString& activity, bool withSnapshot, AppliedEnd end)
 {
     if (!allowed(command)) return;
     host.ItemsEnabled(false, false);
     std::optional<Ending> ending;
-    if (confirmed(question, Buttons::OkCancel))
-        ending = handOver(procedure, status);
-    else
+    // A range end must lie within the sensor: the question says where, and an input beyond is not sent.
+    const QString limits = end == AppliedEnd::Zero ? QString() : sensorLimitsHint(host.deviceState());
+    std::optional<QString> refusal;
+    if (!confirmed(limits.isEmpty() ? question : question + QStringLiteral("\r\n") + limits, Buttons::OkCancel))
         cancelled();
+    else if (end != AppliedEnd::Zero && (refusal = appliedInputRefusal(host.deviceState(), end == AppliedEnd::Upper))) {
+        platform::dialogs().error(*refusal);
+        cancelled();
+    } else {
+        ending = handOver(procedure, status);
+    }
     if (host.commandSequencer().exchangeRunning()) host.ItemsEnabled(true, true);
     record(activity, withSnapshot, ending);
 }
@@ -74,19 +82,19 @@ void ServiceProcedures::byAppliedInput(Command command, const QString& question,
 void ServiceProcedures::NastaveniPocatkuClick()
 {
     byAppliedInput(Command::LowerRangeValue, t().applyLowerRangeValue, t().settingLowerRangeValue,
-                   Procedure::LowerRangeValue, t().activityChangedLrv, true);
+                   Procedure::LowerRangeValue, t().activityChangedLrv, true, AppliedEnd::Lower);
 }
 
 void ServiceProcedures::NastaveniKonceClick()
 {
     byAppliedInput(Command::UpperRangeValue, t().applyUpperRangeValue, t().settingUpperRangeValue,
-                   Procedure::UpperRangeValue, t().activityChangedUrv, true);
+                   Procedure::UpperRangeValue, t().activityChangedUrv, true, AppliedEnd::Upper);
 }
 
 void ServiceProcedures::NulovaniCidlaClick()
 {
     byAppliedInput(Command::SensorZeroing, t().applyZero, t().zeroing, Procedure::SensorZero, t().activitySensorZero,
-                   false);
+                   false, AppliedEnd::Zero);
 }
 
 void ServiceProcedures::initialize(Procedure procedure, const QString& stepData, const QString& pollAddress,
@@ -104,7 +112,7 @@ void ServiceProcedures::initialize(Procedure procedure, const QString& stepData,
 void ServiceProcedures::Inicializaceoznaenm1Click()
 {
     if (!allowed(Command::InitializationByTag)) return;
-    const auto tag = askValue(t().enterTag, QString(), [](const QString&) { return true; });
+    const auto tag = askValue(t().enterTag, QString(), [](const QString&) { return std::nullopt; });
     if (!tag) {
         cancelled();
         return;
@@ -171,7 +179,8 @@ void ServiceProcedures::FixovaniVystupnihoProuduClick()
     if (!allowed(Command::EnterFixedOutput)) return;
     const QString fixOff = host.outputTexts().fixOffValue;
     std::optional<Ending> ending;
-    if (const auto current = askValue(t().enterCurrentValue, normalised(fixOff), isCurrent)) {
+    const auto typed = [](const QString& text) { return currentRefusal(text, true); };
+    if (const auto current = askValue(currentPrompt(true), normalised(fixOff), typed)) {
         ending = handOver(Procedure::FixedOutput, t().executingCommand, *current);
         if (!host.commandSequencer().exchangeRunning()) host.commandSequencer().pause();
     } else {
@@ -205,7 +214,8 @@ void ServiceProcedures::trim(const Trim& trim)
         for (Control online : {Control::PV, Control::PVI, Control::PVP, Control::SV, Control::TV, Control::FV})
             host.deviceState().setText(online, QString());
         host.deviceState().setText(Control::PVI, trim.outputLabel);
-        if (const auto measured = askValue(t().enterCurrentValue, normalised(trim.outputDefault), isCurrent)) {
+        const auto typed = [](const QString& text) { return currentRefusal(text, false); };
+        if (const auto measured = askValue(currentPrompt(false), normalised(trim.outputDefault), typed)) {
             handOver(trim.procedure, t().executingCommand, *measured, false);
         } else {
             host.ItemsEnabled(true, true);

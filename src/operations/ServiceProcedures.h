@@ -45,9 +45,11 @@ private:
                                                const QString& stepData = {}, bool wait = true);
     // The user cancelled before anything was sent: the fields come back and the on-line loop goes on.
     void cancelled();
-    // Range setting and zeroing by the applied input: one question, then the procedure.
+    // Range setting and zeroing by the applied input: one question, then the procedure. A range end
+    // is checked against the sensor's limits first.
+    enum class AppliedEnd { Zero, Lower, Upper };
     void byAppliedInput(Command command, const QString& question, const QString& status,
-                        driverlink::Procedure procedure, const QString& activity, bool withSnapshot);
+                        driverlink::Procedure procedure, const QString& activity, bool withSnapshot, AppliedEnd end);
     // An initialisation: a connection starting at the procedure, without waiting for it.
     void initialize(driverlink::Procedure procedure, const QString& stepData, const QString& pollAddress,
                     const QString& status);

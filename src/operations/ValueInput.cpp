@@ -6,7 +6,6 @@
 #include <QLocale>
 
 #include <cmath>
-#include <limits>
 
 namespace operations {
 
@@ -30,28 +29,43 @@ QString normalised(const QString& text)
     return out;
 }
 
-bool isCurrent(const QString& text)
+std::optional<QString> currentRefusal(const QString& text, bool zeroEndsFixedMode)
 {
     bool ok = false;
     const double value = QLocale().toDouble(normalised(text), &ok);
-    return ok && std::isfinite(value) && std::abs(value) <= double(std::numeric_limits<float>::max());
+    if (!ok || !std::isfinite(value)) return platform::texts().wrongValue;
+    if (zeroEndsFixedMode && value == 0.0) return std::nullopt;
+    if (value < LowestCurrentMa || value > HighestCurrentMa)
+        return platform::texts().currentOutOfRange.arg(text, QLocale().toString(LowestCurrentMa),
+                                                       QLocale().toString(HighestCurrentMa));
+    return std::nullopt;
 }
 
-std::optional<QString> askValue(const QString& prompt, const QString& offered,
-                                const std::function<bool(const QString&)>& valid)
+QString currentPrompt(bool zeroEndsFixedMode)
+{
+    const platform::Texts& t = platform::texts();
+    const QString low = QLocale().toString(LowestCurrentMa), high = QLocale().toString(HighestCurrentMa);
+    return t.enterCurrentValue + QStringLiteral("\r\n") +
+           (zeroEndsFixedMode ? t.fixedCurrentRange.arg(low, high) : t.currentRange.arg(low, high));
+}
+
+std::optional<QString> askValue(const QString& prompt, const QString& offered, const AnswerCheck& check)
 {
     QString value = offered;
     while (true) {
         if (!platform::dialogs().inputQuery(platform::texts().inputQueryCaption, prompt, value)) return std::nullopt;
-        if (valid(value)) return value;
-        platform::dialogs().error(platform::texts().wrongValue);
+        const std::optional<QString> refusal = check(value);
+        if (!refusal) return value;
+        platform::dialogs().error(*refusal);
     }
 }
 
 std::optional<QString> askInteger(const QString& prompt, const QString& offered, qint64 low, qint64 high)
 {
-    const auto typed =
-        askValue(prompt, offered, [low, high](const QString& text) { return integerIn(text, low, high).has_value(); });
+    const auto typed = askValue(prompt, offered, [low, high](const QString& text) -> std::optional<QString> {
+        if (integerIn(text, low, high)) return std::nullopt;
+        return platform::texts().wrongValue;
+    });
     if (!typed) return std::nullopt;
     return QString::number(*integerIn(*typed, low, high));
 }

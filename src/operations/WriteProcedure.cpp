@@ -1,5 +1,6 @@
 #include "operations/WriteProcedure.h"
 
+#include "operations/WriteChecks.h"
 #include "platform/Dialogs.h"
 #include "platform/Texts.h"
 
@@ -27,6 +28,7 @@ void WriteProcedure::ZapisPrevClick()
         host.deviceState().changes.setAll();
     }
     if (!host.deviceState().changes.AreChanges() && !yes(platform::texts().noChangesWriteAnyway)) return;
+    if (refused()) return;
     if (!yes(platform::texts().writeChangesToDevice)) return;
 
     device.clearErrors();
@@ -58,6 +60,7 @@ void WriteProcedure::ZapisPrevClick()
     if (device.text(Control::UI) != uniqueId) {
         if (!yes(platform::texts().cloneConfiguration)) return;
         host.deviceState().changes.setAll();
+        if (refused()) return; // a clone writes every value: nothing of it has been sent yet
     }
 
     host.setProgramStatus(platform::texts().writingConfiguration);
@@ -82,6 +85,14 @@ void WriteProcedure::ZapisPrevClick()
     else
         platform::dialogs().information(platform::texts().writtenIntoDevice);
     if (ending == Ending::Online) s.proceed(true);
+}
+
+bool WriteProcedure::refused()
+{
+    driverlink::Sequencer& s = host.commandSequencer();
+    const std::optional<QString> why = writeRefusal(host.deviceState(), s.writeListCommands());
+    if (why) platform::dialogs().error(*why);
+    return why.has_value();
 }
 
 void WriteProcedure::NavratHodnotm1Click()

@@ -5,6 +5,7 @@
 #include "ProgramFolder.h"
 #include "ScriptedDialogs.h"
 #include "app/TForm1.h"
+#include "device/DeviceSession.h"
 #include "platform/Texts.h"
 #include "platform/VirtualClock.h"
 

@@ -103,6 +103,29 @@ TEST_F(TForm1Test, AfterStartOnlyReadIsAvailable)
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Tarvik"));
 }
 
+TEST_F(TForm1Test, AUnitTheTableLacksIsShownAsTheDevicesOwnEntryUntilAnotherReadOfAKnownOne)
+{
+    TForm1& w = start();
+    driver.replies[15][2] = QStringLiteral("Unknown (75)");
+    read();
+    QComboBox* units = w.form.Jednotky;
+    const int own = units->count() - 1;
+    EXPECT_EQ(units->currentIndex(), own);
+    EXPECT_EQ(units->currentText(), QStringLiteral("Unknown (75)"));
+    EXPECT_TRUE(units->itemData(own, Qt::FontRole).value<QFont>().italic());
+    EXPECT_EQ(units->itemData(own, Qt::AccessibleDescriptionRole).toString(), platform::texts().ownEntryDescription);
+    EXPECT_TRUE(units->font().italic());
+    units->setCurrentIndex(units->findText(QStringLiteral("kPa")));
+    EXPECT_FALSE(units->font().italic()) << "a table entry chosen is no longer the device's own";
+    EXPECT_TRUE(units->accessibleDescription().isEmpty());
+
+    driver.replies[15][2] = QStringLiteral("kPa");
+    dialogs.expect(Kind::Confirm, platform::texts().changesNotSavedInDevice, platform::Answer::Yes);
+    w.OdpojClick(StopSender::StopButton);
+    read();
+    EXPECT_EQ(units->findText(QStringLiteral("Unknown (75)")), -1) << "the entry outlived its device";
+}
+
 TEST_F(TForm1Test, ReadShowsTheDeviceAndConnects)
 {
     TForm1& w = start();

@@ -1,4 +1,5 @@
 #include "config/CodeTables.h"
+#include "config/DeviceState.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -103,33 +104,62 @@ TEST_F(ConfigCodeTableTest, TemplateStepsOfAMissingFileAreNone)
     EXPECT_EQ(config::templateStepCount(dir.filePath(QStringLiteral("none.DDF")), QStringLiteral("WRITE")), 0);
 }
 
+// A list of the device state selects the entry a device or a record names; a name the table lacks is
+// the device's own entry after the table's, never another unit.
 struct SelectCase {
     const char* name;
     QStringList entries;
     QString text;
     int index;
+    int own; // the index of the device's own entry, -1 without one
 };
 void PrintTo(const SelectCase& c, std::ostream* os) { *os << c.name; }
 
-class ConfigSelectionByNameTest : public ::testing::TestWithParam<SelectCase> {};
+class ConfigListSelectionTest : public ::testing::TestWithParam<SelectCase> {};
 
-TEST_P(ConfigSelectionByNameTest, Index)
+TEST_P(ConfigListSelectionTest, SelectsByName)
 {
-    EXPECT_EQ(config::selectionByName(GetParam().entries, GetParam().text), GetParam().index);
+    config::DeviceState state;
+    state.setEntries(config::Control::Jednotky, GetParam().entries, -1);
+    state.setText(config::Control::Jednotky, GetParam().text);
+    EXPECT_EQ(state.selected(config::Control::Jednotky), GetParam().index);
+    EXPECT_EQ(state.ownEntry(config::Control::Jednotky), GetParam().own);
+    EXPECT_EQ(state.text(config::Control::Jednotky), GetParam().text) << "the text shown is the text given";
+    EXPECT_EQ(state.fromTable(config::Control::Jednotky), GetParam().index >= 0 && GetParam().own < 0);
 }
 
 const QStringList units{QStringLiteral("kPa"), QStringLiteral("bar"), QStringLiteral("mbar"), QStringLiteral("bar"),
                         QStringLiteral("psi")};
 
-INSTANTIATE_TEST_SUITE_P(Lists, ConfigSelectionByNameTest,
-                         ::testing::Values(SelectCase{"EmptyList", {}, QStringLiteral("bar"), -1},
-                                           SelectCase{"NoMatchKeepsFirst", units, QStringLiteral("inH2O"), 0},
-                                           SelectCase{"FirstEntry", units, QStringLiteral("kPa"), 0},
-                                           SelectCase{"LastEntry", units, QStringLiteral("psi"), 4},
-                                           SelectCase{"DuplicateLastWins", units, QStringLiteral("bar"), 3},
-                                           SelectCase{"ExactCase", units, QStringLiteral("KPA"), 0},
-                                           SelectCase{"NoTrimming", units, QStringLiteral("psi "), 0},
-                                           SelectCase{"EmptyText", units, QString(), 0}),
+INSTANTIATE_TEST_SUITE_P(Lists, ConfigListSelectionTest,
+                         ::testing::Values(SelectCase{"EmptyList", {}, QStringLiteral("bar"), 0, 0},
+                                           SelectCase{"NoMatchIsTheDevicesOwn", units, QStringLiteral("inH2O"), 5, 5},
+                                           SelectCase{"UnknownCode", units, QStringLiteral("Unknown (75)"), 5, 5},
+                                           SelectCase{"FirstEntry", units, QStringLiteral("kPa"), 0, -1},
+                                           SelectCase{"LastEntry", units, QStringLiteral("psi"), 4, -1},
+                                           SelectCase{"DuplicateLastWins", units, QStringLiteral("bar"), 3, -1},
+                                           SelectCase{"ExactCase", units, QStringLiteral("KPA"), 5, 5},
+                                           SelectCase{"NoTrimming", units, QStringLiteral("psi "), 5, 5},
+                                           SelectCase{"EmptyTextSelectsNothing", units, QString(), -1, -1}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The device's own entry is this device's: a table name given later, or new table entries (another device
+// is read), take it away; the user's pick of another entry keeps it to go back to.
+TEST(ConfigListSelection, TheOwnEntryGoesWithTheDevice)
+{
+    using config::Control;
+    config::DeviceState state;
+    state.setEntries(Control::Jednotky, units, -1);
+    state.setText(Control::Jednotky, QStringLiteral("Unknown (75)"));
+    state.pick(Control::Jednotky, 0);
+    EXPECT_EQ(state.entries(Control::Jednotky), units + QStringList{QStringLiteral("Unknown (75)")});
+    EXPECT_TRUE(state.changes.UnitsChanged);
+    state.setText(Control::Jednotky, QStringLiteral("psi"));
+    EXPECT_EQ(state.entries(Control::Jednotky), units);
+    state.setText(Control::Jednotky, QStringLiteral("Unknown (75)"));
+    state.setEntries(Control::Jednotky, units, -1);
+    EXPECT_EQ(state.ownEntry(Control::Jednotky), -1);
+    EXPECT_TRUE(state.text(Control::Jednotky).isEmpty());
+}
 
 } // namespace

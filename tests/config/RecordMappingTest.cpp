@@ -150,6 +150,20 @@ TEST_F(RecordMappingTest, CaptureAndApplyRoundTrip)
     EXPECT_EQ(other.state.text(Control::Funkce), QStringLiteral("Square root"));
 }
 
+TEST_F(RecordMappingTest, TheDevicesOwnUnitIsKeptAsReportedAndComesBackAsItsOwnEntry)
+{
+    fillScreen();
+    pages.state.setText(Control::Jednotky, QStringLiteral("Unknown (75)"));
+    TConfigRecord record;
+    config::captureRecord(pages.state, record);
+    EXPECT_EQ(record.text(Field::Units), QStringLiteral("Unknown (75)"));
+    FakePages other;
+    config::showRecord(other.state, record, language, other);
+    EXPECT_EQ(other.state.text(Control::Jednotky), QStringLiteral("Unknown (75)"));
+    EXPECT_EQ(other.state.ownEntry(Control::Jednotky), 3) << "not shown as an entry after the table's";
+    EXPECT_FALSE(config::compareWithRecord(other.state, record).values.contains({Control::Jednotky, true}));
+}
+
 TEST_F(RecordMappingTest, ARecordMadeWithoutDefinitionFileDoesNotBuildTheItems)
 {
     TConfigRecord record;

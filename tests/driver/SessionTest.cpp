@@ -91,15 +91,21 @@ TEST_F(SessionTest, CommunicationErrorFlagsInTheReply)
     EXPECT_EQ(lastReply(), QStringLiteral("1\r\n0\r\nCommunication Error!\r\n"));
 }
 
+// The response code rides behind a NUL, where a program that reads the reply as a C text stops.
 TEST_F(SessionTest, RefusedCommandsCarryNoDataAndWarningsDo)
 {
     identify("0");
     run("99  \r\n0\r\n");
     bus.complete(hart::Reply{64, 0x40, {}});
-    EXPECT_EQ(lastReply(), QStringLiteral("99\r\n0\r\nCommand Error!\r\nConfiguration changed. "));
+    EXPECT_EQ(lastReply(), QStringLiteral("99\r\n0\r\nCommand Error!\r\nConfiguration changed. ") + QChar(u'\0') +
+                               QStringLiteral("ResponseCode=64"));
     run("35  \r\n0\r\nkPa\r\n5\r\n0");
     bus.complete(hart::Reply{14, 0, QByteArray::fromHex("0c40a0000000000000")});
-    EXPECT_EQ(lastReply(), QStringLiteral("35\r\n0\r\nSpan too small, accuracy may be impaired!\r\n\r\nkPa\r\n5\r\n0"));
+    EXPECT_EQ(lastReply(), QStringLiteral("35\r\n0\r\nSpan too small, accuracy may be impaired!\r\n\r\nkPa\r\n5\r\n0") +
+                               QChar(u'\0') + QStringLiteral("ResponseCode=14"));
+    run("35  \r\n0\r\nkPa\r\n5\r\n0");
+    bus.complete(hart::Reply{0, 0, QByteArray::fromHex("0c40a0000000000000")});
+    EXPECT_FALSE(lastReply().contains(QChar(u'\0'))) << "success has no code to tell";
 }
 
 TEST_F(SessionTest, BadDataIsRefusedWithoutSendingAnything)

@@ -115,9 +115,9 @@ INSTANTIATE_TEST_SUITE_P(
                     {Control::Tlumeni, QStringLiteral("2")},
                     {Control::Ochrana, QStringLiteral("Yes")}},
                    {}},
-        DecoderRow{"output information with an unknown unit selects the first",
-                   reply({"15", "0", "", "", "Low", "Linear", "furlong", "100", "5", "2", "Yes", "250"}),
-                   {{Control::Jednotky, QStringLiteral("bar")}},
+        DecoderRow{"output information with a unit the table lacks shows the device's own",
+                   reply({"15", "0", "", "", "Low", "Unknown (75)", "furlong", "100", "5", "2", "Yes", "250"}),
+                   {{Control::Jednotky, QStringLiteral("furlong")}, {Control::Funkce, QStringLiteral("Unknown (75)")}},
                    {}},
         DecoderRow{"output information with 11 lines",
                    reply({"15", "0", "", "", "Low", "L", "psi", "1", "2", "3", "Y"}),
@@ -248,5 +248,56 @@ TEST_F(ReplyDecoderTest, AnEmptyListDoesNothingAndOneEmptyLineIsNoReply)
     EXPECT_EQ(sequencer.state(), 100);
     EXPECT_TRUE(sequencer.stepArmed()) << "the step was not re-armed";
 }
+
+// A refusal as the driver publishes it: "Command Error!" keeps its entry with the command, and a
+// driver that says the response code behind the reply text adds what the code means for the command.
+struct RefusalRow {
+    const char* name;
+    QByteArray item;
+    QStringList entries;
+};
+void PrintTo(const RefusalRow& r, std::ostream* os) { *os << r.name; }
+
+class RefusalTable : public SequencerFixture, public ::testing::TestWithParam<RefusalRow> {
+protected:
+    RefusalTable() { SequencerProbe::sent(sequencer, 100, 2); }
+};
+
+TEST_P(RefusalTable, TheDevicesReasonFollowsTheCommandError)
+{
+    channel.item = GetParam().item;
+    link.Timer4Timer();
+    EXPECT_EQ(state.errors(), GetParam().entries);
+}
+
+QByteArray refused(const char* command, const char* extension = nullptr)
+{
+    QByteArray item = QByteArray(command) + "\r\n0\r\nCommand Error!\r\n";
+    if (extension) item += QByteArray(1, '\0') + extension;
+    return item;
+}
+QString part(const char* command) { return QStringLiteral("Command Error!:") + QLatin1String(command); }
+QString meaning(int code, const QString& text) { return platform::texts().responseCodeWithMeaning.arg(code).arg(text); }
+
+INSTANTIATE_TEST_SUITE_P(Replies, RefusalTable,
+                         ::testing::Values(RefusalRow{"range_refused",
+                                                      refused("35", "ResponseCode=11"),
+                                                      {part("35"), meaning(11, platform::texts().rcUpperRangeTooHigh)}},
+                                           RefusalRow{
+                                               "applied_input_refused",
+                                               refused("36", "ResponseCode=9"),
+                                               {part("36"), meaning(9, platform::texts().rcAppliedProcessTooHigh)}},
+                                           RefusalRow{"the_commands_own_meaning_wins",
+                                                      refused("6", "Other=1\r\nResponseCode=2"),
+                                                      {part("6"), meaning(2, platform::texts().rcInvalidPollAddress)}},
+                                           RefusalRow{"a_meaning_every_command_shares",
+                                                      refused("44", "ResponseCode=7"),
+                                                      {part("44"), meaning(7, platform::texts().rcWriteProtected)}},
+                                           RefusalRow{"device_specific_code_unknown",
+                                                      refused("130", "ResponseCode=12"),
+                                                      {part("130"), platform::texts().responseCodeOnly.arg(12)}},
+                                           RefusalRow{"classic_driver", refused("35"), {part("35")}},
+                                           RefusalRow{"no_number", refused("35", "ResponseCode=x"), {part("35")}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -2,6 +2,7 @@
 // each asks, what it sends, what it records, and that every wait ends.
 #include "operations/ServiceProcedures.h"
 #include "OperationFixture.h"
+#include "operations/ValueInput.h"
 #include "platform/Texts.h"
 #include "platform/Timer.h"
 
@@ -16,6 +17,14 @@ using Handler = void (ServiceProcedures::*)();
 namespace {
 
 const platform::Texts& txt() { return platform::texts(); }
+// A range setting's question, with the limits of the fixture's sensor.
+QString withLimits(const QString& question)
+{
+    return question + QStringLiteral("\r\n") +
+           txt().sensorLimitsHint.arg(QStringLiteral("-100 kPa"), QStringLiteral("1600 kPa"));
+}
+const QString loopTestPrompt = operations::currentPrompt(true);
+const QString trimPrompt = operations::currentPrompt(false);
 
 class ServiceProceduresFixture : public OperationFixture {
 protected:
@@ -84,19 +93,19 @@ INSTANTIATE_TEST_SUITE_P(
     Procedures, ServiceProcedureTable,
     ::testing::Values(ProcedureCase{"lower_range_value",
                                     &ServiceProcedures::NastaveniPocatkuClick,
-                                    {{Kind::Confirm, txt().applyLowerRangeValue, Answer::Ok, {}}},
+                                    {{Kind::Confirm, withLimits(txt().applyLowerRangeValue), Answer::Ok, {}}},
                                     read(QStringLiteral("37:")),
                                     entry(txt().activityChangedLrv, true),
                                     {}},
                       ProcedureCase{"lower_range_value_cancelled_still_recorded",
                                     &ServiceProcedures::NastaveniPocatkuClick,
-                                    {{Kind::Confirm, txt().applyLowerRangeValue, Answer::Cancel, {}}},
+                                    {{Kind::Confirm, withLimits(txt().applyLowerRangeValue), Answer::Cancel, {}}},
                                     {},
                                     entry(txt().activityChangedLrv, true),
                                     {}},
                       ProcedureCase{"upper_range_value",
                                     &ServiceProcedures::NastaveniKonceClick,
-                                    {{Kind::Confirm, txt().applyUpperRangeValue, Answer::Ok, {}}},
+                                    {{Kind::Confirm, withLimits(txt().applyUpperRangeValue), Answer::Ok, {}}},
                                     read(QStringLiteral("36:")),
                                     entry(txt().activityChangedUrv, true),
                                     {}},
@@ -150,9 +159,9 @@ INSTANTIATE_TEST_SUITE_P(
                                     QStringLiteral("410021")},
                       ProcedureCase{"loop_test_sends_the_value_as_typed",
                                     &ServiceProcedures::FixovaniVystupnihoProuduClick,
-                                    {{Kind::Input, txt().enterCurrentValue, Answer::Ok, QStringLiteral("x")},
+                                    {{Kind::Input, loopTestPrompt, Answer::Ok, QStringLiteral("x")},
                                      {Kind::Error, txt().wrongValue, Answer::Ok, {}},
-                                     {Kind::Input, txt().enterCurrentValue, Answer::Ok, QStringLiteral("12.5")}},
+                                     {Kind::Input, loopTestPrompt, Answer::Ok, QStringLiteral("12.5")}},
                                     {QStringLiteral("40:12.5")},
                                     entry(txt().activityFixedOutputOn, false),
                                     QStringLiteral("0.00")},
@@ -165,28 +174,28 @@ INSTANTIATE_TEST_SUITE_P(
                       ProcedureCase{"lower_trim",
                                     &ServiceProcedures::Trimovani4mAClick,
                                     {{Kind::Confirm, txt().switchToManualLower, Answer::Ok, {}},
-                                     {Kind::Input, txt().enterCurrentValue, Answer::Ok, QStringLiteral("4.02")}},
+                                     {Kind::Input, trimPrompt, Answer::Ok, QStringLiteral("4.02")}},
                                     {QStringLiteral("40:4.00"), QStringLiteral("45:4.02"), QStringLiteral("40:0")},
                                     entry(txt().activityLowerTrim, false),
                                     QStringLiteral("4.00")},
                       ProcedureCase{"lower_trim_cancelled_at_the_value_releases_with_the_fix_off_value",
                                     &ServiceProcedures::Trimovani4mAClick,
                                     {{Kind::Confirm, txt().switchToManualLower, Answer::Ok, {}},
-                                     {Kind::Input, txt().enterCurrentValue, Answer::Cancel, {}}},
+                                     {Kind::Input, trimPrompt, Answer::Cancel, {}}},
                                     {QStringLiteral("40:4.00"), QStringLiteral("40:0.00")},
                                     entry(txt().activityLowerTrim, false),
                                     {}},
                       ProcedureCase{"upper_trim",
                                     &ServiceProcedures::Trimovani20mAClick,
                                     {{Kind::Confirm, txt().switchToManualUpper, Answer::Ok, {}},
-                                     {Kind::Input, txt().enterCurrentValue, Answer::Ok, QStringLiteral("19.97")}},
+                                     {Kind::Input, trimPrompt, Answer::Ok, QStringLiteral("19.97")}},
                                     {QStringLiteral("40:20.00"), QStringLiteral("46:19.97"), QStringLiteral("40:0")},
                                     entry(txt().activityUpperTrim, false),
                                     QStringLiteral("20.00")},
                       ProcedureCase{"upper_trim_cancelled_at_the_value_releases_with_0_00",
                                     &ServiceProcedures::Trimovani20mAClick,
                                     {{Kind::Confirm, txt().switchToManualUpper, Answer::Ok, {}},
-                                     {Kind::Input, txt().enterCurrentValue, Answer::Cancel, {}}},
+                                     {Kind::Input, trimPrompt, Answer::Cancel, {}}},
                                     {QStringLiteral("40:20.00"), QStringLiteral("40:0.00")},
                                     entry(txt().activityUpperTrim, false),
                                     {}},
@@ -334,7 +343,7 @@ TEST_F(ServiceProceduresTest, EveryWaitEndsWhenTheConnectionStops)
 TEST_F(ServiceProceduresTest, AConnectionThatEndedWhileTheUserWasAskedSendsNothing)
 {
     sequencer.stop(driverlink::StopSender::Decoder, false); // as a communication error during the question
-    dialogs.expect(Kind::Confirm, txt().applyLowerRangeValue, Answer::Ok);
+    dialogs.expect(Kind::Confirm, withLimits(txt().applyLowerRangeValue), Answer::Ok);
     run(&ServiceProcedures::NastaveniPocatkuClick);
     EXPECT_TRUE(sentCommands().isEmpty()) << sentCommands().join(u' ').toStdString();
     EXPECT_FALSE(sequencer.exchangeRunning()) << "the stopped connection was started again";
@@ -366,19 +375,79 @@ TEST_F(ServiceProceduresTest, AProcedureIsNotTakenOverByAnotherWhileItWaits)
 
 TEST_F(ServiceProceduresTest, CurrentsAreCheckedInTheLocaleAndTheFixOffValueGoesOutInItsForm)
 {
+    // A loop current is one a device can carry, 3.5 to 23 mA; 0 ends the fixed output. A number that is
+    // none to send is a wrong value, one outside the range is refused with the range.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     outputs.fixOffValue = QStringLiteral("0.00");
-    for (const char* notACurrent : {"nan", "inf", "1e39"}) { // numbers to the locale, but no current to send
-        dialogs.expect(Kind::Input, txt().enterCurrentValue, Answer::Ok, QString::fromLatin1(notACurrent));
-        dialogs.expect(Kind::Error, txt().wrongValue);
+    const QString prompt = operations::currentPrompt(true);
+    EXPECT_TRUE(prompt.contains(QStringLiteral("3,5")) && prompt.contains(QStringLiteral("mA")))
+        << prompt.toStdString();
+    const std::pair<const char*, QString> refused[] = {
+        {"nan", txt().wrongValue},
+        {"inf", txt().wrongValue},
+        {"1e39", txt().currentOutOfRange.arg(QStringLiteral("1e39"), QStringLiteral("3,5"), QStringLiteral("23"))},
+        {"3.4", txt().currentOutOfRange.arg(QStringLiteral("3.4"), QStringLiteral("3,5"), QStringLiteral("23"))},
+        {"23,1", txt().currentOutOfRange.arg(QStringLiteral("23,1"), QStringLiteral("3,5"), QStringLiteral("23"))}};
+    for (const auto& [typed, why] : refused) {
+        dialogs.expect(Kind::Input, prompt, Answer::Ok, QString::fromLatin1(typed));
+        dialogs.expect(Kind::Error, why);
     }
-    dialogs.expect(Kind::Input, txt().enterCurrentValue, Answer::Ok, QStringLiteral("12.5"));
+    dialogs.expect(Kind::Input, prompt, Answer::Ok, QStringLiteral("12.5"));
     run(&ServiceProcedures::FixovaniVystupnihoProuduClick);
     run(&ServiceProcedures::ZrusfixovaniprouduClick);
+    dialogs.expect(Kind::Input, prompt, Answer::Ok, QStringLiteral("0"));
+    run(&ServiceProcedures::FixovaniVystupnihoProuduClick);
+    // A trim takes no 0: the meter reads a current near the end the output is fixed at.
+    dialogs.expect(Kind::Confirm, txt().switchToManualLower, Answer::Ok);
+    dialogs.expect(Kind::Input, operations::currentPrompt(false), Answer::Ok, QStringLiteral("0"));
+    dialogs.expect(Kind::Error,
+                   txt().currentOutOfRange.arg(QStringLiteral("0"), QStringLiteral("3,5"), QStringLiteral("23")));
+    dialogs.expect(Kind::Input, operations::currentPrompt(false), Answer::Cancel);
+    run(&ServiceProcedures::Trimovani4mAClick);
     QLocale::setDefault(QLocale::c());
-    EXPECT_EQ(dialogs.inputs().first(),
-              txt().inputQueryCaption + QStringLiteral("|") + txt().enterCurrentValue + QStringLiteral("|0,00"));
-    EXPECT_EQ(sentCommands(), (QStringList{QStringLiteral("40:12.5"), QStringLiteral("40:0,00")}));
+    EXPECT_TRUE(dialogs.inputs().first().endsWith(QStringLiteral("|0,00")));
+    EXPECT_EQ(sentCommands().mid(0, 3),
+              (QStringList{QStringLiteral("40:12.5"), QStringLiteral("40:0,00"), QStringLiteral("40:0")}));
 }
+
+// Setting a range end to the input applied now: an input beyond the sensor, or one that would leave
+// less than the minimum span, is not sent; the user is told why, with the limit.
+struct AppliedCase {
+    const char* name;
+    Handler handler;
+    QString question;
+    QString pv; // the primary variable the device shows, in kPa
+    QString refusal;
+};
+void PrintTo(const AppliedCase& c, std::ostream* os) { *os << c.name; }
+
+class AppliedInputTable : public ServiceProceduresFixture, public ::testing::TestWithParam<AppliedCase> {};
+
+TEST_P(AppliedInputTable, BeyondTheSensorNothingIsSent)
+{
+    const AppliedCase& c = GetParam();
+    driver.replies[3][2] = c.pv;
+    runUntil([&] { return state.text(Control::PV) == c.pv + QStringLiteral(" kPa"); });
+    driver.sent.clear();
+    dialogs.expect(Kind::Confirm, withLimits(c.question), Answer::Ok);
+    dialogs.expect(Kind::Error, c.refusal);
+    run(c.handler);
+    EXPECT_TRUE(sentCommands().isEmpty()) << sentCommands().join(u' ').toStdString();
+    EXPECT_TRUE(sequencer.exchangeRunning());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RangeEnds, AppliedInputTable,
+    ::testing::Values(AppliedCase{"upper_above_the_sensor", &ServiceProcedures::NastaveniKonceClick,
+                                  txt().applyUpperRangeValue, QStringLiteral("1700"),
+                                  txt().appliedAboveLimit.arg(QStringLiteral("1700 kPa"), QStringLiteral("1600 kPa"))},
+                      AppliedCase{"lower_below_the_sensor", &ServiceProcedures::NastaveniPocatkuClick,
+                                  txt().applyLowerRangeValue, QStringLiteral("-150"),
+                                  txt().appliedBelowLimit.arg(QStringLiteral("-150 kPa"), QStringLiteral("-100 kPa"))},
+                      AppliedCase{"upper_too_near_the_lower_range_value", &ServiceProcedures::NastaveniKonceClick,
+                                  txt().applyUpperRangeValue, QStringLiteral("4"),
+                                  txt().appliedSpan.arg(QStringLiteral("4 kPa"), QStringLiteral("4 kPa"),
+                                                        QStringLiteral("10 kPa"))}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

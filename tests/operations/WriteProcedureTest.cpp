@@ -262,4 +262,102 @@ TEST_F(WriteProcedureTest, BackToInitialValuesAndWriteLeavesTheTransferFunctionO
                                     entry(platform::texts().activityReturned, true)}));
 }
 
+// What a write would send is checked before anything is sent: the device's own unit (one no table has
+// a code for) is never sent unless the user chose another, and values beyond what the device told of
+// its sensor refuse the whole write, so that nothing of it is half done.
+struct CheckCase {
+    const char* name;
+    std::function<void(config::DeviceState&)> edit;
+    QString refusal;         // empty: written
+    QList<int> sent{};       // commands the write sends
+    QList<int> notSent{};    // and those it leaves out
+    QStringList writeList{}; // the device's write list, when not the table's
+};
+void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.name; }
+
+class WriteCheckTable : public WriteProcedureTest, public ::testing::WithParamInterface<CheckCase> {};
+
+TEST_P(WriteCheckTable, RefusedBeforeAnythingIsSentOrWritten)
+{
+    const CheckCase& c = GetParam();
+    if (!c.writeList.isEmpty()) templates.writeList = c.writeList;
+    state.setText(Control::Jednotky, QStringLiteral("Unknown (75)")); // as the device reported it
+    c.edit(state);
+    if (c.refusal.isEmpty()) {
+        expectWriteQuestions();
+        dialogs.expect(Kind::Information, platform::texts().writtenIntoDevice);
+    } else {
+        dialogs.expect(Kind::Error, c.refusal);
+    }
+    write.ZapisPrevClick();
+    if (!c.refusal.isEmpty()) {
+        EXPECT_TRUE(procedureCommands().isEmpty()) << "sent after the refusal";
+    }
+    for (int command : c.sent)
+        EXPECT_TRUE(procedureCommands().contains(command)) << command;
+    for (int command : c.notSent)
+        EXPECT_FALSE(procedureCommands().contains(command)) << command;
+}
+
+const platform::Texts& txt() { return platform::texts(); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Writes, WriteCheckTable,
+    ::testing::Values(CheckCase{"the_devices_own_unit_stays_unsent_with_a_new_tag",
+                                [](config::DeviceState& s) { s.edit(Control::Oznaceni, QStringLiteral("NEW")); },
+                                {},
+                                {18},
+                                {35, 44}},
+                      CheckCase{"a_range_that_would_send_the_devices_own_unit",
+                                [](config::DeviceState& s) { s.edit(Control::Konec, QStringLiteral("900")); },
+                                txt().refusedNoCode.arg(txt().fieldUnits, QStringLiteral("Unknown (75)"))},
+                      CheckCase{"a_unit_chosen_from_the_list_is_sent",
+                                [](config::DeviceState& s) {
+                                    s.pick(Control::Jednotky, 0);
+                                    s.edit(Control::Konec, QStringLiteral("9"));
+                                },
+                                {},
+                                {44, 35}},
+                      CheckCase{"a_write_list_without_the_unit_writes_everything_else",
+                                [](config::DeviceState& s) { s.changes.setAll(); },
+                                {},
+                                {17, 18},
+                                {},
+                                {QStringLiteral("17"), QStringLiteral("18")}},
+                      CheckCase{"upper_range_value_above_the_sensor_with_a_new_tag",
+                                [](config::DeviceState& s) {
+                                    s.pick(Control::Jednotky, 1);
+                                    s.edit(Control::Oznaceni, QStringLiteral("NEW"));
+                                    s.edit(Control::Konec, QStringLiteral("5000"));
+                                },
+                                txt().refusedAboveLimit.arg(txt().fieldUpperRangeValue, QStringLiteral("5000 kPa"),
+                                                            QStringLiteral("1600 kPa"))},
+                      CheckCase{"lower_range_value_below_the_sensor",
+                                [](config::DeviceState& s) {
+                                    s.pick(Control::Jednotky, 1);
+                                    s.edit(Control::Pocatek, QStringLiteral("-100.5"));
+                                },
+                                txt().refusedBelowLimit.arg(txt().fieldLowerRangeValue, QStringLiteral("-100.5 kPa"),
+                                                            QStringLiteral("-100 kPa"))},
+                      CheckCase{"a_span_below_the_minimum",
+                                [](config::DeviceState& s) {
+                                    s.pick(Control::Jednotky, 1);
+                                    s.edit(Control::Konec, QStringLiteral("9,5"));
+                                },
+                                txt().refusedSpan.arg(QStringLiteral("9.5 kPa"), QStringLiteral("10 kPa"))},
+                      CheckCase{"limits_in_another_unit_are_left_to_the_device",
+                                [](config::DeviceState& s) {
+                                    s.pick(Control::Jednotky, 0);
+                                    s.edit(Control::Konec, QStringLiteral("5000"));
+                                },
+                                {},
+                                {35}},
+                      CheckCase{"damping_that_is_no_number",
+                                [](config::DeviceState& s) {
+                                    s.edit(Control::Oznaceni, QStringLiteral("NEW"));
+                                    s.edit(Control::Tlumeni, QStringLiteral("fast"));
+                                },
+                                txt().refusedNotNumber.arg(txt().fieldDamping, QStringLiteral("fast"))}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace

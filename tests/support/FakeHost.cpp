@@ -43,6 +43,16 @@ quint8 FakeTemplates::GetRWCommand(int base, int state, const QString& section, 
     return quint8(parts[0].toInt());
 }
 
+QList<int> FakeTemplates::writeListCommands()
+{
+    QList<int> commands;
+    for (const QString& step : writeList) {
+        const QStringList parts = step.split(u':');
+        commands.append(parts.value(parts.size() == 3 ? 1 : 0).toInt());
+    }
+    return commands;
+}
+
 bool FakeTemplates::EvalReadCommand(int, int state, const QStringList&)
 {
     evaluatedStates.append(state);

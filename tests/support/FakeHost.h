@@ -66,6 +66,7 @@ public:
     bool EvalReadCommand(int base, int state, const QStringList& lines) override;
     int ReadStepCount() override { return int(readList.size()); }
     int WriteStepCount() override { return int(writeList.size()); }
+    QList<int> writeListCommands() override;
     QString MethodSection() const override { return QStringLiteral("B01METHOD"); }
     QString readProblem() override { return readList.isEmpty() ? QStringLiteral("no read list") : QString(); }
 
