@@ -35,6 +35,10 @@ public:
     int selected(Control list) const;
     void setEntries(Control list, const QStringList& entries, int selected);
 
+    // Whether the device has the value at all: the long tag only from universal revision 6 on. A value
+    // the device does not have is not shown, not printed and never written.
+    bool has(Control control) const;
+
     // Whether the user may edit a value: all may, unless the device's definition leaves it out of
     // its write list.
     bool editable(Control control) const;
@@ -56,7 +60,7 @@ public:
     ItemStore items;
 
 signals:
-    void changed(config::Control control); // its text, its list or whether it may be edited
+    void changed(config::Control control); // its text, its list, whether it may be edited or the device has it
     void edited();                         // the user changed a value (a change flag is set)
     void errorsChanged();
 
