@@ -167,8 +167,16 @@
         <translation>Typ:</translation>
     </message>
     <message>
+        <source>Expanded Device Type:</source>
+        <translation>Rozšířený typ přístroje:</translation>
+    </message>
+    <message>
         <source>Revision:</source>
         <translation>Revize:</translation>
+    </message>
+    <message>
+        <source>Universal Revision:</source>
+        <translation>Univerzální revize:</translation>
     </message>
     <message>
         <source>Unique Identifier:</source>
@@ -241,6 +249,10 @@
     <message>
         <source>Message:</source>
         <translation>Zpráva:</translation>
+    </message>
+    <message>
+        <source>Long Tag:</source>
+        <translation>Dlouhé označení:</translation>
     </message>
     <message>
         <source>Device Info</source>
@@ -626,6 +638,10 @@ Podrobnosti najdete v nápovědě!</translation>
     <message>
         <source>The device stores only letters without accents, digits, blanks and common signs here.</source>
         <translation>Přístroj do tohoto pole ukládá pouze písmena bez diakritiky, číslice, mezery a běžné znaky.</translation>
+    </message>
+    <message>
+        <source>The long tag keeps only the characters that both ISO Latin-1 and Windows-1250 have.</source>
+        <translation>Dlouhé označení uchová jen znaky, které mají ISO Latin-1 i Windows-1250 zároveň.</translation>
     </message>
     <message>
         <source>You don&apos;t have authorization to do this!</source>
@@ -1262,6 +1278,10 @@ Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
     <message>
         <source>Message:</source>
         <translation>Zpráva:</translation>
+    </message>
+    <message>
+        <source>Long Tag:</source>
+        <translation>Dlouhé označení:</translation>
     </message>
     <message>
         <source>Lower Range Limit:</source>

@@ -167,8 +167,16 @@
         <translation>Typ:</translation>
     </message>
     <message>
+        <source>Expanded Device Type:</source>
+        <translation>Erweiterter Gerätetyp:</translation>
+    </message>
+    <message>
         <source>Revision:</source>
         <translation>Revision:</translation>
+    </message>
+    <message>
+        <source>Universal Revision:</source>
+        <translation>Universal-Revision:</translation>
     </message>
     <message>
         <source>Unique Identifier:</source>
@@ -241,6 +249,10 @@
     <message>
         <source>Message:</source>
         <translation>Nachricht:</translation>
+    </message>
+    <message>
+        <source>Long Tag:</source>
+        <translation>Lange Messstellenbezeichnung:</translation>
     </message>
     <message>
         <source>Device Info</source>
@@ -626,6 +638,10 @@ Einzelheiten finden Sie in der Hilfe!</translation>
     <message>
         <source>The device stores only letters without accents, digits, blanks and common signs here.</source>
         <translation>Das Gerät speichert in diesem Feld nur Buchstaben ohne Akzente und Umlaute, Ziffern, Leerzeichen und gängige Zeichen.</translation>
+    </message>
+    <message>
+        <source>The long tag keeps only the characters that both ISO Latin-1 and Windows-1250 have.</source>
+        <translation>Die lange Messstellenbezeichnung behält nur Zeichen, die ISO Latin-1 und Windows-1250 beide haben.</translation>
     </message>
     <message>
         <source>You don&apos;t have authorization to do this!</source>
@@ -1262,6 +1278,10 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
     <message>
         <source>Message:</source>
         <translation>Nachricht:</translation>
+    </message>
+    <message>
+        <source>Long Tag:</source>
+        <translation>Lange Messstellenbezeichnung:</translation>
     </message>
     <message>
         <source>Lower Range Limit:</source>

@@ -18,7 +18,9 @@ inline constexpr char ExtensionMark = '\0';
 inline constexpr char ResponseCodeKey[] = "ResponseCode";
 
 // Commands 0 and 11: who the device is. End is the first line after the fields every revision has;
-// revision 6 and later add the four after it.
+// revision 6 and later add the five after it. The manufacturer is the 16-bit one of revision 7, else
+// the 8-bit one; the expanded device type is four hexadecimal digits after "0x", for revision 6 made
+// of its manufacturer and device type as revision 7 makes it for a type first registered with one byte.
 namespace identity {
 enum Line : int {
     Manufacturer = FirstDataLine,
@@ -35,8 +37,18 @@ enum Line : int {
     DeviceVariables,
     ChangeCounter,
     ExtendedStatus,
+    ExpandedDeviceType,
 };
 } // namespace identity
+
+// The first universal revision whose devices have a long tag (commands 20 and 22).
+inline constexpr int LongTagRevision = 6;
+
+// Commands 20 and 22: up to 32 ISO Latin-1 characters.
+namespace longTag {
+enum Line : int { LongTag = FirstDataLine, End };
+inline constexpr int Characters = 32;
+} // namespace longTag
 
 // Command 1.
 namespace primaryVariable {

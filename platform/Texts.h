@@ -83,6 +83,8 @@ public:
     // Said of a list entry that shows the device's own text.
     QString ownEntryDescription = tr("The device's own value: the table has no entry for it, so it cannot be written.");
     QString notStorable = tr("The device stores only letters without accents, digits, blanks and common signs here.");
+    QString longTagNotStorable =
+        tr("The long tag keeps only the characters that both ISO Latin-1 and Windows-1250 have.");
 
     // Writing the configuration
     QString noAuthorization = tr("You don't have authorization to do this!");
@@ -271,6 +273,7 @@ public:
     QString protocolAddress = tr("Address:");
     QString protocolDateOfDevice = tr("Date:");
     QString protocolMessage = tr("Message:");
+    QString protocolLongTag = tr("Long Tag:");
     QString protocolLowerRangeLimit = tr("Lower Range Limit:");
     QString protocolStartOfRange = tr("Start of Range:");
     QString protocolUpperRangeLimit = tr("Upper Range Limit:");

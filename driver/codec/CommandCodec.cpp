@@ -7,6 +7,7 @@
 #include "platform/ReplyLayout.h"
 
 #include <QHash>
+#include <algorithm>
 
 namespace codec {
 
@@ -72,6 +73,10 @@ const QHash<int, Layout>& layouts()
         t[17] = {messageLines, messageLines};
         t[18] = {tagLines, tagLines};
         t[19] = {assembly, assembly};
+        const QList<Field> longTagLines =
+            onLines({{longTag::LongTag, {Kind::Latin1, longTag::Characters, "long tag"}}});
+        t[20] = {{}, longTagLines};
+        t[22] = {longTagLines, longTagLines};
         t[34] = {{{Kind::F32, 0, "damping"}}, onLines({{damping::Damping, f32}})};
         const QList<Field> range = onLines({{range::Unit, {Kind::Unit, 0, "units"}},
                                             {range::UpperRangeValue, {Kind::F32, 0, "upper range value"}},
@@ -121,7 +126,8 @@ int fieldBytes(const Field& field)
     case Kind::Percent:
     case Kind::Measured: return 4;
     case Kind::Packed: return field.size * 3 / 4;
-    case Kind::Text: return field.size;
+    case Kind::Text:
+    case Kind::Latin1: return field.size;
     case Kind::Date: return 3;
     default: return 1;
     }
@@ -212,6 +218,14 @@ std::optional<QByteArray> CommandCodec::encodeField(const Field& field, const QS
             ok = true;
         }
         break;
+    case Kind::Latin1:
+        if (text.size() <= field.size && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+                return c.unicode() >= 0x20 && c.unicode() <= 0xFF;
+            })) {
+            out = text.toLatin1().leftJustified(field.size, '\0');
+            ok = true;
+        }
+        break;
     case Kind::Date:
         if (const auto bytes = hart::encodeDate(parseDate(text))) {
             out = *bytes;
@@ -246,15 +260,20 @@ QString CommandCodec::decodeField(const Field& field, const QByteArray& data, in
             text.chop(1);
         return text;
     }
-    case Kind::Text: {
+    case Kind::Text:
+    case Kind::Latin1: {
         QByteArray bytes = data.mid(offset, field.size);
         const int nul = bytes.indexOf('\0');
         if (nul >= 0) bytes.truncate(nul);
         // A device's text is one line of the reply: a line break or other control character in it
         // would shift every line after it.
         for (char& c : bytes)
-            if (quint8(c) < 0x20) c = ' ';
-        return platform::fromCp1250(bytes).trimmed();
+            if (quint8(c) < 0x20 || (field.kind == Kind::Latin1 && quint8(c) >= 0x7F && quint8(c) < 0xA0)) c = ' ';
+        if (field.kind == Kind::Text) return platform::fromCp1250(bytes).trimmed();
+        QString text = QString::fromLatin1(bytes);
+        while (text.endsWith(u' '))
+            text.chop(1);
+        return text;
     }
     case Kind::Date: {
         const QDate date = hart::decodeDate(data, offset);
@@ -317,9 +336,14 @@ std::optional<QStringList> CommandCodec::decodeIdentity(const QByteArray& data) 
     put(identity::HardwareRevision, QString::number(quint8(data.at(7)) >> 3));
     put(identity::Flags, QString::number(quint8(data.at(8))));
     put(identity::UniqueId, QString::number(hart::readUInt(data, 9, 3)));
-    // Revision 6 and later add response preambles, device variables, change counter and extended status.
-    static_assert(identity::ResponsePreambles == identity::End && identity::ExtendedStatus == identity::End + 3);
-    decodeFields({{Kind::U8}, {Kind::U8}, {Kind::U16}, {Kind::U8}}, data, 12, lines);
+    // Revision 6 and later add response preambles, device variables, change counter and extended status,
+    // and the expanded device type follows them.
+    static_assert(identity::ResponsePreambles == identity::End && identity::ExtendedStatus == identity::End + 3 &&
+                  identity::ExpandedDeviceType == identity::ExtendedStatus + 1);
+    bool whole = true;
+    decodeFields({{Kind::U8}, {Kind::U8}, {Kind::U16}, {Kind::U8}}, data, 12, lines, &whole);
+    if (whole && identity->universalRevision >= 6)
+        lines.append(u"0x" + QString::number(identity->expandedDeviceType(), 16).rightJustified(4, u'0').toUpper());
     return lines;
 }
 

@@ -29,6 +29,7 @@ enum class Kind {
     Manufacturer,
     Packed, // packed ASCII, `size` characters
     Text,   // plain Windows-1250 text, `size` bytes, blank-padded
+    Latin1, // ISO Latin-1 text, `size` bytes, padded with NUL bytes
     Date,
     Selector, // a byte that a read command sends and the reply repeats
 };

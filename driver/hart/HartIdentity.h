@@ -16,6 +16,10 @@ struct Identity {
     quint16 manufacturer = 0;
     quint16 deviceType = 0; // revision 7: the expanded device type
     bool expandedType = false;
+
+    // The 16-bit device type of revision 7; before it, the one a type first registered with one byte
+    // keeps in revision 7: its manufacturer's id, then the type.
+    quint16 expandedDeviceType() const { return expandedType ? deviceType : quint16(manufacturer << 8 | deviceType); }
 };
 
 // Nothing when the reply is too short to hold an identity.

@@ -13,6 +13,7 @@ SimBus::SimBus(QString stateFile) : path(std::move(stateFile))
 {
     all.push_back(makePressureTransmitter());
     all.push_back(makeTemperatureTransmitter());
+    all.push_back(makeFlowTransmitter());
     for (const QString& problem : loadState(path, all))
         qWarning().noquote() << problem;
     wire.OnTimer = [this] { finish(); };

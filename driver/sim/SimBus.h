@@ -27,7 +27,7 @@ public:
     static QString defaultStateFile();
     const QString& stateFile() const { return path; }
 
-    // The pressure transmitter first, then the temperature transmitter.
+    // The pressure transmitter first, then the temperature transmitter, then the flow transmitter.
     std::vector<SimTransmitter>& devices() { return all; }
     SimTransmitter* device(const QString& name);
     // A transaction is on the wire.

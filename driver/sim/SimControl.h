@@ -8,8 +8,9 @@
 //   METER <device>           the loop current as a meter in the loop reads it, in mA
 //   LINE                     how many transactions have crossed the wire and the time they took
 //
-// <device> is a polling address or a device's name (PR210, TM120). A held input stays until it is
-// released or the driver ends: the calibrator is not part of the device and no state file keeps it.
+// <device> is a polling address or a device's name (PR210, TM120, FLOW7). A held input stays until
+// it is released or the driver ends: the calibrator is not part of the device and no state file
+// keeps it.
 #include "sim/SimBus.h"
 
 namespace sim {

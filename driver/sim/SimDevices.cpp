@@ -85,4 +85,41 @@ SimTransmitter makeTemperatureTransmitter()
     return SimTransmitter(std::move(model), config);
 }
 
+SimTransmitter makeFlowTransmitter()
+{
+    constexpr double WaterKgPerM3 = 998.2;
+    DeviceModel model;
+    model.name = QStringLiteral("FLOW7");
+    model.identity = {FlowMakerId, FlowType, 1, 0x0C3D4E, 0, 7, 2, 1, 5};
+    model.revisionFixed = true;
+    model.quantity = Quantity::MassFlow;
+    model.lowerSensorLimit = 0.0;
+    model.upperSensorLimit = 24000.0;
+    model.minSpan = 240.0;
+    model.sensorSerial = 0x07E2A1;
+    model.transferFunctions = {0};
+    model.process = {8000.0, 1500.0, 45.0, 20.0, 75};
+    model.variables = {
+        {unit::CubicMetresPerHour, [=](double, double pv) { return pv / WaterKgPerM3; }}, // volume flow of water
+        {unit::DegC, drift(62.0, 0.5, 500.0)},                                            // medium temperature
+    };
+    model.outputGainError = 1.0003;
+    model.outputOffsetMa = 0.004;
+
+    Config config;
+    config.tag = QStringLiteral("FT-301");
+    config.longTag = QStringLiteral("FT-301 boiler feed water, line 3");
+    config.descriptor = QStringLiteral("BOILER FEED");
+    config.message = QStringLiteral("SIMULATED MASS FLOW TRANSMITTER");
+    config.date = QDate(2025, 6, 20);
+    config.finalAssemblyNumber = 730145;
+    config.pvUnit = unit::KgPerHour;
+    config.upperRange = 20000.0;
+    config.lowerRange = 0.0;
+    config.damping = 1.0;
+    config.pollingAddress = 2;
+    config.sensorTrimPoints = {0.0, 20000.0};
+    return SimTransmitter(std::move(model), config);
+}
+
 } // namespace sim

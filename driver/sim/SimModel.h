@@ -1,7 +1,7 @@
 #pragma once
 // What a simulated device is made of: the fixed identity and sensor of its type (DeviceModel) and
 // the configuration a technician can write (Config). Config values that are measured quantities
-// are kept in the model's base unit (kPa or degrees Celsius), whatever unit the device shows.
+// are kept in the model's base unit (kPa, degrees Celsius or kg/h), whatever unit the device shows.
 #include "sim/SimUnits.h"
 
 #include <QDate>
@@ -47,6 +47,8 @@ struct DeviceVariable {
 struct DeviceModel {
     QString name; // "PR210": the key of the device in the state file
     Identity identity;
+    // Made for the universal revision of its identity: it speaks no other.
+    bool revisionFixed = false;
     Quantity quantity = Quantity::Pressure;
     double lowerSensorLimit = 0.0;
     double upperSensorLimit = 0.0;
@@ -93,6 +95,7 @@ inline constexpr quint8 MaxDecimals = 4;
 inline constexpr int TagChars = 8;
 inline constexpr int DescriptorChars = 16;
 inline constexpr int MessageChars = 32;
+inline constexpr int LongTagChars = 32; // ISO Latin-1
 // Output trims further off than this are a wiring fault, not something to trim away.
 inline constexpr double MaxTrimOffsetMa = 1.0;
 inline constexpr double MinTrimGain = 0.9;
@@ -107,6 +110,7 @@ inline bool isBurstCommand(quint8 command) { return command == 1 || command == 2
 
 struct Config {
     QString tag;
+    QString longTag; // revision 6 and later
     QString descriptor;
     QString message;
     QDate date;

@@ -130,6 +130,11 @@ SimTransmitter::Answer SimTransmitter::readFinalAssembly(const QByteArray&)
     return {rc::Success, data};
 }
 
+SimTransmitter::Answer SimTransmitter::readLongTag(const QByteArray&)
+{
+    return {rc::Success, working.longTag.toLatin1().leftJustified(limits::LongTagChars, '\0')};
+}
+
 SimTransmitter::Answer SimTransmitter::readStatus(const QByteArray&)
 {
     const QByteArray data = extendedStatus();

@@ -97,6 +97,7 @@ QJsonObject configToJson(const Config& c)
 {
     QJsonObject o;
     o[u"tag"] = c.tag;
+    o[u"longTag"] = c.longTag;
     o[u"descriptor"] = c.descriptor;
     o[u"message"] = c.message;
     o[u"date"] = c.date.toString(Qt::ISODate);
@@ -130,6 +131,14 @@ Config configFromJson(const QJsonObject& object, const DeviceModel& model, const
     const double high = model.upperSensorLimit;
 
     read.text("tag", c.tag, limits::TagChars);
+    read.entry("longTag", [&](const QJsonValue& v) {
+        const QString text = v.toString();
+        if (!v.isString() || text.size() > limits::LongTagChars ||
+            std::any_of(text.cbegin(), text.cend(), [](QChar ch) { return ch.unicode() > 0xFF || ch.isNull(); }))
+            return false;
+        c.longTag = text;
+        return true;
+    });
     read.text("descriptor", c.descriptor, limits::DescriptorChars);
     read.text("message", c.message, limits::MessageChars);
     read.entry("date", [&](const QJsonValue& v) {

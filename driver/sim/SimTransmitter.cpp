@@ -4,6 +4,7 @@
 
 #include "hart/HartEncoding.h"
 #include "platform/EventLoop.h"
+#include "platform/ReplyLayout.h"
 
 #include <cmath>
 #include <utility>
@@ -28,6 +29,8 @@ const SimTransmitter::Command SimTransmitter::Universal[] = {
     {17, 24, true, &SimTransmitter::writeMessage},
     {18, 21, true, &SimTransmitter::writeTagDescriptorDate},
     {19, 3, true, &SimTransmitter::writeFinalAssembly},
+    {20, 0, false, &SimTransmitter::readLongTag, replylayout::LongTagRevision},
+    {22, 32, true, &SimTransmitter::writeLongTag, replylayout::LongTagRevision},
     {34, 4, true, &SimTransmitter::writeDamping},
     {35, 9, true, &SimTransmitter::writeRange},
     {36, 0, true, &SimTransmitter::setUpperToApplied},
@@ -74,8 +77,9 @@ const SimTransmitter::Command* SimTransmitter::findCommand(quint8 number, bool w
 QByteArray SimTransmitter::longAddress() const
 {
     QByteArray address;
-    address.append(char(model.identity.manufacturerId & 0x3F));
-    address.append(char(model.identity.deviceType));
+    const quint16 type = model.identity.expandedDeviceType();
+    address.append(char((type >> 8) & 0x3F));
+    address.append(char(type & 0xFF));
     appendUInt(address, model.identity.deviceId, 3);
     return address;
 }
@@ -107,6 +111,7 @@ std::optional<Reply> SimTransmitter::handle(const Request& request)
 
     Answer answer;
     const Command* command = findCommand(request.command, model.hasDisplay);
+    if (command && model.identity.universalRevision < command->sinceRevision) command = nullptr;
     if (!command)
         answer.code = rc::NotImplemented;
     else if (request.data.size() < command->requestBytes)

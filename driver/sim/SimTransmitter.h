@@ -44,8 +44,12 @@ public:
     bool configurationChanged() const { return configChanged; }
     // The write-protect jumper.
     void setWriteProtected(bool on);
-    // The HART revision the device speaks (5, 6 or 7): the layout of its identity reply.
-    void setUniversalRevision(quint8 revision) { model.identity.universalRevision = revision; }
+    // The HART revision the device speaks (5, 6 or 7): the layout of its identity reply, and whether it
+    // has a long tag. A device made for one revision keeps it.
+    void setUniversalRevision(quint8 revision)
+    {
+        if (!model.revisionFixed) model.identity.universalRevision = revision;
+    }
 
     // A calibrator holding the sensor input at a value in base units; nothing: the live process.
     void holdProcess(std::optional<double> base) { held = base; }
@@ -75,6 +79,7 @@ private:
         int requestBytes;
         bool writes; // refused under write protection, sets "configuration changed"
         Handler handler;
+        quint8 sinceRevision = 5; // a device of an older universal revision does not know it
     };
     static const Command* findCommand(quint8 number, bool withDisplay);
 
@@ -107,6 +112,7 @@ private:
     Answer readSensorInfo(const QByteArray&);
     Answer readOutputInfo(const QByteArray&);
     Answer readFinalAssembly(const QByteArray&);
+    Answer readLongTag(const QByteArray&);
     Answer readStatus(const QByteArray&);
     Answer readBurstConfiguration(const QByteArray&);
     // Writes and device actions (SimWriteCommands.cpp)
@@ -114,6 +120,7 @@ private:
     Answer writeMessage(const QByteArray&);
     Answer writeTagDescriptorDate(const QByteArray&);
     Answer writeFinalAssembly(const QByteArray&);
+    Answer writeLongTag(const QByteArray&);
     Answer writeDamping(const QByteArray&);
     Answer writeRange(const QByteArray&);
     Answer setUpperToApplied(const QByteArray&);

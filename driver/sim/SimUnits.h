@@ -1,14 +1,14 @@
 #pragma once
 // Engineering units of the simulated devices. A device keeps its values in one base unit (kPa for
-// pressure, degrees Celsius for temperature) and converts only at the wire, so a unit change never
-// loses precision and the range checks work on one scale.
+// pressure, degrees Celsius for temperature, kg/h for mass flow) and converts only at the wire, so a
+// unit change never loses precision and the range checks work on one scale.
 #include <QString>
 #include <QtGlobal>
 #include <optional>
 
 namespace sim {
 
-enum class Quantity { Pressure, Temperature };
+enum class Quantity { Pressure, Temperature, MassFlow };
 
 // value in the unit = base * scale + offset
 struct UnitScale {
@@ -45,6 +45,14 @@ inline constexpr quint8 DegF = 33;
 inline constexpr quint8 DegR = 34;
 inline constexpr quint8 Kelvin = 35;
 inline constexpr quint8 Ohm = 37;
+inline constexpr quint8 CubicMetresPerHour = 19;
+inline constexpr quint8 GramsPerSecond = 70;
+inline constexpr quint8 KgPerSecond = 73;
+inline constexpr quint8 KgPerMinute = 74;
+inline constexpr quint8 KgPerHour = 75;
+inline constexpr quint8 TonnesPerHour = 78;
+inline constexpr quint8 PoundsPerHour = 82;
+inline constexpr quint8 PoundsPerDay = 83;
 } // namespace unit
 
 } // namespace sim

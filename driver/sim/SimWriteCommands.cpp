@@ -82,6 +82,15 @@ SimTransmitter::Answer SimTransmitter::writeFinalAssembly(const QByteArray& data
     return {rc::Success, data.left(3)};
 }
 
+// Latin-1 characters up to the first NUL byte, which pads a shorter long tag.
+SimTransmitter::Answer SimTransmitter::writeLongTag(const QByteArray& data)
+{
+    const QByteArray text = data.left(limits::LongTagChars);
+    const int nul = text.indexOf('\0');
+    working.longTag = QString::fromLatin1(nul < 0 ? text : text.left(nul));
+    return {rc::Success, text};
+}
+
 SimTransmitter::Answer SimTransmitter::writeDamping(const QByteArray& data)
 {
     const auto damping = finiteFloat(data, 0);

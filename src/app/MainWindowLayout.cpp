@@ -139,6 +139,17 @@ void retainSizeWhenHidden(QWidget* widget)
     widget->setSizePolicy(policy);
 }
 
+// The field of a form row whose value comes and goes: a form gives up the room of a hidden widget, a box keeps
+// that of a widget that retains its size, so the window does not change its size with the value.
+QLayout* keepingItsPlace(QWidget* widget)
+{
+    retainSizeWhenHidden(widget);
+    auto* box = new QHBoxLayout;
+    box->setContentsMargins(0, 0, 0, 0);
+    box->addWidget(widget);
+    return box;
+}
+
 } // namespace
 
 void MainWindowLayout::setup(QMainWindow& window)
@@ -213,7 +224,9 @@ void MainWindowLayout::buildDeviceInfoPage(int gap)
     const int w = 34;
     Vyrobce = newValue(InstrumentBox, "Vyrobce", w);
     Typ = newValue(InstrumentBox, "Typ", w);
+    RozsirenyTyp = newValue(InstrumentBox, "RozsirenyTyp", w);
     Verze = newValue(InstrumentBox, "Verze", w);
+    VerzeHart = newValue(InstrumentBox, "VerzeHart", w);
     UI = newValue(InstrumentBox, "UI", w);
     VyrCislo = newValue(InstrumentBox, "VyrCislo", w);
     VyrCisCidla = newValue(InstrumentBox, "VyrCisCidla", w);
@@ -222,9 +235,12 @@ void MainWindowLayout::buildDeviceInfoPage(int gap)
     MinRozpeti = newValue(InstrumentBox, "MinRozpeti", w);
     Porucha = newValue(InstrumentBox, "Porucha", w);
     Ochrana = newValue(InstrumentBox, "Ochrana", w);
+    DlouheOznaceniInfo = newValue(InstrumentBox, "DlouheOznaceniInfo", w);
     addValueRow(form, Vyrobce, tr("Distributor:"));
     addValueRow(form, Typ, tr("Type:"));
+    addValueRow(form, RozsirenyTyp, tr("Expanded Device Type:"));
     addValueRow(form, Verze, tr("Revision:"));
+    addValueRow(form, VerzeHart, tr("Universal Revision:"));
     addValueRow(form, UI, tr("Unique Identifier:"));
     addValueRow(form, VyrCislo, tr("Serial No:"));
     addGap(form, gap);
@@ -235,6 +251,11 @@ void MainWindowLayout::buildDeviceInfoPage(int gap)
     addGap(form, gap);
     addValueRow(form, Porucha, tr("Alarm Signaling:"));
     addValueRow(form, Ochrana, tr("Write Protection:"));
+    // Last, so that a device without a long tag leaves no gap between the rows it has.
+    addGap(form, gap);
+    const QString longTag = tr("Long Tag:");
+    DlouheOznaceniInfo->setAccessibleDescription(longTag);
+    form->addRow(addCaption(DlouheOznaceniInfo, longTag), keepingItsPlace(DlouheOznaceniInfo));
 }
 
 // Basic Setup: range and output, then the identification texts
@@ -259,6 +280,9 @@ void MainWindowLayout::buildBasicSetupPage(int gap)
     setName(Zprava, "Zprava");
     // A whole message of 32 capitals (the device keeps capitals only) is visible without scrolling.
     Zprava->setMinimumWidth(editWidth(Zprava, Zprava->fontMetrics().horizontalAdvance(QString(32, u'A'))));
+    DlouheOznaceni = new QLineEdit(BasicSetup);
+    setName(DlouheOznaceni, "DlouheOznaceni");
+    DlouheOznaceni->setMinimumWidth(Zprava->minimumWidth());
     Jednotky->setFixedWidth(Popis->maximumWidth());
     Funkce->setFixedWidth(Popis->maximumWidth());
 
@@ -286,6 +310,8 @@ void MainWindowLayout::buildBasicSetupPage(int gap)
     form->addRow(addCaption(Popis, tr("Descriptor:")), Popis);
     form->addRow(addCaption(Datum, tr("Date:")), Datum);
     form->addRow(addCaption(Zprava, tr("Message:")), Zprava);
+    // Last, so that a device without a long tag leaves no gap between the rows it has.
+    form->addRow(addCaption(DlouheOznaceni, tr("Long Tag:")), keepingItsPlace(DlouheOznaceni));
 }
 
 void MainWindowLayout::buildPages(QWidget* central, int gap)
@@ -493,7 +519,7 @@ QList<QWidget*> MainWindowLayout::hourGlassWidgets() const
 
 QList<QWidget*> MainWindowLayout::editableFields() const
 {
-    return {Pocatek, Konec, Tlumeni, Oznaceni, Popis, Datum, Zprava, Jednotky, Funkce};
+    return {Pocatek, Konec, Tlumeni, Oznaceni, Popis, Datum, Zprava, Jednotky, Funkce, DlouheOznaceni};
 }
 
 QList<QWidget*> MainWindowLayout::onlineWidgets() const { return {PV, PVI, PVP, SV, TV, FV, Status, Error}; }

@@ -90,7 +90,9 @@ public:
     // Device Info page
     QLabel* Vyrobce = nullptr;
     QLabel* Typ = nullptr;
+    QLabel* RozsirenyTyp = nullptr; // expanded device type
     QLabel* Verze = nullptr;
+    QLabel* VerzeHart = nullptr; // universal revision
     QLabel* UI = nullptr;
     QLabel* VyrCislo = nullptr;
     QLabel* VyrCisCidla = nullptr;
@@ -99,6 +101,7 @@ public:
     QLabel* MinRozpeti = nullptr;
     QLabel* Porucha = nullptr;
     QLabel* Ochrana = nullptr;
+    QLabel* DlouheOznaceniInfo = nullptr; // the long tag, as on Basic Setup; hidden with it
 
     // Basic Setup page
     QLineEdit* Pocatek = nullptr;
@@ -111,6 +114,7 @@ public:
     QLineEdit* Popis = nullptr;
     QLineEdit* Datum = nullptr;
     QLineEdit* Zprava = nullptr;
+    QLineEdit* DlouheOznaceni = nullptr; // the long tag: only a device of universal revision 6 or later has one
 
     // On-line values and messages
     QGroupBox* OnlineBox = nullptr;

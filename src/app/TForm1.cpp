@@ -99,12 +99,16 @@ void TForm1::connectMenus()
 
 void TForm1::bindEditRules()
 {
-    const auto tellRefused = [this] { session.setProgramStatus(platform::texts().notStorable); };
+    const auto tell = [this](QString platform::Texts::*why) {
+        return [this, why] { session.setProgramStatus(platform::texts().*why); };
+    };
     for (const config::ValueRow& row : config::valueCatalogue()) {
         auto* edit = qobject_cast<QLineEdit*>(windowScreen.widget(row.control));
         if (!edit || !row.rule) continue;
         if (row.rule->packedAscii)
-            detailed::bindEditRule(edit, *row.rule, tellRefused);
+            detailed::bindEditRule(edit, *row.rule, tell(&platform::Texts::notStorable));
+        else if (row.rule->latin1)
+            detailed::bindEditRule(edit, *row.rule, tell(&platform::Texts::longTagNotStorable));
         else
             detailed::bindEditRule(edit, *row.rule);
     }

@@ -16,7 +16,9 @@ void WindowScreen::takeWidgets()
     const std::pair<Control, QWidget*> table[] = {
         {Control::Vyrobce, form.Vyrobce},
         {Control::Typ, form.Typ},
+        {Control::RozsirenyTyp, form.RozsirenyTyp},
         {Control::Verze, form.Verze},
+        {Control::VerzeHart, form.VerzeHart},
         {Control::UI, form.UI},
         {Control::VyrCislo, form.VyrCislo},
         {Control::VyrCisCidla, form.VyrCisCidla},
@@ -34,6 +36,7 @@ void WindowScreen::takeWidgets()
         {Control::Popis, form.Popis},
         {Control::Datum, form.Datum},
         {Control::Zprava, form.Zprava},
+        {Control::DlouheOznaceni, form.DlouheOznaceni},
         {Control::PollAddr, form.PollAddr},
         {Control::PV, form.PV},
         {Control::PVI, form.PVI},
@@ -74,6 +77,14 @@ void WindowScreen::show(Control control)
 {
     QWidget* w = widget(control);
     const QScopedValueRollback quiet(updating, true);
+    if (control == Control::DlouheOznaceni) {
+        // Shown on Device Info too; neither page has the field for a device without a long tag.
+        form.DlouheOznaceniInfo->setText(state->text(control));
+        for (QWidget* shown : {w, static_cast<QWidget*>(form.DlouheOznaceniInfo)}) {
+            shown->setVisible(state->has(control));
+            form.captionOf(shown)->setVisible(state->has(control));
+        }
+    }
     if (auto* label = qobject_cast<QLabel*>(w)) {
         QString shown = state->text(control);
         label->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));

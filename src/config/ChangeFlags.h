@@ -11,14 +11,16 @@ struct ChangeFlags {
     bool UnitsChanged = false;
     bool TransferFunctionChanged = false;
     bool DetailedChanged = false;
+    bool LongTagChanged = false;
 
     void ClearChanged() { *this = ChangeFlags{}; }
     bool AreChanges() const
     {
         return MessageChanged || TagChanged || DampingChanged || RangeChanged || UnitsChanged ||
-               TransferFunctionChanged || DetailedChanged;
+               TransferFunctionChanged || DetailedChanged || LongTagChanged;
     }
-    // Used when a whole configuration is to be written.
+    // Used when a whole configuration is to be written. No record keeps the long tag, so a whole
+    // configuration has none to write: a device keeps its own (a clone must not take another's).
     void setAll()
     {
         MessageChanged = TagChanged = DampingChanged = RangeChanged = UnitsChanged = TransferFunctionChanged =

@@ -12,10 +12,14 @@ const QList<CommandRow>& commandCatalogue()
 {
     static const QList<CommandRow> rows = [] {
         const QString mA = QStringLiteral(" mA");
+        // Revision 5 has no expanded device type: its line is missing, and the value stays empty.
         const QList<ReplyField> identityFields{{C::Vyrobce, identity::Manufacturer, -1, {}, true},
                                                {C::Typ, identity::DeviceType, -1, {}, true},
+                                               {C::RozsirenyTyp, identity::ExpandedDeviceType, -1, {}, true},
                                                {C::Verze, identity::DeviceRevision, -1, {}, true},
+                                               {C::VerzeHart, identity::UniversalRevision, -1, {}, true},
                                                {C::UI, identity::UniqueId, -1, {}, true}};
+        const QList<ReplyField> longTagFields{{C::DlouheOznaceni, longTag::LongTag}};
         const QList<ReplyField> tagFields{{C::Oznaceni, tagDescriptorDate::Tag},
                                           {C::Popis, tagDescriptorDate::Descriptor},
                                           {C::Datum, tagDescriptorDate::Date}};
@@ -61,6 +65,8 @@ const QList<CommandRow>& commandCatalogue()
              {C::Oznaceni, C::Popis, C::Datum},
              &F::TagChanged,
              {C::Oznaceni, C::Datum, C::Popis}},
+            {20, longTag::End, longTagFields},
+            {22, longTag::End, longTagFields, {C::DlouheOznaceni}, &F::LongTagChanged, {C::DlouheOznaceni}},
             {34, 0, {}, {C::Tlumeni}, &F::DampingChanged, {C::Tlumeni}},
             {35, 0, {}, {C::Jednotky, C::Konec, C::Pocatek}, &F::RangeChanged, {C::Pocatek, C::Konec}},
             {44, 0, {}, {C::Jednotky}, &F::UnitsChanged, {}},
@@ -104,6 +110,9 @@ const QList<ValueRow>& valueCatalogue()
         {C::Popis, Field::Descriptor, DescriptorRule, false, B::CommonData, 3, true, &T::protocolDescriptor},
         {C::Datum, Field::Date, ValueRule, false, B::CommonData, 4, true, &T::protocolDateOfDevice},
         {C::Zprava, Field::Message, MessageRule, false, B::CommonData, 5, false, &T::protocolMessage},
+        // No record has room for the long tag: it is the device's, and printed from it, in the one free place
+        // of the blocks that no heading below crowds.
+        {C::DlouheOznaceni, {}, LongTagRule, false, B::SensorOutput, 4, true, &T::protocolLongTag},
         {C::PollAddr, Field::PollingAddress, {}, false, B::CommonData, 4, false, &T::protocolAddress},
         {C::Jednotky, Field::Units, {}, false, B::None, 0, false, nullptr, ProtocolSuffix::None, &T::fieldUnits},
         {C::Funkce,

@@ -7,7 +7,9 @@ enum class Control {
     // Device Info
     Vyrobce,
     Typ,
+    RozsirenyTyp, // the expanded device type (universal revision 6 and later)
     Verze,
+    VerzeHart, // the universal revision
     UI,
     VyrCislo,
     VyrCisCidla,
@@ -26,6 +28,7 @@ enum class Control {
     Popis,
     Datum,
     Zprava,
+    DlouheOznaceni, // the long tag (universal revision 6 and later), shown on Device Info too
     // On-line values and the device's status
     PollAddr,
     PV,

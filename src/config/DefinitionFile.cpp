@@ -29,23 +29,45 @@ QString tableFilePath(const LanguageState& language)
     return language.TableFileName.isEmpty() ? QString() : platform::programFolder() + language.TableFileName;
 }
 
+namespace {
+// The paths a definition file of the device may have, in the order they are looked for: with the
+// expanded device type first (a device without one makes no such name), then with the type.
+QStringList candidatePaths(const DeviceState& state, const QString& suffix)
+{
+    QStringList paths;
+    for (Control type : {Control::RozsirenyTyp, Control::Typ}) {
+        const QString path = deviceDefinitionPath(platform::programFolder(), state.text(Control::Vyrobce),
+                                                  state.text(type), state.text(Control::Verze), suffix);
+        if (!path.isEmpty()) paths.append(path);
+    }
+    return paths;
+}
+
+QString existingPath(const DeviceState& state, const QString& suffix)
+{
+    for (const QString& path : candidatePaths(state, suffix))
+        if (platform::fileExists(path)) return path;
+    return {};
+}
+} // namespace
+
 QString deviceDefinitionFile(const DeviceState& state, const LanguageState& language)
 {
-    const QString path =
-        deviceDefinitionPath(platform::programFolder(), state.text(Control::Vyrobce), state.text(Control::Typ),
-                             state.text(Control::Verze), language.DeviceDdfSuffix);
-    return !path.isEmpty() && platform::fileExists(path) ? path : QString();
+    return existingPath(state, language.DeviceDdfSuffix);
+}
+
+QString deviceDefinitionName(const DeviceState& state, const QString& suffix)
+{
+    const QStringList paths = candidatePaths(state, suffix);
+    return paths.isEmpty() ? QString() : paths.first().mid(platform::programFolder().size());
 }
 
 QStringList deviceDefinitionLanguages(const DeviceState& state)
 {
     QStringList words;
-    for (const LanguageEntry& entry : languageTable()) {
-        const QString path =
-            deviceDefinitionPath(platform::programFolder(), state.text(Control::Vyrobce), state.text(Control::Typ),
-                                 state.text(Control::Verze), QString::fromUtf16(entry.deviceDdfSuffix));
-        if (!path.isEmpty() && platform::fileExists(path)) words.append(QString::fromUtf16(entry.settingText));
-    }
+    for (const LanguageEntry& entry : languageTable())
+        if (!existingPath(state, QString::fromUtf16(entry.deviceDdfSuffix)).isEmpty())
+            words.append(QString::fromUtf16(entry.settingText));
     return words;
 }
 

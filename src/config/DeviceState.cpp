@@ -1,6 +1,7 @@
 #include "config/DeviceState.h"
 
 #include "config/CommandCatalogue.h"
+#include "platform/ReplyLayout.h"
 
 namespace config {
 
@@ -25,6 +26,15 @@ void DeviceState::store(Control control, const QString& text)
     if (value == kept) return;
     value = kept;
     emit changed(control);
+    if (control == Control::VerzeHart) emit changed(Control::DlouheOznaceni); // the device may have it now, or not
+}
+
+bool DeviceState::has(Control control) const
+{
+    if (control != Control::DlouheOznaceni) return true;
+    bool ok = false;
+    const int revision = text(Control::VerzeHart).toInt(&ok);
+    return ok && revision >= replylayout::LongTagRevision;
 }
 
 void DeviceState::setText(Control control, const QString& text)

@@ -42,6 +42,10 @@ public:
     // The selected entry is one of the table's: a name the driver has a code for, which can be sent.
     bool fromTable(Control list) const;
 
+    // Whether the device has the value at all: the long tag only from universal revision 6 on. A value
+    // the device does not have is not shown, not printed and never written.
+    bool has(Control control) const;
+
     // Whether the user may edit a value: all may, unless the device's definition leaves it out of
     // its write list.
     bool editable(Control control) const;
@@ -63,7 +67,7 @@ public:
     ItemStore items;
 
 signals:
-    void changed(config::Control control); // its text, its list or whether it may be edited
+    void changed(config::Control control); // its text, its list, whether it may be edited or the device has it
     void edited();                         // the user changed a value (a change flag is set)
     void errorsChanged();
 

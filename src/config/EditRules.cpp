@@ -1,5 +1,7 @@
 #include "config/EditRules.h"
 
+#include "platform/Encoding.h"
+
 #include <algorithm>
 
 namespace config {
@@ -8,6 +10,12 @@ bool packableAscii(QChar c)
 {
     const char16_t u = c.unicode();
     return (u >= 0x20 && u <= 0x5F) || (u >= u'a' && u <= u'z');
+}
+
+bool storableLatin1(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0x20 && u < 0x7F) || (u >= 0xA0 && u <= 0xFF && platform::fitsCp1250(QString(c)));
 }
 
 std::optional<EditOutcome> applyEditRule(const QString& text, int caret, const EditRule& rule)
@@ -19,7 +27,8 @@ std::optional<EditOutcome> applyEditRule(const QString& text, int caret, const E
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         const bool control = c.unicode() < 0x20 || c.unicode() == 0x7F;
-        const bool unstorable = !control && rule.packedAscii && !packableAscii(c);
+        const bool unstorable =
+            !control && ((rule.packedAscii && !packableAscii(c)) || (rule.latin1 && !storableLatin1(c)));
         if (control || unstorable) {
             out.refused = out.refused || unstorable;
             if (i < caret) --kept; // counted below as one fewer character before the caret

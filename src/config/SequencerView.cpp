@@ -81,8 +81,10 @@ std::optional<QStringList> SequencerView::writeData(int command)
     }
     if (row->guard && !(state.changes.*row->guard)) return std::nullopt;
     QStringList fields;
-    for (Control control : row->request)
+    for (Control control : row->request) {
+        if (!state.has(control)) return std::nullopt; // a value the device does not have is never written
         fields.append(driverlink::dataField(state.text(control)));
+    }
     return fields;
 }
 

@@ -126,8 +126,7 @@ void DeviceSession::CheckDeviceDdf(const config::LanguageState& shown)
     } else if (!usable && !shown.DeviceDdfSuffix.isEmpty()) {
         // A device known in another language only: the user would otherwise never learn why its page is missing.
         if (const QStringList others = config::deviceDefinitionLanguages(state); !others.isEmpty()) {
-            const QString wanted = state.text(Control::Vyrobce) + u'-' + state.text(Control::Typ) + u'-' +
-                                   state.text(Control::Verze) + shown.DeviceDdfSuffix;
+            const QString wanted = config::deviceDefinitionName(state, shown.DeviceDdfSuffix);
             state.addError(platform::texts().definitionInOtherLanguages.arg(wanted, others.join(QStringLiteral(", "))));
         }
     }

@@ -43,6 +43,9 @@ constexpr Step OnlineSteps[] = {
     {.state = 102, .source = Source::Fixed, .command = 2, .awaitIn = Online},
 };
 
+// The identity, the read list, and the long tag of a device that has one: it is read after the list
+// whatever the list holds, since no list of a device written for revision 5 names it. A read list
+// without a single step reads nothing more.
 constexpr Step ReadSteps[] = {
     {.state = 200,
      .wait = Wait::ReadGauge,
@@ -50,8 +53,16 @@ constexpr Step ReadSteps[] = {
      .status = &Texts::readingConfiguration,
      .source = Source::Fixed,
      .command = 0},
-    {.state = 201, .last = 248, .source = Source::ReadList, .hook = Hook::ReadEnd, .next = Online},
-    goOn(states::ReadLast, Hook::ReadEnd, Online), // a definition has at most 48 read steps
+    {.state = 201, .source = Source::ReadList, .hook = Hook::ReadEnd, .next = Online},
+    {.state = 202, .last = 248, .source = Source::ReadList, .next = states::ReadLongTag},
+    goOn(states::ReadLast, Hook::None, states::ReadLongTag), // a definition has at most 48 read steps
+    {.state = states::ReadLongTag,
+     .source = Source::Fixed,
+     .command = 20,
+     .when = When::DeviceHasLongTag,
+     .hook = Hook::ReadEnd,
+     .next = Online},
+    goOn(states::ReadLongTag + 1, Hook::ReadEnd, Online),
 };
 
 constexpr Step ReidentifySteps[] = {send(250, 0), goOn(251, Hook::None, Online)};

@@ -33,6 +33,8 @@ enum class When : quint8 {
     EepromAsked,
     // As EepromAsked, after a write list that sent a command: nothing written is nothing to keep.
     EepromAskedAfterWrite,
+    // The identity says universal revision 6 or later: the device has a long tag.
+    DeviceHasLongTag,
 };
 
 // What a step that sends nothing does before the sequencer goes on at the step's next state.

@@ -42,6 +42,8 @@ inline constexpr quint16 Idle = 254;
 // Template steps: step k of a section is sent in state base + k.
 inline constexpr quint16 ReadBase = 200;
 inline constexpr quint16 ReadLast = 249; // a definition has at most 48 read steps: 249 ends the read
+// After the read list, the long tag of a device that has one; the read ends after it.
+inline constexpr quint16 ReadLongTag = 260;
 inline constexpr quint16 WriteBase = 299;
 inline constexpr quint16 WriteEnd = 349;
 inline constexpr quint16 MethodBase = 599;

@@ -81,6 +81,10 @@ void Sequencer::decodeIdentity(const QStringList& lines)
     }
     screen.showIdentity(lines);
     DeviceFlags = quint8(flags);
+    // What the device has besides (its long tag) follows its revision; a revision that is no number is
+    // taken for the oldest.
+    const int revision = lines[identity::UniversalRevision].trimmed().toInt(&ok);
+    UniversalRevision = ok && revision >= 0 && revision <= 255 ? quint8(revision) : 5;
     ++IdentitiesTaken;
 }
 

@@ -127,6 +127,7 @@ private:
     bool CommError = false;
     bool WaitShown = false;
     quint8 DeviceFlags = 0;
+    quint8 UniversalRevision = 5; // of the device last identified
     quint8 realCommand = 0;
     bool WriteListDone = false;
     bool WroteSomething = false; // the write list has sent a command since it began

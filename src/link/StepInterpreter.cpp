@@ -3,6 +3,7 @@
 // does its hook and moves the state on.
 #include "link/CommandMacro.h"
 #include "link/Sequencer.h"
+#include "platform/ReplyLayout.h"
 #include "platform/Texts.h"
 
 namespace driverlink {
@@ -58,6 +59,7 @@ bool Sequencer::holds(When when) const
     case When::Always: return true;
     case When::EepromAsked: return eepromAsked;
     case When::EepromAskedAfterWrite: return eepromAsked && WroteSomething;
+    case When::DeviceHasLongTag: return UniversalRevision >= replylayout::LongTagRevision;
     }
     return false;
 }

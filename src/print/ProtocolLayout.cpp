@@ -72,11 +72,12 @@ QList<PlacedText> protocolLayout(const ProtocolSource& source)
             if (!left && !right) break;
             const double down = block.firstRow + number * RowHeight;
             const double next = down + RowHeight;
-            if (left) {
+            // A value the device does not have (the long tag of an older device) leaves its row empty.
+            if (left && source.state.has(left->control)) {
                 putWithin(t.*left->caption, 10, down, 30, next);
                 putWithin(shown(*left), 30, down, right ? 50 : PageEdge, next);
             }
-            if (right) {
+            if (right && source.state.has(right->control)) {
                 putWithin(t.*right->caption, 50, down, block.rightValueAcross, next);
                 putWithin(shown(*right), block.rightValueAcross, down, PageEdge, next);
             }

@@ -192,7 +192,7 @@ TEST_F(MainWindowLayoutTest, HelperListsNameTheRightControlsInOrder)
                            str("InstrumentBox"), str("SetupPanels"), str("Pripoj")}));
     EXPECT_EQ(namesOf(layout.editableFields()),
               (QStringList{str("Pocatek"), str("Konec"), str("Tlumeni"), str("Oznaceni"), str("Popis"), str("Datum"),
-                           str("Zprava"), str("Jednotky"), str("Funkce")}));
+                           str("Zprava"), str("Jednotky"), str("Funkce"), str("DlouheOznaceni")}));
     EXPECT_EQ(namesOf(layout.onlineWidgets()), (QStringList{str("PV"), str("PVI"), str("PVP"), str("SV"), str("TV"),
                                                             str("FV"), str("Status"), str("Error")}));
 }

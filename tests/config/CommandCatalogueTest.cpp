@@ -40,11 +40,9 @@ TEST(CommandCatalogue, EveryRowMapsEachValueOnceFromADataLineAndWritesWhatItUnlo
         if (!row.request.isEmpty()) {
             EXPECT_TRUE(row.guard) << "a write no change flag guards";
         }
-        if (row.guard) {
-            EXPECT_TRUE(allFlags.*row.guard);
-        }
+        // A whole configuration (a file, the initial values) writes what a record keeps, and nothing else.
         for (Control value : row.request)
-            EXPECT_TRUE(config::valueRow(value).field) << "a written value no record keeps: " << int(value);
+            EXPECT_EQ(bool(config::valueRow(value).field), allFlags.*row.guard) << int(value);
         for (Control value : row.unlocks)
             EXPECT_TRUE(row.request.contains(value)) << "unlocks a value it does not write: " << int(value);
     }
@@ -79,6 +77,7 @@ TEST(CommandCatalogue, AnEditMarksTheCommandsThatWriteItAndTheyCarryTheEditedVal
             SCOPED_TRACE(testing::Message() << row.command << " value " << int(value));
             config::DeviceState state;
             config::SequencerView view(state);
+            state.setText(Control::VerzeHart, QStringLiteral("7")); // a device that has every value
             state.setEntries(Control::Jednotky, {QStringLiteral("bar"), QStringLiteral("kPa")}, 0);
             state.setEntries(Control::Funkce, {QStringLiteral("Linear"), QStringLiteral("Square root")}, 0);
             state.setText(value, QStringLiteral("kPa"));
@@ -98,6 +97,23 @@ TEST(CommandCatalogue, AnEditMarksTheCommandsThatWriteItAndTheyCarryTheEditedVal
                 }
             }
         }
+    }
+}
+
+// Only a device of universal revision 6 or later has a long tag: an older one never has it written,
+// whatever the change flags say.
+TEST(DeviceState, OnlyADeviceOfRevisionSixOrLaterHasALongTag)
+{
+    for (const auto& [revision, has] : {std::pair{"", false}, std::pair{"5", false}, std::pair{"6", true},
+                                        std::pair{"7", true}, std::pair{"x", false}}) {
+        SCOPED_TRACE(revision);
+        config::DeviceState state;
+        config::SequencerView view(state);
+        state.setText(Control::VerzeHart, QString::fromLatin1(revision));
+        state.edit(Control::DlouheOznaceni, QStringLiteral("FT-301 line 3"));
+        EXPECT_TRUE(state.changes.LongTagChanged);
+        EXPECT_EQ(state.has(Control::DlouheOznaceni), has);
+        EXPECT_EQ(view.writeData(22).has_value(), has);
     }
 }
 

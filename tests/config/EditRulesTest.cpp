@@ -1,5 +1,5 @@
 // What an edit keeps of a change: the caret rule when typing past the end, one pass for a long paste,
-// no control characters, and in packed-ASCII texts only what the device can store.
+// no control characters, and in packed-ASCII and Latin-1 texts only what the device can store.
 #include "config/EditRules.h"
 
 #include <gtest/gtest.h>
@@ -62,7 +62,20 @@ INSTANTIATE_TEST_SUITE_P(
                  false},
         EditCase{"braces_and_tilde_are_not", QStringLiteral("a{b}~"), 5, config::DescriptorRule, QStringLiteral("ab"),
                  2, true},
-        EditCase{
-            "accents_allowed_in_other_fields", QString::fromUtf8("\xc5\xbd"), 1, config::ValueRule, {}, -1, false}));
+        EditCase{"accents_allowed_in_other_fields", QString::fromUtf8("\xc5\xbd"), 1, config::ValueRule, {}, -1, false},
+        // The long tag: Latin-1 as far as Windows-1250 has it; a Czech letter and an n with tilde are left out.
+        EditCase{"long_tag_keeps_small_letters_and_latin1_accents",
+                 QString::fromUtf8("Stra\xc3\x9f"
+                                   "e \xc3\xa4"),
+                 8,
+                 config::LongTagRule,
+                 {},
+                 -1,
+                 false},
+        EditCase{"long_tag_leaves_out_what_latin1_or_the_link_lacks",
+                 QString::fromUtf8("\xc4\x8c"
+                                   "a\xc3\xb1"
+                                   "a"),
+                 4, config::LongTagRule, QStringLiteral("aa"), 2, true}));
 
 } // namespace

@@ -79,6 +79,18 @@ INSTANTIATE_TEST_SUITE_P(
                       RequestCase{"date that is no date", 18, lines({"A", "B", "31.2.2026"}), nullptr,
                                   "Invalid value \"31.2.2026\" for date!"},
                       RequestCase{"final assembly number", 19, lines({"1234567"}), "12d687", nullptr},
+                      RequestCase{"long tag in Latin-1, padded with NUL bytes", 22,
+                                  lines({"Stra\xc3\x9f"
+                                         "e 3"}),
+                                  "53747261df652033000000000000000000000000000000000000000000000000", nullptr},
+                      RequestCase{"long tag with a letter Latin-1 lacks", 22,
+                                  lines({"\xc4\x8c"
+                                         "-1"}),
+                                  nullptr,
+                                  "Invalid value \"\xc4\x8c"
+                                  "-1\" for long tag!"},
+                      RequestCase{"long tag longer than 32", 22, lines({"FT-301 boiler feed water, line 3A"}), nullptr,
+                                  "Invalid value \"FT-301 boiler feed water, line 3A\" for long tag!"},
                       RequestCase{"final assembly number too large", 19, lines({"16777216"}), nullptr,
                                   "Invalid value \"16777216\" for final assembly number!"},
                       RequestCase{"damping", 34, lines({"0.5"}), "3f000000", nullptr},
@@ -131,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "0504"
                   "0012"
                   "00",
-                  lines({"Ostrevo", "PR210", "5", "7", "3", "2", "1", "2", "662316", "5", "4", "18", "0"})},
+                  lines({"Ostrevo", "PR210", "5", "7", "3", "2", "1", "2", "662316", "5", "4", "18", "0", "0x6ED2"})},
         ReplyCase{"identity of a revision 7 device with its maker in bytes 17 and 18", 0,
                   "fe6ed2050703020802"
                   "0a1b2c"
@@ -141,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "006e"
                   "006e"
                   "01",
-                  lines({"Ostrevo", "PR210", "5", "7", "3", "2", "1", "2", "662316", "5", "4", "18", "0"})},
+                  lines({"Ostrevo", "PR210", "5", "7", "3", "2", "1", "2", "662316", "5", "4", "18", "0", "0x6ED2"})},
         ReplyCase{"an expanded device type of its own is a number", 0,
                   "fee1a5050703020800"
                   "000001"
@@ -151,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "006e"
                   "006e"
                   "01",
-                  lines({"Ostrevo", "57765", "5", "7", "3", "2", "1", "0", "1", "5", "4", "0", "0"})},
+                  lines({"Ostrevo", "57765", "5", "7", "3", "2", "1", "0", "1", "5", "4", "0", "0", "0xE1A5"})},
         ReplyCase{"identity of a maker the table names", 11,
                   "fe26a0050503020800"
                   "000001",
@@ -226,15 +238,48 @@ TEST(ReplyDecoding, EveryFieldStandsOnTheLineTheProgramReadsItFrom)
         const char* hex;
         QList<std::pair<int, const char*>> fields;
     };
+    const QByteArray maker17 = tables().manufacturerName(17).toUtf8();
     const Case cases[] = {
         {0,
          "fe6ed2050503020800"
          "0a1b2c",
          {{identity::Manufacturer, "Ostrevo"},
           {identity::DeviceType, "PR210"},
+          {identity::UniversalRevision, "5"},
           {identity::DeviceRevision, "3"},
           {identity::Flags, "0"},
-          {identity::UniqueId, "662316"}}},
+          {identity::UniqueId, "662316"},
+          {identity::ExpandedDeviceType, nullptr}}},
+        // Revision 6: the expanded device type made of the manufacturer and the type.
+        {11,
+         "fe6ed2050603020804"
+         "0a1b2c"
+         "0502"
+         "0003"
+         "00",
+         {{identity::Manufacturer, "Ostrevo"},
+          {identity::DeviceType, "PR210"},
+          {identity::UniversalRevision, "6"},
+          {identity::Flags, "4"},
+          {identity::UniqueId, "662316"},
+          {identity::ChangeCounter, "3"},
+          {identity::ExpandedDeviceType, "0x6ED2"}}},
+        // Revision 7: a type of its own in bytes 1 and 2, the 16-bit manufacturer in bytes 17 and 18.
+        {0,
+         "fee1a5050701020800"
+         "0c3d4e"
+         "0503"
+         "0000"
+         "00"
+         "0011"
+         "0011"
+         "01",
+         {{identity::Manufacturer, maker17.constData()},
+          {identity::DeviceType, "57765"},
+          {identity::UniversalRevision, "7"},
+          {identity::DeviceRevision, "1"},
+          {identity::UniqueId, "802126"},
+          {identity::ExpandedDeviceType, "0xE1A5"}}},
         {1, "0c4409552e", {{primaryVariable::Unit, "kPa"}, {primaryVariable::Value, "549.33"}}},
         {2, "414ca0f4425a9ee7", {{loopCurrent::Current, "12.789"}, {loopCurrent::Percent, "54.66"}}},
         {3,
@@ -269,6 +314,13 @@ TEST(ReplyDecoding, EveryFieldStandsOnTheLineTheProgramReadsItFrom)
           {output::WriteProtection, "No"},
           {output::Distributor, "Ostrevo"}}},
         {16, "000001", {{finalAssembly::Number, "1"}}},
+        // Latin-1, padded with NUL bytes (or blanks) that are no part of it.
+        {20,
+         "46542d33303120537472"
+         "61df6520330000000000000000000000000000000000",
+         {{longTag::LongTag, "FT-301 Stra\xc3\x9f"
+                             "e 3"}}},
+        {22, "4c542d3720202020202020202020202020202020202020202020202020202020", {{longTag::LongTag, "LT-7"}}},
         {35,
          "0c42c8000000000000",
          {{range::Unit, "kPa"}, {range::UpperRangeValue, "100"}, {range::LowerRangeValue, "0"}}},
@@ -281,8 +333,13 @@ TEST(ReplyDecoding, EveryFieldStandsOnTheLineTheProgramReadsItFrom)
         const QStringList reply =
             replyText(QString::number(c.command), QStringLiteral("0"), {}, {}, *data).split(QStringLiteral("\r\n"));
         EXPECT_EQ(reply[CommandLine], QString::number(c.command));
-        for (const auto& [line, text] : c.fields)
+        for (const auto& [line, text] : c.fields) {
+            if (!text) {
+                EXPECT_LE(reply.size(), line) << "command " << c.command << " has line " << line;
+                continue;
+            }
             EXPECT_EQ(reply.value(line), QString::fromUtf8(text)) << "command " << c.command << ", line " << line;
+        }
     }
 }
 

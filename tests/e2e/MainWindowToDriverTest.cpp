@@ -38,6 +38,9 @@ TEST(MainWindowToDriver, ReadShowsTheSimulatedTransmitterAndItsLiveValues)
     EXPECT_EQ(window.form.Konec->text(), QStringLiteral("1000"));
     EXPECT_EQ(window.form.Tlumeni->text(), QStringLiteral("0.5"));
     EXPECT_EQ(window.form.HorniMez->text(), QStringLiteral("1600 kPa"));
+    EXPECT_EQ(window.form.VerzeHart->text(), QStringLiteral("5"));
+    EXPECT_TRUE(window.form.DlouheOznaceni->isHidden()) << "a revision 5 device has no long tag";
+    EXPECT_TRUE(window.form.DlouheOznaceniInfo->isHidden());
 
     ASSERT_TRUE(e2e::waitAtMost(20000, [&] { return window.form.PV->text().endsWith(QStringLiteral(" kPa")); }));
     const QString first = window.form.PV->text();
@@ -80,6 +83,48 @@ TEST(MainWindowToDriver, TheTemperatureTransmitterKeepsItsNewAssemblyNumberOverA
     EXPECT_EQ(window.form.VyrCislo->text(), QStringLiteral("654321"));
     window.OdpojClick(driverlink::StopSender::StopButton);
     EXPECT_TRUE(window.FormCloseQuery());
+}
+
+// A HART 7 device: its expanded device type and revision on Device Info, its values in its own unit, and a
+// long tag that is changed, written and read back, also after the driver has started again.
+TEST(MainWindowToDriver, TheHart7FlowTransmitterShowsItsIdentityAndKeepsANewLongTag)
+{
+    e2e::ProgramUnderTest program;
+    auto& dialogs = program.dialogs;
+    const QString written = QString::fromUtf8("FT-301 Kesselspeisung Stra\u00dfe 4");
+    for (const bool change : {true, false}) {
+        platform::SocketChannel channel;
+        device::DeviceSession session(channel);
+        TForm1 window(session);
+        window.FormCreate();
+        window.createForms();
+        ASSERT_TRUE(window.session.link.LinkOpen()) << "pelmora was not started";
+        const auto readEnded = [&] {
+            return !window.form.Pripoj->isEnabled() && window.session.sequencer.state() <= 102;
+        };
+        dialogs.expect(Kind::Input, platform::texts().enterAddress, platform::Answer::Ok, QStringLiteral("2"));
+        window.service.Inicializacedotazovacadresou1Click();
+        ASSERT_TRUE(e2e::waitAtMost(60000, readEnded)) << "the read did not end";
+        EXPECT_EQ(window.form.RozsirenyTyp->text(), QStringLiteral("0x11A8"));
+        EXPECT_EQ(window.form.VerzeHart->text(), QStringLiteral("7"));
+        EXPECT_EQ(window.form.Jednotky->currentText(), QStringLiteral("kg/h"));
+        EXPECT_EQ(window.form.HorniMez->text(), QStringLiteral("24000 kg/h"));
+        EXPECT_FALSE(window.form.DlouheOznaceni->isHidden());
+        EXPECT_FALSE(window.form.DlouheOznaceniInfo->isHidden());
+        if (change) {
+            EXPECT_EQ(window.form.DlouheOznaceniInfo->text(), QStringLiteral("FT-301 boiler feed water, line 3"));
+            window.form.DlouheOznaceni->setText(written);
+            dialogs.expect(Kind::Confirm, platform::texts().writeChangesToDevice, platform::Answer::Yes);
+            dialogs.expect(Kind::Information, platform::texts().writtenIntoDevice);
+            window.writing.ZapisPrevClick();
+            ASSERT_TRUE(e2e::waitAtMost(60000, readEnded)) << "the read-back did not end";
+        }
+        EXPECT_EQ(window.form.DlouheOznaceniInfo->text(), written);
+        EXPECT_EQ(window.form.DlouheOznaceni->text(), written);
+        EXPECT_TRUE(window.session.state.errors().isEmpty()) << window.session.state.errors().join(u'\n').toStdString();
+        window.OdpojClick(driverlink::StopSender::StopButton);
+        EXPECT_TRUE(window.FormCloseQuery()); // ends the driver: the second round starts another
+    }
 }
 
 } // namespace

@@ -45,6 +45,7 @@ TEST_F(SimStateFileTest, EveryEntryRoundTrips)
     const auto& model = devices[0].deviceModel();
     Config c = devices[0].factoryConfig();
     c.tag = QStringLiteral("A@B[C]");
+    c.longTag = QString::fromUtf8("Au\u00dfenring 7, Kessel \u00c4 \u00f1 \u00ff");
     c.descriptor = QStringLiteral("0123456789ABCDEF");
     c.message = QStringLiteral("ALL PRINTABLE !\"#$%&'()*+,-./:;<");
     c.date = QDate(1999, 12, 31);
@@ -105,6 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadEntry{"TagTooLong", "tag", QStringLiteral("PT-101-EXTRA")},
         BadEntry{"TagNotPackable", "tag", QStringLiteral("PT\u00e9")}, BadEntry{"TagNotText", "tag", 101},
         BadEntry{"MessageTooLong", "message", QString(33, u'A')},
+        BadEntry{"LongTagTooLong", "longTag", QString(33, u'a')},
+        BadEntry{"LongTagNotLatin1", "longTag", QStringLiteral("\u010c-1")},
         BadEntry{"DateImpossible", "date", QStringLiteral("2024-02-30")},
         BadEntry{"DateBefore1900", "date", QStringLiteral("1899-12-31")},
         BadEntry{"FinalAssemblyTooLarge", "finalAssemblyNumber", 16777216},

@@ -238,6 +238,50 @@ TEST_F(SimTransmitterTest, ReadLayouts)
     EXPECT_FLOAT_EQ(floatAt(sensor, 12), 10.0f);
 }
 
+// Revision 7 names its type with two bytes and its maker with two more after the revision 6 fields; it
+// answers to a long address made of the type, and it stays a revision 7 device.
+TEST_F(SimTransmitterTest, TheFlowTransmitterIsAHartSevenDeviceAtAddressTwo)
+{
+    SimTransmitter flow = sim::makeFlowTransmitter();
+    flow.setUniversalRevision(5);
+    const hart::Reply identity = call(flow, 0);
+    ASSERT_EQ(identity.data.size(), 22);
+    EXPECT_EQ(identity.data.mid(1, 4).toHex(' '), QByteArray("11 a8 05 07"));
+    EXPECT_EQ(identity.data.mid(9, 3).toHex(' '), QByteArray("0c 3d 4e"));
+    EXPECT_EQ(identity.data.mid(17, 4).toHex(' '), QByteArray("00 11 00 11")) << "maker and distributor";
+    EXPECT_TRUE(flow.answers(hart::Address::shortFrame(2)));
+    EXPECT_TRUE(flow.answers(hart::Address::longFrame(bytes({0x80 | 0x11, 0xA8, 0x0C, 0x3D, 0x4E}))));
+
+    const hart::Reply pv = call(flow, 3);
+    ASSERT_EQ(pv.data.size(), 19);
+    EXPECT_EQ(bytes({byteAt(pv, 4), byteAt(pv, 9), byteAt(pv, 14)}), bytes({75, 19, 32})) << "kg/h, m3/h, degC";
+    EXPECT_NEAR(floatAt(pv, 10), floatAt(pv, 5) / 998.2, 0.01) << "the volume flow follows the mass flow";
+    EXPECT_FLOAT_EQ(floatAt(call(flow, 14), 4), 24000.0f);
+}
+
+// Commands 20 and 22 belong to revision 6 and later: the long tag in 32 Latin-1 bytes, padded with NUL.
+TEST_F(SimTransmitterTest, OnlyARevisionSixOrLaterDeviceHasALongTag)
+{
+    const QString text = QString::fromUtf8("PT-101 Stra\u00dfe 4");
+    for (const quint8 revision : {5, 6, 7}) {
+        SCOPED_TRACE(int(revision));
+        SimTransmitter device = sim::makePressureTransmitter();
+        device.setUniversalRevision(revision);
+        const QByteArray written = text.toLatin1().leftJustified(32, '\0');
+        const hart::Reply write = call(device, 22, written);
+        if (revision < 6) {
+            EXPECT_EQ(write.responseCode, hart::rc::NotImplemented);
+            EXPECT_EQ(call(device, 20).responseCode, hart::rc::NotImplemented);
+            continue;
+        }
+        EXPECT_EQ(write.responseCode, 0);
+        EXPECT_EQ(write.data, written);
+        EXPECT_EQ(device.config().longTag, text);
+        EXPECT_EQ(call(device, 20).data, written);
+        EXPECT_EQ(call(device, 22, QByteArray(31, 'x')).responseCode, hart::rc::TooFewBytes);
+    }
+}
+
 TEST_F(SimTransmitterTest, LiveProcessMovesSmoothlyAndRepeats)
 {
     SimTransmitter twin = sim::makePressureTransmitter();
