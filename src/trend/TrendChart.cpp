@@ -41,6 +41,20 @@ TrendChart::TrendChart(const TrendStore& store, QWidget* parent) : QWidget(paren
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    measure();
+}
+
+void TrendChart::measure()
+{
+    const QFontMetrics metrics = fontMetrics();
+    margins = {metrics.horizontalAdvance(QStringLiteral("-00000.000")) + 8, metrics.height() + 6, 10,
+               metrics.height() + 8};
+}
+
+void TrendChart::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange) measure();
+    QWidget::changeEvent(event);
 }
 
 QSize TrendChart::sizeHint() const { return {fontMetrics().averageCharWidth() * 100, fontMetrics().height() * 36}; }
@@ -68,9 +82,7 @@ QList<Variable> TrendChart::strips() const
 
 QRect TrendChart::plotArea() const
 {
-    const QFontMetrics metrics = fontMetrics();
-    const int left = metrics.horizontalAdvance(QStringLiteral("-00000.000")) + 8;
-    return rect().adjusted(left, metrics.height() + 6, -10, -(metrics.height() + 8));
+    return rect().adjusted(margins.left(), margins.top(), -margins.right(), -margins.bottom());
 }
 
 QRect TrendChart::stripArea(int index, int count) const
@@ -207,7 +219,7 @@ void TrendChart::drawStrip(QPainter& painter, Variable variable, const QRect& ar
     painter.save();
     painter.setClipRect(area);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(colourOf(variable), 1.6));
+    painter.setPen(QPen(colourOf(variable), 1)); // a wider pen costs ten times the drawing
     QPolygonF line;
     int column = INT_MIN;
     double firstY = 0, lowY = 0, highY = 0, lastY = 0;

@@ -6,6 +6,7 @@
 // Drawing costs at most a few points per pixel column, however many samples the time window holds.
 #include "trend/TrendStore.h"
 
+#include <QMargins>
 #include <QWidget>
 #include <optional>
 
@@ -34,6 +35,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     struct Scale {
@@ -41,6 +43,9 @@ private:
         double high = 1;
         QString unit;
     };
+    // The room of the scales' numbers and the time axis around the plot, measured once for each font: every
+    // sample drawn asks where its time lies.
+    void measure();
     QRect plotArea() const;
     QRect stripArea(int index, int count) const;
     qint64 timeAt(int x) const;
@@ -58,6 +63,7 @@ private:
     qint64 spanMs = 60000;
     qint64 endMs = 0;
     std::optional<int> pointerX;
+    QMargins margins;
 };
 
 } // namespace trend
