@@ -8,10 +8,25 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QTimeZone>
 #include <cmath>
 #include <cstdio>
+
+namespace {
+
+// The resident memory of this process, in KiB.
+long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -28,6 +43,7 @@ int main(int argc, char** argv)
     const trend::Units units{QStringLiteral("kPa"), QStringLiteral("mA"), QStringLiteral("%"),
                              QString::fromUtf8("\xc2\xb0"
                                                "C")};
+    const long residentBefore = residentKb();
     trend::TrendStore store;
     const qint64 start = 1'700'000'000'000;
     QElapsedTimer timer;
@@ -45,6 +61,8 @@ int main(int argc, char** argv)
     std::printf("  samples kept:      %lld of at most %lld (%d thinnings)\n", static_cast<long long>(store.size()),
                 static_cast<long long>(trend::TrendStore::Capacity), store.thinnings());
     std::printf("  memory:            %.2f MiB\n", double(store.memoryBytes()) / (1024.0 * 1024.0));
+    std::printf("  resident memory:   %.2f MiB more than before the first sample\n",
+                double(residentKb() - residentBefore) / 1024.0);
     std::printf("  append:            %.0f ns a sample (mean)\n", appendNs);
 
     trend::TrendChart chart(store);
