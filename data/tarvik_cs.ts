@@ -318,6 +318,14 @@
         <source>Write in device!</source>
         <translation>Zapsat do přístroje!</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Zobrazení</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>
@@ -1526,6 +1534,156 @@ Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
     <message>
         <source>Nothing was sent: with the input applied now, %1, as Upper Range Value the span would be %2, less than the sensor&apos;s minimum span %3.</source>
         <translation>Nic nebylo odesláno: s nyní přivedeným vstupem %1 jako horní mezí rozsahu by rozpětí bylo %2, méně než minimální rozpětí senzoru %3.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Primary Variable</source>
+        <translation>Primární proměnná</translation>
+    </message>
+    <message>
+        <source>Loop Current</source>
+        <translation>Proud smyčky</translation>
+    </message>
+    <message>
+        <source>Percent of Range</source>
+        <translation>Procento rozsahu</translation>
+    </message>
+    <message>
+        <source>Secondary Variable</source>
+        <translation>Sekundární proměnná</translation>
+    </message>
+    <message>
+        <source>Tertiary Variable</source>
+        <translation>Terciární proměnná</translation>
+    </message>
+    <message>
+        <source>Fourth Variable</source>
+        <translation>Čtvrtá proměnná</translation>
+    </message>
+    <message>
+        <source>Loop current fixed</source>
+        <translation>Proud smyčky je pevně nastaven</translation>
+    </message>
+    <message>
+        <source>No values have been read yet. They are recorded while a device is read on-line.</source>
+        <translation>Zatím nebyly přečteny žádné hodnoty. Zaznamenávají se, když se přístroj čte on-line.</translation>
+    </message>
+    <message>
+        <source>Wire: simulated devices</source>
+        <translation>Vedení: simulované přístroje</translation>
+    </message>
+    <message>
+        <source>Wire: HART modem on serial port %1</source>
+        <translation>Vedení: HART modem na sériovém portu %1</translation>
+    </message>
+    <message>
+        <source>Wire: HART-IP gateway %1, port %2, %3</source>
+        <translation>Vedení: brána HART-IP %1, port %2, %3</translation>
+    </message>
+    <message>
+        <source>Wire: as the driver&apos;s own settings file says</source>
+        <translation>Vedení: podle vlastního souboru nastavení ovladače</translation>
+    </message>
+    <message>
+        <source>Wire: that of the driver that was already running</source>
+        <translation>Vedení: to, které používá již spuštěný ovladač</translation>
+    </message>
+    <message>
+        <source>Wire: that of the driver on %1</source>
+        <translation>Vedení: to, které používá ovladač na %1</translation>
+    </message>
+    <message>
+        <source>No driver</source>
+        <translation>Žádný ovladač</translation>
+    </message>
+    <message>
+        <source>Choose or type the serial port of the HART modem.</source>
+        <translation>Vyberte nebo zadejte sériový port HART modemu.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no host name or address of a HART-IP gateway.</source>
+        <translation>&quot;%1&quot; není název hostitele ani adresa brány HART-IP.</translation>
+    </message>
+    <message>
+        <source>The driver in use was not started by Tarvik (it was already running, or runs on another computer) and keeps its own wire. The wire chosen is used when Tarvik starts the driver itself.</source>
+        <translation>Používaný ovladač nespustil Tarvik (už běžel, nebo běží na jiném počítači) a ponechává si své vedení. Zvolené vedení se použije, až Tarvik spustí ovladač sám.</translation>
+    </message>
+    <message>
+        <source>The driver will be started on the wire chosen once the connection is stopped.</source>
+        <translation>Ovladač bude spuštěn na zvoleném vedení, jakmile se spojení zastaví.</translation>
+    </message>
+</context>
+<context>
+    <name>settings::ConnectionPage</name>
+    <message>
+        <source>Simulated devices</source>
+        <translation>Simulované přístroje</translation>
+    </message>
+    <message>
+        <source>HART modem on the serial port</source>
+        <translation>HART modem na sériovém portu</translation>
+    </message>
+    <message>
+        <source>HART-IP gateway</source>
+        <translation>Brána HART-IP</translation>
+    </message>
+    <message>
+        <source>As the driver&apos;s own settings file says (pelmora.ini)</source>
+        <translation>Podle vlastního souboru nastavení ovladače (pelmora.ini)</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Hostitel:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Tarvik starts the driver with this wire. A driver that is already running, or the one on another computer (net path), is used as it is.</source>
+        <translation>Tarvik spouští ovladač s tímto vedením. Ovladač, který už běží, nebo ovladač na jiném počítači (síťová cesta) se použije tak, jak je.</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Připojení</translation>
+    </message>
+</context>
+<context>
+    <name>trend::TTrend</name>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuta</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 minut</translation>
+    </message>
+    <message>
+        <source>30 minutes</source>
+        <translation>30 minut</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pozastavit</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportovat...</translation>
+    </message>
+    <message>
+        <source>Time window:</source>
+        <translation>Časové okno:</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Pokračovat</translation>
     </message>
 </context>
 </TS>

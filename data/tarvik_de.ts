@@ -318,6 +318,14 @@
         <source>Write in device!</source>
         <translation>Ins Gerät schreiben!</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>
@@ -1526,6 +1534,156 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
     <message>
         <source>Nothing was sent: with the input applied now, %1, as Upper Range Value the span would be %2, less than the sensor&apos;s minimum span %3.</source>
         <translation>Nichts wurde gesendet: Mit dem jetzt anliegenden Eingang %1 als Messbereichsende wäre die Spanne %2, kleiner als die minimale Messspanne des Sensors %3.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Primary Variable</source>
+        <translation>Primärvariable</translation>
+    </message>
+    <message>
+        <source>Loop Current</source>
+        <translation>Schleifenstrom</translation>
+    </message>
+    <message>
+        <source>Percent of Range</source>
+        <translation>Prozent des Messbereichs</translation>
+    </message>
+    <message>
+        <source>Secondary Variable</source>
+        <translation>Sekundärvariable</translation>
+    </message>
+    <message>
+        <source>Tertiary Variable</source>
+        <translation>Tertiärvariable</translation>
+    </message>
+    <message>
+        <source>Fourth Variable</source>
+        <translation>Quartärvariable</translation>
+    </message>
+    <message>
+        <source>Loop current fixed</source>
+        <translation>Schleifenstrom fest eingestellt</translation>
+    </message>
+    <message>
+        <source>No values have been read yet. They are recorded while a device is read on-line.</source>
+        <translation>Es wurden noch keine Werte gelesen. Sie werden aufgezeichnet, während ein Gerät online gelesen wird.</translation>
+    </message>
+    <message>
+        <source>Wire: simulated devices</source>
+        <translation>Leitung: simulierte Geräte</translation>
+    </message>
+    <message>
+        <source>Wire: HART modem on serial port %1</source>
+        <translation>Leitung: HART-Modem an der seriellen Schnittstelle %1</translation>
+    </message>
+    <message>
+        <source>Wire: HART-IP gateway %1, port %2, %3</source>
+        <translation>Leitung: HART-IP-Gateway %1, Port %2, %3</translation>
+    </message>
+    <message>
+        <source>Wire: as the driver&apos;s own settings file says</source>
+        <translation>Leitung: laut der eigenen Einstellungsdatei des Treibers</translation>
+    </message>
+    <message>
+        <source>Wire: that of the driver that was already running</source>
+        <translation>Leitung: die des bereits laufenden Treibers</translation>
+    </message>
+    <message>
+        <source>Wire: that of the driver on %1</source>
+        <translation>Leitung: die des Treibers auf %1</translation>
+    </message>
+    <message>
+        <source>No driver</source>
+        <translation>Kein Treiber</translation>
+    </message>
+    <message>
+        <source>Choose or type the serial port of the HART modem.</source>
+        <translation>Wählen Sie die serielle Schnittstelle des HART-Modems, oder geben Sie sie ein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no host name or address of a HART-IP gateway.</source>
+        <translation>&quot;%1&quot; ist weder Hostname noch Adresse eines HART-IP-Gateways.</translation>
+    </message>
+    <message>
+        <source>The driver in use was not started by Tarvik (it was already running, or runs on another computer) and keeps its own wire. The wire chosen is used when Tarvik starts the driver itself.</source>
+        <translation>Der verwendete Treiber wurde nicht von Tarvik gestartet (er lief bereits oder läuft auf einem anderen Computer) und behält seine eigene Leitung. Die gewählte Leitung wird verwendet, wenn Tarvik den Treiber selbst startet.</translation>
+    </message>
+    <message>
+        <source>The driver will be started on the wire chosen once the connection is stopped.</source>
+        <translation>Der Treiber wird auf der gewählten Leitung gestartet, sobald die Verbindung beendet ist.</translation>
+    </message>
+</context>
+<context>
+    <name>settings::ConnectionPage</name>
+    <message>
+        <source>Simulated devices</source>
+        <translation>Simulierte Geräte</translation>
+    </message>
+    <message>
+        <source>HART modem on the serial port</source>
+        <translation>HART-Modem an der seriellen Schnittstelle</translation>
+    </message>
+    <message>
+        <source>HART-IP gateway</source>
+        <translation>HART-IP-Gateway</translation>
+    </message>
+    <message>
+        <source>As the driver&apos;s own settings file says (pelmora.ini)</source>
+        <translation>Laut der eigenen Einstellungsdatei des Treibers (pelmora.ini)</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Tarvik starts the driver with this wire. A driver that is already running, or the one on another computer (net path), is used as it is.</source>
+        <translation>Tarvik startet den Treiber mit dieser Leitung. Ein bereits laufender Treiber oder der Treiber auf einem anderen Computer (Netzpfad) wird so verwendet, wie er ist.</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbindung</translation>
+    </message>
+</context>
+<context>
+    <name>trend::TTrend</name>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 Minuten</translation>
+    </message>
+    <message>
+        <source>30 minutes</source>
+        <translation>30 Minuten</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Time window:</source>
+        <translation>Zeitfenster:</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
     </message>
 </context>
 </TS>

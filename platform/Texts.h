@@ -252,6 +252,35 @@ public:
     QString exportCaption = tr("Export");
     QString exportFilter = tr("CSV file (*.csv)");
 
+    // The trend of the on-line values: the variables as the window and the exported columns name them.
+    QString trendTime = tr("Time");
+    QString trendPrimaryVariable = tr("Primary Variable");
+    QString trendLoopCurrent = tr("Loop Current");
+    QString trendPercentOfRange = tr("Percent of Range");
+    QString trendSecondaryVariable = tr("Secondary Variable");
+    QString trendTertiaryVariable = tr("Tertiary Variable");
+    QString trendFourthVariable = tr("Fourth Variable");
+    QString trendFixedCurrent = tr("Loop current fixed");
+    QString trendNoValues = tr("No values have been read yet. They are recorded while a device is read on-line.");
+
+    // The wire of the driver, in the status bar and in Options. %1: a serial port.
+    QString wireSimulated = tr("Wire: simulated devices");
+    QString wireSerial = tr("Wire: HART modem on serial port %1");
+    // %1: the host, %2: the port, %3: UDP or TCP.
+    QString wireHartIp = tr("Wire: HART-IP gateway %1, port %2, %3");
+    QString wireDriverSettings = tr("Wire: as the driver's own settings file says");
+    QString wireRunningDriver = tr("Wire: that of the driver that was already running");
+    // %1: the setting NetPath.
+    QString wireNetDriver = tr("Wire: that of the driver on %1");
+    QString wireNoDriver = tr("No driver");
+    QString wireNeedsPort = tr("Choose or type the serial port of the HART modem.");
+    // %1: the host as typed.
+    QString wireNeedsHost = tr("\"%1\" is no host name or address of a HART-IP gateway.");
+    QString wireKeptByDriver = tr("The driver in use was not started by Tarvik (it was already running, or runs on "
+                                  "another computer) and keeps its own wire. The wire chosen is used when Tarvik "
+                                  "starts the driver itself.");
+    QString wireAfterStop = tr("The driver will be started on the wire chosen once the connection is stopped.");
+
     // The configuration protocol
     QString protocolTitle = tr("Configuration Protocol");
     QString protocolCommonData = tr("Common Data:");

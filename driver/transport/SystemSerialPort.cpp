@@ -1,8 +1,7 @@
 #include "transport/SystemSerialPort.h"
 
+#include "platform/SerialPorts.h"
 #include "platform/SerialSettings.h"
-
-#include <QSerialPortInfo>
 
 namespace transport {
 
@@ -73,15 +72,8 @@ bool SystemSerialPort::setRts(bool on)
 QStringList listSerialPorts()
 {
     QStringList lines;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        QStringList details;
-        if (!info.manufacturer().isEmpty()) details << info.manufacturer();
-        if (!info.serialNumber().isEmpty()) details << u"serial " + info.serialNumber();
-        QString line = info.systemLocation();
-        if (!info.description().isEmpty()) line += QStringLiteral("  ") + info.description();
-        if (!details.isEmpty()) line += QStringLiteral(" (") + details.join(QStringLiteral(", ")) + u')';
-        lines << line;
-    }
+    for (const platform::SerialPort& port : platform::serialPorts())
+        lines << port.line();
     return lines;
 }
 

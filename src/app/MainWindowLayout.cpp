@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -170,10 +171,24 @@ void MainWindowLayout::setup(QMainWindow& window)
     buildButtons(central);
     arrange(central);
     buildDiagnostics(central);
+    buildStatusBar(window);
     setStartState();
 
     // Single fixed border: the window takes the size its contents ask for and nothing else.
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainWindowLayout::buildStatusBar(QMainWindow& window)
+{
+    QStatusBar* bar = window.statusBar();
+    setName(bar, "StatusBar");
+    bar->setSizeGripEnabled(false);
+    WireStatus = new QLabel;
+    setName(WireStatus, "WireStatus");
+    WireStatus->setTextFormat(Qt::PlainText); // a port or host name as the user typed it
+    // A long host name is clipped rather than widen the fixed window.
+    WireStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    bar->addWidget(WireStatus, 1);
 }
 
 void MainWindowLayout::buildMenus(QMainWindow& window)

@@ -72,6 +72,10 @@ public:
     QAction* ZapnutiBURSTmodu = nullptr;          // Enter Burst Mode
     QAction* VypnutiBURSTmodu = nullptr;          // Exit Burst mode
 
+    // Menu View
+    QMenu* View1 = nullptr;
+    QAction* MenuTrend = nullptr; // Trend: the on-line values against time
+
     // Commands directly on the menu bar
     QAction* MenuHistory = nullptr; // History
     QAction* Options1 = nullptr;    // Options
@@ -132,6 +136,7 @@ public:
     QListWidget* Error = nullptr;
     QGroupBox* ProgramStatusBox = nullptr;
     QLabel* ProgramStatus = nullptr;
+    QLabel* WireStatus = nullptr; // the status bar: the wire of the driver in use
 
     QPushButton* Pripoj = nullptr;    // Read!
     QPushButton* Odpoj = nullptr;     // Stop!
@@ -172,6 +177,7 @@ private:
     void buildMessageBoxes(QWidget* central);
     void buildButtons(QWidget* central);
     void buildDiagnostics(QWidget* central);
+    void buildStatusBar(QMainWindow& window);
     void arrange(QWidget* central);
     void setStartState();
     // A caption label beside its control: the buddy relation lets screen readers announce the control under

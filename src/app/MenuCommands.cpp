@@ -22,6 +22,7 @@ const MenuOfCommands Menus[] = {
     {Initialization, "Initialization1", QT_TRANSLATE_NOOP("MainWindowLayout", "Initialization"), &L::Initialization1},
     {Configuration, "Configuration1", QT_TRANSLATE_NOOP("MainWindowLayout", "Configuration"), &L::Configuration1},
     {Service, "Service1", QT_TRANSLATE_NOOP("MainWindowLayout", "Service"), &L::Service1},
+    {View, "View1", QT_TRANSLATE_NOOP("MainWindowLayout", "View"), &L::View1},
     {Bar, nullptr, nullptr, nullptr},
     {Help, "Help1", QT_TRANSLATE_NOOP("MainWindowLayout", "Help"), &L::Help1},
 };
@@ -84,6 +85,9 @@ const MenuCommand Commands[] = {
      [](TForm1& w) { w.service.ZapnutiBURSTmoduClick(); }, WithDevice, C::EnterBurstMode},
     {"VypnutiBURSTmodu", QT_TRANSLATE_NOOP("MainWindowLayout", "Exit Burst mode"), Service, &L::VypnutiBURSTmodu,
      [](TForm1& w) { w.service.VypnutiBURSTmoduClick(); }, WithDevice, C::ExitBurstMode},
+
+    {"MenuTrend", QT_TRANSLATE_NOOP("MainWindowLayout", "Trend"), View, &L::MenuTrend,
+     [](TForm1& w) { w.MenuTrendClick(); }},
 
     {"MenuHistory", QT_TRANSLATE_NOOP("MainWindowLayout", "History"), Bar, &L::MenuHistory,
      [](TForm1& w) {

@@ -23,7 +23,7 @@ enum class Availability {
 };
 
 // The menus of the menu bar from left to right; Bar stands for the commands on the bar itself.
-enum class MenuId { File, Initialization, Configuration, Service, Bar, Help };
+enum class MenuId { File, Initialization, Configuration, Service, View, Bar, Help };
 
 struct MenuOfCommands {
     MenuId id;

@@ -18,6 +18,7 @@
 #include "platform/Texts.h"
 #include "settings/Folders.h"
 #include "settings/TOptions.h"
+#include "trend/TTrend.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,6 +49,7 @@ TForm1::TForm1(device::DeviceSession& session, QWidget* parent) : QMainWindow(pa
     connectHandlers();
     connectMenus();
     EndTimer.OnTimer = [this] { EndTimerTimer(); };
+    RestartTimer.OnTimer = [this] { RestartTimerTimer(); };
 }
 
 TForm1::~TForm1() { session.sequencer.closing(); }
@@ -74,6 +76,7 @@ void TForm1::createForms()
     Options->historyRefresh = [this] { HistoryRefresh = true; };
     Options->record = [this](const QString& activity, bool withSnapshot) { WriteDbIndex(activity, withSnapshot); };
     Options->help = [this] { Obsah1Click(); };
+    Options->wireChosen = [this](const settings::WireChoice& choice) { wireChosen(choice); };
     Options->loggedIn = [this](const QString& fullName, bool readOnly) {
         TiskEdit->NastaveniProvedl->setText(fullName);
         ReadOnlyUser = readOnly;
@@ -140,6 +143,7 @@ void TForm1::connectSession()
     });
     connect(&session, &DeviceSession::detailedSetupAvailable, this, &TForm1::showDetailedSetup);
     connect(&session, &DeviceSession::busy, this, &TForm1::HourGlasCur);
+    connect(&session, &DeviceSession::linkChanged, this, &TForm1::showWire);
     connectWaitDialog();
 }
 
@@ -185,17 +189,23 @@ void TForm1::FormCreate()
         const platform::Profile settingsFile(settings::settingsFile());
         ddfSetting = settingsFile.readString(settings::SettingsSection, QStringLiteral("LanguageDdf"), ddfSetting);
         netPath = settingsFile.readString(settings::SettingsSection, QStringLiteral("NetPath"));
+        wire = settings::readWireChoice(settingsFile);
     } catch (const std::exception&) {
         // The settings start-up of the Options dialog says why, once.
     }
-    session.open(config::languageCodeForSetting(ddfSetting).value_or(session.language.DdfLanguage), netPath);
+    session.open(config::languageCodeForSetting(ddfSetting).value_or(session.language.DdfLanguage), netPath,
+                 settings::driverArguments(wire));
 }
 
 void TForm1::PripojClick()
 {
     // A driver that went away is started and connected again as at start-up; that says itself when
     // no driver answers.
-    if (session.link.lost() && !session.link.DoNewLink()) return;
+    if (session.link.lost()) {
+        const bool opened = session.link.DoNewLink();
+        showWire();
+        if (!opened) return;
+    }
     if (!session.link.LinkOpen()) {
         platform::dialogs().message(platform::texts().driverNotFound);
         return;
@@ -209,6 +219,44 @@ void TForm1::PripojClick()
     session.read();
 }
 
+void TForm1::wireChosen(const settings::WireChoice& choice)
+{
+    wire = choice;
+    if (!session.setWireArguments(settings::driverArguments(choice))) return;
+    if (session.link.LinkOpen() && !session.link.startedDriver()) {
+        platform::dialogs().message(platform::texts().wireKeptByDriver);
+        return;
+    }
+    if (form.Odpoj->isEnabled()) {
+        restartPending = true;
+        platform::dialogs().message(platform::texts().wireAfterStop);
+        return;
+    }
+    session.restartDriver();
+}
+
+void TForm1::RestartTimerTimer()
+{
+    RestartTimer.setEnabled(false);
+    // A connection started again in the meantime keeps the driver until it stops too.
+    if (form.Odpoj->isEnabled() || session.sequencer.procedureWaiting()) return;
+    restartPending = false;
+    session.restartDriver();
+}
+
+void TForm1::showWire()
+{
+    if (session.link.startedDriver()) wireInUse = wire;
+    form.WireStatus->setText(settings::wireStatus(
+        wireInUse, {session.link.LinkOpen(), session.link.startedDriver(), session.link.netPathSetting()}));
+}
+
+void TForm1::MenuTrendClick()
+{
+    if (!Trend) Trend = new trend::TTrend(trendRecorder, this);
+    Trend->showTrend();
+}
+
 void TForm1::readIncomplete(const QString& problem)
 {
     // What is on screen is no configuration of the device: nothing to edit or write.
@@ -220,6 +268,7 @@ void TForm1::readIncomplete(const QString& problem)
 
 void TForm1::connectionStopped(StopSender sender)
 {
+    if (restartPending) RestartTimer.setEnabled(true);
     session.setProgramStatus({});
     form.Pripoj->setEnabled(true);
     form.Odpoj->setEnabled(false);

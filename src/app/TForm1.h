@@ -11,6 +11,8 @@
 #include "operations/OperationHost.h"
 #include "operations/ServiceProcedures.h"
 #include "operations/WriteProcedure.h"
+#include "settings/WireChoice.h"
+#include "trend/TrendRecorder.h"
 
 #include <QMainWindow>
 
@@ -27,6 +29,9 @@ struct PlacedText;
 }
 namespace history {
 class HistoryHost;
+}
+namespace trend {
+class TTrend;
 }
 
 class TForm1 : public QMainWindow, public operations::OperationHost {
@@ -58,6 +63,10 @@ public:
     void OpenFileClick();
     void TiskniClick();
     void TiskniPreviewClick();
+    void MenuTrendClick();
+    // Options has stored another wire: a driver this program started is started again on it, at once or,
+    // while a connection runs, once it has stopped.
+    void wireChosen(const settings::WireChoice& choice);
     // The configuration protocol of what the window shows now.
     QList<print::PlacedText> protocolPage() const;
     // Stops the connection so that a stored configuration can be shown; false when the user keeps it.
@@ -89,11 +98,14 @@ public:
     TTiskEdit* TiskEdit = nullptr;
     TDetailedSetup* DetailedSetup = nullptr;
     TOptions* Options = nullptr;
+    trend::TTrend* Trend = nullptr; // made when first shown
 
 private:
     WindowScreen windowScreen{form};
 
 public:
+    // Records the on-line values from the start, so that the Trend window shows what came before it opened.
+    trend::TrendRecorder trendRecorder{session};
     operations::WriteProcedure writing{*this};
     operations::ServiceProcedures service{*this};
 
@@ -137,9 +149,18 @@ private:
     QString historyFolder() const;
     history::HistoryHost& historyLink();
 
+    // The status bar's wire: that of the driver this program started, else which driver is used as it is.
+    void showWire();
+    void RestartTimerTimer();
+
     // Takes the program's end a step further after a termination signal.
     platform::Timer EndTimer{100};
     bool ending = false;
+    settings::WireChoice wire;      // as the settings file holds it
+    settings::WireChoice wireInUse; // the one the driver started here was given
+    // Starts the driver again on the wire chosen, once the connection running when it was chosen has stopped.
+    platform::Timer RestartTimer{1};
+    bool restartPending = false;
     // How often the pages have been emptied: the detailed setup window learns so whether the
     // configuration it was opened on is still there.
     quint64 clearings = 0;

@@ -23,6 +23,7 @@ DeviceSession::DeviceSession(platform::LinkChannel& channel, QObject* parent)
         driverGoing = true;
         sequencer.driverGone();
         driverGoing = false;
+        emit linkChanged();
         platform::dialogs().error(platform::texts().driverStopped);
     };
     connectView();
@@ -43,7 +44,7 @@ void DeviceSession::connectView()
         if (command == 0 || command == 11)
             emit identityRead();
         else if (command >= 1 && command <= 3)
-            emit valuesRead();
+            emit valuesRead(command);
     };
     view.programStatus = [this](const QString& text) { setProgramStatus(text); };
     view.errorListShown = [this] { emit errorListShown(); };
@@ -51,14 +52,32 @@ void DeviceSession::connectView()
     view.replyCheck = [this](const QString& text) { emit replyChecked(text); };
 }
 
-void DeviceSession::open(const QByteArray& ddfLanguage, const QString& netPath)
+void DeviceSession::open(const QByteArray& ddfLanguage, const QString& netPath, const QStringList& wire)
 {
     language.DdfLanguage = ddfLanguage;
     language.SetLanguageDdf(language.DdfLanguage);
+    tableArguments.clear();
     if (const QString table = config::tableFilePath(language); !table.isEmpty())
-        link.driverArguments = {QStringLiteral("--table"), table};
+        tableArguments = {QStringLiteral("--table"), table};
+    wireArguments = wire;
+    link.driverArguments = tableArguments + wireArguments;
     link.setNetPath(netPath);
     link.DoNewLink();
+    emit linkChanged();
+}
+
+bool DeviceSession::setWireArguments(const QStringList& arguments)
+{
+    if (arguments == wireArguments) return false;
+    wireArguments = arguments;
+    link.driverArguments = tableArguments + wireArguments;
+    return true;
+}
+
+void DeviceSession::restartDriver()
+{
+    link.restartDriver();
+    emit linkChanged();
 }
 
 void DeviceSession::read()

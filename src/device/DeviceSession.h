@@ -32,7 +32,13 @@ public:
 
     // The configured definition-file language (a code such as "en") and the driver to talk to: a driver
     // started here names units and transfer functions as the program's lists do. Opens the link.
-    void open(const QByteArray& ddfLanguage, const QString& netPath);
+    void open(const QByteArray& ddfLanguage, const QString& netPath, const QStringList& wireArguments = {});
+    // The wire a driver started here is to use, as the driver's options; true when they differ from those
+    // it has now. It takes them at its next start (restartDriver).
+    bool setWireArguments(const QStringList& arguments);
+    // Starts the driver again on the wire of now when this program started it (one found running, or on
+    // another computer, is used as it is), or opens the link when none is open.
+    void restartDriver();
     // Reads the device on the loop in the configured language.
     void read();
 
@@ -69,8 +75,9 @@ public:
     driverlink::Sequencer sequencer;
 
 signals:
+    void linkChanged(); // the driver link has been opened, or has lost its driver
     void identityRead();
-    void valuesRead(); // the on-line values of a poll
+    void valuesRead(int command); // the on-line values of a poll, from the reply to this command (1, 2 or 3)
     void configurationRead();
     void procedureEnded(driverlink::Ending ending);
     void stopped(driverlink::StopSender sender); // the connection has stopped
@@ -120,6 +127,8 @@ private:
     void connectView();
 
     detailed::DefinitionModel loaded;
+    QStringList tableArguments; // the language table whose names a driver started here is to use
+    QStringList wireArguments;
     QString status;
     bool driverGoing = false; // the driver's channel has closed: the connection stops for that
 };

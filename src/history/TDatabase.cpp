@@ -1,5 +1,6 @@
 #include "history/TDatabase.h"
 
+#include "platform/CsvText.h"
 #include "platform/Dialogs.h"
 #include "platform/Encoding.h"
 #include "platform/Environment.h"
@@ -40,16 +41,6 @@ QStringList headings()
             t.headingError,        QString(),     QString()};
 }
 
-QString csvField(QString text)
-{
-    // A spreadsheet takes a cell that begins like this for a formula: the apostrophe keeps it a text.
-    static const QString formulaStart = QStringLiteral("=+-@\t\r");
-    if (!text.isEmpty() && formulaStart.contains(text.front())) text.prepend(u'\'');
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r')) return text;
-    text.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + text + u'"';
-}
-
 // The locale's long time without the time zone: a stamp is local time and records no zone.
 QString longTimeFormat(const QLocale& locale)
 {
@@ -83,20 +74,14 @@ QStringList rowTexts(const HistoryEntry& entry)
 
 QByteArray toCsv(const QList<HistoryEntry>& entries)
 {
-    auto line = [](const QStringList& fields) -> QString {
-        QStringList quoted;
-        for (qsizetype i = 0; i < VisibleColumns; ++i)
-            quoted.append(csvField(fields.value(i)));
-        return quoted.join(u',') + QStringLiteral("\r\n");
-    };
-    // The mark tells spreadsheets the file is UTF-8; the time in ISO 8601 reads the same in every locale.
-    QString text = QChar(0xFEFF) + line(headings());
+    // The time in ISO 8601 reads the same in every locale.
+    QString text = platform::csvLine(headings().mid(0, VisibleColumns));
     for (const HistoryEntry& entry : entries) {
-        QStringList fields = rowTexts(entry);
+        QStringList fields = rowTexts(entry).mid(0, VisibleColumns);
         fields[0] = entry.dateTime().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
-        text += line(fields);
+        text += platform::csvLine(fields);
     }
-    return text.toUtf8();
+    return platform::csvDocument(text);
 }
 
 } // namespace history

@@ -9,6 +9,8 @@
 #include "platform/ReplyLayout.h"
 #include "platform/Texts.h"
 
+#include <QFileInfo>
+
 namespace driverlink {
 
 using namespace platform::channel;
@@ -149,6 +151,21 @@ bool DriverLink::terminate()
     if (channel.isWaiting() || channel.execute(MacroBuffer) != platform::ExecuteResult::Accepted) return false;
     close();
     return true;
+}
+
+bool DriverLink::restartDriver()
+{
+    if (linkOpen && !driverStartedHere) return true;
+    if (linkOpen) {
+        if (!terminate()) return false;
+        // The driver that ends lets its socket go only as it ends: a new one would find it taken.
+        const Conversation conversation = chooseConversation(serviceApp);
+        const QString socket = localSocketPath(conversation.service, conversation.topic);
+        const qint64 until = platform::eventLoop().nowMs() + DriverStartLimitMs;
+        while (QFileInfo::exists(socket) && platform::eventLoop().nowMs() < until)
+            platform::waitFor(20);
+    }
+    return DoNewLink();
 }
 
 void DriverLink::close()

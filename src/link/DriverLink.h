@@ -45,6 +45,7 @@ public:
     // The NetPath setting: empty for the local driver, else the network path of the driver's computer.
     void setNetPath(const QString& path);
     QString serviceApplication() const { return serviceApp; }
+    QString netPathSetting() const { return netPath; }
     // Starts the driver program; true when it started. Replaceable for tests.
     std::function<bool()> startDriver;
     // What the driver program is started with (the language table whose names it is to use).
@@ -70,6 +71,10 @@ public:
     SendResult send(const QString& text);
     // Asks the driver to end itself; closes the conversation when the driver took it.
     bool terminate();
+    // Ends the driver this program started and starts it again with the driverArguments of now, or opens
+    // the conversation when none is open; a driver found running, or one on another computer, is left as
+    // it is. True when a conversation is open afterwards.
+    bool restartDriver();
     void close();
 
     void Timer4Timer() { takeReply(std::nullopt); }

@@ -5,6 +5,7 @@
 #include "platform/Environment.h"
 #include "platform/Random.h"
 #include "platform/Texts.h"
+#include "settings/ConnectionPage.h"
 #include "settings/Folders.h"
 #include "settings/ProgramLanguage.h"
 #include "settings/SettingsFile.h"
@@ -48,6 +49,8 @@ TOptions::TOptions(QWidget* parent) : QDialog(parent)
     UserPanel = named(new QWidget, "UserPanel");
     OptionsPage->addTab(CommonParams, tr("Common Parameters"));
     OptionsPage->addTab(UserPanel, tr("Administration of Users"));
+    Connection = new settings::ConnectionPage;
+    OptionsPage->insertTab(OptionsPage->indexOf(UserPanel), Connection, Connection->title());
 
     Language = named(new QComboBox, "Language");
     LanguageDdf = named(new QComboBox, "LanguageDdf");
@@ -317,6 +320,8 @@ bool TOptions::loadControls()
     selectWord(Language, s.Language);
     selectWord(LanguageDdf, s.LanguageDdf);
     NetPath->setText(s.NetPath);
+    wire = settings::readWireChoice(platform::Profile(settingsPath));
+    Connection->load(wire);
     return true;
 }
 
@@ -374,7 +379,7 @@ void TOptions::Options1Click()
     const QString oldLocation = DatabaseLocation->text();
     const bool readOnly = readOnlyUser && readOnlyUser();
     for (QWidget* control :
-         std::initializer_list<QWidget*>{DriverAutoOff, SafeAccess, DatabaseLog, DatabaseLocation, NetPath})
+         std::initializer_list<QWidget*>{DriverAutoOff, SafeAccess, DatabaseLog, DatabaseLocation, NetPath, Connection})
         control->setEnabled(!readOnly);
 
     LanguageChanged = false;
@@ -398,6 +403,11 @@ void TOptions::Options1Click()
         if (!settings::typedLocation(DatabaseLocation->text())) {
             platform::dialogs().message(
                 platform::texts().historyLocationNotAbsolute.arg(DatabaseLocation->text().trimmed()));
+            continue;
+        }
+        if (const QString problem = settings::wireChoiceProblem(Connection->choice()); !problem.isEmpty()) {
+            OptionsPage->setCurrentWidget(Connection);
+            platform::dialogs().message(problem);
             continue;
         }
         break;
@@ -430,6 +440,10 @@ void TOptions::Options1Click()
         !write(QStringLiteral("LanguageDdf"), LanguageDdf->currentText()) ||
         !write(QStringLiteral("NetPath"), NetPath->text()))
         return;
+    const settings::WireChoice chosen = Connection->choice();
+    for (const auto& [key, value] : settings::wireChoiceKeys(chosen))
+        if (!write(key, value)) return;
+    if (chosen != std::exchange(wire, chosen) && wireChosen) wireChosen(chosen);
     if (const platform::Result stored = settings::UsersFile(UsersFileName).setSafeAccess(SafeAccess->isChecked());
         !stored)
         platform::dialogs().error(stored.error);

@@ -3,6 +3,8 @@
 // administration on "Administration of Users". Made once at start-up, where it runs the settings
 // start-up (FormCreate); Options1Click shows it and saves what was confirmed. While the program runs
 // its controls are the current settings (whether to log, where, whether to end the driver).
+#include "settings/WireChoice.h"
+
 #include <QDialog>
 #include <functional>
 
@@ -12,6 +14,9 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QWidget;
+namespace settings {
+class ConnectionPage;
+}
 
 class TOptions : public QDialog {
     Q_OBJECT
@@ -25,6 +30,8 @@ public:
     std::function<void()> historyRefresh;
     std::function<void(const QString& activity, bool withSnapshot)> record; // a history entry
     std::function<void()> help;
+    // OK has stored another wire for the driver the program starts.
+    std::function<void(const settings::WireChoice&)> wireChosen;
     // The login has accepted a user: the name history entries and protocols carry, and whether the
     // user may only read.
     std::function<void(const QString& fullName, bool readOnly)> loggedIn;
@@ -49,10 +56,13 @@ public:
     bool databaseLog() const;
     QString databaseLocation() const;
     QString sharedFolder() const { return SharedFolder; }
+    // The wire as the settings file held it when the dialog last read it.
+    settings::WireChoice wireChoice() const { return wire; }
 
     QTabWidget* OptionsPage = nullptr;
     QWidget* CommonParams = nullptr;
     QWidget* UserPanel = nullptr;
+    settings::ConnectionPage* Connection = nullptr;
     QComboBox* Language = nullptr;
     QComboBox* LanguageDdf = nullptr;
     QCheckBox* DriverAutoOff = nullptr;
@@ -95,4 +105,5 @@ private:
     QString UsersFileName;
     QString SharedFolder;
     QString settingsPath;
+    settings::WireChoice wire;
 };

@@ -300,6 +300,46 @@ TEST_F(TForm1Test, NetworkPathChoosesTheNetworkConversation)
     EXPECT_EQ(channel.connects, QStringList{QStringLiteral("\\\\SERVIS\\ndde$|HART$")});
 }
 
+TEST_F(TForm1Test, TheStatusBarNamesTheWireAndAnotherWireRestartsOnlyADriverStartedHere)
+{
+    const platform::Texts& t = platform::texts();
+    writeSetting(QStringLiteral("Wire"), QStringLiteral("sim"));
+    QList<QStringList> started;
+    channel.connectResults = {false, true};
+    driverStarts = true;
+    start();
+    // The window started its driver before this test could see the arguments: start it once more.
+    window->session.link.startDriver = [&] {
+        started.append(window->session.link.driverArguments);
+        return true;
+    };
+    EXPECT_EQ(window->form.WireStatus->text(), t.wireSimulated);
+
+    // Chosen while connected: the driver is started on it once the connection stops.
+    settings::WireChoice serial;
+    serial.kind = settings::WireChoice::Kind::Serial;
+    serial.serialPort = QStringLiteral("/dev/ttyUSB0");
+    read();
+    dialogs.expect(Kind::Message, t.wireAfterStop);
+    window->wireChosen(serial);
+    EXPECT_EQ(channel.executed.count("terminate"), 0);
+    channel.connectResults = {false, true};
+    window->OdpojClick(StopSender::StopButton);
+    ASSERT_TRUE(clock.runUntil([&] { return !started.isEmpty(); }, 1000));
+    EXPECT_EQ(started.last().mid(2), (QStringList{QStringLiteral("--serial"), QStringLiteral("/dev/ttyUSB0")}));
+    EXPECT_EQ(channel.executed.count("terminate"), 1);
+    EXPECT_EQ(window->form.WireStatus->text(), t.wireSerial.arg(QStringLiteral("/dev/ttyUSB0")));
+
+    // A driver found running keeps its own wire, and the status bar says so.
+    window->session.link.close();
+    window->session.restartDriver();
+    EXPECT_EQ(window->form.WireStatus->text(), t.wireRunningDriver);
+    serial.kind = settings::WireChoice::Kind::Simulator;
+    dialogs.expect(Kind::Message, t.wireKeptByDriver);
+    window->wireChosen(serial);
+    EXPECT_EQ(started.size(), 1);
+}
+
 TEST_F(TForm1Test, TheFirstReadOfADeviceIsItsInitialSnapshot)
 {
     TForm1& w = start();

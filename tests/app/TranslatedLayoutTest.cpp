@@ -109,6 +109,7 @@ TEST_P(TranslatedLayoutTest, EveryWindowShowsItsTextsWhole)
     main.FormCreate();
     main.createForms();
     main.form.ProgramStatus->setText(platform::texts().notStorable);
+    main.MenuTrendClick(); // made when first asked for
     QStringList cut = cutTextsOnEveryPage(&main);
     for (QWidget* window : main.findChildren<QWidget*>()) {
         if (!window->isWindow()) continue;

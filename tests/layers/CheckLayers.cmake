@@ -3,7 +3,7 @@
 # platform layer (platform/, shared by both programs) includes only itself, and the driver includes
 # nothing of the program but the platform layer.
 #   cmake -DROOT=<source folder> -P CheckLayers.cmake
-set(order platform link config detailed device settings history print operations app)
+set(order platform link config detailed device trend settings history print operations app)
 
 function(rank_of folder out)
   list(FIND order "${folder}" index)

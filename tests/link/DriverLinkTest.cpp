@@ -243,6 +243,32 @@ TEST_F(DriverLinkTest, TerminateClosesOnlyWhenTheDriverTookIt)
     EXPECT_FALSE(channel.connected);
 }
 
+TEST_F(DriverLinkTest, ARestartEndsOnlyADriverStartedHereAndStartsItWithTheArgumentsOfNow)
+{
+    QList<QStringList> started;
+    link.startDriver = [&] {
+        started.append(link.driverArguments);
+        return true;
+    };
+    // Found running: used as it is.
+    open();
+    link.driverArguments = {QStringLiteral("--sim")};
+    EXPECT_TRUE(link.restartDriver());
+    EXPECT_TRUE(started.isEmpty());
+    EXPECT_TRUE(channel.executed.isEmpty());
+    link.close();
+
+    // Started here: ended, then started with the arguments it has now.
+    channel.connectResults = {false, true};
+    ASSERT_TRUE(link.DoNewLink());
+    link.driverArguments = {QStringLiteral("--serial"), QStringLiteral("/dev/ttyUSB0")};
+    channel.connectResults = {false, true};
+    EXPECT_TRUE(link.restartDriver());
+    EXPECT_EQ(channel.executed, QByteArrayList{"terminate"});
+    EXPECT_EQ(started, (QList<QStringList>{{QStringLiteral("--sim")}, link.driverArguments}));
+    EXPECT_TRUE(link.startedDriver());
+}
+
 TEST_F(DriverLinkTest, TerminateWaitsForTheCommandInFlightButNotForEver)
 {
     open();

@@ -6,16 +6,20 @@
 #include "platform/Files.h"
 #include "platform/Profile.h"
 #include "platform/Texts.h"
+#include "settings/ConnectionPage.h"
 #include "settings/Folders.h"
 #include "settings/ProgramLanguage.h"
 #include "settings/SettingsFile.h"
 #include "settings/TOptions.h"
 #include "settings/Users.h"
+#include "settings/WireChoice.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -198,6 +202,89 @@ TEST_F(OptionsTest, AReadOnlyUserSavesOnlyTheLanguages)
     options.Options1Click();
     EXPECT_EQ(stored("LanguageDdf"), QStringLiteral("english"));
     EXPECT_EQ(stored("DriverAutoOff"), QStringLiteral("<none>"));
+}
+
+TEST_F(OptionsTest, TheConnectionPageStoresTheWireAndSaysOnceThatItChanged)
+{
+    QList<settings::WireChoice> chosen;
+    options.wireChosen = [&](const settings::WireChoice& choice) { chosen.append(choice); };
+    ASSERT_TRUE(options.FormCreate());
+    settings::ConnectionPage& page = *options.Connection;
+    EXPECT_TRUE(page.WireDriverSettings->isChecked()) << "a settings file without the keys leaves the driver's own";
+    // A gateway without a host is refused and the dialog shown again on the page.
+    confirmWith([&] { page.WireHartIp->setChecked(true); });
+    dialogs.expect(Kind::Message, txt().wireNeedsHost.arg(QString()));
+    confirmWith([&] {
+        EXPECT_EQ(options.OptionsPage->currentWidget(), &page);
+        page.HartIpHost->setText(QStringLiteral(" fe80::1 "));
+        page.HartIpPort->setValue(5095);
+        page.HartIpProtocol->setCurrentIndex(1);
+    });
+    options.Options1Click();
+    EXPECT_EQ(stored("Wire"), QStringLiteral("hart-ip"));
+    EXPECT_EQ(stored("HartIpHost"), QStringLiteral("fe80::1"));
+    EXPECT_EQ(stored("HartIpPort"), QStringLiteral("5095"));
+    EXPECT_EQ(stored("HartIpProtocol"), QStringLiteral("tcp"));
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen[0], options.wireChoice());
+
+    // Opened again it shows what was stored; OK without a change says nothing; a port typed is taken.
+    confirmWith([&] { EXPECT_TRUE(page.WireHartIp->isChecked()); });
+    options.Options1Click();
+    EXPECT_EQ(chosen.size(), 1);
+    confirmWith([&] {
+        page.WireSerial->setChecked(true);
+        page.SerialPort->setEditText(QStringLiteral("/tmp/ttyHART"));
+    });
+    options.Options1Click();
+    EXPECT_EQ(stored("Wire"), QStringLiteral("serial"));
+    EXPECT_EQ(stored("SerialPort"), QStringLiteral("/tmp/ttyHART"));
+    EXPECT_EQ(stored("HartIpHost"), QStringLiteral("fe80::1")) << "kept for when the gateway is chosen again";
+    EXPECT_EQ(chosen.size(), 2);
+}
+
+TEST(WireChoice, EachWireGivesTheDriversOptionsAndTheStatusLine)
+{
+    using Kind = settings::WireChoice::Kind;
+    const platform::Texts& t = txt();
+    auto choice = [](Kind kind, const char* port, const char* host, bool tcp) {
+        settings::WireChoice c;
+        c.kind = kind;
+        c.serialPort = QString::fromLatin1(port);
+        c.hartIpHost = QString::fromLatin1(host);
+        c.tcp = tcp;
+        return c;
+    };
+    const struct {
+        settings::WireChoice choice;
+        QStringList arguments;
+        QString status;
+    } cases[] = {
+        {choice(Kind::DriverSettings, "/dev/ttyS0", "", false), {}, t.wireDriverSettings},
+        {choice(Kind::Simulator, "", "gw", false), {QStringLiteral("--sim")}, t.wireSimulated},
+        {choice(Kind::Serial, "/dev/ttyUSB0", "gw", true),
+         {QStringLiteral("--serial"), QStringLiteral("/dev/ttyUSB0")},
+         t.wireSerial.arg(QStringLiteral("/dev/ttyUSB0"))},
+        {choice(Kind::HartIp, "", "10.0.0.7", false),
+         {QStringLiteral("--hart-ip"), QStringLiteral("10.0.0.7:5094")},
+         t.wireHartIp.arg(QStringLiteral("10.0.0.7")).arg(5094).arg(QStringLiteral("UDP"))},
+        {choice(Kind::HartIp, "", "fe80::1", true),
+         {QStringLiteral("--hart-ip"), QStringLiteral("[fe80::1]:5094"), QStringLiteral("--tcp")},
+         t.wireHartIp.arg(QStringLiteral("fe80::1")).arg(5094).arg(QStringLiteral("TCP"))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.status.toStdString());
+        EXPECT_EQ(settings::driverArguments(c.choice), c.arguments);
+        EXPECT_EQ(settings::wireStatus(c.choice, {true, true, {}}), c.status);
+        EXPECT_EQ(settings::wireStatus(c.choice, {true, false, {}}), t.wireRunningDriver);
+        EXPECT_EQ(settings::wireStatus(c.choice, {true, false, QStringLiteral("\\\\plant")}),
+                  t.wireNetDriver.arg(QStringLiteral("\\\\plant")));
+        EXPECT_EQ(settings::wireStatus(c.choice, {false, false, {}}), t.wireNoDriver);
+    }
+    for (const char* host : {"", "gate way", "10.0.0.7:5094", "[fe80::1]"})
+        EXPECT_EQ(settings::wireChoiceProblem(choice(Kind::HartIp, "", host, false)),
+                  t.wireNeedsHost.arg(QString::fromLatin1(host)));
+    EXPECT_EQ(settings::wireChoiceProblem(choice(Kind::Serial, " ", "", false)), t.wireNeedsPort);
 }
 
 TEST_F(OptionsTest, StoppingOrMovingTheHistoryIsRecordedInTheOldPlace)
