@@ -123,7 +123,7 @@ protected:
     {
         dialogs.allowModal(str("TCekej"));
         testing_support::answerAsPressureTransmitter(driver);
-        window.link.startDriver = [] { return false; };
+        window.session.link.startDriver = [] { return false; };
         window.FormCreate();
         window.createForms();
     }
@@ -138,7 +138,8 @@ protected:
     testing_support::ScriptedDialogs dialogs;
     testing_support::FakeChannel channel;
     testing_support::FakeDriver driver{channel};
-    TForm1 window{channel};
+    device::DeviceSession session{channel};
+    TForm1 window{session};
 };
 
 TEST_F(MenuCommandsTest, EnableMenuSwitchesTheDeviceCommandsAndNothingElse)
