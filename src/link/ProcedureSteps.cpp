@@ -176,6 +176,13 @@ constexpr ProcedureTable Tables[] = {
 
 std::span<const ProcedureTable> procedureTables() { return Tables; }
 
+bool inOnlineLoop(quint16 state)
+{
+    for (const Step& step : OnlineSteps)
+        if (step.covers(state)) return true;
+    return false;
+}
+
 const Step* stepAt(quint16 state)
 {
     for (const ProcedureTable& table : Tables)

@@ -92,5 +92,7 @@ struct ProcedureTable {
 std::span<const ProcedureTable> procedureTables();
 // The step of a state; nullptr for a state without one (it has no action).
 const Step* stepAt(quint16 state);
+// The state is a step of the on-line loop.
+bool inOnlineLoop(quint16 state);
 
 } // namespace driverlink

@@ -35,6 +35,10 @@ void Sequencer::DdeClientItem1Change(const QStringList& lines)
     }
     screen.showReplyCheck(lines[CommandLine] + u' ' + QString::number(CommandCode));
     if (ExchangeRunning && !CommError) {
+        // A driver that tells of its replies has each decoded the moment it is there: the next step of a
+        // procedure follows at once, and a read takes what the wire takes. The on-line loop keeps its
+        // pause, which paces the values shown and leaves the wire to other conversations between polls.
+        if (link.notified() && !inOnlineLoop(SequencerState)) Timer1.setInterval(AtOnceMs);
         Timer1.setEnabled(true);
         TimeoutTimer.setEnabled(true);
     }

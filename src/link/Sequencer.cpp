@@ -149,6 +149,8 @@ void Sequencer::Timer1Timer()
     if (RetryCount > RefusalsBeforeGivingUp) giveUp();
     if (RetryCount > RefusalsBeforeSlowing) link.slowPolling();
     if (DriverBusy) {
+        // Never at once: a busy driver is asked again only after a pause.
+        if (Timer1.interval() < Timer1DesignMs) Timer1.setInterval(Timer1DesignMs);
         Timer1.setEnabled(true);
         TimeoutTimer.setEnabled(true);
         return;

@@ -19,6 +19,8 @@ namespace driverlink {
 class Sequencer {
 public:
     static constexpr int TimeoutMs = 5000;
+    // The step after a notified reply: the next turn of the event loop (a zero interval never fires).
+    static constexpr int AtOnceMs = 1;
 
     Sequencer(DriverLink& link, SequencerHost& host, SequencerScreen& screen, TemplateSource& templates);
 

@@ -1,6 +1,7 @@
 #pragma once
 // An in-process driver for tests: it answers every executed command text like pelmora would, after
-// a short time in which the reply item reads "Busy!". What a device answers is the test's to say.
+// a short time in which the reply item reads "Busy!", and sends the item's changes unasked when the
+// channel offers that. What a device answers is the test's to say.
 #include "FakeChannel.h"
 #include "platform/Timer.h"
 
@@ -43,6 +44,8 @@ public:
 
 private:
     void execute(const QByteArray& macro);
+    // The item's new text, sent unasked too when the program asked for that and the channel offers it.
+    void publish(const QByteArray& text);
     FakeChannel& channel;
     platform::Timer work;
     QString pendingReply;
