@@ -27,9 +27,12 @@ void Sequencer::DdeClientItem1Change(const QStringList& lines)
         return;
     }
     DriverBusy = false;
-    if (lines.size() > ErrorLine && lines[AddressLine] == linkAddress(screen.pollAddress())) decode(lines);
+    if (scanning())
+        takeScanReply(lines);
+    else if (lines.size() > ErrorLine && lines[AddressLine] == linkAddress(screen.pollAddress()))
+        decode(lines);
 
-    if (lines[CommandLine] == QString::number(CommandCode) && !ReplyTaken) {
+    if (answersThisStep(lines) && !ReplyTaken) {
         ++SequencerState;
         ReplyTaken = true;
     }
@@ -42,6 +45,24 @@ void Sequencer::DdeClientItem1Change(const QStringList& lines)
         Timer1.setEnabled(true);
         TimeoutTimer.setEnabled(true);
     }
+}
+
+bool Sequencer::answersThisStep(const QStringList& lines) const
+{
+    // A scan asks one address after the other with the same command: the reply must name the address.
+    if (scanning() && lines.value(AddressLine) != pollingAddressText(scanAddress())) return false;
+    return lines[CommandLine] == QString::number(CommandCode);
+}
+
+void Sequencer::takeScanReply(const QStringList& lines)
+{
+    if (ReplyTaken || lines.size() <= ErrorLine || !answersThisStep(lines)) return;
+    if (CommandCode == 0) {
+        // The data lines are there only when the device did the command.
+        ScanAnswered = lines.size() >= identity::End;
+        ScanRevision = ScanAnswered ? lines[identity::UniversalRevision].trimmed().toInt() : 0;
+    }
+    host.scanReply(scanAddress(), lines);
 }
 
 void Sequencer::decode(const QStringList& lines)

@@ -39,6 +39,10 @@ public:
     // The connection has stopped: the window shows the stopped (or, after the wait dialog's Stop,
     // the cancelled) state.
     virtual void connectionStopped(StopSender sender) = 0;
+    // The scan of the loop, which runs with no device connected: each reply at an address it asks
+    // (an empty address answers "Communication Error!"), and its end.
+    virtual void scanReply(int address, const QStringList& lines) = 0;
+    virtual void scanEnded(Ending ending) = 0;
 };
 
 // The device state as the sequencer and its reply decoder use it.

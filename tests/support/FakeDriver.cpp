@@ -57,7 +57,11 @@ void FakeDriver::execute(const QByteArray& macro)
             reply += respond ? respond(command) : replies.value(command.command);
     }
     pendingReply = reply.join(QStringLiteral("\r\n"));
-    work.setInterval(workMs.value(command.command, WorkMs));
+    const bool scanned = command.command == 0 && command.data == QStringList{QStringLiteral("scan")};
+    if (scanned && !addresses.contains(command.address))
+        work.setInterval(knowsScanRequest ? SilentTryMs : 4 * SilentTryMs);
+    else
+        work.setInterval(workMs.value(command.command, WorkMs));
     work.setEnabled(true);
 }
 

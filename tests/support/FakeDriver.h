@@ -39,6 +39,11 @@ public:
     QString nextCommandLine;
     QString nextAddressLine;
 
+    // An empty address asked with the scan request keeps the item at "Busy!" for one try, or for the
+    // four tries of a driver that does not know the request.
+    static constexpr int SilentTryMs = 550;
+    bool knowsScanRequest = true;
+
     QList<SentCommand> sent;
     QList<int> commands() const;
 
