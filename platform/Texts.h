@@ -270,6 +270,7 @@ public:
 
     // Scan of the loop
     QString scanningLoop = tr("Scanning the loop ...");
+    QString scanStopsConnection = tr("Scanning the loop ends the connection with the device. Scan now?");
     // %1: the polling address asked now, %2: the last one the scan asks.
     QString scanAsking = tr("Asking polling address %1 of 0..%2 ...");
     // %1: how many devices answered.

@@ -59,6 +59,13 @@ void SequencerView::showReply(const QStringList& lines)
     take(state, *row, lines);
     if (row->hook == ReplyHook::DefinitionLookup && messageRead) messageRead();
     if (row->hook == ReplyHook::SelfTest) selfTest(lines);
+    if (row->hook == ReplyHook::FixedCurrent) {
+        const QString current = lines[fixedCurrent::Current].trimmed();
+        bool number = false;
+        const double mA = current.toDouble(&number);
+        if (number) state.setFixedCurrent(mA == 0 ? QString() : current);
+    }
+    if (row->hook == ReplyHook::Reset && lines.value(ErrorLine).isEmpty()) state.setFixedCurrent({});
     if (replyTaken) replyTaken(row->command);
 }
 
