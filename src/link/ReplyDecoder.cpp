@@ -87,7 +87,7 @@ void Sequencer::decode(const QStringList& lines)
         ReplyTaken = true;
         Timer1.setEnabled(true);
     }
-    screen.showReply(lines);
+    screen.showReply(lines, StepData);
 }
 
 void Sequencer::decodeIdentity(const QStringList& lines)

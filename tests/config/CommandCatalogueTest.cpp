@@ -121,23 +121,25 @@ TEST(SequencerView, TheLoopCurrentStaysFixedUntilReleasedOrTheDeviceIsReset)
                      [&](const QString& current) { announced.append(current); });
     struct Reply {
         const char* command;
+        const char* asked; // the procedure's step data
         const char* error;
         QStringList data;
         const char* fixed; // after the reply
     };
     const Reply replies[] = {
-        {"40", "", {QStringLiteral("12")}, "12"},
-        {"3", "", {QStringLiteral("12"), QStringLiteral("kPa"), QStringLiteral("506")}, "12"},
-        {"40", "Command Error!", {}, "12"}, // refused: the current stays as it was
-        {"42", "Command Error!", {}, "12"},
-        {"40", "", {QStringLiteral("0")}, ""},
-        {"40", "", {QStringLiteral("4")}, "4"},
-        {"42", "", {}, ""}, // a reset leaves fixed current mode
+        {"40", "12", "", {QStringLiteral("12")}, "12"},
+        {"3", "12", "", {QStringLiteral("12"), QStringLiteral("kPa"), QStringLiteral("506")}, "12"},
+        {"40", "25", "Command Error!", {}, "12"}, // refused: the current stays as it was
+        {"42", "", "Command Error!", {}, "12"},
+        {"40", "0", "", {QStringLiteral("10.41")}, ""}, // released: the device tells the current it drives now
+        {"40", "4", "", {QStringLiteral("4")}, "4"},
+        {"42", "", "", {}, ""}, // a reset leaves fixed current mode
     };
     for (const Reply& r : replies) {
         view.showReply(
             QStringList{QString::fromLatin1(r.command), QStringLiteral("0"), QString::fromLatin1(r.error), QString()} +
-            r.data);
+                r.data,
+            QString::fromLatin1(r.asked));
         EXPECT_EQ(state.fixedCurrent(), QString::fromLatin1(r.fixed)) << r.command << " " << r.error;
     }
     EXPECT_EQ(announced, (QStringList{QStringLiteral("12"), QString(), QStringLiteral("4"), QString()}));
