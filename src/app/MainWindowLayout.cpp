@@ -340,7 +340,13 @@ void MainWindowLayout::buildOnlineBox(QWidget* central, int gap)
     addValueRow(form, TV, tr("Tertiary Variable:"));
     addValueRow(form, FV, tr("Fourth Variable:"));
 
-    FixedCurrent = new QLabel(OnlineBox);
+    // Its place is kept while it is hidden, so that the window of fixed size stays as it is when it shows;
+    // a form row of a hidden widget takes no room, a box holding it does.
+    auto* fixedPlace = new QWidget(OnlineBox);
+    auto* fixedBox = new QVBoxLayout(fixedPlace);
+    fixedBox->setContentsMargins(0, 0, 0, 0);
+    FixedCurrent = new QLabel(fixedPlace);
+    fixedBox->addWidget(FixedCurrent);
     setName(FixedCurrent, "FixedCurrent");
     FixedCurrent->setTextFormat(Qt::PlainText);
     FixedCurrent->setAlignment(Qt::AlignCenter);
@@ -358,7 +364,7 @@ void MainWindowLayout::buildOnlineBox(QWidget* central, int gap)
     retainSizeWhenHidden(FixedCurrent);
     FixedCurrent->hide();
     addGap(form, gap / 2);
-    form->addRow(FixedCurrent);
+    form->addRow(fixedPlace);
 }
 
 // The device's status sentences, its errors and the program's status line.
