@@ -326,6 +326,10 @@
         <source>Trend</source>
         <translation>Trend</translation>
     </message>
+    <message>
+        <source>Scan Loop...</source>
+        <translation>Prohledat smyčku...</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>
@@ -432,6 +436,53 @@
     </message>
 </context>
 <context>
+    <name>TLoopScan</name>
+    <message>
+        <source>Scan Loop</source>
+        <translation>Prohledat smyčku</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresa</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Výrobce</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Typ přístroje</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revize</translation>
+    </message>
+    <message>
+        <source>Unique Identifier</source>
+        <translation>Jedinečný identifikátor</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Označení</translation>
+    </message>
+    <message>
+        <source>Long Tag</source>
+        <translation>Dlouhé označení</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zastavit</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Připojit</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+</context>
+<context>
     <name>TOptions</name>
     <message>
         <source>Options</source>
@@ -516,6 +567,10 @@
     <message>
         <source>Retype password</source>
         <translation>Zopakovat heslo</translation>
+    </message>
+    <message>
+        <source>The loop has HART 6/7 devices (Scan Loop asks polling addresses 0..63)</source>
+        <translation>Ve smyčce jsou přístroje HART 6/7 (prohledání smyčky se ptá na adresy 0..63)</translation>
     </message>
 </context>
 <context>
@@ -1684,6 +1739,50 @@ Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
     <message>
         <source>Resume</source>
         <translation>Pokračovat</translation>
+    </message>
+    <message>
+        <source>Scanning the loop ...</source>
+        <translation>Prohledávání smyčky ...</translation>
+    </message>
+    <message>
+        <source>Scanning the loop ends the connection with the device. Scan now?</source>
+        <translation>Prohledání smyčky ukončí spojení s přístrojem. Prohledat nyní?</translation>
+    </message>
+    <message>
+        <source>Asking polling address %1 of 0..%2 ...</source>
+        <translation>Dotaz na dotazovací adresu %1 z 0..%2 ...</translation>
+    </message>
+    <message>
+        <source>Scan finished. Devices found: %1</source>
+        <translation>Prohledání skončilo. Nalezené přístroje: %1</translation>
+    </message>
+    <message>
+        <source>The scan was stopped at polling address %1.</source>
+        <translation>Prohledání bylo zastaveno na dotazovací adrese %1.</translation>
+    </message>
+    <message>
+        <source>The scan was not finished.</source>
+        <translation>Prohledání nebylo dokončeno.</translation>
+    </message>
+    <message>
+        <source>The same device answers at polling addresses %1: check the addresses of the loop.</source>
+        <translation>Tentýž přístroj odpovídá na dotazovacích adresách %1: zkontrolujte adresy ve smyčce.</translation>
+    </message>
+    <message>
+        <source>Loop scanned, devices found: %1</source>
+        <translation>Smyčka prohledána, přístrojů: %1</translation>
+    </message>
+    <message>
+        <source>Tarvik - %1</source>
+        <translation>Tarvik - %1</translation>
+    </message>
+    <message>
+        <source>Loop current fixed at %1 mA</source>
+        <translation>Proud smyčky pevně nastaven na %1 mA</translation>
+    </message>
+    <message>
+        <source>The list of recent files was not saved: %1</source>
+        <translation>Seznam naposledy použitých souborů nebyl uložen: %1</translation>
     </message>
 </context>
 </TS>

@@ -326,6 +326,10 @@
         <source>Trend</source>
         <translation>Trend</translation>
     </message>
+    <message>
+        <source>Scan Loop...</source>
+        <translation>Schleife absuchen...</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>
@@ -432,6 +436,53 @@
     </message>
 </context>
 <context>
+    <name>TLoopScan</name>
+    <message>
+        <source>Scan Loop</source>
+        <translation>Schleife absuchen</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Gerätetyp</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Unique Identifier</source>
+        <translation>Eindeutige Kennung</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Messstelle</translation>
+    </message>
+    <message>
+        <source>Long Tag</source>
+        <translation>Lange Messstelle</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>TOptions</name>
     <message>
         <source>Options</source>
@@ -516,6 +567,10 @@
     <message>
         <source>Retype password</source>
         <translation>Passwort wiederholen</translation>
+    </message>
+    <message>
+        <source>The loop has HART 6/7 devices (Scan Loop asks polling addresses 0..63)</source>
+        <translation>Die Schleife hat HART-6/7-Geräte (die Suche fragt die Polling-Adressen 0..63 ab)</translation>
     </message>
 </context>
 <context>
@@ -1684,6 +1739,50 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
     <message>
         <source>Resume</source>
         <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Scanning the loop ...</source>
+        <translation>Schleife wird abgesucht ...</translation>
+    </message>
+    <message>
+        <source>Scanning the loop ends the connection with the device. Scan now?</source>
+        <translation>Das Absuchen der Schleife beendet die Verbindung mit dem Gerät. Jetzt absuchen?</translation>
+    </message>
+    <message>
+        <source>Asking polling address %1 of 0..%2 ...</source>
+        <translation>Abfrage der Polling-Adresse %1 von 0..%2 ...</translation>
+    </message>
+    <message>
+        <source>Scan finished. Devices found: %1</source>
+        <translation>Suche beendet. Gefundene Geräte: %1</translation>
+    </message>
+    <message>
+        <source>The scan was stopped at polling address %1.</source>
+        <translation>Die Suche wurde bei Polling-Adresse %1 angehalten.</translation>
+    </message>
+    <message>
+        <source>The scan was not finished.</source>
+        <translation>Die Suche wurde nicht beendet.</translation>
+    </message>
+    <message>
+        <source>The same device answers at polling addresses %1: check the addresses of the loop.</source>
+        <translation>Dasselbe Gerät antwortet an den Polling-Adressen %1: prüfen Sie die Adressen der Schleife.</translation>
+    </message>
+    <message>
+        <source>Loop scanned, devices found: %1</source>
+        <translation>Schleife abgesucht, Geräte: %1</translation>
+    </message>
+    <message>
+        <source>Tarvik - %1</source>
+        <translation>Tarvik - %1</translation>
+    </message>
+    <message>
+        <source>Loop current fixed at %1 mA</source>
+        <translation>Schleifenstrom fest auf %1 mA</translation>
+    </message>
+    <message>
+        <source>The list of recent files was not saved: %1</source>
+        <translation>Die Liste der zuletzt benutzten Dateien wurde nicht gespeichert: %1</translation>
     </message>
 </context>
 </TS>

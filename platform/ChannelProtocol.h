@@ -17,6 +17,9 @@ inline const QString NetworkTopic = QStringLiteral("HART$");
 inline const QString NetworkSuffix = QStringLiteral("ndde$");
 inline const QString ReplyItem = QStringLiteral("DdeHartCommand");
 inline const QByteArray TerminateMacro = QByteArrayLiteral("terminate");
+// The one data line of a command 0 that scans the loop: the driver tries the address once. A driver
+// that does not know it reads a command 0, which carries no data, and tries as ever.
+inline const QString ScanRequest = QStringLiteral("scan");
 // The driver program the client starts when the local driver does not answer.
 inline const QString DriverProgram = QStringLiteral("pelmora");
 

@@ -116,6 +116,11 @@ namespace range {
 enum Line : int { Unit = FirstDataLine, UpperRangeValue, LowerRangeValue, End };
 } // namespace range
 
+// Command 40, request and reply: the loop current fixed, 0 when fixed current mode is left.
+namespace fixedCurrent {
+enum Line : int { Current = FirstDataLine, End };
+} // namespace fixedCurrent
+
 // Command 44 (units) and 47 (transfer function), request and reply.
 namespace code {
 enum Line : int { Code = FirstDataLine, End };

@@ -366,6 +366,29 @@ public:
     QString detailedLowerOutputDefault = tr("4.00");
     QString detailedUpperOutputDefault = tr("20.00");
     QString detailedFixOffValue = tr("0.00");
+
+    // Scan of the loop
+    QString scanningLoop = tr("Scanning the loop ...");
+    QString scanStopsConnection = tr("Scanning the loop ends the connection with the device. Scan now?");
+    // %1: the polling address asked now, %2: the last one the scan asks.
+    QString scanAsking = tr("Asking polling address %1 of 0..%2 ...");
+    // %1: how many devices answered.
+    QString scanFinished = tr("Scan finished. Devices found: %1");
+    // %1: the polling address at which the scan was stopped.
+    QString scanStopped = tr("The scan was stopped at polling address %1.");
+    QString scanNotFinished = tr("The scan was not finished.");
+    // %1: the polling addresses, "3, 7".
+    QString scanSameDevice = tr("The same device answers at polling addresses %1: check the addresses of the loop.");
+    // A history entry of 32 characters at most; %1: how many devices answered.
+    QString activityLoopScanned = tr("Loop scanned, devices found: %1");
+
+    // The main window
+    // %1: the name of the configuration file opened or saved last.
+    QString programCaptionWithFile = tr("Tarvik - %1");
+    // %1: the loop current the device is fixed at.
+    QString loopCurrentFixed = tr("Loop current fixed at %1 mA");
+    // %1: why the settings file could not be written.
+    QString recentFilesNotSaved = tr("The list of recent files was not saved: %1");
 };
 
 const Texts& texts();

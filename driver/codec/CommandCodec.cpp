@@ -85,7 +85,7 @@ const QHash<int, Layout>& layouts()
         for (int plain : {36, 37, 38, 41, 42, 43})
             t[plain] = {{}, {}};
         t[39] = {{{Kind::U8, 0, "EEPROM control"}}, {{Kind::U8}}};
-        t[40] = {{{Kind::F32, 0, "current"}}, {f32}};
+        t[40] = {{{Kind::F32, 0, "current"}}, onLines({{fixedCurrent::Current, f32}})};
         const QList<Field> units = onLines({{code::Code, {Kind::Unit, 0, "units"}}});
         t[44] = {units, units};
         t[45] = {{{Kind::F32, 0, "measured current"}}, {f32}};

@@ -16,7 +16,9 @@ int transactionMs(const Request& request, const std::optional<Reply>& reply, int
 {
     using namespace timing;
     const int sent = frameChars(requestPreambles, request.address, int(request.data.size()), false);
-    if (!reply) return (1 + Retries) * charactersMs(sent + RtsHoldCharacters + PrimaryReplyTimeoutCharacters);
+    if (!reply)
+        return (request.singleTry ? 1 : 1 + Retries) *
+               charactersMs(sent + RtsHoldCharacters + PrimaryReplyTimeoutCharacters);
     const int back = frameChars(replyPreambles, request.address, int(reply->data.size()), true);
     return charactersMs(sent + TurnAroundCharacters + back);
 }

@@ -24,6 +24,9 @@ struct Request {
     Address address;
     quint8 command = 0;
     QByteArray data;
+    // A scan of the loop asks each address once: silence there is an empty address, not a lost frame,
+    // and is not tried again. A garbled reply still is (something is there).
+    bool singleTry = false;
 };
 // The most data one request frame carries: its byte count is a single byte.
 inline constexpr int MaxRequestData = 255;
@@ -75,7 +78,7 @@ public:
 };
 
 // Time a transaction takes on a 1200 bit/s loop: both frames, 11 bits a character, plus the
-// device's turn-around.
+// device's turn-around; without a reply, every try's request and reply time-out.
 int transactionMs(const Request& request, const std::optional<Reply>& reply, int requestPreambles = 20,
                   int replyPreambles = 5);
 

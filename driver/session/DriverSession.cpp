@@ -2,6 +2,7 @@
 
 #include "codec/ReplyText.h"
 #include "hart/HartIdentity.h"
+#include "platform/ChannelProtocol.h"
 #include "platform/Encoding.h"
 
 #include <QDebug>
@@ -100,6 +101,8 @@ bool DriverSession::execute(const QByteArray& macro, std::function<void(const QS
     }
     if (job.command == 0) {
         job.request.address = hart::Address::shortFrame(quint8(polling));
+        job.request.singleTry =
+            data.value(0).trimmed().compare(platform::channel::ScanRequest, Qt::CaseInsensitive) == 0;
         send(std::move(job));
     } else if (longAddressOf.contains(polling)) {
         job.request.address = hart::Address::longFrame(longAddressOf.value(polling));

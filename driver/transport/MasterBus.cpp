@@ -66,7 +66,12 @@ void MasterBus::attempted(const Attempt& attempt)
                                         .arg(now.tries);
         return deliver(attempt.reply);
     }
-    if (attempt.outcome != Attempt::Outcome::Unavailable && triesLeft) return tryFront();
+    const bool silenceEnds = now.request.singleTry && attempt.outcome == Attempt::Outcome::NoReply;
+    if (attempt.outcome != Attempt::Outcome::Unavailable && triesLeft && !silenceEnds) return tryFront();
+    if (silenceEnds) {
+        deliver(std::nullopt); // a scan's empty address: nothing to log
+        return;
+    }
     qWarning().noquote() << QStringLiteral("%1: no valid reply after %2 %3 (%4)")
                                 .arg(what)
                                 .arg(now.tries)

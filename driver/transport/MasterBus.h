@@ -2,8 +2,9 @@
 // The master's side of every real wire: one transaction at a time, in the order they came, each
 // tried again when no valid reply came (nothing, a broken frame, or a reply whose response code
 // reports a communication error), up to 3 more times; and sent again after a short wait while the
-// device is busy (response code 32) or still working on a delayed response (33..36). What finally
-// came goes to the session; a transaction without a valid reply leaves a line in the log.
+// device is busy (response code 32) or still working on a delayed response (33..36). A request of a
+// scan that meets silence is not tried again. What finally came goes to the session; a transaction
+// without a valid reply leaves a line in the log, save a scan's empty address.
 #include "transport/Line.h"
 
 #include "hart/HartTiming.h"

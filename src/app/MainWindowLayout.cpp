@@ -380,6 +380,32 @@ void MainWindowLayout::buildOnlineBox(QWidget* central, int gap)
     addValueRow(form, SV, tr("Secondary Variable:"));
     addValueRow(form, TV, tr("Tertiary Variable:"));
     addValueRow(form, FV, tr("Fourth Variable:"));
+
+    // Its place is kept while it is hidden, so that the window of fixed size stays as it is when it shows;
+    // a form row of a hidden widget takes no room, a box holding it does.
+    auto* fixedPlace = new QWidget(OnlineBox);
+    auto* fixedBox = new QVBoxLayout(fixedPlace);
+    fixedBox->setContentsMargins(0, 0, 0, 0);
+    FixedCurrent = new QLabel(fixedPlace);
+    fixedBox->addWidget(FixedCurrent);
+    setName(FixedCurrent, "FixedCurrent");
+    FixedCurrent->setTextFormat(Qt::PlainText);
+    FixedCurrent->setAlignment(Qt::AlignCenter);
+    FixedCurrent->setFixedHeight(fieldHeight(OnlineBox));
+    FixedCurrent->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    // Seen at a glance: the loop does not carry the measurement while it is fixed.
+    QFont bold = FixedCurrent->font();
+    bold.setBold(true);
+    FixedCurrent->setFont(bold);
+    FixedCurrent->setAutoFillBackground(true);
+    QPalette warning = FixedCurrent->palette();
+    warning.setColor(QPalette::Window, QColor(255, 221, 0));
+    warning.setColor(QPalette::WindowText, Qt::black);
+    FixedCurrent->setPalette(warning);
+    retainSizeWhenHidden(FixedCurrent);
+    FixedCurrent->hide();
+    addGap(form, gap / 2);
+    form->addRow(fixedPlace);
 }
 
 // The device's status sentences, its errors and the program's status line.

@@ -48,6 +48,7 @@ public:
     QMenu* Initialization1 = nullptr;
     QAction* Inicializaceoznaenm1 = nullptr;          // Initialization by Tag
     QAction* Inicializacedotazovacadresou1 = nullptr; // Initialization by Address
+    QAction* ScanLoop = nullptr;                      // Scan Loop...
 
     // Menu Configuration
     QMenu* Configuration1 = nullptr;
@@ -129,6 +130,8 @@ public:
     QLabel* SV = nullptr;
     QLabel* TV = nullptr;
     QLabel* FV = nullptr;
+    // "Loop current fixed at 12 mA": shown while a device holds the loop current fixed, whatever else shows.
+    QLabel* FixedCurrent = nullptr;
     QGroupBox* StatusBox = nullptr;
     QScrollArea* StatusScroll = nullptr; // holds Status and follows its visibility
     QLabel* Status = nullptr;

@@ -44,6 +44,8 @@ const MenuCommand Commands[] = {
     {"Inicializacedotazovacadresou1", QT_TRANSLATE_NOOP("MainWindowLayout", "Initialization by Address"),
      Initialization, &L::Inicializacedotazovacadresou1,
      [](TForm1& w) { w.service.Inicializacedotazovacadresou1Click(); }, Always, C::InitializationByAddress},
+    {"ScanLoop", QT_TRANSLATE_NOOP("MainWindowLayout", "Scan Loop..."), Initialization, &L::ScanLoop,
+     [](TForm1& w) { w.ScanLoopClick(); }, Always, C::ScanLoop, Separated},
 
     {"NastaveniPocatku", QT_TRANSLATE_NOOP("MainWindowLayout", "Lower Range Value"), Configuration,
      &L::NastaveniPocatku, [](TForm1& w) { w.service.NastaveniPocatkuClick(); }, WithDevice, C::LowerRangeValue},

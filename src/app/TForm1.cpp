@@ -3,6 +3,7 @@
 #include "app/MenuCommands.h"
 #include "app/TAboutBox.h"
 #include "app/TCekej.h"
+#include "app/TLoopScan.h"
 #include "config/CommandCatalogue.h"
 #include "detailed/EditRuleBinding.h"
 #include "detailed/TDetailedSetup.h"
@@ -69,6 +70,7 @@ void TForm1::createForms()
     session.itemScale = DetailedSetup->scaleFactor();
     DetailedSetup->onHelp = [this] { Obsah1Click(); };
     DetailedSetup->onMethod = [this](const QString& button) { DoNowClick(button); };
+    LoopScan = new TLoopScan(session, this);
     Options = new TOptions(this);
     Options->readOnlyUser = [this] { return ReadOnlyUser; };
     Options->itemsEnabled = [this](bool enable, bool showOnline) { ItemsEnabled(enable, showOnline); };
@@ -82,6 +84,7 @@ void TForm1::createForms()
         ReadOnlyUser = readOnly;
     };
     Options->FormCreate();
+    showRecentFiles();
 }
 
 void TForm1::connectHandlers()
@@ -121,6 +124,10 @@ void TForm1::connectSession()
 {
     using device::DeviceSession;
     connect(&session.state, &config::DeviceState::edited, this, [this] { form.ZapisPrev->setEnabled(true); });
+    connect(&session.state, &config::DeviceState::fixedCurrentChanged, this, [this](const QString& current) {
+        form.FixedCurrent->setText(current.isEmpty() ? QString() : platform::texts().loopCurrentFixed.arg(current));
+        form.FixedCurrent->setVisible(!current.isEmpty());
+    });
     connect(&session, &DeviceSession::programStatusChanged, form.ProgramStatus, &QLabel::setText);
     connect(&session, &DeviceSession::errorListShown, this, [this] { form.Error->setVisible(true); });
     connect(&session, &DeviceSession::stepShown, this,
@@ -133,6 +140,7 @@ void TForm1::connectSession()
     connect(&session, &DeviceSession::procedureEnded, this, &TForm1::procedureEnded);
     connect(&session, &DeviceSession::stopped, this, &TForm1::connectionStopped);
     connect(&session, &DeviceSession::readFailed, this, &TForm1::readIncomplete);
+    connect(&session, &DeviceSession::loopScanEnded, this, &TForm1::loopScanEnded);
     connect(&session, &DeviceSession::newDeviceRead, this, [this] {
         form.NavratHodnotm1->setEnabled(true);
         WriteDbIndex(platform::texts().activityConnected, true);
@@ -257,6 +265,26 @@ void TForm1::MenuTrendClick()
     Trend->showTrend();
 }
 
+void TForm1::ScanLoopClick()
+{
+    // A driver that went away is started and connected again, as for Read!.
+    if (session.link.lost() && !session.link.DoNewLink()) return;
+    if (!operations::commandAllowed(*this, operations::Command::ScanLoop) || !LoopScan) return;
+    if (session.sequencer.exchangeRunning()) {
+        // The scan takes the loop: the connection ends first. Unsaved changes are asked about instead.
+        if (!session.state.changes.AreChanges() &&
+            platform::dialogs().confirm(platform::texts().scanStopsConnection, platform::Buttons::OkCancel) !=
+                platform::Answer::Ok)
+            return;
+        if (!leaveConnection()) return;
+    }
+    LoopScan->prepare();
+    if (!session.scanLoop(Options && Options->hart7Loop() ? 63 : 15)) return;
+    platform::dialogs().showModal(*LoopScan);
+    if (LoopScan->scanRunning()) session.sequencer.stop(StopSender::StopButton, false); // closed some other way
+    if (const auto address = LoopScan->chosenAddress()) service.initializeAt(*address);
+}
+
 void TForm1::readIncomplete(const QString& problem)
 {
     // What is on screen is no configuration of the device: nothing to edit or write.
@@ -311,10 +339,15 @@ void TForm1::terminationRequested()
 
 void TForm1::EndTimerTimer()
 {
+    QWidget* modal = QApplication::activeModalWidget();
+    // A scan of the loop changes nothing in a device: it is not waited for.
+    if (modal && modal == LoopScan) {
+        LoopScan->reject();
+        return;
+    }
     // A procedure under way ends first, by its own limits (a device that stops answering gives a
     // communication error).
     if (session.sequencer.procedureWaiting()) return;
-    QWidget* modal = QApplication::activeModalWidget();
     if (modal && modal == Cekej) { // a read under way: stopped like any connection
         session.sequencer.stop(StopSender::StopButton, false);
         return;

@@ -11,6 +11,7 @@
 #include "operations/OperationHost.h"
 #include "operations/ServiceProcedures.h"
 #include "operations/WriteProcedure.h"
+#include "platform/Profile.h"
 #include "settings/WireChoice.h"
 #include "trend/TrendRecorder.h"
 
@@ -21,6 +22,7 @@ class TCekej;
 class TDatabase;
 class TDetailedSetup;
 class TForm2;
+class TLoopScan;
 class TOptions;
 class TTiskEdit;
 class QPrinter;
@@ -57,10 +59,17 @@ public:
     void Obsah1Click();
     void Oprogramu1Click();
     void DetailedSetupMenuClick();
+    // Scan Loop...: stops a connection (asked), scans the loop in its window, and initialises the device
+    // chosen there as Initialization by Address does.
+    void ScanLoopClick();
     void SetupPanelsChange();
     void DoNowClick(const QString& buttonName);
     void UlozClick();
     void OpenFileClick();
+    // Shows a configuration file off-line, as Open does once the file is chosen.
+    void openConfigurationFile(const QString& path);
+    // File's list of the files opened or saved last, from the settings file.
+    void showRecentFiles();
     void TiskniClick();
     void TiskniPreviewClick();
     void MenuTrendClick();
@@ -99,6 +108,7 @@ public:
     TDetailedSetup* DetailedSetup = nullptr;
     TOptions* Options = nullptr;
     trend::TTrend* Trend = nullptr; // made when first shown
+    TLoopScan* LoopScan = nullptr;
 
 private:
     WindowScreen windowScreen{form};
@@ -128,9 +138,14 @@ private:
     void showInitialConfig() override { session.showRecord(session.InitialConfig, session.language); }
     void WriteDbIndex(const QString& activity, bool withSnapshot) override;
     void recordFor(const RecordedDevice& device, const QString& activity) override;
-    void record(const RecordedDevice& device, const QString& activity, bool withSnapshot);
+    // errorText: what the entry says beside the activity; nothing: the first entry of the error list.
+    void record(const RecordedDevice& device, const QString& activity, bool withSnapshot,
+                const std::optional<QString>& errorText = std::nullopt);
 
     void EndTimerTimer();
+    // A configuration file was opened or saved: the title names it and File offers it again.
+    void fileShown(const QString& path);
+    void changeRecentFiles(const std::function<platform::Result(platform::Profile&)>& change);
 
     void connectHandlers();
     void connectMenus();
@@ -143,6 +158,7 @@ private:
     void procedureEnded(driverlink::Ending ending);
     void connectionStopped(driverlink::StopSender sender);
     void readIncomplete(const QString& problem);
+    void loopScanEnded(driverlink::Ending ending);
     void showDetailedSetup(bool shown);
 
     // The folder of the history files: the Options dialog's location, else the shared folder.
@@ -167,4 +183,5 @@ private:
     class HistoryLink;
     std::unique_ptr<history::HistoryHost> historyHost;
     std::unique_ptr<QPrinter> printer;
+    QList<QAction*> recentFileActions;
 };

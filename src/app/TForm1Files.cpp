@@ -5,9 +5,13 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Texts.h"
+#include "settings/Folders.h"
+#include "settings/RecentFiles.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -28,7 +32,61 @@ void TForm1::UlozClick()
     const QString path = platform::dialogs().saveFileName(texts.saveCaption, QString(), texts.saveFilter);
     if (path.isEmpty()) return;
     const platform::Result written = platform::writeFileAtomically(path, record.toBytes());
-    if (!written) platform::dialogs().error(texts.fileNotWritten.arg(path) + QStringLiteral("\r\n") + written.error);
+    if (!written) {
+        platform::dialogs().error(texts.fileNotWritten.arg(path) + QStringLiteral("\r\n") + written.error);
+        return;
+    }
+    fileShown(path);
+}
+
+void TForm1::fileShown(const QString& path)
+{
+    setWindowTitle(platform::texts().programCaptionWithFile.arg(QFileInfo(path).fileName()));
+    changeRecentFiles([&path](platform::Profile& file) { return settings::rememberRecentFile(file, path); });
+}
+
+void TForm1::changeRecentFiles(const std::function<platform::Result(platform::Profile&)>& change)
+{
+    QString why;
+    try {
+        platform::Profile file(settings::settingsFile());
+        if (const platform::Result changed = change(file); !changed) why = changed.error;
+    } catch (const std::exception& error) {
+        why = QString::fromStdString(error.what());
+    }
+    // Said on the status line: the file itself was opened or saved, and that is what the user asked for.
+    if (!why.isEmpty()) session.setProgramStatus(platform::texts().recentFilesNotSaved.arg(why));
+    showRecentFiles();
+}
+
+void TForm1::showRecentFiles()
+{
+    qDeleteAll(recentFileActions);
+    recentFileActions.clear();
+    QStringList files;
+    try {
+        files = settings::recentFiles(platform::Profile(settings::settingsFile()));
+    } catch (const std::exception&) {
+        // No working folder: no list (the settings start-up says why).
+    }
+    for (int i = 0; i < files.size(); ++i) {
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()), form.File1);
+        action->setObjectName(QStringLiteral("RecentFile%1").arg(i + 1));
+        action->setToolTip(files[i]);
+        action->setStatusTip(files[i]);
+        connect(action, &QAction::triggered, this, [this, path = files[i]] {
+            if (!QFileInfo::exists(path)) {
+                platform::dialogs().error(platform::texts().fileUnreadable.arg(path));
+                changeRecentFiles([&path](platform::Profile& file) { return settings::forgetRecentFile(file, path); });
+                return;
+            }
+            if (leaveConnection()) openConfigurationFile(path);
+        });
+        form.File1->insertAction(form.Konec1, action);
+        recentFileActions.append(action);
+    }
+    if (files.isEmpty()) return;
+    recentFileActions.append(form.File1->insertSeparator(form.Konec1));
 }
 
 bool TForm1::leaveConnection()
@@ -82,6 +140,12 @@ void TForm1::OpenFileClick()
     const platform::Texts& texts = platform::texts();
     const QString path = platform::dialogs().openFileName(texts.openCaption, QString(), texts.openFilter);
     if (path.isEmpty() || !leaveConnection()) return;
+    openConfigurationFile(path);
+}
+
+void TForm1::openConfigurationFile(const QString& path)
+{
+    const platform::Texts& texts = platform::texts();
     QString why;
     const auto bytes = platform::readFileStart(path, config::LargestRecordSize, &why);
     const auto opened = bytes ? config::readConfiguration(*bytes) : std::nullopt;
@@ -95,4 +159,5 @@ void TForm1::OpenFileClick()
     }
     if (opened->kind == FileKind::Hart2) platform::dialogs().warning(texts.oldFileWarning);
     showStoredConfiguration(opened->record, opened->kind == FileKind::Hart2);
+    fileShown(path);
 }

@@ -74,7 +74,15 @@ void TForm1::WriteDbIndex(const QString& activity, bool withSnapshot)
 
 void TForm1::recordFor(const RecordedDevice& device, const QString& activity) { record(device, activity, false); }
 
-void TForm1::record(const RecordedDevice& device, const QString& activity, bool withSnapshot)
+void TForm1::loopScanEnded(driverlink::Ending ending)
+{
+    // One entry for the loop, which is no device: only a scan that ran to its end says what is there.
+    if (ending != driverlink::Ending::Online) return;
+    record({}, platform::texts().activityLoopScanned.arg(session.loop.devices().size()), false, QString());
+}
+
+void TForm1::record(const RecordedDevice& device, const QString& activity, bool withSnapshot,
+                    const std::optional<QString>& errorText)
 {
     if (!Options || !Options->databaseLog()) return;
     history::HistoryEntry entry;
@@ -86,7 +94,7 @@ void TForm1::record(const RecordedDevice& device, const QString& activity, bool 
     entry.DefLanguage = language.DdfLanguage.left(3);
     entry.User = TiskEdit ? TiskEdit->configuredBy() : QString();
     entry.Activity = activity;
-    entry.ErrorText = session.state.errors().value(0);
+    entry.ErrorText = errorText.value_or(session.state.errors().value(0));
     entry.Stamp = history::HistoryEntry::stampOf(QDateTime::currentDateTime());
     entry.ScrambleByte = history::newScrambleByte();
 

@@ -71,6 +71,8 @@ const QList<CommandRow>& commandCatalogue()
             {35, 0, {}, {C::Jednotky, C::Konec, C::Pocatek}, &F::RangeChanged, {C::Pocatek, C::Konec}},
             {44, 0, {}, {C::Jednotky}, &F::UnitsChanged, {}},
             {47, 0, {}, {C::Funkce}, &F::TransferFunctionChanged, {C::Funkce}},
+            {40, fixedCurrent::End, {}, {}, nullptr, {}, ReplyHook::FixedCurrent},
+            {42, 0, {}, {}, nullptr, {}, ReplyHook::Reset},
             {48, additionalStatus::End, {}, {}, nullptr, {}, ReplyHook::SelfTest},
         };
     }();

@@ -34,6 +34,8 @@ enum class ReplyHook {
     Identity,         // the device flags are checked first; the values are taken only with valid flags
     DefinitionLookup, // the device's definition file is looked up
     SelfTest,         // the status bytes give "Test OK!" or "Test Failed!"
+    FixedCurrent,     // the loop current is fixed at the reply's current, or released by 0
+    Reset,            // a device that did the reset has left fixed current mode
 };
 
 struct CommandRow {

@@ -127,6 +127,13 @@ void DeviceState::clearValues()
     }
 }
 
+void DeviceState::setFixedCurrent(const QString& current)
+{
+    if (current == fixedAt) return;
+    fixedAt = current;
+    emit fixedCurrentChanged(fixedAt);
+}
+
 void DeviceState::addError(const QString& entry)
 {
     errorList.append(entry);

@@ -61,6 +61,12 @@ public:
     void addError(const QString& entry);
     void clearErrors();
 
+    // The loop current a device was fixed at by the program (a loop test, a trim), as its reply gave it;
+    // empty when released (command 40 with 0, a device reset). It outlives the values: the device holds
+    // its current, and the loop carries it, until it is released.
+    QString fixedCurrent() const { return fixedAt; }
+    void setFixedCurrent(const QString& current);
+
     // The flags of the device's identity reply.
     quint8 deviceFlags = 0;
     ChangeFlags changes;
@@ -70,6 +76,7 @@ signals:
     void changed(config::Control control); // its text, its list, whether it may be edited or the device has it
     void edited();                         // the user changed a value (a change flag is set)
     void errorsChanged();
+    void fixedCurrentChanged(const QString& current);
 
 private:
     struct List {
@@ -87,6 +94,7 @@ private:
     List units;
     List functions;
     QStringList errorList;
+    QString fixedAt;
 };
 
 } // namespace config

@@ -48,7 +48,7 @@ void SequencerView::showIdentity(const QStringList& lines)
     }
 }
 
-void SequencerView::showReply(const QStringList& lines)
+void SequencerView::showReply(const QStringList& lines, const QString& stepData)
 {
     QString status = lines.value(StatusLine);
     state.setText(Control::Status, status.replace(QStringLiteral(". "), QStringLiteral(".\r\n")));
@@ -59,6 +59,13 @@ void SequencerView::showReply(const QStringList& lines)
     take(state, *row, lines);
     if (row->hook == ReplyHook::DefinitionLookup && messageRead) messageRead();
     if (row->hook == ReplyHook::SelfTest) selfTest(lines);
+    if (row->hook == ReplyHook::FixedCurrent && lines.value(ErrorLine).isEmpty()) {
+        // 0 asked leaves fixed current mode, whatever current the device reports it drives now.
+        bool number = false;
+        const double asked = stepData.trimmed().toDouble(&number);
+        if (number) state.setFixedCurrent(asked == 0 ? QString() : lines[fixedCurrent::Current].trimmed());
+    }
+    if (row->hook == ReplyHook::Reset && lines.value(ErrorLine).isEmpty()) state.setFixedCurrent({});
     if (replyTaken) replyTaken(row->command);
 }
 

@@ -40,7 +40,7 @@ public:
     void showReplyCheck(const QString& text) override { call(replyCheck, text); }
 
     void showIdentity(const QStringList& lines) override;
-    void showReply(const QStringList& lines) override;
+    void showReply(const QStringList& lines, const QString& stepData) override;
     std::optional<QStringList> writeData(int command) override;
 
 private:

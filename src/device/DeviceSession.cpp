@@ -86,6 +86,27 @@ void DeviceSession::read()
     sequencer.connect(driverlink::Procedure::Read);
 }
 
+bool DeviceSession::scanLoop(int lastAddress)
+{
+    if (sequencer.exchangeRunning()) return false;
+    loop.begin(lastAddress);
+    emit loopScanned();
+    sequencer.connect(driverlink::Procedure::ScanLoop, QString::number(lastAddress));
+    return true;
+}
+
+void DeviceSession::scanReply(int address, const QStringList& lines)
+{
+    loop.take(address, lines);
+    emit loopScanned();
+}
+
+void DeviceSession::scanEnded(Ending ending)
+{
+    setProgramStatus({});
+    emit loopScanEnded(ending);
+}
+
 void DeviceSession::setProgramStatus(const QString& text)
 {
     status = text;

@@ -12,6 +12,7 @@
 #include "config/TConfigRecord.h"
 #include "detailed/DefinitionModel.h"
 #include "detailed/DeviceTemplates.h"
+#include "device/LoopScan.h"
 #include "link/DriverLink.h"
 #include "link/Sequencer.h"
 
@@ -41,6 +42,9 @@ public:
     void restartDriver();
     // Reads the device on the loop in the configured language.
     void read();
+    // Scans the polling addresses 0..lastAddress for devices; what it finds goes into `loop`. Only while
+    // no connection runs: false, and nothing sent, while one does.
+    bool scanLoop(int lastAddress);
 
     // Empties the device state and refills the lists in the given language (the configured one, or the
     // language of what is about to be shown).
@@ -65,6 +69,8 @@ public:
     config::TConfigRecord InitialConfig;
     // Places of a definition are scaled by this factor (the detailed setup window's item area).
     double itemScale = 1.0;
+    // What the last scan of the loop found.
+    LoopScan loop;
 
 private:
     config::SequencerView view{state};
@@ -97,6 +103,9 @@ signals:
     void waitShown();
     void waitClosed();
     void busy(bool on);
+    // The scan of the loop: an address asked or a device named (see `loop`), and the scan's end.
+    void loopScanned();
+    void loopScanEnded(driverlink::Ending ending);
     // Diagnostics nobody sees.
     void stepShown(quint16 step);
     void replyChecked(const QString& text);
@@ -117,6 +126,8 @@ private:
     void readIncomplete(const QString& problem) override { emit readFailed(problem); }
     bool confirmStop() override;
     void connectionStopped(driverlink::StopSender sender) override;
+    void scanReply(int address, const QStringList& lines) override;
+    void scanEnded(driverlink::Ending ending) override;
     // LinkView
     void showReplyLines(const QStringList& lines) override { emit replyLinesShown(lines); }
     void showCommandText(const QString& text) override { emit commandTextShown(text); }

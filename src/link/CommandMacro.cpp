@@ -15,6 +15,12 @@ QString dataField(QString text)
 
 QString commandField(int command) { return QString::number(command).leftJustified(4, u' '); }
 
+QString pollingAddressText(int address)
+{
+    const QString text = QString::number(address);
+    return text == TagAddress ? u'0' + text : text;
+}
+
 QString linkAddress(const QString& pollAddr) { return pollAddr == UnknownAddress ? TagAddress : pollAddr; }
 
 QString addressPart(const QString& pollAddr) { return CrLf + linkAddress(pollAddr) + CrLf; }

@@ -19,6 +19,9 @@ QString dataField(QString text);
 
 // "2" → "2   ", "108" → "108 ".
 QString commandField(int command);
+// A polling address 0..63 as a command carries it: 16 is written "016", since "16" names the device
+// found by tag.
+QString pollingAddressText(int address);
 // The address the commands carry and the replies must name: the PollAddr text, or "16" for "unknown".
 QString linkAddress(const QString& pollAddr);
 // CR LF, the address, CR LF: the part of a command that the steps append their data to.

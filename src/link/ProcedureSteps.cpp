@@ -7,6 +7,8 @@
 
 #include "platform/Texts.h"
 
+#include <array>
+
 namespace driverlink {
 
 namespace {
@@ -158,6 +160,37 @@ constexpr Step MethodSteps[] = {
     goOn(states::MethodLast + 1, Hook::MethodEnd, Online), // a method has at most ten steps
 };
 
+// The scan of the loop: for each polling address the identity (command 0 with the scan request), then,
+// from a device that answered, its tag and, from revision 6 on, its long tag. The step of the first address
+// past the last one asked ends the scan as its own last step does.
+constexpr auto ScanSteps = [] {
+    using namespace states;
+    std::array<Step, ScanStepsPerAddress * ScanAddresses + 1> steps{};
+    for (int address = 0; address < ScanAddresses; ++address) {
+        const int first = ScanStepsPerAddress * address;
+        const auto state = quint16(ScanBase + first);
+        steps[first] = {.state = state,
+                        .status = address == 0 ? &Texts::scanningLoop : nullptr,
+                        .source = Source::ScanAddress,
+                        .command = 0,
+                        .when = When::ScanRange,
+                        .hook = Hook::ScanEnd,
+                        .next = Idle};
+        steps[first + 1] = {.state = quint16(state + 1),
+                            .source = Source::ScanAddress,
+                            .command = 13,
+                            .when = When::ScanAnswered,
+                            .next = FollowingState};
+        steps[first + 2] = {.state = quint16(state + 2),
+                            .source = Source::ScanAddress,
+                            .command = 20,
+                            .when = When::ScanLongTag,
+                            .next = FollowingState};
+    }
+    steps.back() = goOn(ScanEnd, Hook::ScanEnd, Idle);
+    return steps;
+}();
+
 constexpr ProcedureTable Tables[] = {
     {Procedure::Online, OnlineSteps},
     {Procedure::Read, ReadSteps},
@@ -181,11 +214,19 @@ constexpr ProcedureTable Tables[] = {
     {Procedure::BurstModeOff, BurstModeOffSteps},
     {Procedure::FinalAssemblyNumber, FinalAssemblyNumberSteps},
     {Procedure::Method, MethodSteps},
+    {Procedure::ScanLoop, ScanSteps},
 };
 
 } // namespace
 
 std::span<const ProcedureTable> procedureTables() { return Tables; }
+
+bool inOnlineLoop(quint16 state)
+{
+    for (const Step& step : OnlineSteps)
+        if (step.covers(state)) return true;
+    return false;
+}
 
 const Step* stepAt(quint16 state)
 {

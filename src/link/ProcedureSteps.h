@@ -17,13 +17,15 @@ namespace driverlink {
 
 // Where a step's command and its data come from.
 enum class Source : quint8 {
-    None,       // the step sends nothing
-    Fixed,      // its command, with its fixed data line when it has one
-    StepData,   // its command, with the procedure's step data as the data line
-    TagSearch,  // its command to the tag address instead of the polling address, the step data (the tag) as data
-    ReadList,   // the template step (state - 200) of the READ list
-    WriteList,  // the template step (state - 299) of the WRITE list, with the screen's data for its group
-    MethodList, // the template step (state - 599) of the method's section
+    None,        // the step sends nothing
+    Fixed,       // its command, with its fixed data line when it has one
+    StepData,    // its command, with the procedure's step data as the data line
+    TagSearch,   // its command to the tag address instead of the polling address, the step data (the tag) as data
+    ReadList,    // the template step (state - 200) of the READ list
+    WriteList,   // the template step (state - 299) of the WRITE list, with the screen's data for its group
+    MethodList,  // the template step (state - 599) of the method's section
+    ScanAddress, // its command to the address the scan has come to instead of the polling address; a
+                 // command 0 with the scan request
 };
 
 // When a step of its own command sends it; otherwise it acts as a step that sends nothing.
@@ -35,6 +37,9 @@ enum class When : quint8 {
     EepromAskedAfterWrite,
     // The identity says universal revision 6 or later: the device has a long tag.
     DeviceHasLongTag,
+    ScanRange,    // the scan has not passed the last address it asks (the step data)
+    ScanAnswered, // a device answered the scan's command 0 at this address
+    ScanLongTag,  // it answered, with universal revision 6 or later: it has a long tag
 };
 
 // What a step that sends nothing does before the sequencer goes on at the step's next state.
@@ -47,6 +52,7 @@ enum class Hook : quint8 {
     ReleaseFixedCurrent, // the step data becomes "0", so that the next step leaves fixed current mode
     ReadEnd,             // the read is over: the initial configuration, then the end of the sequence
     MethodEnd,           // the method is over: the end of the sequence, the edits not yet written kept
+    ScanEnd,             // the scan is over: the sequencer rests, there being no device to go on with
 };
 
 // How a step opens the wait dialog (BeginWait) before anything else.
@@ -94,5 +100,7 @@ struct ProcedureTable {
 std::span<const ProcedureTable> procedureTables();
 // The step of a state; nullptr for a state without one (it has no action).
 const Step* stepAt(quint16 state);
+// The state is a step of the on-line loop.
+bool inOnlineLoop(quint16 state);
 
 } // namespace driverlink

@@ -28,7 +28,8 @@ enum class Procedure : quint16 {
     BurstModeOn = 570,
     BurstModeOff = 580,
     FinalAssemblyNumber = 590,
-    Method = 600, // the steps of the method section chosen in the templates
+    Method = 600,   // the steps of the method section chosen in the templates
+    ScanLoop = 700, // command 0 to every polling address up to the step data, with no device connected
 };
 
 // The command code of a step: 0..253 a command sent as it is, 254 no command, 255 a command whose real
@@ -48,11 +49,18 @@ inline constexpr quint16 WriteBase = 299;
 inline constexpr quint16 WriteEnd = 349;
 inline constexpr quint16 MethodBase = 599;
 inline constexpr quint16 MethodLast = 609;
+// The scan of the loop: three steps an address (its identity, its tag, its long tag), addresses 0..63,
+// then the end.
+inline constexpr quint16 ScanBase = quint16(Procedure::ScanLoop);
+inline constexpr int ScanStepsPerAddress = 3;
+inline constexpr int ScanAddresses = 64;
+inline constexpr quint16 ScanEnd = ScanBase + ScanStepsPerAddress * ScanAddresses;
 } // namespace states
 
 // How a procedure handed to the sequencer ended.
 enum class Ending {
-    Online,             // back in the on-line loop: the procedure ran to its end
+    Online,             // ran to its end: back in the on-line loop (a scan of the loop, which has no
+                        // device to go on with, leaves the sequencer resting)
     CommunicationError, // the driver could not reach the device; the connection was stopped
     Stopped,            // Stop! or the wait dialog's Stop
     Refused,            // the driver took no command ("Command not performed, try again!")

@@ -28,17 +28,42 @@ void Sequencer::DdeClientItem1Change(const QStringList& lines)
         return;
     }
     DriverBusy = false;
-    if (lines.size() > ErrorLine && lines[AddressLine] == linkAddress(screen.pollAddress())) decode(lines);
+    if (scanning())
+        takeScanReply(lines);
+    else if (lines.size() > ErrorLine && lines[AddressLine] == linkAddress(screen.pollAddress()))
+        decode(lines);
 
-    if (lines[CommandLine] == QString::number(CommandCode) && !ReplyTaken) {
+    if (answersThisStep(lines) && !ReplyTaken) {
         ++SequencerState;
         ReplyTaken = true;
     }
     screen.showReplyCheck(lines[CommandLine] + u' ' + QString::number(CommandCode));
     if (ExchangeRunning && !CommError) {
+        // A driver that tells of its replies has each decoded the moment it is there: the next step of a
+        // procedure follows at once, and a read takes what the wire takes. The on-line loop keeps its
+        // pause, which paces the values shown and leaves the wire to other conversations between polls.
+        if (link.notified() && !inOnlineLoop(SequencerState)) Timer1.setInterval(AtOnceMs);
         Timer1.setEnabled(true);
         TimeoutTimer.setEnabled(true);
     }
+}
+
+bool Sequencer::answersThisStep(const QStringList& lines) const
+{
+    // A scan asks one address after the other with the same command: the reply must name the address.
+    if (scanning() && lines.value(AddressLine) != pollingAddressText(scanAddress())) return false;
+    return lines[CommandLine] == QString::number(CommandCode);
+}
+
+void Sequencer::takeScanReply(const QStringList& lines)
+{
+    if (ReplyTaken || lines.size() <= ErrorLine || !answersThisStep(lines)) return;
+    if (CommandCode == 0) {
+        // The data lines are there only when the device did the command.
+        ScanAnswered = lines.size() >= identity::End;
+        ScanRevision = ScanAnswered ? lines[identity::UniversalRevision].trimmed().toInt() : 0;
+    }
+    host.scanReply(scanAddress(), lines);
 }
 
 void Sequencer::decode(const QStringList& lines)
@@ -66,7 +91,7 @@ void Sequencer::decode(const QStringList& lines)
         ReplyTaken = true;
         Timer1.setEnabled(true);
     }
-    screen.showReply(lines);
+    screen.showReply(lines, StepData);
 }
 
 void Sequencer::decodeIdentity(const QStringList& lines)

@@ -87,13 +87,28 @@ bool Sequencer::stop(StopSender sender, bool ask)
 
 void Sequencer::halt(StopSender sender)
 {
+    if (!ending) ending = sender == StopSender::Decoder ? Ending::CommunicationError : Ending::Stopped;
+    if (scanning()) { // no device was connected: there is no connection to stop
+        endScan(*ending);
+        return;
+    }
     ReplyTaken = true; // the reply being handled, if any, must not advance the idle state
     Timer1.setEnabled(false);
     TimeoutTimer.setEnabled(false);
     SequencerState = states::Idle;
     ExchangeRunning = false;
-    if (!ending) ending = sender == StopSender::Decoder ? Ending::CommunicationError : Ending::Stopped;
     host.connectionStopped(sender);
+}
+
+void Sequencer::endScan(Ending how)
+{
+    ending = how;
+    ReplyTaken = true;
+    Timer1.setEnabled(false);
+    TimeoutTimer.setEnabled(false);
+    SequencerState = states::Idle;
+    ExchangeRunning = false;
+    host.scanEnded(how);
 }
 
 void Sequencer::proceed(bool withTimeout)
@@ -125,7 +140,10 @@ void Sequencer::giveUp()
     // time-out takes another step (and shows the message again) while the message is open.
     RetryCount = 0;
     TimeoutTimer.setEnabled(false);
-    SequencerState = states::Online;
+    if (scanning())
+        endScan(Ending::Refused);
+    else
+        SequencerState = states::Online;
     ending = Ending::Refused;
     EndWait();
     platform::dialogs().message(platform::texts().commandNotPerformed);
@@ -135,6 +153,10 @@ void Sequencer::endRefused()
 {
     EndWait();
     ending = Ending::Refused;
+    if (scanning()) {
+        endScan(Ending::Refused);
+        return;
+    }
     if (!ExchangeRunning) {
         SequencerState = states::Idle;
         return;
@@ -149,6 +171,8 @@ void Sequencer::Timer1Timer()
     if (RetryCount > RefusalsBeforeGivingUp) giveUp();
     if (RetryCount > RefusalsBeforeSlowing) link.slowPolling();
     if (DriverBusy) {
+        // Never at once: a busy driver is asked again only after a pause.
+        if (Timer1.interval() < Timer1DesignMs) Timer1.setInterval(Timer1DesignMs);
         Timer1.setEnabled(true);
         TimeoutTimer.setEnabled(true);
         return;

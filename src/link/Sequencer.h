@@ -19,6 +19,8 @@ namespace driverlink {
 class Sequencer {
 public:
     static constexpr int TimeoutMs = 5000;
+    // The step after a notified reply: the next turn of the event loop (a zero interval never fires).
+    static constexpr int AtOnceMs = 1;
 
     Sequencer(DriverLink& link, SequencerHost& host, SequencerScreen& screen, TemplateSource& templates);
 
@@ -63,6 +65,9 @@ public:
     // Identity replies taken so far (refused ones are not): tells whether a re-identification was answered.
     int identitiesTaken() const { return IdentitiesTaken; }
     bool timeoutArmed() const { return TimeoutTimer.isEnabled(); }
+    // A scan of the loop is under way, and the polling address it has come to.
+    bool scanning() const { return SequencerState >= states::ScanBase && SequencerState <= states::ScanEnd; }
+    int scanAddress() const { return (SequencerState - states::ScanBase) / states::ScanStepsPerAddress; }
     // A procedure's handler is waiting for the sequencer (not every such wait shows the wait dialog):
     // another procedure must not take the sequencer from under it.
     bool procedureWaiting() const { return Waits > 0; }
@@ -100,6 +105,8 @@ private:
     void finishStep(const Step& step);
     void endRead(quint16 next);
     void endSequence(quint16 next, bool configurationRead);
+    // The scan has ended, as said: the sequencer rests, nothing awaited.
+    void endScan(Ending how);
 
     // False when no reply is to be awaited: the text was not sent and the procedure has ended.
     bool send(const QString& text);
@@ -111,6 +118,10 @@ private:
 
     void decode(const QStringList& lines);
     void decodeIdentity(const QStringList& lines);
+    // A reply to the scan's command at the address it has come to: told to the host, nothing decoded
+    // into the device state and no error stops anything (an empty address answers with one).
+    void takeScanReply(const QStringList& lines);
+    bool answersThisStep(const QStringList& lines) const;
 
     DriverLink& link;
     SequencerHost& host;
@@ -135,6 +146,9 @@ private:
     int IdentitiesTaken = 0;
     int Waits = 0;
     bool CommandRefused = false; // the last reply decoded was "Command Error!"
+    // What the address the scan has come to answered: its identity, and its universal revision.
+    bool ScanAnswered = false;
+    int ScanRevision = 0;
     // Set when a procedure ends otherwise than by coming back to the on-line loop.
     std::optional<Ending> ending;
 

@@ -39,6 +39,10 @@ public:
     // The connection has stopped: the window shows the stopped (or, after the wait dialog's Stop,
     // the cancelled) state.
     virtual void connectionStopped(StopSender sender) = 0;
+    // The scan of the loop, which runs with no device connected: each reply at an address it asks
+    // (an empty address answers "Communication Error!"), and its end.
+    virtual void scanReply(int address, const QStringList& lines) = 0;
+    virtual void scanEnded(Ending ending) = 0;
 };
 
 // The device state as the sequencer and its reply decoder use it.
@@ -58,8 +62,10 @@ public:
 
     // Manufacturer, type, revision and unique identifier of an identity reply (its flags accepted).
     virtual void showIdentity(const QStringList& lines) = 0;
-    // The device status and the data lines of a reply for the address in use.
-    virtual void showReply(const QStringList& lines) = 0;
+    // The device status and the data lines of a reply for the address in use; stepData: the data the
+    // procedure gave its steps (what a command 40 asked for: a device may answer a release with the
+    // current it now drives, not with 0).
+    virtual void showReply(const QStringList& lines, const QString& stepData) = 0;
     // The data lines a write step appends for its command number; nothing when the step is skipped
     // because its group of values is unchanged.
     virtual std::optional<QStringList> writeData(int command) = 0;

@@ -3,6 +3,7 @@
 // does its hook and moves the state on.
 #include "link/CommandMacro.h"
 #include "link/Sequencer.h"
+#include "platform/ChannelProtocol.h"
 #include "platform/ReplyLayout.h"
 #include "platform/Texts.h"
 
@@ -42,12 +43,20 @@ bool Sequencer::chooseCommand(const Step& step, QString& data)
 {
     if (step.fromTemplates()) return templateCommand(step.source, data);
     if (step.source == Source::None || !holds(step.when)) return false;
-    if (step.source == Source::TagSearch)
+    if (step.source == Source::TagSearch) {
         data = CrLf + TagAddress + CrLf + dataField(StepData);
-    else if (step.source == Source::StepData)
+    } else if (step.source == Source::ScanAddress) {
+        data = addressPart(pollingAddressText(scanAddress()));
+        if (step.command == 0) {
+            data += platform::channel::ScanRequest;
+            ScanAnswered = false;
+            ScanRevision = 0;
+        }
+    } else if (step.source == Source::StepData) {
         data += dataField(StepData);
-    else if (step.data)
+    } else if (step.data) {
         data += QLatin1StringView(step.data);
+    }
     CommandCode = step.command;
     return true;
 }
@@ -60,6 +69,9 @@ bool Sequencer::holds(When when) const
     case When::EepromAsked: return eepromAsked;
     case When::EepromAskedAfterWrite: return eepromAsked && WroteSomething;
     case When::DeviceHasLongTag: return UniversalRevision >= replylayout::LongTagRevision;
+    case When::ScanRange: return scanAddress() <= StepData.toInt();
+    case When::ScanAnswered: return ScanAnswered;
+    case When::ScanLongTag: return ScanAnswered && ScanRevision >= replylayout::LongTagRevision;
     }
     return false;
 }
@@ -116,6 +128,7 @@ void Sequencer::finishStep(const Step& step)
     case Hook::ReleaseFixedCurrent: StepData = QStringLiteral("0"); break;
     case Hook::ReadEnd: endRead(next); return;
     case Hook::MethodEnd: endSequence(next, false); return;
+    case Hook::ScanEnd: endScan(Ending::Online); return;
     }
     SequencerState = next;
 }

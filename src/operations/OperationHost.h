@@ -76,6 +76,7 @@ enum class Command {
     DeviceReset,
     InitializationByTag,
     InitializationByAddress,
+    ScanLoop,
 };
 // The commands a user with read-only access is refused ("You don't have authorization to do this!"):
 // the one table of them.

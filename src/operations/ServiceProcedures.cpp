@@ -132,6 +132,12 @@ void ServiceProcedures::Inicializacedotazovacadresou1Click()
     initialize(Procedure::InitializeByAddress, *address, *address, t().executingCommand);
 }
 
+void ServiceProcedures::initializeAt(const QString& address)
+{
+    if (!allowed(Command::InitializationByAddress)) return;
+    initialize(Procedure::InitializeByAddress, address, address, t().executingCommand);
+}
+
 void ServiceProcedures::ZmenaAdresyClick()
 {
     if (!allowed(Command::AddressChanging)) return;

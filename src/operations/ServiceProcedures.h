@@ -18,6 +18,8 @@ public:
     // Initialization
     void Inicializaceoznaenm1Click();          // Initialization by Tag
     void Inicializacedotazovacadresou1Click(); // Initialization by Address
+    // Initialization by Address at an address known already (a device chosen from a scan of the loop).
+    void initializeAt(const QString& address);
     // Configuration
     void NastaveniPocatkuClick(); // Lower Range Value
     void NastaveniKonceClick();   // Upper Range Value

@@ -44,6 +44,7 @@ Settings readSettings(const platform::Profile& file)
     s.Language = read("Language", s.Language);
     s.LanguageDdf = read("LanguageDdf", s.LanguageDdf);
     s.NetPath = read("NetPath", {});
+    s.LoopHart7 = flagValue(read("LoopHart7", flagText(s.LoopHart7)));
     return s;
 }
 

@@ -17,6 +17,7 @@ struct Settings {
     QString Language = QStringLiteral("english");
     QString LanguageDdf = QStringLiteral("english");
     QString NetPath;
+    bool LoopHart7 = false; // the loop has HART 6/7 devices: a scan asks polling addresses 0..63, not 0..15
 };
 
 Settings readSettings(const platform::Profile& file);

@@ -59,6 +59,8 @@ TOptions::TOptions(QWidget* parent) : QDialog(parent)
     DatabaseLog = named(new QCheckBox(tr("Log changes to history file")), "DatabaseLog");
     DatabaseLocation = named(new QLineEdit, "DatabaseLocation");
     NetPath = named(new QLineEdit, "NetPath");
+    LoopHart7 =
+        named(new QCheckBox(tr("The loop has HART 6/7 devices (Scan Loop asks polling addresses 0..63)")), "LoopHart7");
 
     auto* common = new QVBoxLayout(CommonParams);
     auto captioned = [&](const QString& caption, QWidget* control) {
@@ -73,6 +75,7 @@ TOptions::TOptions(QWidget* parent) : QDialog(parent)
         common->addWidget(box);
     captioned(tr("Location of history log files:"), DatabaseLocation);
     captioned(tr("Net path to driver if netdde is used:"), NetPath);
+    common->addWidget(LoopHart7);
     common->addStretch();
 
     auto* buttons = new QDialogButtonBox;
@@ -267,6 +270,8 @@ bool TOptions::login()
 }
 
 bool TOptions::driverAutoOff() const { return DriverAutoOff->isChecked(); }
+
+bool TOptions::hart7Loop() const { return LoopHart7->isChecked(); }
 bool TOptions::databaseLog() const { return DatabaseLog->isChecked(); }
 QString TOptions::databaseLocation() const { return DatabaseLocation->text(); }
 
@@ -322,6 +327,7 @@ bool TOptions::loadControls()
     NetPath->setText(s.NetPath);
     wire = settings::readWireChoice(platform::Profile(settingsPath));
     Connection->load(wire);
+    LoopHart7->setChecked(s.LoopHart7);
     return true;
 }
 
@@ -378,8 +384,8 @@ void TOptions::Options1Click()
     const bool wasLogging = DatabaseLog->isChecked();
     const QString oldLocation = DatabaseLocation->text();
     const bool readOnly = readOnlyUser && readOnlyUser();
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{DriverAutoOff, SafeAccess, DatabaseLog, DatabaseLocation, NetPath, Connection})
+    for (QWidget* control : std::initializer_list<QWidget*>{DriverAutoOff, SafeAccess, DatabaseLog, DatabaseLocation,
+                                                            NetPath, Connection, LoopHart7})
         control->setEnabled(!readOnly);
 
     LanguageChanged = false;
@@ -438,7 +444,8 @@ void TOptions::Options1Click()
     if (!write(QStringLiteral("DatabaseLocation"), location) ||
         !write(QStringLiteral("Language"), Language->currentText()) ||
         !write(QStringLiteral("LanguageDdf"), LanguageDdf->currentText()) ||
-        !write(QStringLiteral("NetPath"), NetPath->text()))
+        !write(QStringLiteral("NetPath"), NetPath->text()) ||
+        !write(QStringLiteral("LoopHart7"), settings::flagText(LoopHart7->isChecked())))
         return;
     const settings::WireChoice chosen = Connection->choice();
     for (const auto& [key, value] : settings::wireChoiceKeys(chosen))

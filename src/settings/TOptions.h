@@ -54,6 +54,8 @@ public:
     // The current settings, as the controls hold them.
     bool driverAutoOff() const;
     bool databaseLog() const;
+    // A scan of the loop asks polling addresses 0..63 (HART 6/7), not 0..15.
+    bool hart7Loop() const;
     QString databaseLocation() const;
     QString sharedFolder() const { return SharedFolder; }
     // The wire as the settings file held it when the dialog last read it.
@@ -70,6 +72,7 @@ public:
     QCheckBox* DatabaseLog = nullptr;
     QLineEdit* DatabaseLocation = nullptr;
     QLineEdit* NetPath = nullptr;
+    QCheckBox* LoopHart7 = nullptr;
     QComboBox* Users = nullptr;
     QLineEdit* UserName = nullptr;
     QLineEdit* OldPasswd = nullptr;

@@ -398,6 +398,8 @@ TEST_F(MainWindowLayoutTest, WindowHasAFixedSizeThatNoContentChanges)
         w->show();
     layout.Funkce->show();
     layout.Label20->show();
+    layout.FixedCurrent->setText(longText);
+    layout.FixedCurrent->show();
     window.layout()->activate();
     EXPECT_EQ(window.size(), size);
 }

@@ -7,6 +7,7 @@
 #include "ScopedEnvironment.h"
 #include "ScriptedDialogs.h"
 #include "app/TCekej.h"
+#include "app/TLoopScan.h"
 #include "config/Language.h"
 #include "platform/Environment.h"
 #include "platform/Files.h"
@@ -23,9 +24,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
@@ -612,6 +615,10 @@ TEST_F(TForm1Test, ASavedConfigurationOpensAgainAsItWasAndOffLine)
     dialogs.expect(Kind::SaveFile, platform::texts().saveCaption, platform::Answer::Ok, path);
     w.UlozClick();
     ASSERT_EQ(QFileInfo(path).size(), config::RecordSize);
+    EXPECT_EQ(w.windowTitle(), platform::texts().programCaptionWithFile.arg(QStringLiteral("pump.htf")));
+    const auto recent = [&w] { return w.form.File1->findChild<QAction*>(QStringLiteral("RecentFile1")); };
+    ASSERT_TRUE(recent());
+    EXPECT_EQ(recent()->toolTip(), path) << "File does not offer the file saved last";
 
     w.form.Oznaceni->setText(QStringLiteral("EDITED"));
     w.form.Konec->setText(QStringLiteral("5"));
@@ -627,6 +634,41 @@ TEST_F(TForm1Test, ASavedConfigurationOpensAgainAsItWasAndOffLine)
     EXPECT_FALSE(w.session.state.changes.AreChanges());
     EXPECT_TRUE(w.form.Uloz->isEnabled());
     EXPECT_TRUE(w.form.PV->isHidden());
+
+    // A file offered that has gone since is said so and offered no more.
+    ASSERT_TRUE(QFile::remove(path));
+    dialogs.expect(Kind::Error, platform::texts().fileUnreadable.arg(path));
+    recent()->trigger();
+    EXPECT_FALSE(recent());
+}
+
+TEST_F(TForm1Test, ScanLoopListsTheDevicesOnTheLoopAndConnectReadsTheOneChosen)
+{
+    TForm1& w = start();
+    driver.addresses = {QStringLiteral("0"), QStringLiteral("1")};
+    const auto pressure = driver.respond;
+    driver.respond = [pressure](const testing_support::SentCommand& sent) {
+        if (sent.address == QStringLiteral("1") && sent.command == 0)
+            return testing_support::identityLines(QStringLiteral("Ostrevo"), QStringLiteral("TM120"),
+                                                  QStringLiteral("2"), 2, QStringLiteral("732221"));
+        if (sent.address == QStringLiteral("1") && sent.command == 13)
+            return QStringList{QStringLiteral("TT-7"), QStringLiteral("TEMP"), QStringLiteral("1.1.2026")};
+        return pressure(sent);
+    };
+    dialogs.expectModal(QStringLiteral("TLoopScan"), platform::Answer::Ok, [&] {
+        ASSERT_TRUE(clock.runUntil([&] { return !w.LoopScan->scanRunning(); }, 120000)) << "the scan never ended";
+        QTableWidget* list = w.LoopScan->ScanResults;
+        ASSERT_EQ(list->rowCount(), 2);
+        EXPECT_EQ(list->item(0, 2)->text(), QStringLiteral("PR210"));
+        EXPECT_EQ(list->item(1, 0)->text(), QStringLiteral("1"));
+        EXPECT_EQ(list->item(1, 5)->text(), QStringLiteral("TT-7"));
+        list->selectRow(1);
+        w.LoopScan->ScanConnect->click();
+    });
+    w.ScanLoopClick();
+    ASSERT_TRUE(clock.runUntil([&] { return !w.form.Pripoj->isEnabled(); }, 60000)) << "the chosen device was not read";
+    EXPECT_EQ(w.session.state.text(config::Control::PollAddr), QStringLiteral("1"));
+    EXPECT_EQ(w.session.state.text(config::Control::Typ), QStringLiteral("TM120"));
 }
 
 TEST_F(TForm1Test, AFileIsSavedAgainInItsOwnLanguageAndAnOlderOneInTheConfigured)

@@ -128,4 +128,40 @@ TEST(DeviceState, AValueKeepsWhatItsInputRuleKeepsWhoeverSetsIt)
     EXPECT_EQ(state.text(Control::PV).size(), 40);
 }
 
+TEST(SequencerView, TheLoopCurrentStaysFixedUntilReleasedOrTheDeviceIsReset)
+{
+    config::DeviceState state;
+    config::SequencerView view(state);
+    QStringList announced;
+    QObject::connect(&state, &config::DeviceState::fixedCurrentChanged,
+                     [&](const QString& current) { announced.append(current); });
+    struct Reply {
+        const char* command;
+        const char* asked; // the procedure's step data
+        const char* error;
+        QStringList data;
+        const char* fixed; // after the reply
+    };
+    const Reply replies[] = {
+        {"40", "12", "", {QStringLiteral("12")}, "12"},
+        {"3", "12", "", {QStringLiteral("12"), QStringLiteral("kPa"), QStringLiteral("506")}, "12"},
+        {"40", "25", "Command Error!", {}, "12"}, // refused: the current stays as it was
+        {"42", "", "Command Error!", {}, "12"},
+        {"40", "0", "", {QStringLiteral("10.41")}, ""}, // released: the device tells the current it drives now
+        {"40", "4", "", {QStringLiteral("4")}, "4"},
+        {"42", "", "", {}, ""}, // a reset leaves fixed current mode
+    };
+    for (const Reply& r : replies) {
+        view.showReply(
+            QStringList{QString::fromLatin1(r.command), QStringLiteral("0"), QString::fromLatin1(r.error), QString()} +
+                r.data,
+            QString::fromLatin1(r.asked));
+        EXPECT_EQ(state.fixedCurrent(), QString::fromLatin1(r.fixed)) << r.command << " " << r.error;
+    }
+    EXPECT_EQ(announced, (QStringList{QStringLiteral("12"), QString(), QStringLiteral("4"), QString()}));
+    state.setFixedCurrent(QStringLiteral("20"));
+    state.clearValues();
+    EXPECT_EQ(state.fixedCurrent(), QStringLiteral("20")) << "emptying the pages released the device's current";
+}
+
 } // namespace

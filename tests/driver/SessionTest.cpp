@@ -83,6 +83,19 @@ TEST_F(SessionTest, NoDeviceGivesCommunicationError)
     EXPECT_FALSE(session.busy());
 }
 
+TEST_F(SessionTest, OnlyACommandZeroMarkedAsAScanIsTriedOnce)
+{
+    for (const char* macro : {"0   \r\n3\r\nscan", "0   \r\n4\r\n", "13  \r\n5\r\nscan"}) {
+        run(macro);
+        bus.complete(std::nullopt);
+    }
+    ASSERT_EQ(bus.requests.size(), 3u);
+    EXPECT_TRUE(bus.requests[0].singleTry);
+    EXPECT_FALSE(bus.requests[1].singleTry);
+    EXPECT_FALSE(bus.requests[2].singleTry) << "the identification before command 13 is no scan";
+    EXPECT_EQ(replies.first(), QStringLiteral("0\r\n3\r\nCommunication Error!\r\n"));
+}
+
 TEST_F(SessionTest, CommunicationErrorFlagsInTheReply)
 {
     identify("0");

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 
 using Kind = testing_support::ScriptedDialogs::Kind;
 
@@ -50,6 +51,28 @@ TEST(MainWindowToDriver, ReadShowsTheSimulatedTransmitterAndItsLiveValues)
     window.OdpojClick(driverlink::StopSender::StopButton);
     EXPECT_TRUE(window.FormCloseQuery());
     EXPECT_FALSE(window.session.link.LinkOpen()) << "the driver was not told to end";
+}
+
+TEST(MainWindowToDriver, AScanOfTheLoopFindsTheSimulatedTransmittersAtTheirAddresses)
+{
+    e2e::ProgramUnderTest program;
+    platform::SocketChannel channel;
+    device::DeviceSession session(channel);
+    session.open("en", {});
+    ASSERT_TRUE(session.link.LinkOpen()) << "pelmora was not started";
+    std::optional<driverlink::Ending> ended;
+    QObject::connect(&session, &device::DeviceSession::loopScanEnded, [&](driverlink::Ending e) { ended = e; });
+    ASSERT_TRUE(session.scanLoop(15));
+    ASSERT_TRUE(e2e::waitAtMost(60000, [&] { return ended.has_value(); })) << "the scan did not end";
+    EXPECT_EQ(*ended, driverlink::Ending::Online);
+    EXPECT_EQ(session.loop.asked(), 16);
+    QMap<int, QString> found; // any further simulated device may answer as well
+    for (const device::LoopDevice& d : session.loop.devices())
+        found.insert(d.address, d.deviceType + u' ' + d.tag);
+    EXPECT_EQ(found.value(0), QStringLiteral("PR210 PT-101"));
+    EXPECT_EQ(found.value(1).section(u' ', 0, 0), QStringLiteral("TM120"));
+    EXPECT_TRUE(session.loop.sameDeviceAddresses().isEmpty());
+    EXPECT_TRUE(session.link.terminate());
 }
 
 TEST(MainWindowToDriver, TheTemperatureTransmitterKeepsItsNewAssemblyNumberOverAReset)

@@ -419,4 +419,41 @@ TEST_F(SequencerTest, AnIdleTickSendsNothingAndDoesNotHang)
     EXPECT_FALSE(sequencer.stepArmed());
 }
 
+// The pause before a step, taken from when a reply was handed to the decoder to when the next command
+// went out: polled, every step waits its random 100..299 ms; notified, a procedure goes on at once and
+// only the on-line loop keeps its pause.
+class StepPauseTest : public SequencerFixture, public ::testing::TestWithParam<bool> {};
+
+TEST_P(StepPauseTest, ANotifiedReplyIsFollowedAtOnceSaveInTheOnlineLoop)
+{
+    const bool notified = GetParam();
+    channel.offersNotification = notified;
+    ASSERT_TRUE(link.DoNewLink());
+    ASSERT_EQ(link.notified(), notified);
+    answerAsPressureTransmitter();
+    qint64 handled = -1;
+    bool online = false; // the reply was handled in the on-line loop
+    QList<qint64> readPauses, onlinePauses;
+    link.onReply = [&](const QStringList& lines) {
+        sequencer.DdeClientItem1Change(lines);
+        if (lines.value(0) == QStringLiteral("Busy!")) return;
+        handled = clock.nowMs();
+        online = driverlink::inOnlineLoop(sequencer.state());
+    };
+    const auto driverExecutes = channel.onExecute;
+    channel.onExecute = [&](const QByteArray& macro) {
+        if (handled >= 0) (online ? onlinePauses : readPauses).append(clock.nowMs() - handled);
+        driverExecutes(macro);
+    };
+    startRead();
+    runUntil([&] { return onlinePauses.size() >= 4; });
+    ASSERT_EQ(readPauses.size(), 6) << "commands 12..16 and the on-line loop's first";
+    for (const qint64 pause : readPauses)
+        EXPECT_TRUE(notified ? pause == Sequencer::AtOnceMs : pause >= 100 && pause <= 299) << pause;
+    for (const qint64 pause : onlinePauses)
+        EXPECT_TRUE(pause >= 100 && pause <= 299) << pause;
+}
+
+INSTANTIATE_TEST_SUITE_P(PolledAndNotified, StepPauseTest, ::testing::Bool());
+
 } // namespace

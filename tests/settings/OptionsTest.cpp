@@ -9,6 +9,7 @@
 #include "settings/ConnectionPage.h"
 #include "settings/Folders.h"
 #include "settings/ProgramLanguage.h"
+#include "settings/RecentFiles.h"
 #include "settings/SettingsFile.h"
 #include "settings/TOptions.h"
 #include "settings/Users.h"
@@ -94,9 +95,10 @@ TEST_F(OptionsTest, TheStartUpReadsEveryKeyByItsRules)
 {
     writeSettings("[Velkor]\r\nDriverAutoOff=0\r\nDatabaseLog= 1 \r\nDatabaseLocation=/var/log/tarvik\r\n"
                   "LanguageDdf=\xe8"
-                  "esky\r\nNetPath=\\\\SERVIS\r\n");
+                  "esky\r\nNetPath=\\\\SERVIS\r\nLoopHart7= 1\r\n");
     ASSERT_TRUE(options.FormCreate());
     EXPECT_FALSE(options.DriverAutoOff->isChecked());
+    EXPECT_TRUE(options.hart7Loop());
     EXPECT_TRUE(options.DatabaseLog->isChecked());
     EXPECT_TRUE(options.SafeAccess->isChecked()) << "logging names the user: safe access comes with it";
     EXPECT_TRUE(historyMenu);
@@ -119,6 +121,7 @@ TEST_F(OptionsTest, OkSavesEveryKeyAndALocationEndsInItsSeparator)
         options.NetPath->setText(QStringLiteral("\\\\plant-pc"));
         options.DatabaseLocation->setText(QStringLiteral(" /data/history "));
         options.DriverAutoOff->setChecked(false);
+        options.LoopHart7->setChecked(true);
         options.LanguageDdf->setCurrentText(QString::fromUtf8("\xc4\x8d"
                                                               "esky"));
     });
@@ -127,6 +130,7 @@ TEST_F(OptionsTest, OkSavesEveryKeyAndALocationEndsInItsSeparator)
     EXPECT_EQ(stored("NetPath"), QStringLiteral("\\\\plant-pc"));
     EXPECT_EQ(stored("DatabaseLocation"), QStringLiteral("/data/history/"));
     EXPECT_EQ(stored("DriverAutoOff"), QStringLiteral("0"));
+    EXPECT_EQ(stored("LoopHart7"), QStringLiteral("1"));
     EXPECT_EQ(stored("LanguageDdf"), QString::fromUtf8("\xc4\x8d"
                                                        "esky"));
     EXPECT_EQ(stored("Language"), QStringLiteral("english"));
@@ -304,6 +308,47 @@ TEST_F(OptionsTest, StoppingOrMovingTheHistoryIsRecordedInTheOldPlace)
     options.Options1Click();
     EXPECT_EQ(recorded, QStringList{txt().activityLogStopped + QStringLiteral("@/new/")});
     EXPECT_EQ(stored("DatabaseLog"), QStringLiteral("0"));
+}
+
+TEST(RecentFiles, TheNewestFirstEachOnceAtMostFourAndOnlyWhatTheCodePageHolds)
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/VELKOR.INI");
+    platform::Profile file(path);
+    const QString czech = QString::fromUtf8("/data/m\xc4\x9b\xc5\x99"
+                                            "en\xc3\xad.htf"); // měření: in the code page
+    for (const QString& name : {QStringLiteral("/a.htf"), QStringLiteral("/b.htf"), czech, QStringLiteral("/d.htf"),
+                                QStringLiteral("/e.htf"), czech, QString::fromUtf8("/\xe6\xb8\xac.htf")})
+        ASSERT_TRUE(settings::rememberRecentFile(file, name));
+    const QStringList expected{czech, QStringLiteral("/e.htf"), QStringLiteral("/d.htf"), QStringLiteral("/b.htf")};
+    EXPECT_EQ(settings::recentFiles(platform::Profile(path)), expected);
+    QFile raw(path);
+    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(raw.readAll().contains("RecentFile1=/data/m\xec\xf8\x65n\xed.htf\r\n")) << "not in the code page";
+
+    ASSERT_TRUE(settings::forgetRecentFile(file, QStringLiteral("/e.htf")));
+    EXPECT_EQ(settings::recentFiles(platform::Profile(path)),
+              (QStringList{czech, QStringLiteral("/d.htf"), QStringLiteral("/b.htf")}));
+}
+
+TEST(RecentFiles, ASettingsFileThatCannotBeWrittenSaysWhyAndStaysAsItWas)
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/VELKOR.INI");
+    const QByteArray before = "[Velkor]\r\nRecentFile1=/a.htf\r\n";
+    ASSERT_TRUE(platform::writeFileAtomically(path, before));
+    platform::Profile file(path);
+    {
+        testing_support::FileSizeLimit full(before.size());
+        ASSERT_TRUE(full.active());
+        const platform::Result remembered = settings::rememberRecentFile(file, QStringLiteral("/data/pump.htf"));
+        EXPECT_FALSE(remembered);
+        EXPECT_TRUE(remembered.error.contains(testing_support::FileSizeLimit::reason()))
+            << remembered.error.toStdString();
+    }
+    QFile raw(path);
+    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
+    EXPECT_EQ(raw.readAll(), before);
 }
 
 TEST(ProgramLanguages, OfferedWhenTheirModuleExistsAndFoundByTheLongerNameFirst)

@@ -2,6 +2,7 @@
 // devices' state over a restart.
 #include "sim/SimBus.h"
 #include "SimTestSupport.h"
+#include "hart/HartTiming.h"
 
 #include "platform/VirtualClock.h"
 
@@ -94,14 +95,19 @@ TEST_F(SimBusTest, ACallbackMayStartTheNextTransaction)
 TEST_F(SimBusTest, NobodyAtTheAddress)
 {
     sim::SimBus bus(QString{});
-    const hart::Request request{hart::Address::shortFrame(7), 0, {}};
-    const int silentMs = hart::transactionMs(request, std::nullopt);
-    const auto outcome = send(bus, request);
-    clock.advance(silentMs - 1);
-    EXPECT_FALSE(outcome->done) << "the master is still retrying";
-    clock.advance(1);
-    EXPECT_TRUE(outcome->done);
-    EXPECT_FALSE(outcome->reply.has_value());
+    QList<int> silence; // a command 0, then a scan's
+    for (const bool scan : {false, true}) {
+        const hart::Request request{hart::Address::shortFrame(7), 0, {}, scan};
+        const int silentMs = hart::transactionMs(request, std::nullopt);
+        silence.append(silentMs);
+        const auto outcome = send(bus, request);
+        clock.advance(silentMs - 1);
+        EXPECT_FALSE(outcome->done) << "the master is still retrying";
+        clock.advance(1);
+        EXPECT_TRUE(outcome->done);
+        EXPECT_FALSE(outcome->reply.has_value());
+    }
+    EXPECT_EQ(silence[0], silence[1] * (1 + hart::timing::Retries)) << "a scan's empty address costs one try";
 }
 
 TEST_F(SimBusTest, Routing)

@@ -7,8 +7,16 @@ FakeDriver::FakeDriver(FakeChannel& channel) : channel(channel), work(WorkMs)
     channel.onExecute = [this](const QByteArray& macro) { execute(macro); };
     work.OnTimer = [this] {
         work.setEnabled(false);
-        this->channel.item = pendingReply.toLatin1();
+        publish(pendingReply.toLatin1());
     };
+}
+
+void FakeDriver::publish(const QByteArray& text)
+{
+    if (channel.offersNotification && channel.advises > 0)
+        channel.notify(text);
+    else
+        channel.item = text;
 }
 
 QList<int> FakeDriver::commands() const
@@ -34,7 +42,7 @@ void FakeDriver::execute(const QByteArray& macro)
         silentFor[command.command] -= 1;
         return;
     }
-    channel.item = "Busy!";
+    publish("Busy!");
     const QString commandLine = nextCommandLine.isEmpty() ? QString::number(command.command) : nextCommandLine;
     const QString addressLine = nextAddressLine.isEmpty() ? command.address : nextAddressLine;
     nextCommandLine.clear();
@@ -49,7 +57,11 @@ void FakeDriver::execute(const QByteArray& macro)
             reply += respond ? respond(command) : replies.value(command.command);
     }
     pendingReply = reply.join(QStringLiteral("\r\n"));
-    work.setInterval(workMs.value(command.command, WorkMs));
+    const bool scanned = command.command == 0 && command.data == QStringList{QStringLiteral("scan")};
+    if (scanned && !addresses.contains(command.address))
+        work.setInterval(knowsScanRequest ? SilentTryMs : 4 * SilentTryMs);
+    else
+        work.setInterval(workMs.value(command.command, WorkMs));
     work.setEnabled(true);
 }
 

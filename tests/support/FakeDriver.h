@@ -1,6 +1,7 @@
 #pragma once
 // An in-process driver for tests: it answers every executed command text like pelmora would, after
-// a short time in which the reply item reads "Busy!". What a device answers is the test's to say.
+// a short time in which the reply item reads "Busy!", and sends the item's changes unasked when the
+// channel offers that. What a device answers is the test's to say.
 #include "FakeChannel.h"
 #include "platform/Timer.h"
 
@@ -38,11 +39,18 @@ public:
     QString nextCommandLine;
     QString nextAddressLine;
 
+    // An empty address asked with the scan request keeps the item at "Busy!" for one try, or for the
+    // four tries of a driver that does not know the request.
+    static constexpr int SilentTryMs = 550;
+    bool knowsScanRequest = true;
+
     QList<SentCommand> sent;
     QList<int> commands() const;
 
 private:
     void execute(const QByteArray& macro);
+    // The item's new text, sent unasked too when the program asked for that and the channel offers it.
+    void publish(const QByteArray& text);
     FakeChannel& channel;
     platform::Timer work;
     QString pendingReply;

@@ -33,6 +33,10 @@ public:
     void readIncomplete(const QString& problem) override { incomplete.append(problem); }
     bool confirmStop() override { return !keepConnection; }
     void connectionStopped(driverlink::StopSender sender) override { stops.append(sender); }
+    void scanReply(int address, const QStringList& lines) override { scanReplies.append({address, lines}); }
+    void scanEnded(driverlink::Ending ending) override { scanEndings.append(ending); }
+    QList<std::pair<int, QStringList>> scanReplies;
+    QList<driverlink::Ending> scanEndings;
     std::function<void()> sequenceEndedHook;
     bool lastEndWasRead = false;
 
