@@ -69,7 +69,9 @@ void TrendRecorder::take(int command)
         std::tie(values[i], units[i]) = parse(session.state.text(field.control));
     }
     quint8 flags = 0;
-    if (session.state.text(Control::Status).contains(LoopCurrentFixed)) flags |= Sample::FixedCurrent;
+    // The device's own status bit, or the current the program fixed (a loop test, a trim) until released.
+    if (session.state.text(Control::Status).contains(LoopCurrentFixed) || !session.state.fixedCurrent().isEmpty())
+        flags |= Sample::FixedCurrent;
     if (std::exchange(newRun, false)) flags |= Sample::NewRun;
     store.append(clock(), values, units, flags);
     emit sampled();

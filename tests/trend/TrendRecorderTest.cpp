@@ -39,6 +39,10 @@ TEST(TrendRecorder, TakesWhatEachOnlineReplyCarriedInItsUnitWithTheFixedCurrentA
     const qsizetype firstRun = store.size();
     session.read();
     readOn(firstRun + 4);
+    // A current the program fixed counts as fixed while the device's status no longer says so.
+    driver.status.clear();
+    session.state.setFixedCurrent(QStringLiteral("12.000"));
+    readOn(store.size() + 4);
 
     EXPECT_EQ(recorder.device(), QStringLiteral("Ostrevo, PR210, PT-101, 662316"));
     int withPv = 0, withPercent = 0;
@@ -64,7 +68,7 @@ TEST(TrendRecorder, TakesWhatEachOnlineReplyCarriedInItsUnitWithTheFixedCurrentA
         // The status of the reply that gave the sample; the first sample of each read begins a run.
         // (The reply under way when the status changed may carry either.)
         if (i != free) {
-            EXPECT_EQ(bool(sample.flags & Sample::FixedCurrent), i > free) << "after the status said so";
+            EXPECT_EQ(bool(sample.flags & Sample::FixedCurrent), i > free) << "after the status, then the program, said so";
         }
         EXPECT_EQ(bool(sample.flags & Sample::NewRun), i == 0 || i == firstRun);
     }
