@@ -77,10 +77,13 @@ void WindowScreen::show(Control control)
 {
     QWidget* w = widget(control);
     const QScopedValueRollback quiet(updating, true);
-    if (control == Control::DlouheOznaceni) {
-        // Shown on Device Info too; neither page has the field for a device without a long tag.
+    if (control == Control::DlouheOznaceni) // shown on Device Info too
         form.DlouheOznaceniInfo->setText(state->text(control));
-        for (QWidget* shown : {w, static_cast<QWidget*>(form.DlouheOznaceniInfo)}) {
+    if (control == Control::DlouheOznaceni || control == Control::RozsirenyTyp) {
+        // A field the device's revision does not have is no row at all, not an empty one.
+        QWidget* const info = control == Control::DlouheOznaceni ? form.DlouheOznaceniInfo : nullptr;
+        for (QWidget* shown : {w, info}) {
+            if (!shown) continue;
             shown->setVisible(state->has(control));
             form.captionOf(shown)->setVisible(state->has(control));
         }

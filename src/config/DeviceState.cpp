@@ -26,12 +26,16 @@ void DeviceState::store(Control control, const QString& text)
     if (value == kept) return;
     value = kept;
     emit changed(control);
-    if (control == Control::VerzeHart) emit changed(Control::DlouheOznaceni); // the device may have it now, or not
+    if (control == Control::VerzeHart) { // the device may have them now, or not
+        emit changed(Control::DlouheOznaceni);
+        emit changed(Control::RozsirenyTyp);
+    }
 }
 
 bool DeviceState::has(Control control) const
 {
-    if (control != Control::DlouheOznaceni) return true;
+    // The long tag and the expanded device type came with universal revision 6.
+    if (control != Control::DlouheOznaceni && control != Control::RozsirenyTyp) return true;
     bool ok = false;
     const int revision = text(Control::VerzeHart).toInt(&ok);
     return ok && revision >= replylayout::LongTagRevision;

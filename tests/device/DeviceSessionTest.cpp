@@ -84,6 +84,7 @@ TEST(DeviceSession, TheUniversalRevisionDecidesTheLongTagAndTheDefinitionFilesNa
 
         EXPECT_EQ(driver.commands().contains(20), longTag);
         EXPECT_EQ(session.state.has(Control::DlouheOznaceni), longTag);
+        EXPECT_EQ(session.state.has(Control::RozsirenyTyp), longTag);
         EXPECT_EQ(session.state.text(Control::DlouheOznaceni),
                   longTag ? QStringLiteral("PT-101 pump discharge, line 1") : QString());
         EXPECT_EQ(session.state.text(Control::VerzeHart), QString::number(revision));
