@@ -135,7 +135,7 @@ private:
     void enableStop() override;
     operations::OutputTexts outputTexts() const override;
     void markHistoryForReload() override { HistoryRefresh = true; }
-    void showInitialConfig() override { session.showRecord(session.InitialConfig, session.language); }
+    void showInitialConfig() override { session.showInitialConfig(); }
     void WriteDbIndex(const QString& activity, bool withSnapshot) override;
     void recordFor(const RecordedDevice& device, const QString& activity) override;
     // errorText: what the entry says beside the activity; nothing: the first entry of the error list.

@@ -181,7 +181,14 @@ void DeviceSession::CaptureInitialConfig()
         state.text(Control::UI) == InitialConfig.text(Field::UniqueId))
         return; // the same device again: the snapshot of its first read stays
     config::captureRecord(state, InitialConfig);
+    InitialLongTag = state.text(Control::DlouheOznaceni);
     emit newDeviceRead();
+}
+
+void DeviceSession::showInitialConfig()
+{
+    showRecord(InitialConfig, language);
+    if (state.has(Control::DlouheOznaceni)) state.setText(Control::DlouheOznaceni, InitialLongTag);
 }
 
 void DeviceSession::sequenceEnded(bool configurationRead)

@@ -67,6 +67,10 @@ public:
     config::LanguageState itemsLanguage;
     // The device as first read: the values Back to Initial Values puts back.
     config::TConfigRecord InitialConfig;
+    // The long tag of the first read: the record has no room for it, so it is kept beside it.
+    QString InitialLongTag;
+    // Shows the initial-values snapshot again, the long tag of a device that has one with it.
+    void showInitialConfig();
     // Places of a definition are scaled by this factor (the detailed setup window's item area).
     double itemScale = 1.0;
     // What the last scan of the loop found.

@@ -102,6 +102,7 @@ void WriteProcedure::NavratHodnotm1Click()
         host.showInitialConfig();
         config::ChangeFlags& c = host.deviceState().changes;
         c.MessageChanged = c.TagChanged = c.DampingChanged = c.RangeChanged = c.UnitsChanged = c.DetailedChanged = true;
+        c.LongTagChanged = host.deviceState().has(config::Control::DlouheOznaceni);
         host.enableWriteButton();
         if (yes(platform::texts().valuesRefreshedNotWritten)) ZapisPrevClick();
     }

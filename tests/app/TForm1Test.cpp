@@ -512,12 +512,20 @@ TEST_F(TForm1Test, WriteInDeviceSendsTheChangedDampingAndReadsBack)
 TEST_F(TForm1Test, BackToInitialValuesPutsTheFirstReadBack)
 {
     TForm1& w = start();
+    // A revision 6 device: its long tag is kept beside the snapshot, which has no room for it.
+    driver.replies[0][3] = QStringLiteral("6");
+    driver.replies[0] << QStringLiteral("5") << QStringLiteral("2") << QStringLiteral("0") << QStringLiteral("0")
+                      << QStringLiteral("0x6ED2");
+    driver.replies[20] = QStringList{QStringLiteral("PT-101 pump discharge")};
     read();
     w.form.Oznaceni->setText(QStringLiteral("EDITED"));
+    w.session.state.edit(config::Control::DlouheOznaceni, QStringLiteral("EDITED LONG TAG"));
     dialogs.expect(Kind::Confirm, platform::texts().returnToOriginalValues, platform::Answer::Yes);
     dialogs.expect(Kind::Confirm, platform::texts().valuesRefreshedNotWritten, platform::Answer::No);
     w.form.NavratHodnotm1->trigger();
     EXPECT_EQ(w.form.Oznaceni->text(), QStringLiteral("PT-101"));
+    EXPECT_EQ(w.session.state.text(config::Control::DlouheOznaceni), QStringLiteral("PT-101 pump discharge"));
+    EXPECT_TRUE(w.session.state.changes.LongTagChanged) << "written back with the rest";
     EXPECT_FALSE(w.session.state.changes.TransferFunctionChanged);
     EXPECT_TRUE(w.session.state.changes.DampingChanged);
 }
