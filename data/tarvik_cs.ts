@@ -1670,6 +1670,46 @@ Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
         <source>The driver will be started on the wire chosen once the connection is stopped.</source>
         <translation>Ovladač bude spuštěn na zvoleném vedení, jakmile se spojení zastaví.</translation>
     </message>
+    <message>
+        <source>The simulated bench did not do it: %1</source>
+        <translation>Simulovaný přípravek to neprovedl: %1</translation>
+    </message>
+    <message>
+        <source>The device&apos;s range is not known: read the device first.</source>
+        <translation>Rozsah přístroje není znám: nejprve přístroj načtěte.</translation>
+    </message>
+    <message>
+        <source>The check works out the expected current for the transfer functions %1 and %2 only, not for %3.</source>
+        <translation>Kontrola počítá očekávaný proud jen pro převodní funkce %1 a %2, ne pro %3.</translation>
+    </message>
+    <message>
+        <source>The connection stopped: the check was ended.</source>
+        <translation>Spojení se zastavilo: kontrola byla ukončena.</translation>
+    </message>
+    <message>
+        <source>A check is running.</source>
+        <translation>Kontrola probíhá.</translation>
+    </message>
+    <message>
+        <source>The check needs the device read on-line: press Read! first.</source>
+        <translation>Kontrola potřebuje přístroj čtený on-line: nejprve stiskněte „Číst!“.</translation>
+    </message>
+    <message>
+        <source>The loop current is fixed: exit fixed output status first.</source>
+        <translation>Proud smyčky je fixován: nejprve zrušte fixování proudu.</translation>
+    </message>
+    <message>
+        <source>The check needs test points and a tolerance above 0.</source>
+        <translation>Kontrola potřebuje zkušební body a toleranci větší než 0.</translation>
+    </message>
+    <message>
+        <source>The device gave no loop current.</source>
+        <translation>Přístroj nedal proud smyčky.</translation>
+    </message>
+    <message>
+        <source>Calibration check</source>
+        <translation>Kontrola kalibrace</translation>
+    </message>
 </context>
 <context>
     <name>settings::ConnectionPage</name>

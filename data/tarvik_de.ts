@@ -1670,6 +1670,46 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
         <source>The driver will be started on the wire chosen once the connection is stopped.</source>
         <translation>Der Treiber wird auf der gewählten Leitung gestartet, sobald die Verbindung beendet ist.</translation>
     </message>
+    <message>
+        <source>The simulated bench did not do it: %1</source>
+        <translation>Der simulierte Prüfstand hat es nicht ausgeführt: %1</translation>
+    </message>
+    <message>
+        <source>The device&apos;s range is not known: read the device first.</source>
+        <translation>Der Messbereich des Geräts ist nicht bekannt: lesen Sie zuerst das Gerät.</translation>
+    </message>
+    <message>
+        <source>The check works out the expected current for the transfer functions %1 and %2 only, not for %3.</source>
+        <translation>Die Prüfung berechnet den erwarteten Strom nur für die Übertragungsfunktionen %1 und %2, nicht für %3.</translation>
+    </message>
+    <message>
+        <source>The connection stopped: the check was ended.</source>
+        <translation>Die Verbindung wurde beendet: die Prüfung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>A check is running.</source>
+        <translation>Eine Prüfung läuft.</translation>
+    </message>
+    <message>
+        <source>The check needs the device read on-line: press Read! first.</source>
+        <translation>Die Prüfung braucht das Gerät online: drücken Sie zuerst Lesen!.</translation>
+    </message>
+    <message>
+        <source>The loop current is fixed: exit fixed output status first.</source>
+        <translation>Der Schleifenstrom ist fixiert: beenden Sie zuerst den festen Ausgangsstrom.</translation>
+    </message>
+    <message>
+        <source>The check needs test points and a tolerance above 0.</source>
+        <translation>Die Prüfung braucht Prüfpunkte und eine Toleranz über 0.</translation>
+    </message>
+    <message>
+        <source>The device gave no loop current.</source>
+        <translation>Das Gerät hat keinen Schleifenstrom geliefert.</translation>
+    </message>
+    <message>
+        <source>Calibration check</source>
+        <translation>Kalibrierprüfung</translation>
+    </message>
 </context>
 <context>
     <name>settings::ConnectionPage</name>

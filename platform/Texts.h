@@ -382,6 +382,22 @@ public:
     // A history entry of 32 characters at most; %1: how many devices answered.
     QString activityLoopScanned = tr("Loop scanned, devices found: %1");
 
+    // Calibration check
+    // %1: what the driver said.
+    QString benchFailed = tr("The simulated bench did not do it: %1");
+    QString checkNoRange = tr("The device's range is not known: read the device first.");
+    // %1, %2: the names of the linear and square root transfer functions, %3: the device's.
+    QString checkTransferFunction =
+        tr("The check works out the expected current for the transfer functions %1 and %2 only, not for %3.");
+    QString checkConnectionStopped = tr("The connection stopped: the check was ended.");
+    QString checkRunning = tr("A check is running.");
+    QString checkNotOnline = tr("The check needs the device read on-line: press Read! first.");
+    QString checkCurrentFixed = tr("The loop current is fixed: exit fixed output status first.");
+    QString checkNoPoints = tr("The check needs test points and a tolerance above 0.");
+    QString checkNoCurrent = tr("The device gave no loop current.");
+    // A history entry of 32 characters at most.
+    QString activityCalibrationCheck = tr("Calibration check");
+
     // The main window
     // %1: the name of the configuration file opened or saved last.
     QString programCaptionWithFile = tr("Tarvik - %1");
