@@ -43,6 +43,10 @@ std::optional<double> toNumber(const QString& text)
 void appendRun(QString& text, const QString& section, const CalibrationRun& run)
 {
     text += section + QStringLiteral("\r\n");
+    text += QStringLiteral("Lower=") + number(run.lower) + QStringLiteral("\r\n");
+    text += QStringLiteral("Upper=") + number(run.upper) + QStringLiteral("\r\n");
+    text += QStringLiteral("Unit=") + oneLine(run.unit) + QStringLiteral("\r\n");
+    text += QStringLiteral("TransferFunction=") + QString::number(int(run.function)) + QStringLiteral("\r\n");
     text += QStringLiteral("Complete=") + (run.complete ? u'1' : u'0') + QStringLiteral("\r\n");
     text += QStringLiteral("Points=%1\r\n").arg(run.points.size());
     for (qsizetype i = 0; i < run.points.size(); ++i) {
@@ -67,11 +71,11 @@ QList<double> defaultPoints(bool falling)
     return points;
 }
 
-PointResult CalibrationRecord::result(const CalibrationPoint& point) const
+PointResult CalibrationRecord::result(const CalibrationRun& run, const CalibrationPoint& point) const
 {
     PointResult r;
-    r.expectedCurrent = expectedCurrent(function, lower, upper, point.applied);
-    r.pvError = 100.0 * (point.pv - point.applied) / span();
+    r.expectedCurrent = expectedCurrent(run.function, run.lower, run.upper, point.applied);
+    r.pvError = 100.0 * (point.pv - point.applied) / run.span();
     r.currentError = 100.0 * (point.current - r.expectedCurrent) / CurrentSpanMa;
     r.pass =
         std::abs(r.pvError) <= tolerance + ToleranceSlack && std::abs(r.currentError) <= tolerance + ToleranceSlack;
@@ -82,7 +86,7 @@ double CalibrationRecord::largestError(const CalibrationRun& run) const
 {
     double largest = 0;
     for (const CalibrationPoint& point : run.points) {
-        const PointResult r = result(point);
+        const PointResult r = result(run, point);
         for (double error : {r.pvError, r.currentError})
             if (std::abs(error) > std::abs(largest)) largest = error;
     }
@@ -92,7 +96,8 @@ double CalibrationRecord::largestError(const CalibrationRun& run) const
 bool CalibrationRecord::passed(const CalibrationRun& run) const
 {
     return run.complete && !run.points.isEmpty() &&
-           std::all_of(run.points.begin(), run.points.end(), [&](const CalibrationPoint& p) { return result(p).pass; });
+           std::all_of(run.points.begin(), run.points.end(),
+                       [&](const CalibrationPoint& p) { return result(run, p).pass; });
 }
 
 QByteArray calibrationFileBytes(const CalibrationRecord& r)
@@ -106,10 +111,6 @@ QByteArray calibrationFileBytes(const CalibrationRecord& r)
     key("UniqueId", r.uniqueId);
     key("Tag", r.tag);
     key("LongTag", r.longTag);
-    key("Lower", number(r.lower));
-    key("Upper", number(r.upper));
-    key("Unit", r.unit);
-    key("TransferFunction", QString::number(int(r.function)));
     key("Tolerance", number(r.tolerance));
     key("Taken", r.taken.toString(TimeFormat));
     key("Technician", r.technician);
@@ -147,8 +148,23 @@ std::optional<CalibrationRecord> parseCalibrationFile(const QByteArray& bytes, Q
         const qsizetype equals = line.indexOf(u'=');
         if (equals < 1) return fail(QStringLiteral("line %1 is no key").arg(i + 1));
         const QString name = line.left(equals), value = line.mid(equals + 1);
+        auto numberOf = [&](double& into) {
+            const auto n = toNumber(value);
+            if (n) into = *n;
+            return n.has_value();
+        };
         if (run) {
-            if (name == u"Complete") {
+            bool ok = true;
+            if (name == u"Lower") {
+                ok = numberOf(run->lower);
+            } else if (name == u"Upper") {
+                ok = numberOf(run->upper);
+            } else if (name == u"Unit") {
+                run->unit = value;
+            } else if (name == u"TransferFunction") {
+                ok = value == u"0" || value == u"1";
+                run->function = TransferFunction(value.toInt());
+            } else if (name == u"Complete") {
                 run->complete = value == u"1";
             } else if (name == u"Points") {
                 expected = value.toInt();
@@ -162,55 +178,34 @@ std::optional<CalibrationRecord> parseCalibrationFile(const QByteArray& bytes, Q
                 }
                 run->points.append({v[0], v[1], v[2], v[3]});
             }
+            if (!ok) return fail(QStringLiteral("%1 is no valid value").arg(name));
+            if (name == u"Complete" && run->span() == 0) return fail(QStringLiteral("the range has no span"));
             continue;
         }
-        auto numberOf = [&](double& into) {
-            const auto n = toNumber(value);
-            if (n) into = *n;
-            return n.has_value();
-        };
+        const std::pair<const char16_t*, QString*> texts[] = {{u"Manufacturer", &r.manufacturer},
+                                                              {u"Type", &r.type},
+                                                              {u"UniqueId", &r.uniqueId},
+                                                              {u"Tag", &r.tag},
+                                                              {u"LongTag", &r.longTag},
+                                                              {u"Technician", &r.technician},
+                                                              {u"CalibratorMake", &r.calibrator.make},
+                                                              {u"CalibratorSerial", &r.calibrator.serialNumber},
+                                                              {u"CalibratorCertificate", &r.calibrator.certificate},
+                                                              {u"Ambient", &r.ambient}};
+        for (const auto& [key, field] : texts)
+            if (name == key) *field = value;
         bool ok = true;
-        if (name == u"Manufacturer")
-            r.manufacturer = value;
-        else if (name == u"Type")
-            r.type = value;
-        else if (name == u"UniqueId")
-            r.uniqueId = value;
-        else if (name == u"Tag")
-            r.tag = value;
-        else if (name == u"LongTag")
-            r.longTag = value;
-        else if (name == u"Lower")
-            ok = numberOf(r.lower);
-        else if (name == u"Upper")
-            ok = numberOf(r.upper);
-        else if (name == u"Unit")
-            r.unit = value;
-        else if (name == u"TransferFunction") {
-            ok = value == u"0" || value == u"1";
-            r.function = TransferFunction(value.toInt());
-        } else if (name == u"Tolerance")
+        if (name == u"Tolerance")
             ok = numberOf(r.tolerance);
         else if (name == u"Taken")
             r.taken = QDateTime::fromString(value, TimeFormat);
-        else if (name == u"Technician")
-            r.technician = value;
-        else if (name == u"CalibratorMake")
-            r.calibrator.make = value;
-        else if (name == u"CalibratorSerial")
-            r.calibrator.serialNumber = value;
-        else if (name == u"CalibratorCertificate")
-            r.calibrator.certificate = value;
         else if (name == u"CalibratorDue")
             r.calibrator.dueDate = QDate::fromString(value, DateFormat);
-        else if (name == u"Ambient")
-            r.ambient = value;
         else if (name == u"NextDue")
             r.nextDue = QDate::fromString(value, DateFormat);
         if (!ok) return fail(QStringLiteral("%1 is no valid value").arg(name));
     }
     if (run && run->points.size() != expected) return fail(QStringLiteral("a run lacks points"));
-    if (r.span() == 0) return fail(QStringLiteral("the range has no span"));
     return r;
 }
 

@@ -24,9 +24,15 @@ struct CalibrationPoint {
     double current = 0; // the loop current, mA
 };
 
+// A run, with the range it was made against: the technician may set the range between the two runs.
 struct CalibrationRun {
+    double lower = 0, upper = 100;
+    QString unit;
+    TransferFunction function = TransferFunction::Linear;
     QList<CalibrationPoint> points;
     bool complete = false; // every point was measured; a stopped run keeps only what was
+
+    double span() const { return upper - lower; }
 };
 
 struct PointResult {
@@ -43,9 +49,6 @@ struct Calibrator {
 
 struct CalibrationRecord {
     QString manufacturer, type, uniqueId, tag, longTag;
-    double lower = 0, upper = 100;
-    QString unit;
-    TransferFunction function = TransferFunction::Linear;
     double tolerance = 0.25; // % of span
     QDateTime taken;
     QString technician;
@@ -54,8 +57,7 @@ struct CalibrationRecord {
     QDate nextDue;
     CalibrationRun asFound, asLeft;
 
-    double span() const { return upper - lower; }
-    PointResult result(const CalibrationPoint& point) const;
+    PointResult result(const CalibrationRun& run, const CalibrationPoint& point) const;
     // The largest error of a run, PV or current, in % of span (by magnitude, sign kept); 0 for none.
     double largestError(const CalibrationRun& run) const;
     bool passed(const CalibrationRun& run) const;

@@ -59,14 +59,14 @@ std::optional<double> SimulatorBench::meter(QString* why)
     return ma;
 }
 
-std::optional<history::CalibrationRecord> recordOfDevice(const device::DeviceSession& session, QString* why)
+std::optional<history::CalibrationRun> rangeOfDevice(const device::DeviceSession& session, QString* why)
 {
-    auto fail = [&](const QString& reason) -> std::optional<history::CalibrationRecord> {
+    auto fail = [&](const QString& reason) -> std::optional<history::CalibrationRun> {
         if (why) *why = reason;
         return std::nullopt;
     };
     const config::DeviceState& state = session.state;
-    history::CalibrationRecord r;
+    history::CalibrationRun r;
     r.lower = valueOf(state, Control::Pocatek);
     r.upper = valueOf(state, Control::Konec);
     if (!std::isfinite(r.lower) || !std::isfinite(r.upper) || r.lower == r.upper) return fail(t().checkNoRange);
@@ -81,6 +81,13 @@ std::optional<history::CalibrationRecord> recordOfDevice(const device::DeviceSes
     else
         return fail(t().checkTransferFunction.arg(linear, root, function));
     r.unit = state.text(Control::Jednotky).trimmed();
+    return r;
+}
+
+history::CalibrationRecord recordOfDevice(const device::DeviceSession& session)
+{
+    const config::DeviceState& state = session.state;
+    history::CalibrationRecord r;
     r.manufacturer = state.text(Control::Vyrobce).trimmed();
     r.type = state.text(Control::Typ).trimmed();
     r.uniqueId = state.text(Control::UI).trimmed();
@@ -103,7 +110,7 @@ CalibrationCheck::~CalibrationCheck()
     if (active) finish(End::Stopped);
 }
 
-bool CalibrationCheck::start(const history::CalibrationRecord& of, const CheckSetup& with, CalibrationBench* benchUsed,
+bool CalibrationCheck::start(const history::CalibrationRun& range, const CheckSetup& with, CalibrationBench* benchUsed,
                              CalibrationPrompts* promptsUsed, QString* why)
 {
     auto refuse = [&](const QString& reason) {
@@ -117,11 +124,12 @@ bool CalibrationCheck::start(const history::CalibrationRecord& of, const CheckSe
     const bool needsBench = with.input == CheckSetup::Input::Bench || with.current == CheckSetup::Current::Bench;
     const bool needsPrompts = with.input == CheckSetup::Input::Typed || with.current == CheckSetup::Current::Typed;
     if ((needsBench && !benchUsed) || (needsPrompts && !promptsUsed)) return refuse(t().checkNoPoints);
-    record = of;
     setup = with;
     bench = benchUsed;
     prompts = promptsUsed;
-    taken = {};
+    taken = range;
+    taken.points.clear();
+    taken.complete = false;
     active = true;
     applyPoint();
     return true;
@@ -134,7 +142,7 @@ void CalibrationCheck::stop()
 
 void CalibrationCheck::applyPoint()
 {
-    const double nominal = record.lower + setup.percents[pointIndex()] / 100.0 * record.span();
+    const double nominal = taken.lower + setup.percents[pointIndex()] / 100.0 * taken.span();
     readings.clear();
     applying = true;
     if (setup.input == CheckSetup::Input::Bench) {
@@ -143,7 +151,7 @@ void CalibrationCheck::applyPoint()
         if (!holding) return finish(End::Failed, holding.error);
         applied = nominal;
     } else {
-        const std::optional<double> typed = prompts->appliedInput(nominal, record.unit);
+        const std::optional<double> typed = prompts->appliedInput(nominal, taken.unit);
         if (!active) return; // stopped while the question was open
         if (!typed) return finish(End::Stopped);
         applied = *typed;
@@ -159,7 +167,7 @@ bool CalibrationCheck::settled() const
     if (readings.size() < SettledReadings) return false;
     const auto last = readings.end() - SettledReadings;
     const auto [low, high] = std::minmax_element(last, readings.end());
-    return (*high - *low) / std::abs(record.span()) * 100.0 <= setup.tolerance / 10.0;
+    return (*high - *low) / std::abs(taken.span()) * 100.0 <= setup.tolerance / 10.0;
 }
 
 void CalibrationCheck::reading(int command)

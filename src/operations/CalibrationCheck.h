@@ -60,10 +60,12 @@ struct CheckSetup {
     int settleMs = 0;
 };
 
-// The range, unit and transfer function of the device in the session, for a record of its check;
-// nothing, with why, when its values cannot be checked (no range, a transfer function the check cannot
-// work out the current for).
-std::optional<history::CalibrationRecord> recordOfDevice(const device::DeviceSession& session, QString* why);
+// The range, unit and transfer function of the device in the session, as an empty run to check it
+// against; nothing, with why, when its values cannot be checked (no range, a transfer function the check
+// cannot work out the current for).
+std::optional<history::CalibrationRun> rangeOfDevice(const device::DeviceSession& session, QString* why);
+// Who the device in the session is, for the record of its check.
+history::CalibrationRecord recordOfDevice(const device::DeviceSession& session);
 
 class CalibrationCheck : public QObject {
     Q_OBJECT
@@ -76,10 +78,10 @@ public:
     explicit CalibrationCheck(device::DeviceSession& session, QObject* parent = nullptr);
     ~CalibrationCheck() override;
 
-    // Begins a run of the device of `record` on the on-line loop; false, with why, when it cannot.
-    // The bench is needed when the setup works it; the prompts when something is typed. Both must live
-    // until the run ends.
-    bool start(const history::CalibrationRecord& record, const CheckSetup& setup, CalibrationBench* bench,
+    // Begins a run against the range (a run of rangeOfDevice) on the on-line loop; false, with why, when it
+    // cannot. The bench is needed when the setup works it; the prompts when something is typed. Both must
+    // live until the run ends.
+    bool start(const history::CalibrationRun& range, const CheckSetup& setup, CalibrationBench* bench,
                CalibrationPrompts* prompts, QString* why);
     // Ends the run (the window's Stop, its closing).
     void stop();
@@ -101,7 +103,6 @@ private:
     void finish(End end, const QString& why = {});
 
     device::DeviceSession& session;
-    history::CalibrationRecord record;
     CheckSetup setup;
     CalibrationBench* bench = nullptr;
     CalibrationPrompts* prompts = nullptr;

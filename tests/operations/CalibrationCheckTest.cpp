@@ -34,11 +34,11 @@ class CalibrationErrors : public testing::TestWithParam<ErrorCase> {};
 TEST_P(CalibrationErrors, InPercentOfSpanAgainstTheTolerance)
 {
     const ErrorCase& c = GetParam();
-    CalibrationRecord record;
-    record.function = c.function;
-    record.lower = c.lower;
-    record.upper = c.upper;
-    const history::PointResult r = record.result(c.point);
+    history::CalibrationRun run;
+    run.function = c.function;
+    run.lower = c.lower;
+    run.upper = c.upper;
+    const history::PointResult r = CalibrationRecord{}.result(run, c.point);
     EXPECT_NEAR(r.expectedCurrent, c.expected, 1e-9);
     EXPECT_NEAR(r.pvError, c.pvError, 1e-9);
     EXPECT_NEAR(r.currentError, c.currentError, 1e-9);
@@ -63,8 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CalibrationRecord, LargestErrorKeepsItsSignAndAPassNeedsEveryPointOfACompleteRun)
 {
     CalibrationRecord record;
-    record.upper = 1000;
-    history::CalibrationRun run{{{0, 0, 1, 4.0}, {100, 1000, 1000, 19.952}}, true};
+    history::CalibrationRun run{0, 1000, {}, L, {{0, 0, 1, 4.0}, {100, 1000, 1000, 19.952}}, true};
     EXPECT_NEAR(record.largestError(run), -0.3, 1e-9);
     EXPECT_FALSE(record.passed(run));
     run.points[1].current = 20.0;
@@ -113,9 +112,9 @@ protected:
         session.read();
         ASSERT_TRUE(clock.runUntil([&] { return session.sequencer.online(); }, 60000));
         QString why;
-        const auto of = operations::recordOfDevice(session, &why);
+        const auto of = operations::rangeOfDevice(session, &why);
         ASSERT_TRUE(of) << why.toStdString();
-        record = *of;
+        range = *of;
         QObject::connect(&check, &CalibrationCheck::ended, [this](CalibrationCheck::End how, const QString& why) {
             end = how;
             endWhy = why;
@@ -138,21 +137,21 @@ protected:
     FakeBench bench;
     std::function<double(int reply)> sensor;
     int replies = 0;
-    CalibrationRecord record;
+    history::CalibrationRun range;
     std::optional<CalibrationCheck::End> end;
     QString endWhy;
 };
 
-TEST_F(CalibrationRunTest, TheDevicesRangeUnitAndFunctionMakeTheRecord)
+TEST_F(CalibrationRunTest, TheDevicesRangeUnitAndFunctionAreWhatARunIsCheckedAgainst)
 {
-    EXPECT_EQ(record.lower, 0);
-    EXPECT_EQ(record.upper, 1000);
-    EXPECT_EQ(record.unit, QStringLiteral("kPa"));
-    EXPECT_EQ(record.function, TransferFunction::Linear);
-    EXPECT_EQ(record.tag, QStringLiteral("PT-101"));
+    EXPECT_EQ(range.lower, 0);
+    EXPECT_EQ(range.upper, 1000);
+    EXPECT_EQ(range.unit, QStringLiteral("kPa"));
+    EXPECT_EQ(range.function, TransferFunction::Linear);
+    EXPECT_EQ(operations::recordOfDevice(session).tag, QStringLiteral("PT-101"));
     session.state.setText(config::Control::Funkce, QStringLiteral("Square"));
     QString why;
-    EXPECT_FALSE(operations::recordOfDevice(session, &why));
+    EXPECT_FALSE(operations::rangeOfDevice(session, &why));
     EXPECT_TRUE(why.contains(QStringLiteral("Square root")) && why.endsWith(QStringLiteral("not for Square.")))
         << why.toStdString();
 }
@@ -171,7 +170,7 @@ TEST_F(CalibrationRunTest, APointIsTakenOnceThePvHasSettled)
     setup.input = CheckSetup::Input::Bench;
     setup.current = CheckSetup::Current::Bench;
     QString why;
-    ASSERT_TRUE(check.start(record, setup, &bench, nullptr, &why)) << why.toStdString();
+    ASSERT_TRUE(check.start(range, setup, &bench, nullptr, &why)) << why.toStdString();
     ASSERT_TRUE(runUntilEnded());
 
     EXPECT_EQ(*end, CalibrationCheck::End::Complete);
@@ -202,7 +201,7 @@ TEST_F(CalibrationRunTest, ASetTimeTakesTheFirstReadingAfterItAndTheDevicesCurre
         takenAfter.append(clock.nowMs() - started);
         started = clock.nowMs();
     });
-    ASSERT_TRUE(check.start(record, setup, &bench, nullptr, nullptr));
+    ASSERT_TRUE(check.start(range, setup, &bench, nullptr, nullptr));
     ASSERT_TRUE(runUntilEnded());
     ASSERT_EQ(check.run().points.size(), 2);
     for (qint64 after : takenAfter) {
@@ -229,7 +228,7 @@ TEST_F(CalibrationRunTest, StopAndALostConnectionKeepOnlyWhatWasMeasured)
             else
                 check.stop();
         });
-        ASSERT_TRUE(check.start(record, setup, &bench, nullptr, nullptr));
+        ASSERT_TRUE(check.start(range, setup, &bench, nullptr, nullptr));
         ASSERT_TRUE(runUntilEnded());
         QObject::disconnect(stopAtSecond);
         EXPECT_EQ(*end, lost ? CalibrationCheck::End::DriverLost : CalibrationCheck::End::Stopped);
@@ -240,7 +239,7 @@ TEST_F(CalibrationRunTest, StopAndALostConnectionKeepOnlyWhatWasMeasured)
         EXPECT_EQ(bench.held.size(), 3) << "the third point was applied, never measured";
     }
     QString why;
-    EXPECT_FALSE(check.start(record, setup, &bench, nullptr, &why)) << "not on-line";
+    EXPECT_FALSE(check.start(range, setup, &bench, nullptr, &why)) << "not on-line";
     EXPECT_FALSE(why.isEmpty());
 }
 
@@ -252,18 +251,15 @@ TEST(CalibrationFile, RoundTripInWindows1250AndAFailedWriteLeavesTheOldFile)
     r.uniqueId = QStringLiteral("662316");
     r.tag = QStringLiteral("PT-101");
     r.longTag = QString::fromUtf8("Čerpadlo = výtlak; řada 2");
-    r.lower = -100;
-    r.upper = 1000.5;
-    r.unit = QStringLiteral("kPa");
-    r.function = TransferFunction::SquareRoot;
     r.tolerance = 0.1;
     r.taken = QDateTime(QDate(2026, 12, 9), QTime(15, 4, 5));
     r.technician = QString::fromUtf8("Jiří Novák");
     r.calibrator = {QStringLiteral("Kalibra"), QStringLiteral("SN 77"), QStringLiteral("C-12/2026"), QDate(2027, 6, 1)};
     r.ambient = QStringLiteral("23 C\r\n45 %");
     r.nextDue = QDate(2027, 12, 9);
-    r.asFound = {{{0, -100, -99.123456789, 4.0151}, {100, 1000.5, 1001, 20.03}}, true};
-    r.asLeft = {{{0, -100, -100, 4.0}}, false};
+    r.asFound = {-100, 1000.5, QStringLiteral("kPa"), R, {{0, -100, -99.123456789, 4.0151}, {100, 1000.5, 1001, 20.03}},
+                 true};
+    r.asLeft = {0, 1000.5, QStringLiteral("kPa"), L, {{0, 0, 0, 4.0}}, false};
 
     const QByteArray bytes = history::calibrationFileBytes(r);
     EXPECT_TRUE(bytes.contains("LongTag=\xc8"
@@ -277,13 +273,20 @@ TEST(CalibrationFile, RoundTripInWindows1250AndAFailedWriteLeavesTheOldFile)
     EXPECT_EQ(history::calibrationFileBytes(*back), history::calibrationFileBytes(r));
     EXPECT_EQ(back->asFound.points[0].pv, -99.123456789);
     EXPECT_FALSE(back->asLeft.complete);
+    EXPECT_EQ(back->asFound.function, R);
+    EXPECT_EQ(back->asLeft.lower, 0) << "each run's own range";
     EXPECT_EQ(history::calibrationFileName(r), QStringLiteral("CAL_PR210_662316_20261209-150405.txt"));
 
-    for (const QByteArray& bad :
-         {QByteArray("[Calibration check]\r\nLower=x\r\n"),
-          QByteArray("[Calibration check]\r\nUpper=1\r\n[As found]\r\nPoints=2\r\n1=1;2;3;4\r\n"),
-          QByteArray("[Calibration check]\r\nUpper=1\r\n[As left]\r\n1=1;2;3\r\n"), QByteArray("Tag=x\r\n")})
-        EXPECT_FALSE(history::parseCalibrationFile(bad)) << bad.constData();
+    const char* const bad[] = {
+        "[Calibration check]\r\nTolerance=x\r\n",
+        "[Calibration check]\r\n[As found]\r\nPoints=2\r\n1=1;2;3;4\r\n",
+        "[Calibration check]\r\n[As left]\r\n1=1;2;3\r\n",
+        "[Calibration check]\r\n[As left]\r\nUpper=0\r\nLower=0\r\nComplete=1\r\n",
+        "[Calibration check]\r\n[As left]\r\nTransferFunction=4\r\n",
+        "Tag=x\r\n",
+    };
+    for (const char* bytes : bad)
+        EXPECT_FALSE(history::parseCalibrationFile(bytes)) << bytes;
 
     QTemporaryDir dir;
     const QString path = dir.filePath(history::calibrationFileName(r));
