@@ -179,7 +179,8 @@ TCalibration::TCalibration(device::DeviceSession& session, const QList<QAction*>
     updateButtons();
 }
 
-TCalibration::~TCalibration() = default;
+// A run still going ends before the bench it works goes away.
+TCalibration::~TCalibration() { check.stop(); }
 
 void TCalibration::showCheck()
 {

@@ -14,7 +14,7 @@ constexpr double RowHeight = 2;
 // Where the tables may go, and the most room a row of them takes (less when there are many points).
 constexpr double TablesTop = 44;
 constexpr double TablesBottom = 86;
-constexpr double Columns[] = {10, 20, 31, 42, 53, 64, 75, 86};
+constexpr double Columns[] = {10, 19, 29, 40, 51, 62, 73, 89};
 
 QString fixed(double value, int decimals) { return QLocale::c().toString(value, 'f', decimals); }
 QString date(const QDate& day) { return day.isValid() ? QLocale().toString(day, QLocale::ShortFormat) : QString(); }
