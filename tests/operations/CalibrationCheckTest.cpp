@@ -51,6 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
     Check, CalibrationErrors,
     testing::Values(ErrorCase{"LinearMid", L, 0, 1000, {50, 500, 501, 12.016}, 12, 0.1, 0.1, true},
                     ErrorCase{"PvAtTolerance", L, 0, 1000, {50, 500, 502.5, 12}, 12, 0.25, 0, true},
+                    // 0.25000000000000006 in doubles: at the tolerance as the technician works it out
+                    ErrorCase{"PvAtToleranceRoundedUp", L, 0, 100, {0.3, 0.3, 0.55, 4.048}, 4.048, 0.25, 0, true},
                     ErrorCase{"PvBeyondTolerance", L, 0, 1000, {50, 500, 502.51, 12}, 12, 0.251, 0, false},
                     ErrorCase{"CurrentAtTolerance", L, 0, 1000, {100, 1000, 1000, 19.96}, 20, 0, -0.25, true},
                     ErrorCase{"CurrentBeyondTolerance", L, 0, 1000, {100, 1000, 1000, 19.959}, 20, 0, -0.25625, false},
@@ -241,6 +243,35 @@ TEST_F(CalibrationRunTest, StopAndALostConnectionKeepOnlyWhatWasMeasured)
     QString why;
     EXPECT_FALSE(check.start(range, setup, &bench, nullptr, &why)) << "not on-line";
     EXPECT_FALSE(why.isEmpty());
+}
+
+// The technician types what the calibrator and the meter show; a question he cancels stops the run.
+class TypedReadings : public operations::CalibrationPrompts {
+public:
+    std::optional<double> appliedInput(double nominal, const QString& unit) override
+    {
+        asked.append(QString::number(nominal) + u' ' + unit);
+        if (asked.size() == 3) return std::nullopt;
+        return nominal + 0.5;
+    }
+    std::optional<double> meterCurrent() override { return 12.5; }
+    QStringList asked;
+};
+
+TEST_F(CalibrationRunTest, TypedReadingsAreTakenAndACancelledQuestionStopsTheRun)
+{
+    TypedReadings typed;
+    CheckSetup setup;
+    setup.current = CheckSetup::Current::Typed;
+    ASSERT_TRUE(check.start(range, setup, nullptr, &typed, nullptr));
+    ASSERT_TRUE(runUntilEnded());
+    EXPECT_EQ(*end, CalibrationCheck::End::Stopped);
+    EXPECT_EQ(typed.asked,
+              (QStringList{QStringLiteral("0 kPa"), QStringLiteral("250 kPa"), QStringLiteral("500 kPa")}));
+    ASSERT_EQ(check.run().points.size(), 2);
+    EXPECT_EQ(check.run().points[1].applied, 250.5) << "as typed";
+    EXPECT_EQ(check.run().points[1].current, 12.5);
+    EXPECT_NEAR(check.run().points[1].pv, 506.2, 1e-3) << "the device's PV";
 }
 
 TEST(CalibrationFile, RoundTripInWindows1250AndAFailedWriteLeavesTheOldFile)
