@@ -19,8 +19,8 @@
 #include "platform/ChannelProtocol.h"
 #include "platform/Environment.h"
 #include "platform/EventLoop.h"
+#include "platform/SimulatorClient.h"
 #include "platform/SocketChannel.h"
-#include "server/SimulatorClient.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -57,7 +57,7 @@ struct Line {
 };
 Line lineUse()
 {
-    const auto answer = server::askSimulator(socketPath(), QStringLiteral("LINE"));
+    const auto answer = platform::askSimulator(socketPath(), QStringLiteral("LINE"));
     const auto match = QRegularExpression(QStringLiteral("^(\\d+) transactions, (\\d+) ms")).match(answer.text);
     if (!answer.ok || !match.hasMatch()) {
         std::fprintf(stderr, "link_bench: the driver told no line time: %s\n", qPrintable(answer.text));

@@ -330,6 +330,10 @@
         <source>Scan Loop...</source>
         <translation>Prohledat smyčku...</translation>
     </message>
+    <message>
+        <source>Calibration Check...</source>
+        <translation>Kontrola kalibrace...</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>
@@ -1670,6 +1674,250 @@ Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
         <source>The driver will be started on the wire chosen once the connection is stopped.</source>
         <translation>Ovladač bude spuštěn na zvoleném vedení, jakmile se spojení zastaví.</translation>
     </message>
+    <message>
+        <source>The simulated bench did not do it: %1</source>
+        <translation>Simulovaný přípravek to neprovedl: %1</translation>
+    </message>
+    <message>
+        <source>The device&apos;s range is not known: read the device first.</source>
+        <translation>Rozsah přístroje není znám: nejprve přístroj načtěte.</translation>
+    </message>
+    <message>
+        <source>The check works out the expected current for the transfer functions %1 and %2 only, not for %3.</source>
+        <translation>Kontrola počítá očekávaný proud jen pro převodní funkce %1 a %2, ne pro %3.</translation>
+    </message>
+    <message>
+        <source>The connection stopped: the check was ended.</source>
+        <translation>Spojení se zastavilo: kontrola byla ukončena.</translation>
+    </message>
+    <message>
+        <source>A check is running.</source>
+        <translation>Kontrola probíhá.</translation>
+    </message>
+    <message>
+        <source>The check needs the device read on-line: press Read! first.</source>
+        <translation>Kontrola potřebuje přístroj čtený on-line: nejprve stiskněte „Číst!“.</translation>
+    </message>
+    <message>
+        <source>The loop current is fixed: exit fixed output status first.</source>
+        <translation>Proud smyčky je fixován: nejprve zrušte fixování proudu.</translation>
+    </message>
+    <message>
+        <source>The check needs test points and a tolerance above 0.</source>
+        <translation>Kontrola potřebuje zkušební body a toleranci větší než 0.</translation>
+    </message>
+    <message>
+        <source>The device gave no loop current.</source>
+        <translation>Přístroj nedal proud smyčky.</translation>
+    </message>
+    <message>
+        <source>Calibration check</source>
+        <translation>Kontrola kalibrace</translation>
+    </message>
+    <message>
+        <source>The test points are percentages of the range from -25 to 125, separated by commas.</source>
+        <translation>Zkušební body jsou procenta rozsahu od -25 do 125 oddělená čárkami.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>„%1“ není číslo.</translation>
+    </message>
+    <message>
+        <source>Apply %1 %2 and type the input the calibrator shows:</source>
+        <translation>Přiveďte %1 %2 a zadejte vstup, který ukazuje kalibrátor:</translation>
+    </message>
+    <message>
+        <source>Type the loop current the meter in the loop shows (mA):</source>
+        <translation>Zadejte proud smyčky, který ukazuje měřidlo ve smyčce (mA):</translation>
+    </message>
+    <message>
+        <source>The check was saved in %1.</source>
+        <translation>Kontrola byla uložena do %1.</translation>
+    </message>
+    <message>
+        <source>Point %</source>
+        <translation>Bod %</translation>
+    </message>
+    <message>
+        <source>Applied</source>
+        <translation>Přivedeno</translation>
+    </message>
+    <message>
+        <source>PV</source>
+        <translation>PV</translation>
+    </message>
+    <message>
+        <source>PV error %</source>
+        <translation>Chyba PV %</translation>
+    </message>
+    <message>
+        <source>Expected mA</source>
+        <translation>Očekáváno mA</translation>
+    </message>
+    <message>
+        <source>Current mA</source>
+        <translation>Proud mA</translation>
+    </message>
+    <message>
+        <source>Current error %</source>
+        <translation>Chyba proudu %</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Výsledek</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Vyhovuje</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Nevyhovuje</translation>
+    </message>
+    <message>
+        <source>linear</source>
+        <translation>lineární</translation>
+    </message>
+    <message>
+        <source>square root</source>
+        <translation>odmocninová</translation>
+    </message>
+    <message>
+        <source>%1 % of span</source>
+        <translation>%1 % rozpětí</translation>
+    </message>
+    <message>
+        <source>As found</source>
+        <translation>Stav při převzetí</translation>
+    </message>
+    <message>
+        <source>As left</source>
+        <translation>Stav při předání</translation>
+    </message>
+    <message>
+        <source>Not made.</source>
+        <translation>Neprovedeno.</translation>
+    </message>
+    <message>
+        <source>Stopped before its last point.</source>
+        <translation>Zastaveno před posledním bodem.</translation>
+    </message>
+    <message>
+        <source>Result: %1</source>
+        <translation>Výsledek: %1</translation>
+    </message>
+    <message>
+        <source>Largest error: %1 % of span</source>
+        <translation>Největší chyba: %1 % rozpětí</translation>
+    </message>
+    <message>
+        <source>Calibration Certificate</source>
+        <translation>Kalibrační list</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Přístroj</translation>
+    </message>
+    <message>
+        <source>Manufacturer, type:</source>
+        <translation>Výrobce, typ:</translation>
+    </message>
+    <message>
+        <source>Unique identifier:</source>
+        <translation>Jedinečný identifikátor:</translation>
+    </message>
+    <message>
+        <source>Tag:</source>
+        <translation>Označení:</translation>
+    </message>
+    <message>
+        <source>Long tag:</source>
+        <translation>Dlouhé označení:</translation>
+    </message>
+    <message>
+        <source>Range as found:</source>
+        <translation>Rozsah při převzetí:</translation>
+    </message>
+    <message>
+        <source>Range as left:</source>
+        <translation>Rozsah při předání:</translation>
+    </message>
+    <message>
+        <source>Tolerance:</source>
+        <translation>Tolerance:</translation>
+    </message>
+    <message>
+        <source>Calibrator</source>
+        <translation>Kalibrátor</translation>
+    </message>
+    <message>
+        <source>Make, serial number:</source>
+        <translation>Výrobce, výrobní číslo:</translation>
+    </message>
+    <message>
+        <source>Certificate, due date:</source>
+        <translation>Certifikát, platnost do:</translation>
+    </message>
+    <message>
+        <source>Ambient conditions:</source>
+        <translation>Okolní podmínky:</translation>
+    </message>
+    <message>
+        <source>Technician:</source>
+        <translation>Technik:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Next check due:</source>
+        <translation>Příští kontrola:</translation>
+    </message>
+    <message>
+        <source>Asking polling address %1 of 0..%2 ...</source>
+        <translation>Dotaz na dotazovací adresu %1 z 0..%2 ...</translation>
+    </message>
+    <message>
+        <source>Loop current fixed at %1 mA</source>
+        <translation>Proud smyčky pevně nastaven na %1 mA</translation>
+    </message>
+    <message>
+        <source>Loop scanned, devices found: %1</source>
+        <translation>Smyčka prohledána, přístrojů: %1</translation>
+    </message>
+    <message>
+        <source>Scan finished. Devices found: %1</source>
+        <translation>Prohledání skončilo. Nalezené přístroje: %1</translation>
+    </message>
+    <message>
+        <source>Scanning the loop ...</source>
+        <translation>Prohledávání smyčky ...</translation>
+    </message>
+    <message>
+        <source>Scanning the loop ends the connection with the device. Scan now?</source>
+        <translation>Prohledání smyčky ukončí spojení s přístrojem. Prohledat nyní?</translation>
+    </message>
+    <message>
+        <source>Tarvik - %1</source>
+        <translation>Tarvik - %1</translation>
+    </message>
+    <message>
+        <source>The list of recent files was not saved: %1</source>
+        <translation>Seznam naposledy použitých souborů nebyl uložen: %1</translation>
+    </message>
+    <message>
+        <source>The same device answers at polling addresses %1: check the addresses of the loop.</source>
+        <translation>Tentýž přístroj odpovídá na dotazovacích adresách %1: zkontrolujte adresy ve smyčce.</translation>
+    </message>
+    <message>
+        <source>The scan was not finished.</source>
+        <translation>Prohledání nebylo dokončeno.</translation>
+    </message>
+    <message>
+        <source>The scan was stopped at polling address %1.</source>
+        <translation>Prohledání bylo zastaveno na dotazovací adrese %1.</translation>
+    </message>
 </context>
 <context>
     <name>settings::ConnectionPage</name>
@@ -1740,49 +1988,124 @@ Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
         <source>Resume</source>
         <translation>Pokračovat</translation>
     </message>
+</context>
+<context>
+    <name>TCalibration</name>
     <message>
-        <source>Scanning the loop ...</source>
-        <translation>Prohledávání smyčky ...</translation>
+        <source>Calibration Check</source>
+        <translation>Kontrola kalibrace</translation>
     </message>
     <message>
-        <source>Scanning the loop ends the connection with the device. Scan now?</source>
-        <translation>Prohledání smyčky ukončí spojení s přístrojem. Prohledat nyní?</translation>
+        <source>Falling too</source>
+        <translation>I sestupně</translation>
     </message>
     <message>
-        <source>Asking polling address %1 of 0..%2 ...</source>
-        <translation>Dotaz na dotazovací adresu %1 z 0..%2 ...</translation>
+        <source>Typed from the calibrator</source>
+        <translation>Zadán z kalibrátoru</translation>
     </message>
     <message>
-        <source>Scan finished. Devices found: %1</source>
-        <translation>Prohledání skončilo. Nalezené přístroje: %1</translation>
+        <source>Simulated bench</source>
+        <translation>Simulovaný přípravek</translation>
     </message>
     <message>
-        <source>The scan was stopped at polling address %1.</source>
-        <translation>Prohledání bylo zastaveno na dotazovací adrese %1.</translation>
+        <source>As the device reports it</source>
+        <translation>Jak jej hlásí přístroj</translation>
     </message>
     <message>
-        <source>The scan was not finished.</source>
-        <translation>Prohledání nebylo dokončeno.</translation>
+        <source>Typed from a meter</source>
+        <translation>Zadán z měřidla</translation>
     </message>
     <message>
-        <source>The same device answers at polling addresses %1: check the addresses of the loop.</source>
-        <translation>Tentýž přístroj odpovídá na dotazovacích adresách %1: zkontrolujte adresy ve smyčce.</translation>
+        <source>Simulated meter</source>
+        <translation>Simulované měřidlo</translation>
     </message>
     <message>
-        <source>Loop scanned, devices found: %1</source>
-        <translation>Smyčka prohledána, přístrojů: %1</translation>
+        <source>until the PV settles</source>
+        <translation>do ustálení PV</translation>
     </message>
     <message>
-        <source>Tarvik - %1</source>
-        <translation>Tarvik - %1</translation>
+        <source>Test points (% of range):</source>
+        <translation>Zkušební body (% rozsahu):</translation>
     </message>
     <message>
-        <source>Loop current fixed at %1 mA</source>
-        <translation>Proud smyčky pevně nastaven na %1 mA</translation>
+        <source>Tolerance (% of span):</source>
+        <translation>Tolerance (% rozpětí):</translation>
     </message>
     <message>
-        <source>The list of recent files was not saved: %1</source>
-        <translation>Seznam naposledy použitých souborů nebyl uložen: %1</translation>
+        <source>Applied input:</source>
+        <translation>Přivedený vstup:</translation>
+    </message>
+    <message>
+        <source>Loop current:</source>
+        <translation>Proud smyčky:</translation>
+    </message>
+    <message>
+        <source>Settling time (s):</source>
+        <translation>Doba ustálení (s):</translation>
+    </message>
+    <message>
+        <source>Calibrator make:</source>
+        <translation>Výrobce kalibrátoru:</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Výrobní číslo:</translation>
+    </message>
+    <message>
+        <source>Certificate:</source>
+        <translation>Certifikát:</translation>
+    </message>
+    <message>
+        <source>Certificate due:</source>
+        <translation>Platnost certifikátu do:</translation>
+    </message>
+    <message>
+        <source>Ambient conditions:</source>
+        <translation>Okolní podmínky:</translation>
+    </message>
+    <message>
+        <source>Next check due:</source>
+        <translation>Příští kontrola:</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Kontrola</translation>
+    </message>
+    <message>
+        <source>Calibrator</source>
+        <translation>Kalibrátor</translation>
+    </message>
+    <message>
+        <source>Run As Found</source>
+        <translation>Spustit převzetí</translation>
+    </message>
+    <message>
+        <source>Run As Left</source>
+        <translation>Spustit předání</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Save Record</source>
+        <translation>Uložit záznam</translation>
+    </message>
+    <message>
+        <source>Print Certificate...</source>
+        <translation>Tisk kalibračního listu...</translation>
+    </message>
+    <message>
+        <source>Point %1: PV %2, settling ...</source>
+        <translation>Bod %1: PV %2, ustaluje se ...</translation>
+    </message>
+    <message>
+        <source>The run is complete.</source>
+        <translation>Běh je dokončen.</translation>
+    </message>
+    <message>
+        <source>The run was ended before its last point.</source>
+        <translation>Běh byl ukončen před posledním bodem.</translation>
     </message>
 </context>
 </TS>

@@ -330,6 +330,10 @@
         <source>Scan Loop...</source>
         <translation>Schleife absuchen...</translation>
     </message>
+    <message>
+        <source>Calibration Check...</source>
+        <translation>Kalibrierprüfung...</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>
@@ -1670,6 +1674,250 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
         <source>The driver will be started on the wire chosen once the connection is stopped.</source>
         <translation>Der Treiber wird auf der gewählten Leitung gestartet, sobald die Verbindung beendet ist.</translation>
     </message>
+    <message>
+        <source>The simulated bench did not do it: %1</source>
+        <translation>Der simulierte Prüfstand hat es nicht ausgeführt: %1</translation>
+    </message>
+    <message>
+        <source>The device&apos;s range is not known: read the device first.</source>
+        <translation>Der Messbereich des Geräts ist nicht bekannt: lesen Sie zuerst das Gerät.</translation>
+    </message>
+    <message>
+        <source>The check works out the expected current for the transfer functions %1 and %2 only, not for %3.</source>
+        <translation>Die Prüfung berechnet den erwarteten Strom nur für die Übertragungsfunktionen %1 und %2, nicht für %3.</translation>
+    </message>
+    <message>
+        <source>The connection stopped: the check was ended.</source>
+        <translation>Die Verbindung wurde beendet: die Prüfung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>A check is running.</source>
+        <translation>Eine Prüfung läuft.</translation>
+    </message>
+    <message>
+        <source>The check needs the device read on-line: press Read! first.</source>
+        <translation>Die Prüfung braucht das Gerät online: drücken Sie zuerst Lesen!.</translation>
+    </message>
+    <message>
+        <source>The loop current is fixed: exit fixed output status first.</source>
+        <translation>Der Schleifenstrom ist fixiert: beenden Sie zuerst den festen Ausgangsstrom.</translation>
+    </message>
+    <message>
+        <source>The check needs test points and a tolerance above 0.</source>
+        <translation>Die Prüfung braucht Prüfpunkte und eine Toleranz über 0.</translation>
+    </message>
+    <message>
+        <source>The device gave no loop current.</source>
+        <translation>Das Gerät hat keinen Schleifenstrom geliefert.</translation>
+    </message>
+    <message>
+        <source>Calibration check</source>
+        <translation>Kalibrierprüfung</translation>
+    </message>
+    <message>
+        <source>The test points are percentages of the range from -25 to 125, separated by commas.</source>
+        <translation>Die Prüfpunkte sind Prozent des Messbereichs von -25 bis 125, durch Kommas getrennt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>„%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Apply %1 %2 and type the input the calibrator shows:</source>
+        <translation>Geben Sie %1 %2 vor und tippen Sie den Eingang ein, den der Kalibrator anzeigt:</translation>
+    </message>
+    <message>
+        <source>Type the loop current the meter in the loop shows (mA):</source>
+        <translation>Tippen Sie den Schleifenstrom ein, den das Messgerät in der Schleife anzeigt (mA):</translation>
+    </message>
+    <message>
+        <source>The check was saved in %1.</source>
+        <translation>Die Prüfung wurde in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Point %</source>
+        <translation>Punkt %</translation>
+    </message>
+    <message>
+        <source>Applied</source>
+        <translation>Vorgegeben</translation>
+    </message>
+    <message>
+        <source>PV</source>
+        <translation>PV</translation>
+    </message>
+    <message>
+        <source>PV error %</source>
+        <translation>Fehler PV %</translation>
+    </message>
+    <message>
+        <source>Expected mA</source>
+        <translation>Erwartet mA</translation>
+    </message>
+    <message>
+        <source>Current mA</source>
+        <translation>Strom mA</translation>
+    </message>
+    <message>
+        <source>Current error %</source>
+        <translation>Fehler Strom %</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Bestanden</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Nicht bestanden</translation>
+    </message>
+    <message>
+        <source>linear</source>
+        <translation>linear</translation>
+    </message>
+    <message>
+        <source>square root</source>
+        <translation>radiziert</translation>
+    </message>
+    <message>
+        <source>%1 % of span</source>
+        <translation>%1 % der Spanne</translation>
+    </message>
+    <message>
+        <source>As found</source>
+        <translation>Vorgefunden</translation>
+    </message>
+    <message>
+        <source>As left</source>
+        <translation>Hinterlassen</translation>
+    </message>
+    <message>
+        <source>Not made.</source>
+        <translation>Nicht durchgeführt.</translation>
+    </message>
+    <message>
+        <source>Stopped before its last point.</source>
+        <translation>Vor dem letzten Punkt abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Result: %1</source>
+        <translation>Ergebnis: %1</translation>
+    </message>
+    <message>
+        <source>Largest error: %1 % of span</source>
+        <translation>Größter Fehler: %1 % der Spanne</translation>
+    </message>
+    <message>
+        <source>Calibration Certificate</source>
+        <translation>Kalibrierschein</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Manufacturer, type:</source>
+        <translation>Hersteller, Typ:</translation>
+    </message>
+    <message>
+        <source>Unique identifier:</source>
+        <translation>Eindeutige Kennung:</translation>
+    </message>
+    <message>
+        <source>Tag:</source>
+        <translation>Messstellenkennzeichen:</translation>
+    </message>
+    <message>
+        <source>Long tag:</source>
+        <translation>Langes Kennzeichen:</translation>
+    </message>
+    <message>
+        <source>Range as found:</source>
+        <translation>Messbereich vorgefunden:</translation>
+    </message>
+    <message>
+        <source>Range as left:</source>
+        <translation>Messbereich hinterlassen:</translation>
+    </message>
+    <message>
+        <source>Tolerance:</source>
+        <translation>Toleranz:</translation>
+    </message>
+    <message>
+        <source>Calibrator</source>
+        <translation>Kalibrator</translation>
+    </message>
+    <message>
+        <source>Make, serial number:</source>
+        <translation>Hersteller, Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Certificate, due date:</source>
+        <translation>Zertifikat, gültig bis:</translation>
+    </message>
+    <message>
+        <source>Ambient conditions:</source>
+        <translation>Umgebungsbedingungen:</translation>
+    </message>
+    <message>
+        <source>Technician:</source>
+        <translation>Techniker:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Next check due:</source>
+        <translation>Nächste Prüfung fällig:</translation>
+    </message>
+    <message>
+        <source>Asking polling address %1 of 0..%2 ...</source>
+        <translation>Abfrage der Polling-Adresse %1 von 0..%2 ...</translation>
+    </message>
+    <message>
+        <source>Loop current fixed at %1 mA</source>
+        <translation>Schleifenstrom fest auf %1 mA</translation>
+    </message>
+    <message>
+        <source>Loop scanned, devices found: %1</source>
+        <translation>Schleife abgesucht, Geräte: %1</translation>
+    </message>
+    <message>
+        <source>Scan finished. Devices found: %1</source>
+        <translation>Suche beendet. Gefundene Geräte: %1</translation>
+    </message>
+    <message>
+        <source>Scanning the loop ...</source>
+        <translation>Schleife wird abgesucht ...</translation>
+    </message>
+    <message>
+        <source>Scanning the loop ends the connection with the device. Scan now?</source>
+        <translation>Das Absuchen der Schleife beendet die Verbindung mit dem Gerät. Jetzt absuchen?</translation>
+    </message>
+    <message>
+        <source>Tarvik - %1</source>
+        <translation>Tarvik - %1</translation>
+    </message>
+    <message>
+        <source>The list of recent files was not saved: %1</source>
+        <translation>Die Liste der zuletzt benutzten Dateien wurde nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>The same device answers at polling addresses %1: check the addresses of the loop.</source>
+        <translation>Dasselbe Gerät antwortet an den Polling-Adressen %1: prüfen Sie die Adressen der Schleife.</translation>
+    </message>
+    <message>
+        <source>The scan was not finished.</source>
+        <translation>Die Suche wurde nicht beendet.</translation>
+    </message>
+    <message>
+        <source>The scan was stopped at polling address %1.</source>
+        <translation>Die Suche wurde bei Polling-Adresse %1 angehalten.</translation>
+    </message>
 </context>
 <context>
     <name>settings::ConnectionPage</name>
@@ -1740,49 +1988,124 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
         <source>Resume</source>
         <translation>Fortsetzen</translation>
     </message>
+</context>
+<context>
+    <name>TCalibration</name>
     <message>
-        <source>Scanning the loop ...</source>
-        <translation>Schleife wird abgesucht ...</translation>
+        <source>Calibration Check</source>
+        <translation>Kalibrierprüfung</translation>
     </message>
     <message>
-        <source>Scanning the loop ends the connection with the device. Scan now?</source>
-        <translation>Das Absuchen der Schleife beendet die Verbindung mit dem Gerät. Jetzt absuchen?</translation>
+        <source>Falling too</source>
+        <translation>Auch fallend</translation>
     </message>
     <message>
-        <source>Asking polling address %1 of 0..%2 ...</source>
-        <translation>Abfrage der Polling-Adresse %1 von 0..%2 ...</translation>
+        <source>Typed from the calibrator</source>
+        <translation>Vom Kalibrator eingetippt</translation>
     </message>
     <message>
-        <source>Scan finished. Devices found: %1</source>
-        <translation>Suche beendet. Gefundene Geräte: %1</translation>
+        <source>Simulated bench</source>
+        <translation>Simulierter Prüfstand</translation>
     </message>
     <message>
-        <source>The scan was stopped at polling address %1.</source>
-        <translation>Die Suche wurde bei Polling-Adresse %1 angehalten.</translation>
+        <source>As the device reports it</source>
+        <translation>Wie das Gerät ihn meldet</translation>
     </message>
     <message>
-        <source>The scan was not finished.</source>
-        <translation>Die Suche wurde nicht beendet.</translation>
+        <source>Typed from a meter</source>
+        <translation>Vom Messgerät eingetippt</translation>
     </message>
     <message>
-        <source>The same device answers at polling addresses %1: check the addresses of the loop.</source>
-        <translation>Dasselbe Gerät antwortet an den Polling-Adressen %1: prüfen Sie die Adressen der Schleife.</translation>
+        <source>Simulated meter</source>
+        <translation>Simuliertes Messgerät</translation>
     </message>
     <message>
-        <source>Loop scanned, devices found: %1</source>
-        <translation>Schleife abgesucht, Geräte: %1</translation>
+        <source>until the PV settles</source>
+        <translation>bis sich PV beruhigt</translation>
     </message>
     <message>
-        <source>Tarvik - %1</source>
-        <translation>Tarvik - %1</translation>
+        <source>Test points (% of range):</source>
+        <translation>Prüfpunkte (% des Messbereichs):</translation>
     </message>
     <message>
-        <source>Loop current fixed at %1 mA</source>
-        <translation>Schleifenstrom fest auf %1 mA</translation>
+        <source>Tolerance (% of span):</source>
+        <translation>Toleranz (% der Spanne):</translation>
     </message>
     <message>
-        <source>The list of recent files was not saved: %1</source>
-        <translation>Die Liste der zuletzt benutzten Dateien wurde nicht gespeichert: %1</translation>
+        <source>Applied input:</source>
+        <translation>Vorgegebener Eingang:</translation>
+    </message>
+    <message>
+        <source>Loop current:</source>
+        <translation>Schleifenstrom:</translation>
+    </message>
+    <message>
+        <source>Settling time (s):</source>
+        <translation>Beruhigungszeit (s):</translation>
+    </message>
+    <message>
+        <source>Calibrator make:</source>
+        <translation>Hersteller des Kalibrators:</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Certificate:</source>
+        <translation>Zertifikat:</translation>
+    </message>
+    <message>
+        <source>Certificate due:</source>
+        <translation>Zertifikat gültig bis:</translation>
+    </message>
+    <message>
+        <source>Ambient conditions:</source>
+        <translation>Umgebungsbedingungen:</translation>
+    </message>
+    <message>
+        <source>Next check due:</source>
+        <translation>Nächste Prüfung fällig:</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Calibrator</source>
+        <translation>Kalibrator</translation>
+    </message>
+    <message>
+        <source>Run As Found</source>
+        <translation>Vorgefunden prüfen</translation>
+    </message>
+    <message>
+        <source>Run As Left</source>
+        <translation>Hinterlassen prüfen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Save Record</source>
+        <translation>Protokoll speichern</translation>
+    </message>
+    <message>
+        <source>Print Certificate...</source>
+        <translation>Kalibrierschein drucken...</translation>
+    </message>
+    <message>
+        <source>Point %1: PV %2, settling ...</source>
+        <translation>Punkt %1: PV %2, beruhigt sich ...</translation>
+    </message>
+    <message>
+        <source>The run is complete.</source>
+        <translation>Der Durchlauf ist abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>The run was ended before its last point.</source>
+        <translation>Der Durchlauf wurde vor seinem letzten Punkt beendet.</translation>
     </message>
 </context>
 </TS>

@@ -5,8 +5,8 @@
 #include "platform/ChannelProtocol.h"
 #include "platform/CommandLine.h"
 #include "platform/Environment.h"
+#include "platform/SimulatorClient.h"
 #include "server/LinkServer.h"
-#include "server/SimulatorClient.h"
 #include "session/DriverSession.h"
 #include "sim/SimBus.h"
 #include "sim/SimControl.h"
@@ -199,7 +199,7 @@ int controlSimulator(const Options& options)
             return 1;
         }
     }
-    const server::SimulatorAnswer answer = server::askSimulator(path, options.control);
+    const server::SimulatorAnswer answer = platform::askSimulator(path, options.control);
     std::fprintf(answer.ok ? stdout : stderr, answer.ok ? "%s\n" : "pelmora: %s\n",
                  answer.text.toLocal8Bit().constData());
     return answer.ok ? 0 : 1;

@@ -382,6 +382,67 @@ public:
     // A history entry of 32 characters at most; %1: how many devices answered.
     QString activityLoopScanned = tr("Loop scanned, devices found: %1");
 
+    // Calibration check
+    // %1: what the driver said.
+    QString benchFailed = tr("The simulated bench did not do it: %1");
+    QString checkNoRange = tr("The device's range is not known: read the device first.");
+    // %1, %2: the names of the linear and square root transfer functions, %3: the device's.
+    QString checkTransferFunction =
+        tr("The check works out the expected current for the transfer functions %1 and %2 only, not for %3.");
+    QString checkConnectionStopped = tr("The connection stopped: the check was ended.");
+    QString checkRunning = tr("A check is running.");
+    QString checkNotOnline = tr("The check needs the device read on-line: press Read! first.");
+    QString checkCurrentFixed = tr("The loop current is fixed: exit fixed output status first.");
+    QString checkNoPoints = tr("The check needs test points and a tolerance above 0.");
+    QString checkNoCurrent = tr("The device gave no loop current.");
+    // A history entry of 32 characters at most.
+    QString activityCalibrationCheck = tr("Calibration check");
+    QString checkPointsInvalid =
+        tr("The test points are percentages of the range from -25 to 125, separated by commas.");
+    // %1: what was typed.
+    QString notANumber = tr("\"%1\" is not a number.");
+    // %1: the input to apply, %2: its unit.
+    QString applyCheckInput = tr("Apply %1 %2 and type the input the calibrator shows:");
+    QString typeMeterCurrent = tr("Type the loop current the meter in the loop shows (mA):");
+    // %1: the calibration file.
+    QString checkSaved = tr("The check was saved in %1.");
+    // The tables of a check and its certificate; %1: a number.
+    QString checkPoint = tr("Point %");
+    QString checkApplied = tr("Applied");
+    QString checkPv = tr("PV");
+    QString checkPvError = tr("PV error %");
+    QString checkExpected = tr("Expected mA");
+    QString checkCurrent = tr("Current mA");
+    QString checkCurrentError = tr("Current error %");
+    QString checkResult = tr("Result");
+    QString checkPass = tr("Pass");
+    QString checkFail = tr("Fail");
+    QString checkLinear = tr("linear");
+    QString checkSquareRoot = tr("square root");
+    QString checkPercentOfSpan = tr("%1 % of span");
+    QString checkAsFound = tr("As found");
+    QString checkAsLeft = tr("As left");
+    QString checkNotMade = tr("Not made.");
+    QString checkStopped = tr("Stopped before its last point.");
+    QString checkOutcome = tr("Result: %1");
+    QString checkLargest = tr("Largest error: %1 % of span");
+    QString certificateTitle = tr("Calibration Certificate");
+    QString certificateDevice = tr("Device");
+    QString certificateManufacturer = tr("Manufacturer, type:");
+    QString certificateUniqueId = tr("Unique identifier:");
+    QString certificateTag = tr("Tag:");
+    QString certificateLongTag = tr("Long tag:");
+    QString certificateRangeFound = tr("Range as found:");
+    QString certificateRangeLeft = tr("Range as left:");
+    QString certificateTolerance = tr("Tolerance:");
+    QString certificateCalibrator = tr("Calibrator");
+    QString certificateCalibratorUsed = tr("Make, serial number:");
+    QString certificateCalibratorCertificate = tr("Certificate, due date:");
+    QString certificateAmbient = tr("Ambient conditions:");
+    QString certificateTechnician = tr("Technician:");
+    QString certificateDate = tr("Date:");
+    QString certificateNextDue = tr("Next check due:");
+
     // The main window
     // %1: the name of the configuration file opened or saved last.
     QString programCaptionWithFile = tr("Tarvik - %1");

@@ -10,6 +10,7 @@
 // while it leaves its answers unread is closed once they pile up: the driver keeps no more than
 // MaxUnsentBytes waiting for anyone.
 #include "platform/ChannelProtocol.h"
+#include "platform/SimulatorClient.h"
 #include "session/DriverSession.h"
 
 #include <QObject>
@@ -24,10 +25,7 @@ class QIODevice;
 namespace server {
 
 // What the control of the simulated devices made of a SIM message: what was done, or why not.
-struct SimulatorAnswer {
-    bool ok = false;
-    QString text;
-};
+using SimulatorAnswer = platform::SimulatorAnswer;
 
 class LinkServer : public QObject {
 public:

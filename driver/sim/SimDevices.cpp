@@ -31,6 +31,8 @@ SimTransmitter makePressureTransmitter()
     model.hasDisplay = true;
     model.process = {450.0, 100.0, 60.0, 0.3, 210};
     model.variables = {{unit::DegC, drift(23.0, 1.5, 300.0)}}; // sensor temperature
+    model.sensorGainError = 1.0003;
+    model.sensorOffset = 1.2; // kPa
     model.outputGainError = 1.0008;
     model.outputOffsetMa = 0.012;
 
@@ -67,6 +69,8 @@ SimTransmitter makeTemperatureTransmitter()
         {unit::Ohm, [](double, double pv) { return pt100Ohm(pv); }}, // sensor resistance
         {unit::DegC, drift(31.0, 0.8, 600.0)},                       // electronics temperature
     };
+    model.sensorGainError = 0.9996;
+    model.sensorOffset = 0.3; // degrees Celsius
     model.outputGainError = 0.9994;
     model.outputOffsetMa = -0.008;
 
@@ -103,6 +107,8 @@ SimTransmitter makeFlowTransmitter()
         {unit::CubicMetresPerHour, [=](double, double pv) { return pv / WaterKgPerM3; }}, // volume flow of water
         {unit::DegC, drift(62.0, 0.5, 500.0)},                                            // medium temperature
     };
+    model.sensorGainError = 1.0005;
+    model.sensorOffset = 0.4; // kg/h
     model.outputGainError = 1.0003;
     model.outputOffsetMa = 0.004;
 

@@ -61,6 +61,10 @@ struct DeviceModel {
     bool hasDisplay = false;
     ProcessWave process;
     std::vector<DeviceVariable> variables;
+    // The imperfection of the sensor: what it reads of an input is sensorGainError * input + sensorOffset
+    // (base units). The zero trim takes out the offset at zero; the span error stays, small.
+    double sensorGainError = 1.0;
+    double sensorOffset = 0.0;
     // The imperfection of the current output that the output trims take out.
     double outputGainError = 1.0;
     double outputOffsetMa = 0.0;

@@ -188,7 +188,8 @@ UnitScale SimTransmitter::pvScale() const { return unitScale(model.quantity, wor
 
 double SimTransmitter::sensorInput() const
 {
-    return sensorReading(model.process, platform::eventLoop().nowMs(), working.damping, held);
+    const double input = sensorReading(model.process, platform::eventLoop().nowMs(), working.damping, held);
+    return model.sensorGainError * input + model.sensorOffset;
 }
 
 double SimTransmitter::primaryValue() const { return sensorInput() + working.zeroOffset; }

@@ -84,7 +84,7 @@ private:
     static const Command* findCommand(quint8 number, bool withDisplay);
 
     bool tagMatches(const QByteArray& data) const;
-    double sensorInput() const; // before the zero trim, base units
+    double sensorInput() const; // what the sensor reads of its input, before the zero trim, base units
     bool saturated() const;
     bool pvOutOfLimits() const;
     quint8 statusByte() const;

@@ -72,6 +72,7 @@ public:
     QAction* NastaveniBURSTfunkce = nullptr;      // Set Burst Function
     QAction* ZapnutiBURSTmodu = nullptr;          // Enter Burst Mode
     QAction* VypnutiBURSTmodu = nullptr;          // Exit Burst mode
+    QAction* CalibrationCheck = nullptr;          // Calibration Check: as found, adjust, as left
 
     // Menu View
     QMenu* View1 = nullptr;

@@ -87,6 +87,8 @@ const MenuCommand Commands[] = {
      [](TForm1& w) { w.service.ZapnutiBURSTmoduClick(); }, WithDevice, C::EnterBurstMode},
     {"VypnutiBURSTmodu", QT_TRANSLATE_NOOP("MainWindowLayout", "Exit Burst mode"), Service, &L::VypnutiBURSTmodu,
      [](TForm1& w) { w.service.VypnutiBURSTmoduClick(); }, WithDevice, C::ExitBurstMode},
+    {"CalibrationCheck", QT_TRANSLATE_NOOP("MainWindowLayout", "Calibration Check..."), Service, &L::CalibrationCheck,
+     [](TForm1& w) { w.CalibrationCheckClick(); }, WithDevice, std::nullopt, Separated},
 
     {"MenuTrend", QT_TRANSLATE_NOOP("MainWindowLayout", "Trend"), View, &L::MenuTrend,
      [](TForm1& w) { w.MenuTrendClick(); }},

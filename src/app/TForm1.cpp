@@ -2,6 +2,7 @@
 
 #include "app/MenuCommands.h"
 #include "app/TAboutBox.h"
+#include "app/TCalibration.h"
 #include "app/TCekej.h"
 #include "app/TLoopScan.h"
 #include "config/CommandCatalogue.h"
@@ -263,6 +264,22 @@ void TForm1::MenuTrendClick()
 {
     if (!Trend) Trend = new trend::TTrend(trendRecorder, this);
     Trend->showTrend();
+}
+
+void TForm1::CalibrationCheckClick()
+{
+    if (!Calibration) {
+        // The adjustments between the runs: the commands of the menus themselves.
+        Calibration = new TCalibration(
+            session,
+            {form.NastaveniPocatku, form.NastaveniKonce, form.NulovaniCidla, form.Trimovani4mA, form.Trimovani20mA},
+            this);
+        Calibration->technician = [this] { return TiskEdit ? TiskEdit->configuredBy() : QString(); };
+        Calibration->historyFolder = [this] { return historyFolder(); };
+        Calibration->recordActivity = [this](const QString& activity) { WriteDbIndex(activity, true); };
+        Calibration->printCertificate = [this](const history::CalibrationRecord& record) { printCertificate(record); };
+    }
+    Calibration->showCheck();
 }
 
 void TForm1::ScanLoopClick()

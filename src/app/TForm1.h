@@ -25,13 +25,15 @@ class TForm2;
 class TLoopScan;
 class TOptions;
 class TTiskEdit;
+class TCalibration;
 class QPrinter;
 namespace print {
 struct PlacedText;
 }
 namespace history {
 class HistoryHost;
-}
+struct CalibrationRecord;
+} // namespace history
 namespace trend {
 class TTrend;
 }
@@ -73,11 +75,15 @@ public:
     void TiskniClick();
     void TiskniPreviewClick();
     void MenuTrendClick();
+    void CalibrationCheckClick();
     // Options has stored another wire: a driver this program started is started again on it, at once or,
     // while a connection runs, once it has stopped.
     void wireChosen(const settings::WireChoice& choice);
     // The configuration protocol of what the window shows now.
     QList<print::PlacedText> protocolPage() const;
+    // Prints a page (the protocol, a calibration certificate) on the printer or into the PDF file chosen.
+    void printPage(const QList<print::PlacedText>& page);
+    void printCertificate(const history::CalibrationRecord& record);
     // Stops the connection so that a stored configuration can be shown; false when the user keeps it.
     bool leaveConnection();
     // The values a record (a history snapshot) holds differently are yellow.
@@ -107,7 +113,8 @@ public:
     TTiskEdit* TiskEdit = nullptr;
     TDetailedSetup* DetailedSetup = nullptr;
     TOptions* Options = nullptr;
-    trend::TTrend* Trend = nullptr; // made when first shown
+    trend::TTrend* Trend = nullptr;      // made when first shown
+    TCalibration* Calibration = nullptr; // made when first shown
     TLoopScan* LoopScan = nullptr;
 
 private:

@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 #include "platform/Dialogs.h"
 #include "platform/Texts.h"
+#include "print/CertificateLayout.h"
 #include "print/ProtocolPainter.h"
 #include "print/TForm2.h"
 #include "print/TTiskEdit.h"
@@ -22,6 +23,13 @@ void TForm1::TiskniClick()
 {
     if (platform::dialogs().showModal(*TiskEdit) != QDialog::Accepted) return;
     repaint();
+    printPage(protocolPage());
+}
+
+void TForm1::printCertificate(const history::CalibrationRecord& record) { printPage(print::certificateLayout(record)); }
+
+void TForm1::printPage(const QList<print::PlacedText>& page)
+{
     // One printer for the run: the next print offers the same printer or PDF file again.
     if (!printer) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (!platform::dialogs().choosePrinter(*printer)) return;
@@ -30,8 +38,8 @@ void TForm1::TiskniClick()
     QPainter painter;
     const bool started = painter.begin(printer.get());
     if (started) {
-        const QRect page = printer->pageLayout().paintRectPixels(printer->resolution());
-        print::drawProtocol(painter, QRect(0, 0, page.width(), page.height()), protocolPage());
+        const QRect drawable = printer->pageLayout().paintRectPixels(printer->resolution());
+        print::drawProtocol(painter, QRect(0, 0, drawable.width(), drawable.height()), page);
         painter.end();
     }
     session.setProgramStatus({});

@@ -42,7 +42,7 @@ constexpr Step OnlineSteps[] = {
     {.state = 100, .status = &Texts::readingVariables, .source = Source::Fixed, .command = 2},
     send(101, 3),
     // Command 2 again, awaited as the loop's first step: the loop goes round without its status line.
-    {.state = 102, .source = Source::Fixed, .command = 2, .awaitIn = Online},
+    {.state = states::OnlineLast, .source = Source::Fixed, .command = 2, .awaitIn = Online},
 };
 
 // The identity, the read list, and the long tag of a device that has one: it is read after the list

@@ -39,6 +39,7 @@ inline constexpr quint8 ExtendedCommand = 255;
 
 namespace states {
 inline constexpr quint16 Online = quint16(Procedure::Online);
+inline constexpr quint16 OnlineLast = Online + 2; // the loop's states: commands 2, 3, and 2 again
 inline constexpr quint16 Idle = 254;
 // Template steps: step k of a section is sent in state base + k.
 inline constexpr quint16 ReadBase = 200;

@@ -52,6 +52,8 @@ public:
     void closing();
 
     quint16 state() const { return SequencerState; }
+    // The on-line loop is reading the device's values.
+    bool online() const { return SequencerState >= states::Online && SequencerState <= states::OnlineLast; }
     bool exchangeRunning() const { return ExchangeRunning; }
     bool commError() const { return CommError; }
     quint8 deviceFlags() const { return DeviceFlags; }

@@ -5,19 +5,24 @@
 #include "ProgramFolder.h"
 #include "ScopedEnvironment.h"
 #include "ScriptedDialogs.h"
+#include "app/TCalibration.h"
 #include "app/TForm1.h"
 #include "history/TDatabase.h"
 #include "platform/Files.h"
 #include "platform/Texts.h"
 #include "platform/VirtualClock.h"
+#include "settings/Folders.h"
 #include "settings/TOptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QLabel>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <gtest/gtest.h>
 
 using Kind = testing_support::ScriptedDialogs::Kind;
@@ -92,6 +97,62 @@ TEST_F(HistoryFlowTest, ASessionIsListedNewestFirstAndItsSnapshotsComeBack)
     EXPECT_EQ(window->form.Tlumeni->palette().color(QPalette::Base), QColor(255, 255, 0))
         << "the damping that differs is not marked";
     EXPECT_NE(window->form.Pocatek->palette().color(QPalette::Base), QColor(255, 255, 0));
+}
+
+// A calibrator on the sensor whose input the driver's PV shows 1 kPa high, and a meter in the loop.
+class Bench : public operations::CalibrationBench {
+public:
+    explicit Bench(testing_support::FakeDriver& driver) : driver(driver) {}
+    platform::Result hold(double value) override
+    {
+        held = value;
+        driver.replies[3][2] = QString::number(value + 1.0);
+        return platform::Result::success();
+    }
+    platform::Result release() override { return platform::Result::success(); }
+    std::optional<double> meter(QString*) override { return 4.0 + 0.016 * held; }
+
+private:
+    testing_support::FakeDriver& driver;
+    double held = 0;
+};
+
+TEST_F(HistoryFlowTest, ACalibrationCheckIsKeptInItsFileWithTheCalibratorAndListedForTheDevice)
+{
+    window->CalibrationCheckClick();
+    TCalibration& check = *window->Calibration;
+    check.makeBench = [this] { return std::make_unique<Bench>(driver); };
+    check.InputSource->setCurrentIndex(1);   // the simulated bench
+    check.CurrentSource->setCurrentIndex(2); // its meter
+    check.CalibratorMake->setText(QStringLiteral("Kalibra"));
+    EXPECT_FALSE(check.bAsLeft->isEnabled()) << "an as left without an as found";
+    check.bAsFound->click();
+    ASSERT_TRUE(clock.runUntil([&] { return check.bAsFound->isEnabled(); }, 300000));
+    ASSERT_EQ(check.AsFoundTable->rowCount(), 5);
+    EXPECT_EQ(check.AsFoundTable->item(4, 3)->text(), QStringLiteral("0.100")) << "PV error, % of span";
+    EXPECT_EQ(check.AsFoundLargest->text(), txt().checkLargest.arg(QStringLiteral("0.100")));
+    EXPECT_TRUE(check.bAsLeft->isEnabled());
+    check.bSave->click();
+
+    const QDir history(window->Options->sharedFolder());
+    const QStringList files = history.entryList({QStringLiteral("CAL_PR210_662316_*.txt")});
+    ASSERT_EQ(files.size(), 1) << history.path().toStdString();
+    QFile file(history.filePath(files[0]));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const auto record = history::parseCalibrationFile(file.readAll());
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->asFound.points.size(), 5);
+    EXPECT_TRUE(record->asFound.complete);
+    EXPECT_TRUE(record->asLeft.points.isEmpty());
+    EXPECT_EQ(record->calibrator.make, QStringLiteral("Kalibra"));
+    EXPECT_EQ(platform::Profile(settings::settingsFile())
+                  .readString(settings::SettingsSection, QStringLiteral("CalibratorMake")),
+              QStringLiteral("Kalibra"))
+        << "typed once, offered at the next check";
+
+    dialogs.expectModal(QStringLiteral("TDatabase"), Answer::Cancel);
+    window->Database->MenuHistoryClick(window->HistoryRefresh);
+    EXPECT_EQ(rows().value(0), txt().activityCalibrationCheck + QStringLiteral("|new|1")) << "with its snapshot";
 }
 
 TEST_F(HistoryFlowTest, AGroupChangeIsRecordedAndTheExportReadsBack)

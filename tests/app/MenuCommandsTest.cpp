@@ -148,7 +148,8 @@ TEST_F(MenuCommandsTest, EnableMenuSwitchesTheDeviceCommandsAndNothingElse)
     const QStringList deviceCommands =
         str("TiskniPreview Tiskni Uloz NastaveniPocatku NastaveniKonce NulovaniCidla ZmenaAdresy DetailedSetupMenu "
             "TestPristroje ResetPristroje NulujPriznakm1 Writefinalassemblynumber1 FixovaniVystupnihoProudu "
-            "Zrusfixovaniproudu Trimovani4mA Trimovani20mA NastaveniBURSTfunkce ZapnutiBURSTmodu VypnutiBURSTmodu")
+            "Zrusfixovaniproudu Trimovani4mA Trimovani20mA NastaveniBURSTfunkce ZapnutiBURSTmodu VypnutiBURSTmodu "
+            "CalibrationCheck")
             .split(u' ');
     for (QAction* command : menuBarCommands(window))
         command->setVisible(true); // as for a device with a definition file: a hidden command reads as disabled

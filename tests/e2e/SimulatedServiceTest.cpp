@@ -93,19 +93,20 @@ TEST_F(SimulatedServiceTest, LowerRangeValueSetToTheInputAppliedOnTheBench)
     BenchRun run = bench({QStringLiteral("--set-input"), QStringLiteral("0"), QStringLiteral("200")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, QStringLiteral("PR210 at polling address 0: sensor input held at 200 kPa\n"));
-    EXPECT_EQ(client.transact(macro(1, 0)).value(5), QStringLiteral("200.00"));
+    // What the sensor reads of 200 kPa, with its offset and span error (1.0003 x 200 + 1.2).
+    EXPECT_EQ(client.transact(macro(1, 0)).value(5), QStringLiteral("201.26"));
 
     EXPECT_EQ(client.transact(macro(37, 0)).value(2), QString());
     QStringList output = client.transact(macro(15, 0));
     ASSERT_GE(output.size(), 9);
-    EXPECT_EQ(output[8], QStringLiteral("200"));
-    EXPECT_EQ(output[7], QStringLiteral("1200")) << "the span is kept";
+    EXPECT_EQ(output[8], QStringLiteral("201.26"));
+    EXPECT_EQ(output[7], QStringLiteral("1201.26")) << "the span is kept";
 
     run = bench({QStringLiteral("--set-input"), QStringLiteral("0"), QStringLiteral("1700")});
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_EQ(client.transact(macro(36, 0)).value(2), QStringLiteral("Command Error!")) << "beyond the sensor";
     output = client.transact(macro(15, 0));
-    EXPECT_EQ(output.value(7), QStringLiteral("1200"));
+    EXPECT_EQ(output.value(7), QStringLiteral("1201.26"));
 
     run = bench({QStringLiteral("--release-input"), QStringLiteral("PR210")});
     EXPECT_EQ(run.exitCode, 0);

@@ -15,8 +15,8 @@ namespace {
 class SimConfigurationTest : public testing::Test {
 protected:
     platform::VirtualClock clock;
-    SimTransmitter pressure = sim::makePressureTransmitter();
-    SimTransmitter temperature = sim::makeTemperatureTransmitter();
+    SimTransmitter pressure = simtest::exactSensor(sim::makePressureTransmitter());
+    SimTransmitter temperature = simtest::exactSensor(sim::makeTemperatureTransmitter());
 };
 
 struct RangeCase {

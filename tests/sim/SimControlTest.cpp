@@ -73,7 +73,10 @@ TEST(SimControl, InputInThePvUnitAndDevicesSharingAnAddress)
     ASSERT_EQ(call(pressure, 44, bytes({7})).responseCode, 0);
     EXPECT_TRUE(sim::control(bus, QStringLiteral("INPUT 0 2.5")).ok);
     EXPECT_DOUBLE_EQ(pressure.heldInput().value_or(0.0), 250.0) << "2.5 bar";
-    EXPECT_EQ(floatAt(call(pressure, 1), 1), 2.5f);
+    const sim::DeviceModel& sensor = pressure.deviceModel();
+    EXPECT_FLOAT_EQ(floatAt(call(pressure, 1), 1),
+                    float((sensor.sensorGainError * 250.0 + sensor.sensorOffset) / 100.0))
+        << "as the sensor reads it, in bar";
 
     ASSERT_EQ(call(pressure, 6, bytes({1})).responseCode, 0);
     const sim::ControlAnswer shared = sim::control(bus, QStringLiteral("INPUT 1 3"));

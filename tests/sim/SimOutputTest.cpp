@@ -13,8 +13,8 @@ namespace {
 class SimOutputTest : public testing::Test {
 protected:
     platform::VirtualClock clock;
-    SimTransmitter pressure = sim::makePressureTransmitter();
-    SimTransmitter temperature = sim::makeTemperatureTransmitter();
+    SimTransmitter pressure = simtest::exactSensor(sim::makePressureTransmitter());
+    SimTransmitter temperature = simtest::exactSensor(sim::makeTemperatureTransmitter());
 };
 
 struct ProcessCase {
@@ -188,6 +188,35 @@ TEST_F(SimOutputTest, ZeroTrim)
     EXPECT_NEAR(floatAt(call(pressure, 1), 1), 460.0, 0.5) << "the offset stays";
     pressure.holdProcess(std::nullopt);
     EXPECT_EQ(call(pressure, 43).responseCode, 9) << "the live process is far from zero";
+}
+
+// A fresh device as a calibrator and a meter find it: a sensor offset and span error, and an output that
+// is a little off. The zero trim takes out the offset (the span error stays), the output trims the output's.
+TEST_F(SimOutputTest, ErrorsOfTheSensorAndOutputThatTheTrimsTakeOut)
+{
+    SimTransmitter device = sim::makePressureTransmitter();
+    auto pvAt = [&](double applied) {
+        device.holdProcess(applied);
+        return double(floatAt(call(device, 1), 1));
+    };
+    auto meterAt = [&](double ma) {
+        EXPECT_EQ(call(device, 40, floats({ma})).responseCode, 0);
+        return device.analogOutputMa();
+    };
+    EXPECT_GT(std::abs(pvAt(0.0)), 0.5) << "offset, kPa";
+    EXPECT_GT(std::abs(meterAt(20.0) - 20.0), 0.01) << "output, mA";
+
+    device.holdProcess(0.0);
+    ASSERT_EQ(call(device, 43).responseCode, 0);
+    EXPECT_EQ(pvAt(0.0), 0.0);
+    const double top = pvAt(1000.0);
+    EXPECT_NE(top, 1000.0) << "the span error stays";
+    EXPECT_NEAR(top, 1000.0, 0.5);
+
+    ASSERT_EQ(call(device, 45, floats({meterAt(4.0)})).responseCode, 0);
+    ASSERT_EQ(call(device, 46, floats({meterAt(20.0)})).responseCode, 0);
+    for (const double ma : {4.0, 12.0, 20.0})
+        EXPECT_NEAR(meterAt(ma), ma, 1e-4);
 }
 
 TEST_F(SimOutputTest, TemperatureTransmitterKeepsWritesInRamUntilBurned)

@@ -9,6 +9,16 @@
 
 namespace simtest {
 
+// The device with a sensor that reads its input exactly: tests of what the commands work out compare with
+// the input held.
+inline sim::SimTransmitter exactSensor(const sim::SimTransmitter& device)
+{
+    sim::DeviceModel model = device.deviceModel();
+    model.sensorGainError = 1.0;
+    model.sensorOffset = 0.0;
+    return sim::SimTransmitter(model, device.factoryConfig());
+}
+
 inline QByteArray bytes(std::initializer_list<int> values)
 {
     QByteArray out;

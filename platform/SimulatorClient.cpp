@@ -1,4 +1,4 @@
-#include "server/SimulatorClient.h"
+#include "platform/SimulatorClient.h"
 
 #include "platform/ChannelProtocol.h"
 #include "platform/Encoding.h"
@@ -6,9 +6,7 @@
 #include <QDeadlineTimer>
 #include <QLocalSocket>
 
-namespace server {
-
-namespace channel = platform::channel;
+namespace platform {
 
 namespace {
 constexpr int ConnectMs = 2000;
@@ -51,11 +49,11 @@ SimulatorAnswer askSimulator(const QString& socketPath, const QString& request)
     const auto hello = driver.ask(channel::encode("CONNECT", names.toLatin1()));
     if (!hello || hello->verb != "OK")
         return {false, QStringLiteral("the driver at %1 refused the conversation").arg(socketPath)};
-    const auto answer = driver.ask(channel::encode("SIM", platform::toCp1250(request)));
+    const auto answer = driver.ask(channel::encode("SIM", toCp1250(request)));
     if (!answer) return {false, QStringLiteral("the driver at %1 did not answer").arg(socketPath)};
-    if (answer->verb == "DATA") return {true, platform::fromCp1250(answer->payload)};
-    if (answer->verb == "ERR") return {false, platform::fromCp1250(answer->argument)};
+    if (answer->verb == "DATA") return {true, fromCp1250(answer->payload)};
+    if (answer->verb == "ERR") return {false, fromCp1250(answer->argument)};
     return {false, QStringLiteral("the driver at %1 gave an unexpected answer").arg(socketPath)};
 }
 
-} // namespace server
+} // namespace platform
