@@ -1,17 +1,17 @@
 # Precompiled headers. Most files include the same Qt, standard library and GoogleTest headers, and
 # parsing them again for every file was most of the build's time. Three headers are precompiled once each,
-# in the first target of their kind, and every other target of that kind reuses it:
+# in a small target of their own, and every target of that kind reuses it:
 #   core     QtCore and the standard library     targets that do not see QtWidgets (the driver, the logic)
 #   widgets  core and QtWidgets                  targets that see QtWidgets
 #   tests    widgets and GoogleTest              targets that see both (every test program)
 # A target's kind follows from what it links, so a new library or test gets its header without a line here.
-# Every target is compiled with the same options, which reusing a precompiled header requires; GCC would
-# quietly parse the headers again otherwise (-Winvalid-pch says so).
+# GCC uses a precompiled header only where every macro defined when it was made is defined alike, so the
+# header's own target links no more than its kind needs (QtPrintSupport's macro would shut out a window that
+# does not print); the compile options are the same everywhere. CMake adds -Winvalid-pch, so under -Werror a
+# header that could not be used stops the build instead of quietly costing its time again.
 option(TARVIK_PCH "Precompile the headers most files include" ON)
 
 if(TARVIK_PCH)
-  # A header that cannot be used is an error under -Werror, so that options drifting apart show at once.
-  add_compile_options(-Winvalid-pch)
   # ccache keeps working with precompiled headers when told that a header's own macros and time stamps do
   # not change what it compiles to (the header is compiled again on every fresh build). Hits then survive
   # a clean build as before.
@@ -82,6 +82,29 @@ function(_tarvik_targets_below directory out)
   set(${out} "${targets}" PARENT_SCOPE)
 endfunction()
 
+# Sets <out> to the target whose precompiled header the targets of <kind> reuse, made on first use.
+function(_tarvik_pch_target kind out)
+  set(target tarvik_pch_${kind})
+  if(NOT TARGET ${target})
+    set(source ${CMAKE_BINARY_DIR}/${target}.cpp)
+    file(CONFIGURE OUTPUT ${source} CONTENT "// Compiled only for its precompiled header.\n")
+    add_library(${target} OBJECT ${source})
+    set_target_properties(${target} PROPERTIES AUTOMOC OFF)
+    if(kind STREQUAL "core")
+      target_link_libraries(${target} PRIVATE Qt6::Core)
+    else()
+      target_link_libraries(${target} PRIVATE Qt6::Widgets)
+    endif()
+    if(kind STREQUAL "tests")
+      find_package(GTest REQUIRED)
+      target_link_libraries(${target} PRIVATE GTest::gtest)
+    endif()
+    string(TOUPPER ${kind} upper)
+    target_precompile_headers(${target} PRIVATE ${TARVIK_PCH_${upper}})
+  endif()
+  set(${out} ${target} PARENT_SCOPE)
+endfunction()
+
 # Called once every target is defined.
 function(tarvik_precompile_headers)
   if(NOT TARVIK_PCH)
@@ -94,15 +117,9 @@ function(tarvik_precompile_headers)
       continue()
     endif()
     _tarvik_pch_kind(${target} kind)
-    if(NOT kind)
-      continue()
-    endif()
-    if(NOT DEFINED anchor_${kind})
-      set(anchor_${kind} ${target})
-      string(TOUPPER ${kind} upper)
-      target_precompile_headers(${target} PRIVATE ${TARVIK_PCH_${upper}})
-    else()
-      target_precompile_headers(${target} REUSE_FROM ${anchor_${kind}})
+    if(kind)
+      _tarvik_pch_target(${kind} pch)
+      target_precompile_headers(${target} REUSE_FROM ${pch})
     endif()
   endforeach()
 endfunction()
