@@ -25,7 +25,9 @@ TEST_P(DataFolder, FollowsWhereTheProgramLies)
 {
     QTemporaryDir root;
     ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("bin")));
-    if (*GetParam().folderMade) ASSERT_TRUE(QDir(root.path()).mkpath(QString::fromLatin1(GetParam().folderMade)));
+    if (*GetParam().folderMade) {
+        ASSERT_TRUE(QDir(root.path()).mkpath(QString::fromLatin1(GetParam().folderMade)));
+    }
     platform::setProgramFolder(root.filePath(QStringLiteral("bin")));
     const QString found = platform::dataFolder();
     platform::setProgramFolder({});
