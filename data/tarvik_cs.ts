@@ -1041,8 +1041,8 @@ Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
         <translation>Tarvik</translation>
     </message>
     <message>
-        <source>tarvik_en.chm</source>
-        <translation>tarvik_en.chm</translation>
+        <source>tarvik_en.html</source>
+        <translation>tarvik_en.html</translation>
     </message>
     <message>
         <source>Help was not opened, file not found.</source>

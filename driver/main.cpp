@@ -52,7 +52,8 @@ const char* const Usage =
     "  --listen ADDRESS:PORT  also serve the network link on TCP (default port 20094); anyone who can\n"
     "                         reach that port can write to the devices\n"
     "  --table FILE           the language table file naming the HART codes (units, makers, ...)\n"
-    "                         (default: TABEN.DDF beside the program)\n"
+    "                         (default: TABEN.DDF in ../share/tarvik from the program's folder, as\n"
+    "                         /usr/share/tarvik for /usr/bin/pelmora, else beside the program)\n"
     "  --log FILE             where the driver's messages are appended besides stderr\n"
     "                         (default: $XDG_STATE_HOME/pelmora/pelmora.log, ~/.local/state/...)\n"
     "\n"
@@ -281,7 +282,7 @@ int main(int argc, char* argv[])
     transport::WireSettings wire;
     if (!wireSettings(options, wire, error)) return fail(error);
     if (options.stateFile.isEmpty()) options.stateFile = sim::SimBus::defaultStateFile();
-    if (options.tableFile.isEmpty()) options.tableFile = platform::programFolder() + QStringLiteral("TABEN.DDF");
+    if (options.tableFile.isEmpty()) options.tableFile = platform::dataFolder() + QStringLiteral("TABEN.DDF");
     const bool simulated = wire.kind == transport::WireSettings::Kind::Simulator;
     const QString devices = simulated ? u"state file " + options.stateFile
                             : wire.kind == transport::WireSettings::Kind::Serial
@@ -304,10 +305,10 @@ int main(int argc, char* argv[])
         qWarning().noquote()
             << QStringLiteral("%1 not found; every HART code is named \"Unknown (N)\"").arg(options.tableFile);
     // A program working in another language may write the names of its own table.
-    const QDir programFolder(platform::programFolder());
-    for (const QString& table : programFolder.entryList({QStringLiteral("TAB*.DDF")}, QDir::Files))
-        if (QFileInfo(programFolder.filePath(table)) != QFileInfo(options.tableFile))
-            names.acceptTableFile(programFolder.filePath(table));
+    const QDir dataFolder(platform::dataFolder());
+    for (const QString& table : dataFolder.entryList({QStringLiteral("TAB*.DDF")}, QDir::Files))
+        if (QFileInfo(dataFolder.filePath(table)) != QFileInfo(options.tableFile))
+            names.acceptTableFile(dataFolder.filePath(table));
     const transport::WireTrace trace(wire.trace);
     std::unique_ptr<sim::SimBus> simulatedBus;
     std::unique_ptr<hart::Bus> wireBus;

@@ -41,6 +41,13 @@ void setProgramFolder(const QString& folder)
     overriddenProgramFolder = folder.isEmpty() ? folder : withSeparator(folder);
 }
 
+QString dataFolder()
+{
+    const QString program = programFolder();
+    const QString installed = QDir::cleanPath(program + QStringLiteral("../share/tarvik"));
+    return QFileInfo(installed).isDir() ? withSeparator(installed) : program;
+}
+
 QString userConfigFolder() { return xdgFolder("XDG_CONFIG_HOME", QStringLiteral(".config")); }
 
 QString sharedDataFolder() { return xdgFolder("XDG_DATA_HOME", QStringLiteral(".local/share")); }

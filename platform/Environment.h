@@ -13,6 +13,10 @@ QString environment(const QString& name);
 // The folder of the running executable, ending in "/". Tests may point it elsewhere.
 QString programFolder();
 void setProgramFolder(const QString& folder);
+// The folder of the data files both programs read (tables, definition files, program-language modules, the
+// help), ending in "/": "share/tarvik/" beside the program's folder where the programs are installed
+// (/usr/bin and /usr/share/tarvik), else the program's folder itself, where the build puts them.
+QString dataFolder();
 
 // The per-user configuration folder ($XDG_CONFIG_HOME or ~/.config) and the shared data folder
 // ($XDG_DATA_HOME or ~/.local/share), each ending in "/".

@@ -343,7 +343,7 @@ public:
     QString stopCommunicationFirst = tr("At first stop communication, please!");
     QString changesNotSaved = tr("Changes are not saved! Do you really want to close the program?");
     QString programCaption = tr("Tarvik");
-    QString helpFileName = tr("tarvik_en.chm");
+    QString helpFileName = tr("tarvik_en.html");
     QString helpNotOpened = tr("Help was not opened, file not found.");
 
     // Dialog captions

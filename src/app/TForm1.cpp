@@ -400,7 +400,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::Obsah1Click()
 {
-    if (!platform::openDocument(platform::programFolder() + platform::texts().helpFileName))
+    if (!platform::openDocument(platform::dataFolder() + platform::texts().helpFileName))
         platform::dialogs().error(platform::texts().helpNotOpened);
 }
 

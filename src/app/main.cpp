@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
     // The program language holds from the start: every window and message is made in it.
     try {
         const settings::Settings chosen = settings::readSettings(platform::Profile(settings::settingsFile()));
-        settings::installProgramLanguage(chosen.Language, platform::programFolder(),
+        settings::installProgramLanguage(chosen.Language, platform::dataFolder(),
                                          QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
     } catch (const std::exception&) {
         // Without a working folder the English texts stay; the settings start-up says why.

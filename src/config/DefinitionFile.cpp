@@ -26,7 +26,7 @@ QString deviceDefinitionPath(const QString& programFolder, const QString& manufa
 
 QString tableFilePath(const LanguageState& language)
 {
-    return language.TableFileName.isEmpty() ? QString() : platform::programFolder() + language.TableFileName;
+    return language.TableFileName.isEmpty() ? QString() : platform::dataFolder() + language.TableFileName;
 }
 
 namespace {
@@ -36,7 +36,7 @@ QStringList candidatePaths(const DeviceState& state, const QString& suffix)
 {
     QStringList paths;
     for (Control type : {Control::RozsirenyTyp, Control::Typ}) {
-        const QString path = deviceDefinitionPath(platform::programFolder(), state.text(Control::Vyrobce),
+        const QString path = deviceDefinitionPath(platform::dataFolder(), state.text(Control::Vyrobce),
                                                   state.text(type), state.text(Control::Verze), suffix);
         if (!path.isEmpty()) paths.append(path);
     }
@@ -59,7 +59,7 @@ QString deviceDefinitionFile(const DeviceState& state, const LanguageState& lang
 QString deviceDefinitionName(const DeviceState& state, const QString& suffix)
 {
     const QStringList paths = candidatePaths(state, suffix);
-    return paths.isEmpty() ? QString() : paths.first().mid(platform::programFolder().size());
+    return paths.isEmpty() ? QString() : paths.first().mid(platform::dataFolder().size());
 }
 
 QStringList deviceDefinitionLanguages(const DeviceState& state)

@@ -335,7 +335,7 @@ bool TOptions::FormCreate()
 {
     platform::seedRandomFromClock();
     if (itemsEnabled) itemsEnabled(false, false);
-    const QString folder = platform::programFolder();
+    const QString folder = platform::dataFolder();
     LanguageDdf->addItems(settings::definitionLanguages(folder));
     Language->addItems(settings::programLanguages(folder, programBaseName()));
     // Without a working folder the settings keep their defaults (said once, here), but who may use the
