@@ -17,8 +17,10 @@ esac
 
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core fonts-liberation2 poppler-utils)
-# The package's desktop entry is checked before it is packed.
+# The package's desktop entry is checked before it is packed, and the package test validates it, the
+# metainfo and the manual pages.
 [ "$action" = package ] && packages+=(desktop-file-utils)
+[ "$action" = test ] && packages+=(desktop-file-utils appstream man-db)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
