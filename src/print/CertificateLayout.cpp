@@ -14,7 +14,13 @@ constexpr double RowHeight = 2;
 // Where the tables may go, and the most room a row of them takes (less when there are many points).
 constexpr double TablesTop = 44;
 constexpr double TablesBottom = 86;
-constexpr double Columns[] = {10, 19, 29, 40, 51, 62, 73, 89};
+constexpr double Columns[] = {10, 18, 28, 38, 49, 60, 71, 88};
+// Each cell has the room up to the next column: a longer heading (or a translation of it) is set smaller
+// rather than run into its neighbour.
+constexpr double cellWidth(std::size_t c)
+{
+    return (c + 1 < std::size(Columns) ? Columns[c + 1] : 100) - Columns[c] - 1;
+}
 
 QString fixed(double value, int decimals) { return QLocale::c().toString(value, 'f', decimals); }
 QString date(const QDate& day) { return day.isValid() ? QLocale().toString(day, QLocale::ShortFormat) : QString(); }
@@ -91,16 +97,14 @@ QList<PlacedText> certificateLayout(const history::CalibrationRecord& record)
     for (const auto& [heading, run] : {std::pair{t.checkAsFound, &record.asFound}, {t.checkAsLeft, &record.asLeft}}) {
         put(heading, TextStyle::Heading, Left, down);
         down += height;
-        const QStringList columns = checkColumns();
-        for (int c = 0; c < columns.size(); ++c)
-            put(columns[c], TextStyle::Plain, Columns[c], down);
-        down += height;
-        for (const history::CalibrationPoint& point : run->points) {
-            const QStringList cells = checkCells(record, *run, point);
-            for (int c = 0; c < cells.size(); ++c)
-                put(cells[c], TextStyle::Plain, Columns[c], down);
+        auto cellRow = [&](const QStringList& cells) {
+            for (std::size_t c = 0; c < std::size_t(cells.size()); ++c)
+                page.append({cells[qsizetype(c)], TextStyle::Plain, Columns[c], down, 0, cellWidth(c), height});
             down += height;
-        }
+        };
+        cellRow(checkColumns());
+        for (const history::CalibrationPoint& point : run->points)
+            cellRow(checkCells(record, *run, point));
         QString result = run->points.isEmpty() ? t.checkNotMade
                          : !run->complete      ? t.checkStopped
                                                : t.checkOutcome.arg(record.passed(*run) ? t.checkPass : t.checkFail);
