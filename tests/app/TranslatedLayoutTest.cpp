@@ -109,7 +109,8 @@ TEST_P(TranslatedLayoutTest, EveryWindowShowsItsTextsWhole)
     main.FormCreate();
     main.createForms();
     main.form.ProgramStatus->setText(platform::texts().notStorable);
-    main.MenuTrendClick(); // made when first asked for
+    main.MenuTrendClick(); // made when first asked for, as the calibration window
+    main.CalibrationCheckClick();
     QStringList cut = cutTextsOnEveryPage(&main);
     for (QWidget* window : main.findChildren<QWidget*>()) {
         if (!window->isWindow()) continue;
