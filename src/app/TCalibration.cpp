@@ -148,20 +148,23 @@ TCalibration::TCalibration(device::DeviceSession& session, const QList<QAction*>
     for (QPushButton* button : {bAsFound, bAsLeft, bStop})
         runs->addWidget(button);
     runs->addStretch();
+    runs->addWidget(bSave);
+    runs->addWidget(bPrint);
     // The adjustments between the runs are the main window's own commands, with their checks and history.
+    // They have a row of their own: their captions are long in some languages.
+    auto* adjustments = new QHBoxLayout;
     for (QAction* procedure : procedures) {
         auto* button = new QToolButton;
         button->setDefaultAction(procedure);
-        runs->addWidget(button);
+        adjustments->addWidget(button);
     }
-    runs->addStretch();
-    runs->addWidget(bSave);
-    runs->addWidget(bPrint);
+    adjustments->addStretch();
     CheckState = named(new QLabel, "CheckState");
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(runs);
+    layout->addLayout(adjustments);
     layout->addWidget(CheckState);
     layout->addLayout(tables, 1);
     resize(1100, 640);

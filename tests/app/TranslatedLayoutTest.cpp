@@ -90,6 +90,9 @@ QStringList cutTextsOnEveryPage(QWidget* window)
             pages->setTabVisible(i, true);
     window->show();
     QStringList cut = cutTexts(window);
+    // Every window fits a screen of 1280 by 1024, the smallest a workshop laptop has.
+    if (const QSize least = window->minimumSizeHint(); least.width() > 1280 || least.height() > 1024)
+        cut.append(QStringLiteral("%1 needs %2 x %3").arg(window->objectName()).arg(least.width()).arg(least.height()));
     for (QTabWidget* pages : window->findChildren<QTabWidget*>())
         for (int i = 1; i < pages->count(); ++i) {
             const QSignalBlocker quiet(pages); // a page's own handler (opening a window) is not what is looked at
