@@ -1,4 +1,5 @@
 #include "platform/Files.h"
+#include "platform/Texts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -42,6 +43,18 @@ Result writeWhole(QFileDevice& file, QByteArrayView bytes)
         done += written;
     }
     return Result::success();
+}
+
+QString fileNotWrittenText(const QString& path, const QString& reason)
+{
+    return texts().fileNotWritten.arg(path) + QStringLiteral("\r\n") + reason;
+}
+
+Result writeFileOrExplain(const QString& path, const QByteArray& bytes, NewFile newFile)
+{
+    Result written = writeFileAtomically(path, bytes, newFile);
+    if (!written) written.error = fileNotWrittenText(path, written.error);
+    return written;
 }
 
 Result writeFileAtomically(const QString& path, const QByteArray& bytes, NewFile newFile)

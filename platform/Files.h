@@ -22,6 +22,11 @@ enum class NewFile { Default, Shared };
 // others were allowed.
 Result writeFileAtomically(const QString& path, const QByteArray& bytes, NewFile newFile = NewFile::Default);
 
+// What the user is told of a file that could not be written: its path, then the platform's reason.
+QString fileNotWrittenText(const QString& path, const QString& reason);
+// writeFileAtomically, its failure told as fileNotWrittenText says.
+Result writeFileOrExplain(const QString& path, const QByteArray& bytes, NewFile newFile = NewFile::Default);
+
 // Creates the file empty and Shared when it is missing; a file that is there keeps its mode.
 Result createSharedFile(const QString& path);
 

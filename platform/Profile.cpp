@@ -172,9 +172,7 @@ Result Profile::deleteKey(const QString& section, const QString& key)
 
 Result Profile::save()
 {
-    const auto failed = [this](const QString& why) {
-        return Result::failure(texts().fileNotWritten.arg(filePath) + QStringLiteral("\r\n") + why);
-    };
+    const auto failed = [this](const QString& why) { return Result::failure(fileNotWrittenText(filePath, why)); };
     if (!unreadable.isEmpty()) return failed(unreadable);
     // Written through a new file renamed over the old one, which would take the writer's own group:
     // a file shared by a group (the users file) keeps its group.

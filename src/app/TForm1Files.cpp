@@ -31,9 +31,9 @@ void TForm1::UlozClick()
     const platform::Texts& texts = platform::texts();
     const QString path = platform::dialogs().saveFileName(texts.saveCaption, QString(), texts.saveFilter);
     if (path.isEmpty()) return;
-    const platform::Result written = platform::writeFileAtomically(path, record.toBytes());
+    const platform::Result written = platform::writeFileOrExplain(path, record.toBytes());
     if (!written) {
-        platform::dialogs().error(texts.fileNotWritten.arg(path) + QStringLiteral("\r\n") + written.error);
+        platform::dialogs().error(written.error);
         return;
     }
     fileShown(path);

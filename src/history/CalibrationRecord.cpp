@@ -219,10 +219,7 @@ QString calibrationFileName(const CalibrationRecord& r)
 
 platform::Result writeCalibrationFile(const QString& path, const CalibrationRecord& record)
 {
-    const platform::Result written = platform::writeFileAtomically(path, calibrationFileBytes(record));
-    if (written) return written;
-    return platform::Result::failure(platform::texts().fileNotWritten.arg(path) + QStringLiteral("\r\n") +
-                                     written.error);
+    return platform::writeFileOrExplain(path, calibrationFileBytes(record));
 }
 
 } // namespace history

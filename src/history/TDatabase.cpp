@@ -444,8 +444,8 @@ void TDatabase::ExportClick()
     const platform::Texts& t = platform::texts();
     const QString path = platform::dialogs().saveFileName(t.exportCaption, QString(), t.exportFilter);
     if (path.isEmpty()) return;
-    if (const platform::Result written = platform::writeFileAtomically(path, history::toCsv(model->entries)); !written)
-        platform::dialogs().error(t.fileNotWritten.arg(path) + QStringLiteral("\r\n") + written.error);
+    if (const platform::Result written = platform::writeFileOrExplain(path, history::toCsv(model->entries)); !written)
+        platform::dialogs().error(written.error);
 }
 
 void TDatabase::keyPressEvent(QKeyEvent* event)

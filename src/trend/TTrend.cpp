@@ -147,9 +147,9 @@ void TTrend::ExportClick()
     const QString path = platform::dialogs().saveFileName(t.exportCaption, QString(), t.exportFilter);
     if (path.isEmpty()) return;
     if (const platform::Result written =
-            platform::writeFileAtomically(path, recorder.store.toCsv(QTimeZone::systemTimeZone()));
+            platform::writeFileOrExplain(path, recorder.store.toCsv(QTimeZone::systemTimeZone()));
         !written)
-        platform::dialogs().error(t.fileNotWritten.arg(path) + QStringLiteral("\r\n") + written.error);
+        platform::dialogs().error(written.error);
 }
 
 } // namespace trend

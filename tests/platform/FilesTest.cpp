@@ -3,6 +3,7 @@
 #include "FileSizeLimit.h"
 #include "ScopedUmask.h"
 #include "platform/Profile.h"
+#include "platform/Texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,15 +42,25 @@ TEST(AtomicFile, AFailureAtAnyPointLeavesTheOldFileWholeAndNoLeftovers)
 TEST(AtomicFile, AWriteTheKernelRefusesLeavesTheOldFileAndSaysWhy)
 {
     const QByteArray old = "[Velkor]\r\nLanguage=english\r\n";
-    const std::pair<const char*, std::function<platform::Result(const QString&)>> writers[] = {
-        {"whole file", [](const QString& path) { return platform::writeFileAtomically(path, QByteArray(3678, 'n')); }},
+    struct Writer {
+        const char* name;
+        std::function<platform::Result(const QString&)> write;
+        bool toldToUser; // the failure is the user's message, naming the file
+    };
+    const Writer writers[] = {
+        {"whole file", [](const QString& path) { return platform::writeFileAtomically(path, QByteArray(3678, 'n')); },
+         false},
         {"profile",
          [](const QString& path) {
              return platform::Profile(path).writeString(QStringLiteral("Velkor"), QStringLiteral("NetPath"),
                                                         QString(2000, u'x'));
-         }},
+         },
+         true},
+        // Saves and exports to a file the user chose (configuration, history and trend exports, calibration).
+        {"file the user chose",
+         [](const QString& path) { return platform::writeFileOrExplain(path, QByteArray(3678, 'n')); }, true},
     };
-    for (const auto& [name, write] : writers) {
+    for (const auto& [name, write, toldToUser] : writers) {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("VELKOR.INI"));
         ASSERT_TRUE(platform::writeFileAtomically(path, old));
@@ -62,6 +73,7 @@ TEST(AtomicFile, AWriteTheKernelRefusesLeavesTheOldFileAndSaysWhy)
         EXPECT_FALSE(written) << name;
         EXPECT_TRUE(written.error.contains(testing_support::FileSizeLimit::reason()))
             << name << ": " << written.error.toStdString();
+        EXPECT_EQ(written.error.startsWith(platform::texts().fileNotWritten.arg(path)), toldToUser) << name;
         EXPECT_EQ(contents(path), old) << name;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("VELKOR.INI")}) << name;
     }
