@@ -12,10 +12,13 @@
 #include <QLocalSocket>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <memory>
 #include <netinet/in.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -267,6 +270,61 @@ TEST_F(LinkServerTest, AProgramThatSendsOnAndNeverReadsIsDroppedWhileOthersAreSe
     EXPECT_TRUE(dropped) << sent << " bytes sent and still served";
     Program other(path);
     EXPECT_EQ(other.item(), QString());
+}
+
+// Open files for a crowd of connections, both ends of each in this process; put back at the end.
+class OpenFileLimit {
+public:
+    explicit OpenFileLimit(rlim_t wanted)
+    {
+        if (::getrlimit(RLIMIT_NOFILE, &saved) != 0) return;
+        rlimit raised = saved;
+        raised.rlim_cur = std::min(wanted, saved.rlim_max);
+        enough = raised.rlim_cur >= wanted && ::setrlimit(RLIMIT_NOFILE, &raised) == 0;
+    }
+    ~OpenFileLimit() { ::setrlimit(RLIMIT_NOFILE, &saved); }
+    bool enough = false;
+
+private:
+    rlimit saved{};
+};
+
+// Connections that never say a word, and one that sends a megabyte without a line end, cost the
+// driver a socket each and nothing more: the endless one is told and closed, and another program's
+// commands are answered all the while.
+TEST_F(LinkServerTest, IdleCrowdsAndAnEndlessLineLeaveOtherProgramsServed)
+{
+    constexpr int Crowd = 500;
+    OpenFileLimit files(2 * Crowd + 256);
+    if (!files.enough) GTEST_SKIP() << "the system allows too few open files for " << Crowd << " connections";
+    QString error;
+    ASSERT_TRUE(server.listenTcp(QStringLiteral("127.0.0.1:0"), error)) << error.toStdString();
+    std::vector<std::unique_ptr<QTcpSocket>> idle;
+    for (int i = 0; i < Crowd; ++i) {
+        idle.push_back(std::make_unique<QTcpSocket>());
+        idle.back()->connectToHost(QHostAddress::LocalHost, server.tcpPort());
+    }
+    QTcpSocket endless;
+    endless.connectToHost(QHostAddress::LocalHost, server.tcpPort());
+    const auto allConnected = [&] {
+        return endless.state() == QAbstractSocket::ConnectedState &&
+               std::all_of(idle.begin(), idle.end(),
+                           [](const auto& s) { return s->state() == QAbstractSocket::ConnectedState; });
+    };
+    Program::handleEventsUntil(allConnected);
+    ASSERT_TRUE(allConnected()) << "the driver did not take every connection";
+
+    endless.write(QByteArray(1024 * 1024, 'x'));
+    Program::handleEventsUntil([&] { return endless.state() == QAbstractSocket::UnconnectedState; });
+    EXPECT_TRUE(endless.readAll().startsWith("ERR")) << "the endless line was not refused";
+    EXPECT_EQ(endless.state(), QAbstractSocket::UnconnectedState) << "the endless line was not closed";
+
+    Program other(path);
+    EXPECT_EQ(other.execute("0\r\n0\r\n"), QByteArray("OK"));
+    EXPECT_EQ(std::count_if(idle.begin(), idle.end(),
+                            [](const auto& s) { return s->state() == QAbstractSocket::ConnectedState; }),
+              Crowd)
+        << "an idle connection was dropped";
 }
 
 } // namespace
