@@ -9,9 +9,11 @@
 #include "platform/EventLoop.h"
 #include "sim/HartIpServer.h"
 
+#include <QNetworkDatagram>
 #include <QTcpServer>
 #include <QUdpSocket>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace transport;
 using namespace transporttest;
@@ -168,6 +170,66 @@ TEST(HartIp, ASilentOrMissingServerGivesNoReplyAndALogLine)
     MasterBus bus(line, {1});
     EXPECT_FALSE(await(bus, Identify));
     EXPECT_TRUE(log.contains(QStringLiteral("no valid reply after 1 try"))) << "a refused connection is not retried";
+}
+
+// A HART-IP line reads whatever reaches its port from the server's address: empty, cut, over-long and
+// random datagrams, and well-formed ones of no session of its own, before every true reply. None of them is
+// taken for a reply, and the devices are read as ever.
+TEST(HartIp, GarbageDatagramsBeforeEachReplyAreIgnored)
+{
+    sim::SimBus devices{QString()};
+    sim::HartIpServer server{devices};
+    QString error;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0, error)) << error.toStdString();
+    // Between the line and the server: relays each way and puts the garbage before every reply.
+    QUdpSocket facingLine, facingServer;
+    ASSERT_TRUE(facingLine.bind(QHostAddress::LocalHost, 0));
+    ASSERT_TRUE(facingServer.bind(QHostAddress::LocalHost, 0));
+    quint16 linePort = 0;
+    std::mt19937 random(2026);
+    QByteArray noise(64, '\0');
+    const QByteArrayList garbage = {
+        QByteArray(),
+        QByteArray::fromHex("01"),
+        QByteArray::fromHex("0101030000"),       // a header cut short
+        QByteArray::fromHex("01010300ffffffff"), // a length far beyond the datagram
+        QByteArray::fromHex("01010300ffff0008"), // a reply of a sequence never sent
+        QByteArray::fromHex("09010300000000080000"),
+        QByteArray(70000, '\xff'),
+    };
+    QObject::connect(&facingLine, &QUdpSocket::readyRead, [&] {
+        while (facingLine.hasPendingDatagrams()) {
+            const QNetworkDatagram datagram = facingLine.receiveDatagram();
+            linePort = quint16(datagram.senderPort());
+            facingServer.writeDatagram(datagram.data(), QHostAddress::LocalHost, server.port());
+        }
+    });
+    QObject::connect(&facingServer, &QUdpSocket::readyRead, [&] {
+        while (facingServer.hasPendingDatagrams()) {
+            const QNetworkDatagram reply = facingServer.receiveDatagram();
+            for (const QByteArray& bytes : garbage)
+                facingLine.writeDatagram(bytes.left(65000), QHostAddress::LocalHost, linePort);
+            for (char& c : noise)
+                c = char(random());
+            facingLine.writeDatagram(noise, QHostAddress::LocalHost, linePort);
+            facingLine.writeDatagram(reply.data(), QHostAddress::LocalHost, linePort);
+        }
+    });
+    WireTrace trace;
+    QStringList traced;
+    trace.sink = [&](const QString& line) { traced << line; };
+    HartIpOptions options;
+    options.host = QStringLiteral("127.0.0.1");
+    options.port = facingLine.localPort();
+    HartIpLine line(options, trace);
+    MasterBus bus(line, {1});
+    const auto identity = await(bus, Identify);
+    ASSERT_TRUE(identity);
+    EXPECT_EQ(identity->data, devices.answer(Identify)->data);
+    const auto tag = await(bus, ReadTag);
+    ASSERT_TRUE(tag);
+    EXPECT_EQ(tag->data, devices.answer(ReadTag)->data);
+    EXPECT_GE(traced.filter(QStringLiteral("malformed")).size(), 2 * 5) << "the garbage did not reach the line";
 }
 
 } // namespace
