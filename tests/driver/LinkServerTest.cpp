@@ -326,4 +326,32 @@ TEST_F(LinkServerTest, IdleCrowdsAndAnEndlessLineLeaveOtherProgramsServed)
     EXPECT_EQ(std::count_if(idle.begin(), idle.end(), connected), std::ssize(idle)) << "an idle connection was dropped";
 }
 
+// A program whose message comes a byte at a time keeps nobody waiting: another program is answered
+// between its bytes, and it is answered once its message is whole.
+TEST_F(LinkServerTest, AProgramThatSendsAByteAtATimeKeepsNobodyWaiting)
+{
+    QLocalSocket slow;
+    slow.connectToServer(path);
+    ASSERT_TRUE(slow.waitForConnected(5000));
+    Program other(path);
+    const QByteArray connect = channel::encode("CONNECT", "Pelmora DdeHartServer");
+    for (const char byte : connect.chopped(1)) {
+        slow.write(&byte, 1);
+        slow.flush();
+        EXPECT_EQ(other.item(), QString()) << "another program waited for the slow one";
+    }
+    EXPECT_EQ(slow.bytesAvailable(), 0) << "answered before its message was whole";
+    slow.write(connect.right(1));
+    slow.flush();
+    channel::MessageReader reader;
+    std::optional<channel::Message> answer;
+    Program::handleEventsUntil([&] {
+        reader.feed(slow.readAll());
+        answer = reader.next();
+        return answer.has_value();
+    });
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->verb, QByteArray("OK"));
+}
+
 } // namespace
