@@ -41,6 +41,15 @@ enum Line : int {
 };
 } // namespace identity
 
+// The status line: a sentence for each bit of the device status byte that is set, from bit 7 down.
+inline constexpr const char* StatusSentences[8] = {
+    "Primary variable out of limits. ", "Non-primary variable out of limits. ",
+    "Loop current saturated. ",         "Loop current fixed. ",
+    "More status available. ",          "Cold start. ",
+    "Configuration changed. ",          "Device malfunction. ",
+};
+inline constexpr int LoopCurrentFixedBit = 3;
+
 // The first universal revision whose devices have a long tag (commands 20 and 22).
 inline constexpr int LongTagRevision = 6;
 

@@ -30,15 +30,9 @@ bool commandDone(quint8 responseCode)
 
 QString statusText(quint8 deviceStatus)
 {
-    static const char* const sentences[8] = {
-        "Primary variable out of limits. ", "Non-primary variable out of limits. ",
-        "Loop current saturated. ",         "Loop current fixed. ",
-        "More status available. ",          "Cold start. ",
-        "Configuration changed. ",          "Device malfunction. ",
-    };
     QString text;
     for (int bit = 7; bit >= 0; --bit)
-        if (deviceStatus & (1 << bit)) text += QString::fromLatin1(sentences[bit]);
+        if (deviceStatus & (1 << bit)) text += QString::fromLatin1(replylayout::StatusSentences[bit]);
     return text;
 }
 

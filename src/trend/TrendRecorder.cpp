@@ -1,6 +1,7 @@
 #include "trend/TrendRecorder.h"
 
 #include "config/CommandCatalogue.h"
+#include "platform/ReplyLayout.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -14,7 +15,8 @@ namespace {
 constexpr Control Controls[VariableCount] = {Control::PV, Control::PVI, Control::PVP,
                                              Control::SV, Control::TV,  Control::FV};
 // The driver's sentence for the status bit "loop current fixed".
-const QString LoopCurrentFixed = QStringLiteral("Loop current fixed.");
+const QString LoopCurrentFixed =
+    QString::fromLatin1(replylayout::StatusSentences[replylayout::LoopCurrentFixedBit]).trimmed();
 } // namespace
 
 TrendRecorder::TrendRecorder(device::DeviceSession& session, QObject* parent)
