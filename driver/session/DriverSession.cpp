@@ -30,7 +30,7 @@ QString withoutLeadingZeros(const QString& digits)
 }
 } // namespace
 
-DriverSession::DriverSession(hart::Bus& bus, const codec::NameTables& names) : bus(bus), names(names), codec(names) {}
+DriverSession::DriverSession(hart::Bus& bus, const codec::NameTables& names) : bus(bus), codec(names) {}
 
 bool DriverSession::execute(const QByteArray& macro, std::function<void(const QString&)> done)
 {

@@ -36,7 +36,6 @@ private:
     void learnIdentity(const Job& job, const hart::Reply& reply);
 
     hart::Bus& bus;
-    const codec::NameTables& names;
     codec::CommandCodec codec;
     bool working = false;
     QHash<int, QByteArray> longAddressOf;   // polling address → long address
