@@ -247,7 +247,8 @@ QString saveState(const QString& path, const std::vector<SimTransmitter>& device
     root[u"devices"] = saved;
 
     const QString folder = QFileInfo(path).absolutePath();
-    if (!platform::makeFolder(folder)) return u"cannot create the folder " + folder;
+    if (const platform::Result made = platform::makeFolder(folder); !made)
+        return u"cannot create the folder " + folder + u": " + made.error;
     // On a full disk the old file stays: the devices keep what they had at the next start.
     const platform::Result written =
         platform::writeFileAtomically(path, QJsonDocument(root).toJson(QJsonDocument::Indented));

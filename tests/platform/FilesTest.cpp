@@ -1,9 +1,6 @@
 // Whole files replaced without ever being half-written.
 #include "platform/Files.h"
-#include "FileSizeLimit.h"
 #include "ScopedUmask.h"
-#include "platform/Profile.h"
-#include "platform/Texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,48 +32,6 @@ TEST(AtomicFile, AFailureAtAnyPointLeavesTheOldFileWholeAndNoLeftovers)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("conf.htf")});
     ASSERT_TRUE(platform::writeFileAtomically(path, fresh));
     EXPECT_EQ(contents(path), fresh);
-}
-
-// The kernel refuses the write as on a full disk (here past a file-size limit): nothing may reach the
-// old file, and the failure says why.
-TEST(AtomicFile, AWriteTheKernelRefusesLeavesTheOldFileAndSaysWhy)
-{
-    const QByteArray old = "[Velkor]\r\nLanguage=english\r\n";
-    struct Writer {
-        const char* name;
-        std::function<platform::Result(const QString&)> write;
-        bool toldToUser; // the failure is the user's message, naming the file
-    };
-    const Writer writers[] = {
-        {"whole file", [](const QString& path) { return platform::writeFileAtomically(path, QByteArray(3678, 'n')); },
-         false},
-        {"profile",
-         [](const QString& path) {
-             return platform::Profile(path).writeString(QStringLiteral("Velkor"), QStringLiteral("NetPath"),
-                                                        QString(2000, u'x'));
-         },
-         true},
-        // Saves and exports to a file the user chose (configuration, history and trend exports, calibration).
-        {"file the user chose",
-         [](const QString& path) { return platform::writeFileOrExplain(path, QByteArray(3678, 'n')); }, true},
-    };
-    for (const auto& [name, write, toldToUser] : writers) {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("VELKOR.INI"));
-        ASSERT_TRUE(platform::writeFileAtomically(path, old));
-        platform::Result written;
-        {
-            testing_support::FileSizeLimit limit(1000);
-            ASSERT_TRUE(limit.active());
-            written = write(path);
-        }
-        EXPECT_FALSE(written) << name;
-        EXPECT_TRUE(written.error.contains(testing_support::FileSizeLimit::reason()))
-            << name << ": " << written.error.toStdString();
-        EXPECT_EQ(written.error.startsWith(platform::texts().fileNotWritten.arg(path)), toldToUser) << name;
-        EXPECT_EQ(contents(path), old) << name;
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("VELKOR.INI")}) << name;
-    }
 }
 
 // A file the users of one machine share is its owner's and group's alone from its first byte, whatever

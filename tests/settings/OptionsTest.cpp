@@ -137,24 +137,6 @@ TEST_F(OptionsTest, OkSavesEveryKeyAndALocationEndsInItsSeparator)
     EXPECT_TRUE(recorded.isEmpty()) << "logging is off: nothing to record";
 }
 
-TEST_F(OptionsTest, ASettingsFileThatCannotBeWrittenIsSaidOnceAndKeptAsItWas)
-{
-    const QByteArray before = "[Velkor]\r\nLanguage=english\r\nLanguageDdf=english\r\n";
-    writeSettings(before);
-    ASSERT_TRUE(options.FormCreate());
-    confirmWith([&] { options.NetPath->setText(QStringLiteral("\\\\plant-pc")); });
-    {
-        testing_support::FileSizeLimit full(before.size()); // every key more than the file has fails, as on a full disk
-        ASSERT_TRUE(full.active());
-        dialogs.expect(Kind::Error, txt().fileNotWritten.arg(settingsPath()) + QStringLiteral("\r\n") +
-                                        testing_support::FileSizeLimit::reason());
-        options.Options1Click();
-    }
-    QFile file(settingsPath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
-}
-
 TEST_F(OptionsTest, TheDialogTakesTheHistoryLocationsTheSettingsFileTakes)
 {
     ASSERT_TRUE(options.FormCreate());
