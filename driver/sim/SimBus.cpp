@@ -77,12 +77,14 @@ void SimBus::finish()
 
 void SimBus::saveIfChanged()
 {
-    bool changed = false;
+    // A change whose save failed (a full disk) is saved with the next transaction, not lost until the next change.
+    bool changed = unsaved;
     for (auto& device : all)
         changed = device.takeStoredChange() || changed;
     if (!changed || path.isEmpty()) return;
     const QString error = saveState(path, all);
-    if (!error.isEmpty()) qWarning().noquote() << u"simulated devices state " + path + u": " + error;
+    unsaved = !error.isEmpty();
+    if (unsaved) qWarning().noquote() << u"simulated devices state " + path + u": " + error;
 }
 
 } // namespace sim

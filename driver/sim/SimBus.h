@@ -52,6 +52,7 @@ private:
     void finish();
 
     QString path;
+    bool unsaved = false; // the last save failed
     std::vector<SimTransmitter> all;
     std::deque<Transaction> queue; // the front is on the wire
     platform::Timer wire;

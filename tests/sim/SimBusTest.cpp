@@ -1,12 +1,14 @@
 // The bus of the simulated devices: routing, wire timing on the virtual clock, and keeping the
 // devices' state over a restart.
 #include "sim/SimBus.h"
+#include "FileSizeLimit.h"
 #include "SimTestSupport.h"
 #include "hart/HartTiming.h"
 
 #include "platform/VirtualClock.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QTemporaryDir>
 
@@ -190,6 +192,25 @@ TEST_F(SimBusTest, StateSurvivesARestart)
     const auto old = send(bus, {tm120, 0, {}});
     ASSERT_TRUE(clock.runUntil([&] { return old->done; }, 5000));
     EXPECT_FALSE(old->reply.has_value()) << "still at the old address";
+}
+
+TEST_F(SimBusTest, AChangeWhoseSaveFailedIsSavedWithTheNextTransaction)
+{
+    sim::SimBus bus(statePath());
+    const hart::Address pr210 = hart::Address::shortFrame(0);
+    ASSERT_EQ(exchange(bus, {pr210, 34, floats({2.0})}).responseCode, 0);
+    const qint64 before = QFileInfo(statePath()).size();
+    {
+        testing_support::FileSizeLimit limit(before / 2);
+        ASSERT_TRUE(limit.active());
+        const auto quiet = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        ASSERT_EQ(exchange(bus, {pr210, 34, floats({7.0})}).responseCode, 0);
+        qInstallMessageHandler(quiet);
+    }
+    exchange(bus, {pr210, 1, {}}); // a read changes nothing, but the disk has room again
+    QFile file(statePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QJsonDocument::fromJson(file.readAll())[u"devices"][u"PR210"][u"damping"].toDouble(), 7.0);
 }
 
 TEST_F(SimBusTest, TwoDevicesAtOneAddressGarbleEachOther)
