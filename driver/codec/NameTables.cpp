@@ -40,10 +40,11 @@ std::optional<NameTables::Table> readTable(const QString& path)
     return table;
 }
 
+// A name in quotes keeps its blanks in a reply, but comes back trimmed like every data line.
 std::optional<int> codeOf(const QHash<int, QString>& names, const QString& name)
 {
     for (auto it = names.begin(); it != names.end(); ++it)
-        if (it.value() == name) return it.key();
+        if (it.value().trimmed() == name) return it.key();
     return std::nullopt;
 }
 

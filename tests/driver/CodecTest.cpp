@@ -3,6 +3,8 @@
 #include "codec/TextFormat.h"
 #include "platform/ReplyLayout.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -416,6 +418,18 @@ TEST(NameTables, TableFileNamesMatchTheProgramsLists)
     NameTables empty;
     EXPECT_FALSE(empty.loadTableFile(QStringLiteral("/nonexistent/TABEN.DDF")));
     EXPECT_EQ(empty.unitName(12), QStringLiteral("Unknown (12)"));
+}
+
+TEST(NameTables, ANameQuotedWithBlanksIsTakenBackAsTheDriverGaveIt)
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("TABXX.DDF")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Units]\r\n12=\" kPa\"\r\n");
+    file.close();
+    NameTables names;
+    ASSERT_TRUE(names.loadTableFile(file.fileName()));
+    EXPECT_EQ(names.unitCode(names.unitName(12)), 12);
 }
 
 TEST(NameTables, NamesOfAnotherLanguageAreTakenButRepliesKeepTheLoadedOnes)
