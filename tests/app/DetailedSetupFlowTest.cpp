@@ -3,6 +3,7 @@
 #include "FakeChannel.h"
 #include "FakeDriver.h"
 #include "ProgramFolder.h"
+#include "ReadingWindow.h"
 #include "ScopedEnvironment.h"
 #include "ScriptedDialogs.h"
 #include "app/TCekej.h"
@@ -46,14 +47,8 @@ class DetailedSetupFlowTest : public ::testing::Test {
 protected:
     DetailedSetupFlowTest()
     {
-        dialogs.allowModal(QStringLiteral("TCekej"));
         testing_support::answerAsPressureTransmitter(driver);
-        session = std::make_unique<device::DeviceSession>(channel);
-        window = std::make_unique<TForm1>(*session);
-        window->FormCreate();
-        window->createForms();
-        window->PripojClick();
-        EXPECT_TRUE(clock.runUntil([&] { return !window->form.Pripoj->isEnabled(); }, 120000));
+        testing_support::openAndRead(session, window, channel, dialogs, clock);
         items = window->DetailedSetup;
     }
 

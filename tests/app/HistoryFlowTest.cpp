@@ -3,6 +3,7 @@
 #include "FakeChannel.h"
 #include "FakeDriver.h"
 #include "ProgramFolder.h"
+#include "ReadingWindow.h"
 #include "ScopedEnvironment.h"
 #include "ScriptedDialogs.h"
 #include "app/TCalibration.h"
@@ -17,8 +18,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QLabel>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -36,17 +37,8 @@ class HistoryFlowTest : public ::testing::Test {
 protected:
     HistoryFlowTest()
     {
-        dialogs.allowModal(QStringLiteral("TCekej"));
         testing_support::answerAsPressureTransmitter(driver);
-        window.reset(); // before the session it shows
-        session = std::make_unique<device::DeviceSession>(channel);
-        window = std::make_unique<TForm1>(*session);
-        window->session.link.startDriver = [] { return false; };
-        window->FormCreate();
-        window->createForms();
-        window->Options->DatabaseLog->setChecked(true);
-        window->PripojClick();
-        EXPECT_TRUE(clock.runUntil([&] { return !window->form.Pripoj->isEnabled(); }, 60000));
+        testing_support::openAndRead(session, window, channel, dialogs, clock, true);
     }
     // The rows of the history window as "activity|group|snapshot".
     QStringList rows() const

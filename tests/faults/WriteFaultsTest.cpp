@@ -9,6 +9,7 @@
 #include "FakeDriver.h"
 #include "FileSizeLimit.h"
 #include "ProgramFolder.h"
+#include "ReadingWindow.h"
 #include "ScriptedDialogs.h"
 #include "UnprivilegedFileAccess.h"
 #include "app/TCalibration.h"
@@ -114,16 +115,8 @@ class WriteFaults : public ::testing::TestWithParam<std::tuple<int, Fault>> {
 public:
     WriteFaults()
     {
-        dialogs.allowModal(QStringLiteral("TCekej"));
         testing_support::answerAsPressureTransmitter(driver);
-        session = std::make_unique<device::DeviceSession>(channel);
-        window = std::make_unique<TForm1>(*session);
-        window->session.link.startDriver = [] { return false; };
-        window->FormCreate();
-        window->createForms();
-        window->Options->DatabaseLog->setChecked(true);
-        window->PripojClick();
-        EXPECT_TRUE(clock.runUntil([&] { return !window->form.Pripoj->isEnabled(); }, 60000));
+        testing_support::openAndRead(session, window, channel, dialogs, clock, true);
     }
     ~WriteFaults() override { window.reset(); } // before the session it shows
 
