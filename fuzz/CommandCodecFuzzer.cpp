@@ -3,19 +3,14 @@
 // says whether the rest is reply data or a template (token, NUL, data lines, NUL, reply data). A value
 // read from a reply and written back unchanged reads as it did.
 #include "FuzzInput.h"
+#include "ShippedNames.h"
 
 #include "codec/CommandCodec.h"
-#include "codec/NameTables.h"
 #include "platform/Encoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const codec::NameTables names = [] {
-        codec::NameTables tables;
-        tables.loadTableFile(fuzzing::shippedFile(QStringLiteral("TABEN.DDF")));
-        return tables;
-    }();
-    static const codec::CommandCodec codec(names);
+    static const codec::CommandCodec codec(fuzzing::shippedNames());
     if (size < 2) return 0;
     const int command = data[0];
     const QByteArray rest = fuzzing::bytesOf(data + 2, size - 2);

@@ -3,8 +3,8 @@
 // The input is the two macros and the answers, NUL between; an answer is a byte that says whether one
 // came (its low bit), the response code, the device status, the data's length, then the data.
 #include "FuzzInput.h"
+#include "ShippedNames.h"
 
-#include "codec/NameTables.h"
 #include "hart/HartTypes.h"
 #include "session/DriverSession.h"
 
@@ -34,16 +34,11 @@ std::optional<hart::Reply> nextAnswer(QByteArray& answers)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const codec::NameTables names = [] {
-        codec::NameTables tables;
-        tables.loadTableFile(fuzzing::shippedFile(QStringLiteral("TABEN.DDF")));
-        return tables;
-    }();
     const QList<QByteArray> input = fuzzing::parts(fuzzing::bytesOf(data, size), 3);
     QByteArray answers = input[2];
 
     ScriptedBus bus;
-    session::DriverSession session(bus, names);
+    session::DriverSession session(bus, fuzzing::shippedNames());
     for (const QByteArray& macro : {input[0], input[1]}) {
         int replies = 0;
         if (!session.execute(macro, [&](const QString& text) {
