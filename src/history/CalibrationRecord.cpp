@@ -136,11 +136,19 @@ std::optional<CalibrationRecord> parseCalibrationFile(const QByteArray& bytes, Q
     CalibrationRecord r;
     CalibrationRun* run = nullptr;
     qsizetype expected = 0;
+    // A run is whole when its section ends: all its points there, and a range with a span, whatever keys it
+    // had (a file the program writes always has both).
+    auto runProblem = [&]() -> std::optional<QString> {
+        if (!run) return std::nullopt;
+        if (run->points.size() != expected) return QStringLiteral("a run lacks points");
+        if (run->span() == 0) return QStringLiteral("the range has no span");
+        return std::nullopt;
+    };
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QString& line = lines[i];
         if (line.isEmpty()) continue;
         if (line == AsFoundSection || line == AsLeftSection) {
-            if (run && run->points.size() != expected) return fail(QStringLiteral("a run lacks points"));
+            if (const auto problem = runProblem()) return fail(*problem);
             run = line == AsFoundSection ? &r.asFound : &r.asLeft;
             expected = 0;
             continue;
@@ -179,7 +187,6 @@ std::optional<CalibrationRecord> parseCalibrationFile(const QByteArray& bytes, Q
                 run->points.append({v[0], v[1], v[2], v[3]});
             }
             if (!ok) return fail(QStringLiteral("%1 is no valid value").arg(name));
-            if (name == u"Complete" && run->span() == 0) return fail(QStringLiteral("the range has no span"));
             continue;
         }
         const std::pair<const char16_t*, QString*> texts[] = {{u"Manufacturer", &r.manufacturer},
@@ -205,7 +212,7 @@ std::optional<CalibrationRecord> parseCalibrationFile(const QByteArray& bytes, Q
             r.nextDue = QDate::fromString(value, DateFormat);
         if (!ok) return fail(QStringLiteral("%1 is no valid value").arg(name));
     }
-    if (run && run->points.size() != expected) return fail(QStringLiteral("a run lacks points"));
+    if (const auto problem = runProblem()) return fail(*problem);
     return r;
 }
 

@@ -310,6 +310,7 @@ TEST(CalibrationFile, RoundTripInWindows1250)
         "[Calibration check]\r\n[As found]\r\nPoints=2\r\n1=1;2;3;4\r\n",
         "[Calibration check]\r\n[As left]\r\n1=1;2;3\r\n",
         "[Calibration check]\r\n[As left]\r\nUpper=0\r\nLower=0\r\nComplete=1\r\n",
+        "[Calibration check]\r\n[As found]\r\nUpper=0\r\nLower=0\r\n",
         "[Calibration check]\r\n[As left]\r\nTransferFunction=4\r\n",
         "Tag=x\r\n",
     };
