@@ -2,6 +2,8 @@
 
 #include "platform/Encoding.h"
 #include "platform/Environment.h"
+#include "platform/FileLock.h"
+#include "platform/Files.h"
 #include "platform/Profile.h"
 #include "platform/Random.h"
 #include "platform/Texts.h"
@@ -18,6 +20,16 @@ const QString FreeAccessLogin = QStringLiteral("FreeAccess");
 constexpr int Lowest = 60;   // "<"
 constexpr int Highest = 124; // "|"
 constexpr int MaxFiller = 9;
+
+// The users file locked for a change. A file that is not there yet is not made for the lock: an
+// empty users file left by a failed first write would ask for a login nobody has.
+std::optional<platform::Result> lockForChange(platform::FileLock& lock, const QString& path)
+{
+    const platform::Result locked =
+        lock.acquire(path, platform::FileLock::Mode::Exclusive, platform::FileLock::Create::Never);
+    if (locked || lock.missing()) return std::nullopt;
+    return platform::Result::failure(platform::fileNotWrittenText(path, locked.error));
+}
 
 int wrap(int x) { return x > Highest ? x - 64 : x; }
 
@@ -185,7 +197,7 @@ bool UsersFile::safeAccess() const
 platform::Result UsersFile::setSafeAccess(bool on)
 {
     const QString blank = QStringLiteral(" ");
-    return write(0, MakeStr({on ? SafeAccessLogin : FreeAccessLogin, blank, blank, blank}));
+    return lockedWrite(0, MakeStr({on ? SafeAccessLogin : FreeAccessLogin, blank, blank, blank}));
 }
 
 QList<std::pair<int, UserRecord>> UsersFile::users() const
@@ -211,19 +223,29 @@ QStringList UsersFile::logins() const
 
 std::optional<platform::Result> UsersFile::add(const UserRecord& record)
 {
+    if (!fitsUsersFile(record)) return platform::Result::failure(platform::texts().userRecordTooLong);
+    platform::FileLock lock;
+    if (const auto refused = lockForChange(lock, filePath)) return *refused;
     const platform::Profile file(filePath);
     for (int key = 1; key <= MaxUsers; ++key)
-        if (file.readString(Section, QString::number(key)).isEmpty()) return store(key, record);
+        if (file.readString(Section, QString::number(key)).isEmpty()) return write(key, MakeStr(record));
     return std::nullopt;
 }
 
 platform::Result UsersFile::store(int key, const UserRecord& record)
 {
     if (!fitsUsersFile(record)) return platform::Result::failure(platform::texts().userRecordTooLong);
-    return write(key, MakeStr(record));
+    return lockedWrite(key, MakeStr(record));
 }
 
-platform::Result UsersFile::remove(int key) { return write(key, QString()); }
+platform::Result UsersFile::remove(int key) { return lockedWrite(key, QString()); }
+
+platform::Result UsersFile::lockedWrite(int key, const QString& value)
+{
+    platform::FileLock lock;
+    if (const auto refused = lockForChange(lock, filePath)) return *refused;
+    return write(key, value);
+}
 
 platform::Result UsersFile::write(int key, const QString& value)
 {

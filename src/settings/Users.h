@@ -2,7 +2,9 @@
 // The users file: section [INI], key "0" the safe-access record, keys "1".."100" the users, each an
 // encoded record of login, full name, password and access ("READ" or "WRITE"). The encoding keeps the
 // texts from being read at a glance; it is no protection. The file is shared by the machine's users;
-// it is written atomically and readable and writable by its owner and group only.
+// it is written atomically and readable and writable by its owner and group only. Every change holds
+// the file's lock from its reading to its writing, so two programs changing users at the same moment
+// never lose one another's change.
 #include "platform/Result.h"
 
 #include <QByteArray>
@@ -61,6 +63,7 @@ public:
 
 private:
     platform::Result write(int key, const QString& value);
+    platform::Result lockedWrite(int key, const QString& value);
     QString filePath;
 };
 

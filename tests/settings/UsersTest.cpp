@@ -19,6 +19,8 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using settings::EvalStr;
 using settings::MakeStr;
@@ -313,6 +315,29 @@ TEST_F(UsersTest, RemovingAUserNeedsItsPasswordAndLeavesOneWhileSafeAccessIsOn)
     dialogs.expect(Kind::Message, platform::texts().lastUserNeeded);
     options.bRemoveUserClick();
     EXPECT_EQ(users().logins(), QStringList{QStringLiteral("writer")});
+}
+
+TEST_F(UsersTest, TwoProgramsAddingUsersAtOnceLoseNone)
+{
+    addUsers();
+    constexpr int EachAdds = 40;
+    const auto addMany = [this](const char* prefix) {
+        for (int n = 0; n < EachAdds; ++n) {
+            const auto added = users().add({QString::fromLatin1(prefix) + QString::number(n), QStringLiteral("Some One"),
+                                            QStringLiteral("secret1"), QStringLiteral("READ")});
+            if (!added || !*added) return false;
+        }
+        return true;
+    };
+    const pid_t other = ::fork();
+    ASSERT_GE(other, 0) << std::strerror(errno);
+    if (other == 0) ::_exit(addMany("child") ? 0 : 1);
+    const bool mine = addMany("parent");
+    int status = 0;
+    ASSERT_EQ(::waitpid(other, &status, 0), other);
+    ASSERT_TRUE(mine);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(users().logins().size(), 2 + 2 * EachAdds);
 }
 
 } // namespace
