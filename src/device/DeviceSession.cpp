@@ -117,7 +117,7 @@ void DeviceSession::clear(const config::LanguageState& shown)
 {
     state.clearValues();
     state.items.clear();
-    loaded = {};
+    useDefinition({});
     setProgramStatus({});
     const QString table = config::tableFilePath(shown);
     state.setEntries(Control::Jednotky, config::codeTableNames(table, QStringLiteral("Units")), -1);
@@ -141,12 +141,17 @@ QString DeviceSession::definitionFile(const config::LanguageState& shown, QStrin
     return file;
 }
 
+void DeviceSession::useDefinition(detailed::DefinitionModel model)
+{
+    loaded = std::move(model);
+    view.selfTestMasks = loaded.selfTestMasks;
+}
+
 void DeviceSession::rebuildDetailedItems(const config::LanguageState& shown)
 {
     const QString file = definitionFile(shown);
     if (file.isEmpty()) return;
-    loaded = detailed::loadDefinition(file, itemScale);
-    view.selfTestMasks = loaded.selfTestMasks;
+    useDefinition(detailed::loadDefinition(file, itemScale));
     detailed::applyDefinition(state, loaded, config::tableFilePath(language));
     itemsLanguage = shown;
     emit definitionLoaded(loaded);

@@ -141,6 +141,8 @@ private:
 
     void connectView();
 
+    // The definition file of the device shown, and what the sequencer judges by it.
+    void useDefinition(detailed::DefinitionModel model);
     detailed::DefinitionModel loaded;
     QStringList tableArguments; // the language table whose names a driver started here is to use
     QStringList wireArguments;

@@ -5,6 +5,8 @@
 #include "FakeDriver.h"
 #include "ProgramFolder.h"
 #include "ScriptedDialogs.h"
+#include "SequencerFixture.h"
+#include "platform/Texts.h"
 #include "platform/VirtualClock.h"
 
 #include <QFile>
@@ -108,6 +110,34 @@ TEST(DeviceSession, TheUniversalRevisionDecidesTheLongTagAndTheDefinitionFilesNa
         EXPECT_EQ(driver.commands().contains(20), longTag) << "the read-back";
         EXPECT_FALSE(driver.commands().contains(18)) << "a long tag is no tag";
     }
+}
+
+// The self-test result is judged by the definition file of the device read: once the state is cleared for
+// another device, the last file's masks judge nothing.
+TEST(DeviceSession, ClearingForgetsTheLastDefinitionFilesSelfTestMasks)
+{
+    ProgramFolder folder{"TABEN.DDF", "Ostrevo-PR210-3-EN.DDF"};
+    platform::VirtualClock clock;
+    testing_support::ScriptedDialogs dialogs;
+    testing_support::FakeChannel channel;
+    testing_support::FakeDriver driver{channel};
+    testing_support::answerAsPressureTransmitter(driver);
+    device::DeviceSession session(channel);
+    bool ended = false;
+    QObject::connect(&session, &device::DeviceSession::procedureEnded, [&] { ended = true; });
+    session.open("en", {});
+    session.read();
+    ASSERT_TRUE(clock.runUntil([&] { return ended; }, 60000));
+    ASSERT_EQ(session.definition().selfTestMasks[0], 1) << "the file's TST1";
+    session.sequencer.stop(driverlink::StopSender::StopButton);
+
+    session.clear(session.language);
+    driverlink::SequencerProbe::sent(session.sequencer, 100, 48);
+    QStringList status{QStringLiteral("48"), QStringLiteral("0"), {}, {}, QStringLiteral("1")};
+    while (status.size() < 16)
+        status.append(QStringLiteral("0"));
+    session.sequencer.DdeClientItem1Change(status);
+    EXPECT_EQ(session.state.errors(), QStringList{platform::texts().testOk});
 }
 
 } // namespace
