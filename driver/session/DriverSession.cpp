@@ -146,10 +146,12 @@ void DriverSession::learnIdentity(const Job& job, const hart::Reply& reply)
         else
             longAddressOf.insert(job.request.address.polling, identity->longAddress);
     } else if (job.command == 6 && !job.request.data.isEmpty() && job.request.address.isLong) {
-        // The device now answers command 0 at its new polling address.
+        // The device now answers command 0 at the polling address it says it took, which is the one asked
+        // for unless the device chose otherwise.
         for (auto it = longAddressOf.begin(); it != longAddressOf.end();)
             it = it.value() == job.request.address.longAddress ? longAddressOf.erase(it) : std::next(it);
-        longAddressOf.insert(quint8(job.request.data.at(0)), job.request.address.longAddress);
+        const QByteArray& taken = reply.data.isEmpty() ? job.request.data : reply.data;
+        longAddressOf.insert(quint8(taken.at(0)), job.request.address.longAddress);
     }
 }
 

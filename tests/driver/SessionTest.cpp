@@ -195,6 +195,16 @@ TEST_F(SessionTest, ANewPollingAddressFollowsTheDevice)
     run("13  \r\n3\r\n");
     EXPECT_EQ(bus.requests.back().command, 13) << "the device at 3 was asked for its identity again";
     EXPECT_EQ(bus.requests.back().address.longAddress, PressureLongAddress);
+
+    bus.complete(ok(QByteArray(21, '\0')));
+
+    // A device that takes another address than the one asked for is found where it says it is.
+    run("6   \r\n3\r\n7");
+    bus.complete(ok(QByteArray::fromHex("05")));
+    const auto sent = bus.requests.size();
+    run("13  \r\n5\r\n");
+    ASSERT_EQ(bus.requests.size(), sent + 1);
+    EXPECT_EQ(bus.requests.back().command, 13) << "no identity asked: the device said it took 5";
 }
 
 } // namespace
