@@ -3,6 +3,7 @@
 #include "device/DeviceSession.h"
 #include "FakeChannel.h"
 #include "FakeDriver.h"
+#include "PressureSession.h"
 #include "ProgramFolder.h"
 #include "ScriptedDialogs.h"
 #include "SequencerFixture.h"
@@ -19,13 +20,8 @@ namespace {
 
 TEST(DeviceSession, ReadsADeviceWithoutAWindowAndSaysWhatHappened)
 {
-    ProgramFolder folder{"TABEN.DDF", "Ostrevo-PR210-3-EN.DDF"};
-    platform::VirtualClock clock;
-    testing_support::ScriptedDialogs dialogs;
-    testing_support::FakeChannel channel;
-    testing_support::FakeDriver driver{channel};
-    testing_support::answerAsPressureTransmitter(driver);
-    device::DeviceSession session(channel);
+    PressureSession p;
+    device::DeviceSession& session = p.session;
     QStringList events;
     using S = device::DeviceSession;
     QObject::connect(&session, &S::cleared, [&] { events.append(QStringLiteral("cleared")); });
@@ -38,7 +34,7 @@ TEST(DeviceSession, ReadsADeviceWithoutAWindowAndSaysWhatHappened)
 
     session.open("en", {});
     session.read();
-    ASSERT_TRUE(clock.runUntil([&] { return events.count(QStringLiteral("values")) >= 2; }, 60000));
+    ASSERT_TRUE(p.clock.runUntil([&] { return events.count(QStringLiteral("values")) >= 2; }, 60000));
     events.removeAll(QStringLiteral("values"));
     EXPECT_EQ(events,
               (QStringList{QStringLiteral("cleared"), QStringLiteral("identity"), QStringLiteral("definition"),
@@ -116,18 +112,13 @@ TEST(DeviceSession, TheUniversalRevisionDecidesTheLongTagAndTheDefinitionFilesNa
 // another device, the last file's masks judge nothing.
 TEST(DeviceSession, ClearingForgetsTheLastDefinitionFilesSelfTestMasks)
 {
-    ProgramFolder folder{"TABEN.DDF", "Ostrevo-PR210-3-EN.DDF"};
-    platform::VirtualClock clock;
-    testing_support::ScriptedDialogs dialogs;
-    testing_support::FakeChannel channel;
-    testing_support::FakeDriver driver{channel};
-    testing_support::answerAsPressureTransmitter(driver);
-    device::DeviceSession session(channel);
+    PressureSession p;
+    device::DeviceSession& session = p.session;
     bool ended = false;
     QObject::connect(&session, &device::DeviceSession::procedureEnded, [&] { ended = true; });
     session.open("en", {});
     session.read();
-    ASSERT_TRUE(clock.runUntil([&] { return ended; }, 60000));
+    ASSERT_TRUE(p.clock.runUntil([&] { return ended; }, 60000));
     ASSERT_EQ(session.definition().selfTestMasks[0], 1) << "the file's TST1";
     session.sequencer.stop(driverlink::StopSender::StopButton);
 

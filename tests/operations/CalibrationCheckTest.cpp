@@ -1,11 +1,7 @@
 // The calibration check: the errors it works out, its runs on the device session's readings (settling,
 // a bench, Stop, a lost connection) and the file it keeps.
 #include "operations/CalibrationCheck.h"
-#include "FakeChannel.h"
-#include "FakeDriver.h"
-#include "ProgramFolder.h"
-#include "ScriptedDialogs.h"
-#include "platform/VirtualClock.h"
+#include "PressureSession.h"
 
 #include <gtest/gtest.h>
 
@@ -90,11 +86,10 @@ public:
     int releases = 0;
 };
 
-class CalibrationRunTest : public testing::Test {
+class CalibrationRunTest : public testing::Test, protected PressureSession {
 protected:
     void SetUp() override
     {
-        testing_support::answerAsPressureTransmitter(driver);
         const auto device = driver.respond;
         // Command 3 reads the held input, plus what the test makes the sensor do; the current of a
         // device with an exact output.
@@ -126,12 +121,6 @@ protected:
         return clock.runUntil([&] { return end.has_value(); }, 300000);
     }
 
-    ProgramFolder folder{"TABEN.DDF", "Ostrevo-PR210-3-EN.DDF"};
-    platform::VirtualClock clock;
-    testing_support::ScriptedDialogs dialogs;
-    testing_support::FakeChannel channel;
-    testing_support::FakeDriver driver{channel};
-    device::DeviceSession session{channel};
     CalibrationCheck check{session};
     FakeBench bench;
     std::function<double(int reply)> sensor;

@@ -1,10 +1,6 @@
 // The trend follows the device session: each on-line reply becomes a sample of what it carried.
 #include "trend/TrendRecorder.h"
-#include "FakeChannel.h"
-#include "FakeDriver.h"
-#include "ProgramFolder.h"
-#include "ScriptedDialogs.h"
-#include "platform/VirtualClock.h"
+#include "PressureSession.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +11,10 @@ namespace {
 
 TEST(TrendRecorder, TakesWhatEachOnlineReplyCarriedInItsUnitWithTheFixedCurrentAndTheRuns)
 {
-    ProgramFolder folder{"TABEN.DDF", "Ostrevo-PR210-3-EN.DDF"};
-    platform::VirtualClock clock;
-    testing_support::ScriptedDialogs dialogs;
-    testing_support::FakeChannel channel;
-    testing_support::FakeDriver driver{channel};
-    testing_support::answerAsPressureTransmitter(driver);
-    device::DeviceSession session(channel);
+    PressureSession p;
+    platform::VirtualClock& clock = p.clock;
+    testing_support::FakeDriver& driver = p.driver;
+    device::DeviceSession& session = p.session;
     trend::TrendRecorder recorder(session);
     recorder.clock = [&] { return clock.nowMs(); };
     const trend::TrendStore& store = recorder.store;
