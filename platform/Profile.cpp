@@ -159,7 +159,7 @@ Result Profile::writeString(const QString& section, const QString& key, const QS
             --insert;
         lines.insert(insert, Line{text, {}, key.trimmed(), stored});
     }
-    return save();
+    return changed();
 }
 
 Result Profile::deleteKey(const QString& section, const QString& key)
@@ -167,7 +167,21 @@ Result Profile::deleteKey(const QString& section, const QString& key)
     const int at = findKey(findSection(section), key);
     if (at < 0) return Result::success();
     lines.removeAt(at);
-    return save();
+    return changed();
+}
+
+Result Profile::changed()
+{
+    if (!batching) return save();
+    batchChanged = true;
+    return Result::success();
+}
+
+Result Profile::flush()
+{
+    const bool write = batching && batchChanged;
+    batching = batchChanged = false;
+    return write ? save() : Result::success();
 }
 
 Result Profile::save()

@@ -3,7 +3,8 @@
 // rules: section and key names match without regard to case, the first match wins, values are
 // trimmed (and freed of enclosing quotes) and cut to 2047 characters, a write creates the file
 // and keeps every other line as it stood. The file is read once when the object is made and
-// written through on every change; keep an object only for the duration of one operation.
+// written through on every change (or once for a batch of changes); keep an object only for the
+// duration of one operation.
 #include "platform/Files.h"
 #include "platform/Result.h"
 
@@ -41,8 +42,11 @@ public:
     // A failure names the file and gives the platform's reason; the file stays as it was.
     Result writeString(const QString& section, const QString& key, const QString& value);
     Result deleteKey(const QString& section, const QString& key);
-    // Writes are immediate; kept so that callers say where a batch of changes ends.
-    Result flush() { return Result::success(); }
+    // Until flush(), changes are only remembered; flush() then writes them in one go, so that they
+    // reach the file together or not at all.
+    void beginBatch() { batching = true; }
+    // Ends a batch, writing what it changed; outside a batch writes are immediate and this does nothing.
+    Result flush();
 
 private:
     struct Line {
@@ -55,10 +59,13 @@ private:
     int findKey(int sectionLine, const QString& key) const;
     int sectionEnd(int sectionLine) const;
     Result save();
+    Result changed(); // save now, or at the batch's end
 
     QString filePath;
     NewFile newFile;
     bool fileFound = false;
+    bool batching = false;
+    bool batchChanged = false;
     QString unreadable;
     QList<Line> lines;
     QString eol = QStringLiteral("\r\n");

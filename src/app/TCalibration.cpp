@@ -322,12 +322,13 @@ void TCalibration::rememberCalibrator()
     try {
         platform::Profile file(settings::settingsFile());
         const QString section = settings::SettingsSection;
+        file.beginBatch();
         for (const auto& [key, value] : {std::pair{MakeKey, CalibratorMake->text().trimmed()},
                                          {SerialKey, CalibratorSerial->text().trimmed()},
                                          {CertificateKey, CalibratorCertificate->text().trimmed()},
                                          {DueKey, CalibratorDue->date().toString(DateFormat)}})
-            if (const platform::Result written = file.writeString(section, key, value); !written)
-                return CheckState->setText(written.error);
+            file.writeString(section, key, value);
+        if (const platform::Result written = file.flush(); !written) CheckState->setText(written.error);
     } catch (const std::exception& error) {
         CheckState->setText(QString::fromStdString(error.what()));
     }

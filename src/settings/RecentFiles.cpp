@@ -10,6 +10,7 @@ QString keyOf(int index) { return QStringLiteral("RecentFile%1").arg(index + 1);
 
 platform::Result store(platform::Profile& file, const QStringList& files)
 {
+    file.beginBatch();
     for (int i = 0; i < RecentFileCount; ++i) {
         const platform::Result written = i < files.size() ? file.writeString(SettingsSection, keyOf(i), files[i])
                                                           : file.deleteKey(SettingsSection, keyOf(i));

@@ -313,24 +313,32 @@ TEST(RecentFiles, TheNewestFirstEachOnceAtMostFourAndOnlyWhatTheCodePageHolds)
               (QStringList{czech, QStringLiteral("/d.htf"), QStringLiteral("/b.htf")}));
 }
 
+// The second change would first shrink the file (the new path in the first place), then grow it past the
+// limit (the old path moved down): the list is written whole, never left half changed.
 TEST(RecentFiles, ASettingsFileThatCannotBeWrittenSaysWhyAndStaysAsItWas)
 {
-    QTemporaryDir dir;
-    const QString path = dir.path() + QStringLiteral("/VELKOR.INI");
-    const QByteArray before = "[Velkor]\r\nRecentFile1=/a.htf\r\n";
-    ASSERT_TRUE(platform::writeFileAtomically(path, before));
-    platform::Profile file(path);
-    {
-        testing_support::FileSizeLimit full(before.size());
-        ASSERT_TRUE(full.active());
-        const platform::Result remembered = settings::rememberRecentFile(file, QStringLiteral("/data/pump.htf"));
-        EXPECT_FALSE(remembered);
-        EXPECT_TRUE(remembered.error.contains(testing_support::FileSizeLimit::reason()))
-            << remembered.error.toStdString();
+    const std::pair<QByteArray, QString> changes[] = {
+        {"[Velkor]\r\nRecentFile1=/a.htf\r\n", QStringLiteral("/data/pump.htf")},
+        {"[Velkor]\r\nRecentFile1=/data/pumps/discharge.htf\r\n", QStringLiteral("/a.htf")},
+    };
+    for (const auto& [before, remembering] : changes) {
+        SCOPED_TRACE(before.toStdString());
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/VELKOR.INI");
+        ASSERT_TRUE(platform::writeFileAtomically(path, before));
+        platform::Profile file(path);
+        {
+            testing_support::FileSizeLimit full(before.size());
+            ASSERT_TRUE(full.active());
+            const platform::Result remembered = settings::rememberRecentFile(file, remembering);
+            EXPECT_FALSE(remembered);
+            EXPECT_TRUE(remembered.error.contains(testing_support::FileSizeLimit::reason()))
+                << remembered.error.toStdString();
+        }
+        QFile raw(path);
+        ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
+        EXPECT_EQ(raw.readAll(), before);
     }
-    QFile raw(path);
-    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
-    EXPECT_EQ(raw.readAll(), before);
 }
 
 TEST(ProgramLanguages, OfferedWhenTheirModuleExistsAndFoundByTheLongerNameFirst)
