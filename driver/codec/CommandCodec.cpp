@@ -67,7 +67,8 @@ const QHash<int, Layout>& layouts()
                           {output::Damping, f32},
                           {output::WriteProtection, {Kind::WriteProtect}},
                           {output::PrivateLabel, {Kind::U8}},
-                          {output::Distributor, {Kind::Manufacturer}}})};
+                          // Devices of revision 5 may end their reply before the distributor.
+                          {output::Distributor, {Kind::Manufacturer, 0, "", true}}})};
         const QList<Field> assembly = onLines({{finalAssembly::Number, {Kind::U24, 0, "final assembly number"}}});
         t[16] = {{}, assembly};
         t[17] = {messageLines, messageLines};

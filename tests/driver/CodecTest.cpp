@@ -209,6 +209,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "3f000000"
                   "00fa6e",
                   lines({"High", "Linear", "kPa", "1000", "0", "0.5", "No", "250", "Ostrevo"})},
+        ReplyCase{"output information without the distributor", 15, "00000c447a0000000000003f00000000fa",
+                  lines({"High", "Linear", "kPa", "1000", "0", "0.5", "No", "250"})},
         ReplyCase{"output information cut short is no reply", 15, "01010c", std::nullopt},
         ReplyCase{"dynamic variables without the primary variable is no reply", 3, "414ca0f4", std::nullopt},
         ReplyCase{"identity too short to hold one is no reply", 0, "fe6e", std::nullopt},
