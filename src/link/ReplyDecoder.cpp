@@ -71,6 +71,7 @@ void Sequencer::decode(const QStringList& lines)
     const QString& error = lines[ErrorLine];
     CommandRefused = error == CommandErrorText;
     if (error == CommandErrorText) {
+        Refused.append(lines[CommandLine].toInt());
         screen.addError(error + u':' + lines[CommandLine]);
         // A driver that says why the device refused: the code and what it means, in the program's language.
         if (const std::optional<int> code = link.responseCode())

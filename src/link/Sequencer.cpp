@@ -41,15 +41,17 @@ void Sequencer::connect(Procedure first, const QString& stepData)
     TimeoutTimer.setEnabled(true);
 }
 
-void Sequencer::begin(Procedure first, const QString& stepData)
+bool Sequencer::begin(Procedure first, const QString& stepData)
 {
     ending.reset();
     WriteListDone = false; // a write stopped before its list began must not pass for the last one
     const bool wasRunning = ExchangeRunning;
     waitForStepEnd();
-    if (wasRunning && !ExchangeRunning) return; // stopped while waiting: the procedure never starts
+    if (wasRunning && !ExchangeRunning) return false; // stopped while waiting: the procedure never starts
     Timer1.setEnabled(false);
+    Refused.clear();
     start(quint16(first), stepData);
+    return true;
 }
 
 void Sequencer::waitForStepEnd()

@@ -28,8 +28,9 @@ public:
     // and a missing reply is sent again after the time-out.
     void connect(Procedure first, const QString& stepData = {});
     // Hands a procedure to the running sequencer: waits until the step in progress has been answered,
-    // then starts the procedure at its first state.
-    void begin(Procedure first, const QString& stepData = {});
+    // then starts the procedure at its first state. False when the connection stopped meanwhile: the
+    // procedure never started.
+    bool begin(Procedure first, const QString& stepData = {});
     // Handles events until the procedure has ended, and says how. Never spins.
     Ending wait();
     Ending run(Procedure first, const QString& stepData = {})
@@ -56,6 +57,8 @@ public:
     bool online() const { return SequencerState >= states::Online && SequencerState <= states::OnlineLast; }
     bool exchangeRunning() const { return ExchangeRunning; }
     bool commError() const { return CommError; }
+    // The device answered "Command Error!" to the command since the last procedure began.
+    bool refused(int command) const { return Refused.contains(command); }
     quint8 deviceFlags() const { return DeviceFlags; }
     int retryCount() const { return RetryCount; }
     bool waitShown() const { return WaitShown; }
@@ -148,6 +151,7 @@ private:
     int IdentitiesTaken = 0;
     int Waits = 0;
     bool CommandRefused = false; // the last reply decoded was "Command Error!"
+    QList<int> Refused;          // the commands refused since the last procedure began
     // What the address the scan has come to answered: its identity, and its universal revision.
     bool ScanAnswered = false;
     int ScanRevision = 0;

@@ -16,6 +16,7 @@ using platform::Buttons;
 
 namespace {
 const platform::Texts& t() { return platform::texts(); }
+constexpr int FixOutputCommand = 40;
 
 bool confirmed(const QString& question, Buttons buttons)
 {
@@ -37,9 +38,10 @@ std::optional<Ending> ServiceProcedures::handOver(Procedure procedure, const QSt
                                                   bool wait)
 {
     driverlink::Sequencer& sequencer = host.commandSequencer();
-    // The connection may have ended while the user was being asked: nothing is sent then.
-    if (!sequencer.exchangeRunning()) return sequencer.commError() ? Ending::CommunicationError : Ending::Stopped;
-    sequencer.begin(procedure, stepData);
+    // The connection may have ended while the user was being asked, or while the step in flight was
+    // awaited: nothing is sent then.
+    const auto notBegun = [&] { return sequencer.commError() ? Ending::CommunicationError : Ending::Stopped; };
+    if (!sequencer.exchangeRunning() || !sequencer.begin(procedure, stepData)) return notBegun();
     if (!status.isEmpty()) host.setProgramStatus(status);
     if (!wait) return std::nullopt;
     return sequencer.wait();
@@ -164,20 +166,21 @@ void ServiceProcedures::ResetPristrojeClick()
 void ServiceProcedures::NulujPriznakm1Click()
 {
     if (!allowed(Command::ClearConfigurationChangedFlag)) return;
-    handOver(Procedure::ClearConfigurationChanged, t().executingCommand, {}, false);
-    record(t().activityFlagCleared, false);
+    record(t().activityFlagCleared, false,
+           handOver(Procedure::ClearConfigurationChanged, t().executingCommand, {}, false));
 }
 
 void ServiceProcedures::Writefinalassemblynumber1Click()
 {
     if (!allowed(Command::WriteFinalAssemblyNumber)) return;
     const auto number = askInteger(t().inputAssemblyNumber, host.deviceState().text(Control::VyrCislo), 0, 16777215);
+    std::optional<Ending> notBegun;
     if (number)
-        handOver(Procedure::FinalAssemblyNumber, t().executingCommand, *number, false);
+        notBegun = handOver(Procedure::FinalAssemblyNumber, t().executingCommand, *number, false);
     else
         cancelled();
     // Recorded at once, with the configuration as it was before the change.
-    record(t().activityAssemblyNumber, true);
+    record(t().activityAssemblyNumber, true, notBegun);
 }
 
 void ServiceProcedures::FixovaniVystupnihoProuduClick()
@@ -214,9 +217,12 @@ void ServiceProcedures::trim(const Trim& trim)
         record(trim.activity, false);
         return;
     }
-    // The device fixes its output at the end value; the user measures the loop current.
+    // The device fixes its output at the end value; the user measures the loop current. A device that
+    // did not fix it has nothing to measure, and trimming it by that reading would spoil its output.
     std::optional<Ending> ending = handOver(Procedure::TrimFixOutput, trim.status, trim.outputDefault);
-    if (sequencer.exchangeRunning() && !sequencer.commError()) {
+    if (ending == Ending::Online && sequencer.refused(FixOutputCommand)) {
+        host.ItemsEnabled(true, true);
+    } else if (ending == Ending::Online) {
         for (Control online : {Control::PV, Control::PVI, Control::PVP, Control::SV, Control::TV, Control::FV})
             host.deviceState().setText(online, QString());
         host.deviceState().setText(Control::PVI, trim.outputLabel);

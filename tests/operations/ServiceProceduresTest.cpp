@@ -347,6 +347,19 @@ TEST_F(ServiceProceduresTest, AConnectionThatEndedWhileTheUserWasAskedSendsNothi
     run(&ServiceProcedures::NastaveniPocatkuClick);
     EXPECT_TRUE(sentCommands().isEmpty()) << sentCommands().join(u' ').toStdString();
     EXPECT_FALSE(sequencer.exchangeRunning()) << "the stopped connection was started again";
+    dialogs.expect(Kind::Input, txt().inputAssemblyNumber, Answer::Ok, QStringLiteral("7"));
+    run(&ServiceProcedures::Writefinalassemblynumber1Click);
+    EXPECT_TRUE(sentCommands().isEmpty()) << sentCommands().join(u' ').toStdString();
+    EXPECT_TRUE(history.isEmpty()) << "nothing was sent, yet an entry passes for done";
+}
+
+TEST_F(ServiceProceduresTest, ADeviceThatDoesNotFixItsOutputIsNotTrimmed)
+{
+    driver.errors[40] = QStringLiteral("Command Error!");
+    dialogs.expect(Kind::Confirm, txt().switchToManualLower, Answer::Ok);
+    run(&ServiceProcedures::Trimovani4mAClick);
+    EXPECT_EQ(sentCommands(), QStringList{QStringLiteral("40:4.00")});
+    EXPECT_TRUE(sequencer.exchangeRunning());
 }
 
 TEST_F(ServiceProceduresTest, ARefusedAddressChangeKeepsTheOldAddress)
