@@ -58,9 +58,12 @@ void WriteProcedure::ZapisPrevClick()
         return;
     }
     if (device.text(Control::UI) != uniqueId) {
-        if (!yes(platform::texts().cloneConfiguration)) return;
+        // Until the user agrees to the clone the screen stays the device it was read from: a later
+        // write must ask again, not take the other device for the one on screen.
+        const auto keepScreensDevice = [&] { device.setText(Control::UI, uniqueId); };
+        if (!yes(platform::texts().cloneConfiguration)) return keepScreensDevice();
         host.deviceState().changes.setAll();
-        if (refused()) return; // a clone writes every value: nothing of it has been sent yet
+        if (refused()) return keepScreensDevice(); // a clone writes every value: nothing of it has been sent yet
     }
 
     host.setProgramStatus(platform::texts().writingConfiguration);

@@ -106,8 +106,8 @@ TEST_F(WriteProcedureTest, AnotherDeviceOfTheSameTypeAsksToCloneAndThenWritesEve
     dialogs.expect(Kind::Confirm, platform::texts().cloneConfiguration, platform::Answer::No);
     write.ZapisPrevClick();
     EXPECT_FALSE(driver.commands().contains(17));
+    EXPECT_EQ(state.text(Control::UI), QStringLiteral("1")) << "after a No the next write would not ask again";
 
-    state.setText(Control::UI, QStringLiteral("1"));
     dialogs.expect(Kind::Confirm, platform::texts().writeDataFromFile, platform::Answer::Yes);
     expectWriteQuestions();
     dialogs.expect(Kind::Confirm, platform::texts().cloneConfiguration, platform::Answer::Yes);
