@@ -1691,6 +1691,10 @@ Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
         <translation>Spojení se zastavilo: kontrola byla ukončena.</translation>
     </message>
     <message>
+        <source>A procedure took the device during the check: the check was ended.</source>
+        <translation>Během kontroly převzala přístroj jiná procedura: kontrola byla ukončena.</translation>
+    </message>
+    <message>
         <source>A check is running.</source>
         <translation>Kontrola probíhá.</translation>
     </message>

@@ -1691,6 +1691,10 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
         <translation>Die Verbindung wurde beendet: die Prüfung wurde abgebrochen.</translation>
     </message>
     <message>
+        <source>A procedure took the device during the check: the check was ended.</source>
+        <translation>Während der Prüfung hat eine Prozedur das Gerät übernommen: die Prüfung wurde abgebrochen.</translation>
+    </message>
+    <message>
         <source>A check is running.</source>
         <translation>Eine Prüfung läuft.</translation>
     </message>

@@ -152,7 +152,9 @@ TCalibration::TCalibration(device::DeviceSession& session, const QList<QAction*>
     runs->addWidget(bPrint);
     // The adjustments between the runs are the main window's own commands, with their checks and history.
     // They have a row of their own: their captions are long in some languages.
-    auto* adjustments = new QHBoxLayout;
+    Adjustments = named(new QWidget, "Adjustments");
+    auto* adjustments = new QHBoxLayout(Adjustments);
+    adjustments->setContentsMargins(0, 0, 0, 0);
     for (QAction* procedure : procedures) {
         auto* button = new QToolButton;
         button->setDefaultAction(procedure);
@@ -164,7 +166,7 @@ TCalibration::TCalibration(device::DeviceSession& session, const QList<QAction*>
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(runs);
-    layout->addLayout(adjustments);
+    layout->addWidget(Adjustments);
     layout->addWidget(CheckState);
     layout->addLayout(tables, 1);
     resize(1100, 640);
@@ -281,6 +283,7 @@ void TCalibration::updateButtons()
     bAsFound->setEnabled(!running);
     bAsLeft->setEnabled(!running && !checked.asFound.points.isEmpty());
     bStop->setEnabled(running);
+    Adjustments->setEnabled(!running);
     bSave->setEnabled(!running && !checked.asFound.points.isEmpty());
     bPrint->setEnabled(bSave->isEnabled());
 }

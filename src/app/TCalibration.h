@@ -59,6 +59,7 @@ public:
     QPushButton* bAsFound = nullptr;
     QPushButton* bAsLeft = nullptr;
     QPushButton* bStop = nullptr;
+    QWidget* Adjustments = nullptr; // the main window's procedures, out of reach while a run measures
     QTableWidget* AsFoundTable = nullptr;
     QTableWidget* AsLeftTable = nullptr;
     QLabel* AsFoundLargest = nullptr;

@@ -103,6 +103,11 @@ CalibrationCheck::CalibrationCheck(device::DeviceSession& session, QObject* pare
     connect(&session, &DeviceSession::stopped, this, [this] {
         if (active) finish(End::DriverLost, t().checkConnectionStopped);
     });
+    // A run measures the device as the on-line loop reads it: a procedure that takes the device in
+    // between (a trim, a range set by the applied input, the loop test) changes what is measured.
+    connect(&session, &DeviceSession::stepShown, this, [this] {
+        if (active && !this->session.sequencer.online()) finish(End::Failed, t().checkProcedureRan);
+    });
 }
 
 CalibrationCheck::~CalibrationCheck()

@@ -119,7 +119,9 @@ TEST_F(HistoryFlowTest, ACalibrationCheckIsKeptInItsFileWithTheCalibratorAndList
     check.CalibratorMake->setText(QStringLiteral("Kalibra"));
     EXPECT_FALSE(check.bAsLeft->isEnabled()) << "an as left without an as found";
     check.bAsFound->click();
+    EXPECT_FALSE(check.Adjustments->isEnabled()) << "a procedure could change the device under the run";
     ASSERT_TRUE(clock.runUntil([&] { return check.bAsFound->isEnabled(); }, 300000));
+    EXPECT_TRUE(check.Adjustments->isEnabled());
     ASSERT_EQ(check.AsFoundTable->rowCount(), 5);
     EXPECT_EQ(check.AsFoundTable->item(4, 3)->text(), QStringLiteral("0.100")) << "PV error, % of span";
     EXPECT_EQ(check.AsFoundLargest->text(), txt().checkLargest.arg(QStringLiteral("0.100")));

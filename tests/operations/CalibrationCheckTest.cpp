@@ -204,22 +204,30 @@ TEST_F(CalibrationRunTest, StopAndALostConnectionKeepOnlyWhatWasMeasured)
 {
     CheckSetup setup;
     setup.input = CheckSetup::Input::Bench;
-    for (const bool lost : {false, true}) {
-        SCOPED_TRACE(lost);
+    using End = CalibrationCheck::End;
+    // The Stop button, a procedure taking the device, and the connection stopped.
+    for (const End how : {End::Stopped, End::Failed, End::DriverLost}) {
+        SCOPED_TRACE(int(how));
+        ASSERT_TRUE(clock.runUntil([&] { return session.sequencer.online(); }, 60000));
         end.reset();
         bench.held.clear();
         bench.releases = 0;
+        bool takeDevice = false;
         QMetaObject::Connection stopAtSecond = QObject::connect(&check, &CalibrationCheck::pointTaken, [&](int index) {
             if (index != 1) return;
-            if (lost)
+            if (how == End::DriverLost)
                 session.sequencer.stop(driverlink::StopSender::StopButton, false);
+            else if (how == End::Failed)
+                takeDevice = true; // as a menu command does, once this reply has been handled
             else
                 check.stop();
         });
         ASSERT_TRUE(check.start(range, setup, &bench, nullptr, nullptr));
+        ASSERT_TRUE(clock.runUntil([&] { return end || takeDevice; }, 300000));
+        if (takeDevice) session.sequencer.begin(driverlink::Procedure::DeviceTest);
         ASSERT_TRUE(runUntilEnded());
         QObject::disconnect(stopAtSecond);
-        EXPECT_EQ(*end, lost ? CalibrationCheck::End::DriverLost : CalibrationCheck::End::Stopped);
+        EXPECT_EQ(*end, how);
         EXPECT_FALSE(check.running());
         EXPECT_EQ(check.run().points.size(), 2);
         EXPECT_FALSE(check.run().complete);
