@@ -11,6 +11,9 @@ inline constexpr int ErrorLine = 2;
 inline constexpr int StatusLine = 3;
 inline constexpr int FirstDataLine = 4;
 
+// The error line of a reply by which the device refused its command.
+inline constexpr char CommandErrorText[] = "Command Error!";
+
 // A driver may add lines of the form key=value, CR LF apart, after the reply text behind a NUL: a
 // program that reads the item as a C text, as the classic one does, stops at the NUL and never sees
 // them. ResponseCode is the device's response code (decimal) when it answered with one other than 0.

@@ -5,11 +5,15 @@
 #include "platform/ReplyLayout.h"
 #include "platform/Texts.h"
 
+#include <utility>
+
 namespace config {
 
 using namespace replylayout;
 
 namespace {
+constexpr int PerformSelfTest = 41;
+
 std::optional<int> decimal(const QString& text)
 {
     bool ok = false;
@@ -53,12 +57,16 @@ void SequencerView::showReply(const QStringList& lines, const QString& stepData)
     QString status = lines.value(StatusLine);
     state.setText(Control::Status, status.replace(QStringLiteral(". "), QStringLiteral(".\r\n")));
 
+    // The status read after a self test the device refused is no verdict on a test: its error entry says why.
+    const bool testRefused =
+        std::exchange(selfTestRefused, decimal(lines.value(CommandLine)) == PerformSelfTest &&
+                                           lines.value(ErrorLine) == QLatin1StringView(CommandErrorText));
     const CommandRow* row = rowOf(lines);
     // The identity is taken first, and only with flags the decoder could read.
     if (!row || row->hook == ReplyHook::Identity || lines.size() < row->minimumLines) return;
     take(state, *row, lines);
     if (row->hook == ReplyHook::DefinitionLookup && messageRead) messageRead();
-    if (row->hook == ReplyHook::SelfTest) selfTest(lines);
+    if (row->hook == ReplyHook::SelfTest) selfTest(lines, testRefused);
     if (row->hook == ReplyHook::FixedCurrent && lines.value(ErrorLine).isEmpty()) {
         // 0 asked leaves fixed current mode, whatever current the device reports it drives now.
         bool number = false;
@@ -69,13 +77,16 @@ void SequencerView::showReply(const QStringList& lines, const QString& stepData)
     if (replyTaken) replyTaken(row->command);
 }
 
-void SequencerView::selfTest(const QStringList& lines)
+void SequencerView::selfTest(const QStringList& lines, bool testRefused)
 {
     using namespace additionalStatus;
     const auto b0 = decimal(lines[Status0]), b1 = decimal(lines[Status1]), b2 = decimal(lines[Status2]);
     if (!b0 || !b1 || !b2) return;
     const bool failed = (*b0 & selfTestMasks[0]) || (*b1 & selfTestMasks[1]) || (*b2 & selfTestMasks[2]);
-    state.addError(failed ? platform::texts().testFailed : platform::texts().testOk);
+    if (failed)
+        state.addError(platform::texts().testFailed);
+    else if (!testRefused)
+        state.addError(platform::texts().testOk);
 }
 
 std::optional<QStringList> SequencerView::writeData(int command)

@@ -48,9 +48,10 @@ private:
     {
         if (hook) hook(value);
     }
-    void selfTest(const QStringList& lines);
+    void selfTest(const QStringList& lines, bool testRefused);
 
     DeviceState& state;
+    bool selfTestRefused = false; // the reply before was the device refusing its self test
 };
 
 } // namespace config

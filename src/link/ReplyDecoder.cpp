@@ -12,7 +12,6 @@ using namespace replylayout;
 
 namespace {
 const QString BusyReply = QStringLiteral("Busy!");
-const QString CommandErrorText = QStringLiteral("Command Error!");
 const QString CommunicationErrorText = QStringLiteral("Communication Error!");
 } // namespace
 
@@ -69,8 +68,8 @@ void Sequencer::takeScanReply(const QStringList& lines)
 void Sequencer::decode(const QStringList& lines)
 {
     const QString& error = lines[ErrorLine];
-    CommandRefused = error == CommandErrorText;
-    if (error == CommandErrorText) {
+    CommandRefused = error == QLatin1StringView(CommandErrorText);
+    if (CommandRefused) {
         Refused.append(lines[CommandLine].toInt());
         screen.addError(error + u':' + lines[CommandLine]);
         // A driver that says why the device refused: the code and what it means, in the program's language.

@@ -138,17 +138,16 @@ void Sequencer::closing()
 
 void Sequencer::giveUp()
 {
-    // The procedure has ended before the message is shown: its wait and wait dialog end, and no
-    // time-out takes another step (and shows the message again) while the message is open.
+    // The procedure has ended before the message is shown: its wait and wait dialog end, and no step
+    // is taken while the message is open, since its refusal would count towards the message again.
+    // The on-line loop goes on at the next tick; a scan, or a step taken after the connection was stopped,
+    // leaves the sequencer resting.
     RetryCount = 0;
     TimeoutTimer.setEnabled(false);
-    if (scanning())
-        endScan(Ending::Refused);
-    else
-        SequencerState = states::Online;
-    ending = Ending::Refused;
-    EndWait();
+    endRefused();
+    Timer1.setEnabled(false);
     platform::dialogs().message(platform::texts().commandNotPerformed);
+    if (ExchangeRunning && SequencerState == states::Online) Timer1.setEnabled(true);
 }
 
 void Sequencer::endRefused()
@@ -170,7 +169,10 @@ void Sequencer::endRefused()
 void Sequencer::Timer1Timer()
 {
     Timer1.setEnabled(false);
-    if (RetryCount > RefusalsBeforeGivingUp) giveUp();
+    if (RetryCount > RefusalsBeforeGivingUp) {
+        giveUp();
+        return;
+    }
     if (RetryCount > RefusalsBeforeSlowing) link.slowPolling();
     if (DriverBusy) {
         // Never at once: a busy driver is asked again only after a pause.

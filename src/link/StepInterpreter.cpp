@@ -12,7 +12,11 @@ namespace driverlink {
 void Sequencer::takeStep(QString& data)
 {
     const Step* step = stepAt(SequencerState);
-    if (!step) return; // a state without a step has no action
+    if (!step) {
+        // A state without a step (the idle one above all) sends nothing, whatever command went out last.
+        CommandCode = NoCommand;
+        return;
+    }
     openStep(*step);
     if (chooseCommand(*step, data)) {
         if (step->awaitIn) SequencerState = step->awaitIn;

@@ -209,6 +209,29 @@ TEST_F(ReplyDecoderTest, SelfTestResultByTheMasks)
     EXPECT_EQ(state.errors(), (QStringList{platform::texts().testOk, platform::texts().testFailed}));
 }
 
+TEST_F(ReplyDecoderTest, AfterASelfTestTheDeviceRefusedOnlyAFailureIsSaid)
+{
+    screen.selfTestMasks[0] = 0x01;
+    struct {
+        const char* error41;
+        const char* status0;
+        QStringList entries;
+    } const rows[] = {
+        {"Command Error!", "0", {QStringLiteral("Command Error!:41")}},
+        {"Command Error!", "1", {QStringLiteral("Command Error!:41"), platform::texts().testFailed}},
+        {"", "0", {platform::texts().testOk}},
+    };
+    for (const auto& row : rows) {
+        state.clearErrors();
+        sequencer.DdeClientItem1Change(reply({"41", "0", row.error41, ""}));
+        QStringList status = reply({"48", "0", "", "", row.status0});
+        while (status.size() < 16)
+            status.append(QStringLiteral("0"));
+        sequencer.DdeClientItem1Change(status);
+        EXPECT_EQ(state.errors(), row.entries) << row.error41 << row.status0;
+    }
+}
+
 TEST_F(ReplyDecoderTest, TemplateRepliesGoToTheDetailedSetupDuringARead)
 {
     SequencerProbe::sent(sequencer, 203, 130);

@@ -214,6 +214,34 @@ TEST_F(SequencerTest, RefusedSendsSlowThePollingAndThe101stGivesUp)
     EXPECT_TRUE(channel.executed.isEmpty());
 }
 
+// Giving up where there is no on-line loop to go on with (a scan of the loop, or a step after the connection
+// was stopped): the sequencer rests, and nothing more goes out. Parameter: a scan.
+class GivingUpTest : public SequencerFixture, public ::testing::TestWithParam<bool> {};
+
+TEST_P(GivingUpTest, WithoutAConnectionTheSequencerRestsAndSendsNoMore)
+{
+    channel.refuseExecute = true;
+    dialogs.expect(Kind::Message, platform::texts().commandNotPerformed);
+    if (GetParam()) {
+        sequencer.connect(Procedure::ScanLoop, QStringLiteral("15"));
+        runUntil([&] { return !host.scanEndings.isEmpty(); });
+        EXPECT_EQ(host.scanEndings, QList<driverlink::Ending>{driverlink::Ending::Refused});
+    } else {
+        sequencer.connect(Procedure::Online);
+        runUntil([&] { return sequencer.retryCount() == 101; });
+        sequencer.stop(StopSender::StopButton, false);
+        sequencer.proceed(); // the diagnostic RUN
+    }
+    clock.advance(60000); // long enough for another 101 refusals
+    EXPECT_EQ(sequencer.retryCount(), 0);
+    channel.refuseExecute = false;
+    clock.advance(10000);
+    EXPECT_TRUE(channel.executed.isEmpty()) << "sent while resting";
+    EXPECT_EQ(sequencer.state(), states::Idle);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sequencer, GivingUpTest, ::testing::Bool());
+
 TEST_F(SequencerTest, AWriteWithoutChangesSkipsEveryGuardedStepInOneTick)
 {
     at(300);
@@ -411,12 +439,14 @@ TEST_F(SequencerTest, TheWaitDialogShowsOnlyWhileAProcedureRuns)
     EXPECT_FALSE(host.gaugeShown);
 }
 
-TEST_F(SequencerTest, AnIdleTickSendsNothingAndDoesNotHang)
+TEST_F(SequencerTest, AStateWithoutAStepSendsNothingWhateverWentOutLast)
 {
-    at(states::Idle);
-    sequencer.Timer1Timer();
-    EXPECT_TRUE(channel.executed.isEmpty());
-    EXPECT_FALSE(sequencer.stepArmed());
+    for (const quint16 stepless : {states::Idle, quint16(states::Online - 1)}) {
+        driverlink::SequencerProbe::sent(sequencer, stepless, 0);
+        sequencer.Timer1Timer();
+        EXPECT_TRUE(channel.executed.isEmpty()) << stepless;
+        EXPECT_FALSE(sequencer.stepArmed() || sequencer.timeoutArmed()) << stepless;
+    }
 }
 
 // The pause before a step, taken from when a reply was handed to the decoder to when the next command
