@@ -5,12 +5,23 @@
 
 namespace platform {
 
-QString formatShortDate(const QDate& date) { return QLocale().toString(date, QLocale::ShortFormat); }
+namespace {
+// The locale's short form with the year in four digits: a device's date runs from 1900 to 2155, and a
+// two-digit year would come back a century off at either end.
+QString shortFormat()
+{
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy"))) format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return format;
+}
+} // namespace
+
+QString formatShortDate(const QDate& date) { return QLocale().toString(date, shortFormat()); }
 
 QDate parseShortDate(const QString& text)
 {
     const QString t = text.trimmed();
-    const QStringList formats{QLocale().dateFormat(QLocale::ShortFormat),
+    const QStringList formats{shortFormat(),
                               QStringLiteral("d.M.yyyy"),
                               QStringLiteral("d.M.yy"),
                               QStringLiteral("yyyy-MM-dd"),

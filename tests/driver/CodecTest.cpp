@@ -232,6 +232,18 @@ TEST(ReplyDecoding, TagDescriptorAndDateInTheLocalesShortForm)
     EXPECT_EQ(parseDate(decoded[2]), QDate(2026, 12, 8)) << "the driver cannot read its own dates";
 }
 
+// A device's date runs from 1900 to 2155: in the short form of each language it reads back as the same day.
+TEST(ReplyDecoding, DatesAtBothEndsOfTheDevicesRangeReadBackInEveryLanguage)
+{
+    const QLocale before;
+    for (const char* name : {"en_US", "de_DE", "cs_CZ"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        for (const QDate day : {QDate(1900, 1, 1), QDate(1949, 12, 31), QDate(2050, 1, 1), QDate(2155, 12, 31)})
+            EXPECT_EQ(parseDate(formatDate(day)), day) << name << ' ' << formatDate(day).toStdString();
+    }
+    QLocale::setDefault(before);
+}
+
 // The program reads a reply by the line names of the reply layout: each field the codec decodes must
 // stand on the line of its name in the reply text the driver sends.
 TEST(ReplyDecoding, EveryFieldStandsOnTheLineTheProgramReadsItFrom)
