@@ -172,7 +172,8 @@ std::optional<TemplateToken> parseTemplateToken(const QString& token)
     return result;
 }
 
-std::optional<QByteArray> CommandCodec::encodeField(const Field& field, const QString& text) const
+std::optional<QByteArray> CommandCodec::encodeField(const Field& field, const QString& text,
+                                                    const QByteArray& keptDate) const
 {
     QByteArray out;
     auto integer = [&](int bytes, quint32 max) -> bool {
@@ -228,7 +229,10 @@ std::optional<QByteArray> CommandCodec::encodeField(const Field& field, const QS
         }
         break;
     case Kind::Date:
-        if (const auto bytes = hart::encodeDate(parseDate(text))) {
+        if (text.trimmed().isEmpty() && keptDate.size() == fieldBytes(field)) {
+            out = keptDate;
+            ok = true;
+        } else if (const auto bytes = hart::encodeDate(parseDate(text))) {
             out = *bytes;
             ok = true;
         }
@@ -284,14 +288,15 @@ QString CommandCodec::decodeField(const Field& field, const QByteArray& data, in
     return {};
 }
 
-Encoded CommandCodec::encodeFields(const QList<Field>& layout, const QStringList& lines) const
+Encoded CommandCodec::encodeFields(const QList<Field>& layout, const QStringList& lines,
+                                   const QByteArray& keptDate) const
 {
     Encoded result;
     for (int i = 0; i < layout.size(); ++i) {
         const Field& field = layout[i];
         if (i >= lines.size() && field.optional) break;
         const QString text = i < lines.size() ? lines[i] : QString();
-        const auto bytes = encodeField(field, text);
+        const auto bytes = encodeField(field, text, keptDate);
         if (!bytes) return {false, invalid(field, text), {}};
         result.data += *bytes;
     }
@@ -313,12 +318,12 @@ int CommandCodec::decodeFields(const QList<Field>& layout, const QByteArray& dat
     return offset;
 }
 
-Encoded CommandCodec::encodeRequest(int command, const QStringList& fields) const
+Encoded CommandCodec::encodeRequest(int command, const QStringList& fields, const QByteArray& keptDate) const
 {
     if (command == 11) return encodeFields({{Kind::Packed, 8, "tag"}}, fields);
     const auto it = layouts().find(command);
     if (it == layouts().end()) return {}; // commands without a known layout carry no data
-    return encodeFields(it->request, fields);
+    return encodeFields(it->request, fields, keptDate);
 }
 
 std::optional<QStringList> CommandCodec::decodeIdentity(const QByteArray& data) const
@@ -369,19 +374,20 @@ std::optional<QStringList> CommandCodec::decodeReply(int command, const QByteArr
     return whole ? std::optional(lines) : std::nullopt;
 }
 
-Encoded CommandCodec::encodeTemplate(const TemplateToken& token, const QStringList& lines) const
+Encoded CommandCodec::encodeTemplate(const TemplateToken& token, const QStringList& lines,
+                                     const QByteArray& keptDate) const
 {
     if (token.kind != u'R') {
         QList<Field> layout = token.fields;
         while (layout.size() < lines.size()) // lines without a type letter are bytes
             layout.append({Kind::U8, 0, "byte"});
-        return encodeFields(layout, lines);
+        return encodeFields(layout, lines, keptDate);
     }
     Encoded result;
     for (int i = 0; i < token.fields.size(); ++i) {
         if (token.fields[i].kind != Kind::Selector) continue;
         const QString text = i < lines.size() ? lines[i] : QString();
-        const auto bytes = encodeField(token.fields[i], text);
+        const auto bytes = encodeField(token.fields[i], text, {});
         if (!bytes) return {false, invalid(token.fields[i], text), {}};
         result.data += *bytes;
     }
@@ -394,6 +400,21 @@ QStringList CommandCodec::decodeTemplate(const TemplateToken& token, const QByte
     const int offset = decodeFields(token.fields, data, 0, lines);
     if (token.fields.isEmpty()) return byteLines(data, offset);
     return lines;
+}
+
+std::optional<QByteArray> CommandCodec::replyDate(int command, const std::optional<TemplateToken>& token,
+                                                  const QByteArray& data) const
+{
+    const auto it = layouts().find(command);
+    const QList<Field> layout = token ? token->fields : it != layouts().end() ? it->reply : QList<Field>();
+    int offset = 0;
+    for (const Field& field : layout) {
+        const int size = fieldBytes(field);
+        if (offset + size > data.size()) break;
+        if (field.kind == Kind::Date) return data.mid(offset, size);
+        offset += size;
+    }
+    return std::nullopt;
 }
 
 } // namespace codec

@@ -64,24 +64,30 @@ class CommandCodec {
 public:
     explicit CommandCodec(const NameTables& names) : names(names) {}
 
-    Encoded encodeRequest(int command, const QStringList& fields) const;
+    // keptDate: the bytes an empty date stands for, the device's own date that is no calendar date (a
+    // device nobody dated shows no date, and a write keeps it as it is); without them an empty date is refused.
+    Encoded encodeRequest(int command, const QStringList& fields, const QByteArray& keptDate = {}) const;
     // Nothing when the data is too short for the command's fields (an identity that cannot be read,
     // command 3 without its first variable): such a reply is no valid reply.
     std::optional<QStringList> decodeReply(int command, const QByteArray& data) const;
 
-    Encoded encodeTemplate(const TemplateToken& token, const QStringList& lines) const;
+    Encoded encodeTemplate(const TemplateToken& token, const QStringList& lines, const QByteArray& keptDate = {}) const;
     QStringList decodeTemplate(const TemplateToken& token, const QByteArray& data) const;
+
+    // The bytes of the first date a reply of the command (or template) carries; nothing when it has none.
+    std::optional<QByteArray> replyDate(int command, const std::optional<TemplateToken>& token,
+                                        const QByteArray& data) const;
 
     // The identity fields of a command 0 or 11 reply; nothing when it holds no identity.
     std::optional<QStringList> decodeIdentity(const QByteArray& data) const;
 
 private:
-    Encoded encodeFields(const QList<Field>& layout, const QStringList& lines) const;
+    Encoded encodeFields(const QList<Field>& layout, const QStringList& lines, const QByteArray& keptDate = {}) const;
     // Appends one line per field that fits in the data; returns the offset after the last one. Clears
     // whole when a field that is not optional did not fit.
     int decodeFields(const QList<Field>& layout, const QByteArray& data, int offset, QStringList& lines,
                      bool* whole = nullptr) const;
-    std::optional<QByteArray> encodeField(const Field& field, const QString& text) const;
+    std::optional<QByteArray> encodeField(const Field& field, const QString& text, const QByteArray& keptDate) const;
     QString decodeField(const Field& field, const QByteArray& data, int offset) const;
 
     const NameTables& names;

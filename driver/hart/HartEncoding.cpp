@@ -1,5 +1,6 @@
 #include "hart/HartEncoding.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace hart {
@@ -20,8 +21,8 @@ quint32 readUInt(const QByteArray& data, int offset, int bytes)
 
 void appendFloat(QByteArray& out, float value)
 {
-    quint32 bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
+    quint32 bits = NotUsedFloatBits;
+    if (!std::isnan(value)) std::memcpy(&bits, &value, sizeof bits);
     appendUInt(out, bits, 4);
 }
 

@@ -10,10 +10,11 @@ namespace hart {
 void appendUInt(QByteArray& out, quint32 value, int bytes);
 quint32 readUInt(const QByteArray& data, int offset, int bytes);
 
+// The "not used" value. A NaN of any kind goes out as this one, so a value read as not used is written
+// back as it came.
+inline constexpr quint32 NotUsedFloatBits = 0x7FA00000;
 void appendFloat(QByteArray& out, float value);
 float readFloat(const QByteArray& data, int offset);
-// The "not used" value.
-inline constexpr quint32 NotUsedFloatBits = 0x7FA00000;
 
 // The characters packed ASCII can carry (after conversion to upper case).
 bool isPackable(QChar c);

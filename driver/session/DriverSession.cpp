@@ -1,6 +1,7 @@
 #include "session/DriverSession.h"
 
 #include "codec/ReplyText.h"
+#include "hart/HartEncoding.h"
 #include "hart/HartIdentity.h"
 #include "platform/ChannelProtocol.h"
 #include "platform/Encoding.h"
@@ -50,6 +51,7 @@ bool DriverSession::execute(const QByteArray& macro, std::function<void(const QS
                                      QStringLiteral("Invalid command number \"%1\"!").arg(job.commandLine), {}));
         return true;
     }
+    const QString address = job.addressLine.trimmed();
     codec::Encoded encoded;
     if (job.command == 255) {
         const QString tokenText = data.value(0).trimmed();
@@ -61,9 +63,9 @@ bool DriverSession::execute(const QByteArray& macro, std::function<void(const QS
             return true;
         }
         job.command = job.token->command;
-        encoded = codec.encodeTemplate(*job.token, data.mid(1));
+        encoded = codec.encodeTemplate(*job.token, data.mid(1), keptDate(address));
     } else {
-        encoded = codec.encodeRequest(job.command, data);
+        encoded = codec.encodeRequest(job.command, data, keptDate(address));
     }
     if (encoded.ok && encoded.data.size() > hart::MaxRequestData)
         encoded = {false,
@@ -78,7 +80,6 @@ bool DriverSession::execute(const QByteArray& macro, std::function<void(const QS
     job.request.command = quint8(job.command);
     job.request.data = encoded.data;
 
-    const QString address = job.addressLine.trimmed();
     if (job.command == 11) {
         job.request.address = hart::Address::broadcast();
         send(std::move(job));
@@ -155,6 +156,26 @@ void DriverSession::learnIdentity(const Job& job, const hart::Reply& reply)
     }
 }
 
+// A device nobody dated shows no date: the program then writes an empty one, which stands for the bytes the
+// device gave, so that the device keeps them and no date has to be made up to write its tag.
+QByteArray DriverSession::keptDate(const QString& address) const
+{
+    if (address == QStringLiteral("16")) return taggedDevice ? undatedDevices.value(*taggedDevice) : QByteArray();
+    bool ok = false;
+    const int polling = address.toInt(&ok);
+    return ok && longAddressOf.contains(polling) ? undatedDevices.value(longAddressOf.value(polling)) : QByteArray();
+}
+
+void DriverSession::learnDate(const Job& job, const hart::Reply& reply)
+{
+    const auto date = codec.replyDate(job.command, job.token, reply.data);
+    if (!date || !job.request.address.isLong) return;
+    if (hart::decodeDate(*date, 0).isValid())
+        undatedDevices.remove(job.request.address.longAddress);
+    else
+        undatedDevices.insert(job.request.address.longAddress, *date);
+}
+
 void DriverSession::finish(const Job& job, const std::optional<hart::Reply>& reply)
 {
     if (!reply || (reply->responseCode & 0x80)) {
@@ -178,6 +199,7 @@ void DriverSession::finish(const Job& job, const std::optional<hart::Reply>& rep
             return;
         }
         learnIdentity(job, *reply);
+        learnDate(job, *reply);
         data = *decoded;
     }
     answer(job, codec::withResponseCode(codec::replyText(job.commandLine, job.addressLine,

@@ -34,12 +34,16 @@ private:
     void finish(const Job& job, const std::optional<hart::Reply>& reply);
     void answer(const Job& job, const QString& text);
     void learnIdentity(const Job& job, const hart::Reply& reply);
+    void learnDate(const Job& job, const hart::Reply& reply);
+    QByteArray keptDate(const QString& address) const;
 
     hart::Bus& bus;
     codec::CommandCodec codec;
     bool working = false;
     QHash<int, QByteArray> longAddressOf;   // polling address → long address
     std::optional<QByteArray> taggedDevice; // found by the last command 11
+    // Long address → the date bytes the device last gave that are no calendar date (it shows no date).
+    QHash<QByteArray, QByteArray> undatedDevices;
 };
 
 } // namespace session

@@ -98,6 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RequestCase{"damping", 34, lines({"0.5"}), "3f000000", nullptr},
                       RequestCase{"damping with a decimal comma", 34, lines({"1,5"}), "3fc00000", nullptr},
                       RequestCase{"damping missing", 34, {}, nullptr, "Invalid value \"\" for damping!"},
+                      RequestCase{"NaN is not used", 34, lines({"NaN"}), "7fa00000", nullptr},
+                      RequestCase{"infinite values", 35, lines({"kPa", "Inf", "-Inf"}), "0c7f800000ff800000", nullptr},
                       RequestCase{"range values", 35, lines({"kPa", "100", "0"}), "0c42c8000000000000", nullptr},
                       RequestCase{"range with an unknown unit", 35, lines({"furlong", "100", "0"}), nullptr,
                                   "Invalid value \"furlong\" for units!"},
@@ -402,6 +404,30 @@ TEST(TemplateCodec, ReadsSendOnlyTheirSelectorsAndWritesSendEveryLine)
     // A device's text is one line, whatever characters it holds.
     const auto text = *parseTemplateToken(QStringLiteral("R130S10"));
     EXPECT_EQ(codec.decodeTemplate(text, QByteArray("AB\r\n0\r\nCDE")), lines({"AB  0  CDE"}));
+}
+
+// A change of one device-specific item sends every value of its write template as it was read: the others
+// go back to the device as the bytes it gave.
+TEST(TemplateCodec, ValuesReadAreWrittenBackAsTheDeviceGaveThem)
+{
+    const CommandCodec codec(tables());
+    const QByteArray given = QByteArray::fromHex("7fa00000"   // not used
+                                                 "7f800000"   // infinite
+                                                 "ff800000"   // negative infinite
+                                                 "7f7fffff"   // the largest float
+                                                 "80000001"   // the smallest negative one
+                                                 "0c01ceb3"); // 1e-31
+    const QStringList read = codec.decodeTemplate(*parseTemplateToken(QStringLiteral("R140FFFFFF")), given);
+    const Encoded written = codec.encodeTemplate(*parseTemplateToken(QStringLiteral("W141FFFFFF")), read);
+    ASSERT_TRUE(written.ok) << written.error.toStdString();
+    EXPECT_EQ(written.data.toHex(), given.toHex());
+    // Any other NaN a device gives is not used too.
+    EXPECT_EQ(codec
+                  .encodeTemplate(*parseTemplateToken(QStringLiteral("W141F")),
+                                  codec.decodeTemplate(*parseTemplateToken(QStringLiteral("R140F")),
+                                                       QByteArray::fromHex("7fc00000")))
+                  .data.toHex(),
+              QByteArray("7fa00000"));
 }
 
 TEST(ReplyText, ResponseCodesAndStatusSentences)

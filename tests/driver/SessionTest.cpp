@@ -207,4 +207,44 @@ TEST_F(SessionTest, ANewPollingAddressFollowsTheDevice)
     EXPECT_EQ(bus.requests.back().command, 13) << "no identity asked: the device said it took 5";
 }
 
+// A device nobody dated shows no date: a write that keeps that empty date gives the device back the bytes
+// it gave, so that its tag can be written without a made-up date.
+TEST_F(SessionTest, AnEmptyDateIsTheDateBytesOfADeviceWithoutACalendarDate)
+{
+    const QByteArray tagAndDescriptor = QByteArray::fromHex("414b71c31820"
+                                                            "0a0820820820820820820820");
+    const QByteArray february30 = QByteArray::fromHex("1e027b");
+    const char* tagWithoutDate = "18  \r\n0\r\nPT-101\r\nB\r\n\r\n";
+    const QString refused = QStringLiteral("18\r\n0\r\nInvalid value \"\" for date!\r\n");
+    identify("0");
+    run(tagWithoutDate);
+    EXPECT_EQ(lastReply(), refused) << "a date the device never gave";
+
+    run("13  \r\n0\r\n");
+    bus.complete(ok(tagAndDescriptor + february30));
+    EXPECT_TRUE(lastReply().endsWith(QStringLiteral("\r\nPT-101\r\nB\r\n")));
+    run(tagWithoutDate);
+    ASSERT_EQ(bus.requests.back().command, 18);
+    EXPECT_EQ(bus.requests.back().data.toHex(), QByteArray(tagAndDescriptor + february30).toHex());
+    bus.complete(ok(bus.requests.back().data));
+    run("255 \r\n0\r\nW150BD\r\n7\r\n\r\n");
+    EXPECT_EQ(bus.requests.back().data.toHex(), QByteArray("071e027b")) << "a template's date";
+    bus.complete(ok());
+
+    // Another device has dates of its own.
+    run("0   \r\n1\r\n");
+    bus.complete(ok(QByteArray::fromHex("fe6ed2050503020800"
+                                        "0a1b2d")));
+    const auto sent = bus.requests.size();
+    run("18  \r\n1\r\nPT-101\r\nB\r\n\r\n");
+    EXPECT_EQ(bus.requests.size(), sent);
+    EXPECT_TRUE(lastReply().startsWith(QStringLiteral("18\r\n1\r\nInvalid value \"\" for date!")));
+
+    // Once the device holds a calendar date, an empty one is no date of the device's.
+    run("13  \r\n0\r\n");
+    bus.complete(ok(tagAndDescriptor + QByteArray::fromHex("080c7e")));
+    run(tagWithoutDate);
+    EXPECT_EQ(lastReply(), refused);
+}
+
 } // namespace
