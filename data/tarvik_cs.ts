@@ -1695,6 +1695,10 @@ Podrobnosti najdete v nápovědě nebo v návodu k přístroji!</translation>
         <translation>Během kontroly převzala přístroj jiná procedura: kontrola byla ukončena.</translation>
     </message>
     <message>
+        <source>Unknown (%1)</source>
+        <translation>Neznámá (%1)</translation>
+    </message>
+    <message>
         <source>A check is running.</source>
         <translation>Kontrola probíhá.</translation>
     </message>

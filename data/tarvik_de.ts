@@ -1695,6 +1695,10 @@ Einzelheiten finden Sie in der Hilfe oder im Gerätehandbuch!</translation>
         <translation>Während der Prüfung hat eine Prozedur das Gerät übernommen: die Prüfung wurde abgebrochen.</translation>
     </message>
     <message>
+        <source>Unknown (%1)</source>
+        <translation>Unbekannt (%1)</translation>
+    </message>
+    <message>
         <source>A check is running.</source>
         <translation>Eine Prüfung läuft.</translation>
     </message>

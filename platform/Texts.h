@@ -391,6 +391,8 @@ public:
         tr("The check works out the expected current for the transfer functions %1 and %2 only, not for %3.");
     QString checkConnectionStopped = tr("The connection stopped: the check was ended.");
     QString checkProcedureRan = tr("A procedure took the device during the check: the check was ended.");
+    // An option code of a device that the definition file's list does not name.
+    QString unknownOption = tr("Unknown (%1)");
     QString checkRunning = tr("A check is running.");
     QString checkNotOnline = tr("The check needs the device read on-line: press Read! first.");
     QString checkCurrentFixed = tr("The loop current is fixed: exit fixed output status first.");

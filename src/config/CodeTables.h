@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace config {
 
@@ -13,6 +14,11 @@ namespace config {
 QStringList codeTableNames(const QString& tableFilePath, const QString& section);
 // The names of the given codes in the given order; codes the table lacks or leaves empty are skipped.
 QStringList codeTableNames(const QString& tableFilePath, const QString& section, const QList<int>& codes);
+
+// An option code that a device reports and its definition file's list does not name is shown as
+// "Unknown (N)", and that text stands for the code again when it goes back to the device.
+QString unknownOptionText(int code);
+std::optional<int> unknownOptionCode(const QString& text);
 
 // The highest key among "1".."50" with a non-empty value in a template section ("READ"/"WRITE");
 // 0 when none.

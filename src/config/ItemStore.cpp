@@ -1,5 +1,7 @@
 #include "config/ItemStore.h"
 
+#include "config/CodeTables.h"
+
 #include "config/EditRules.h"
 
 namespace config {
@@ -77,8 +79,17 @@ void ItemStore::showRecordText(const QString& name, const QString& text)
         return;
     }
     int selected = item->entries.isEmpty() ? -1 : 0;
+    bool found = false;
     for (int i = 0; i < item->entries.size(); ++i)
-        if (item->entries.at(i).left(RecordTextLength) == text) selected = i;
+        if (item->entries.at(i).left(RecordTextLength) == text) {
+            selected = i;
+            found = true;
+        }
+    // A code the device had and the list does not name comes back as it was saved.
+    if (!found && unknownOptionCode(text)) {
+        item->entries.append(text);
+        selected = int(item->entries.size()) - 1;
+    }
     item->selected = selected;
     if (!item->writable) {
         const QString shown = item->entries.value(selected);

@@ -1,5 +1,6 @@
 #include "detailed/CommandTemplates.h"
 
+#include "config/CodeTables.h"
 #include "config/ItemNames.h"
 #include "detailed/SectionValues.h"
 #include "detailed/TokenReaders.h"
@@ -19,6 +20,7 @@ namespace {
 
 constexpr int HighestStep = 50;
 constexpr int HighestCommand = 255;
+constexpr int HighestOptionCode = 255;
 constexpr qsizetype TokenLength = 3;
 const QString LineEnd = QStringLiteral("\r\n");
 
@@ -176,12 +178,20 @@ bool EvalReadCommand(const QString& templateFile, int base, int state, const QSt
         const QString listSection = items.comboListSection(n);
         const QString optionText =
             listSection.isEmpty() ? QString() : detailed::optionText(file.readString(listSection, value));
-        const QStringList entries = items.comboEntries(n);
-        for (qsizetype i = entries.size() - 1; i >= 0; --i)
-            if (entries.at(i) == value || entries.at(i) == optionText) {
-                items.selectComboEntry(n, int(i));
-                break;
-            }
+        QStringList entries = items.comboEntries(n);
+        qsizetype chosen = entries.size() - 1;
+        while (chosen >= 0 && entries.at(chosen) != value && entries.at(chosen) != optionText)
+            --chosen;
+        const std::optional<int> code = parseInteger(value.trimmed());
+        if (chosen >= 0) {
+            items.selectComboEntry(n, int(chosen));
+        } else if (code && *code >= 0 && *code <= HighestOptionCode) {
+            // A code the list does not name is shown as what it is, not as the entry shown before, and goes
+            // back to the device unchanged.
+            const QString own = config::unknownOptionText(*code);
+            if (!entries.contains(own)) entries.append(own);
+            items.replaceComboEntries(n, entries, int(entries.indexOf(own)));
+        }
         if (!items.comboWritable(n)) items.replaceComboEntries(n, {items.itemText(token)}, 0);
     }
     if (error) items.appendError(stepError(section, k));

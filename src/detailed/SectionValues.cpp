@@ -1,5 +1,7 @@
 #include "detailed/SectionValues.h"
 
+#include "config/CodeTables.h"
+
 #include "detailed/TokenReaders.h"
 
 namespace detailed {
@@ -23,6 +25,7 @@ QString optionText(const QString& line)
 
 int optionCode(const SectionValues& list, const QString& shown, bool emptyWhenMissing)
 {
+    if (const std::optional<int> own = config::unknownOptionCode(shown)) return *own;
     for (int code = 255; code >= 0; --code) {
         const QString key = QString::number(code);
         if (!emptyWhenMissing && !list.contains(key)) continue;

@@ -95,6 +95,7 @@ protected:
         items.combos[3] = {QString(), {}, -1, true};
         items.combos[4] = {QStringLiteral("T05"), {QStringLiteral("Off"), QStringLiteral("Nowhere")}, 1, true};
         items.combos[6] = {QStringLiteral("T09"), {QStringLiteral("X")}, 0, true};
+        items.combos[7] = {QStringLiteral("T05"), Off_On_High + QStringList{QStringLiteral("Unknown (9)")}, 3, true};
     }
     detailed_testing::DefinitionFiles files;
     FakeItems items;
@@ -135,6 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
         BuildCase{"bar_token_sends_its_first_part", "WRITE", 299, 300, "255_W130_E01|V01", 255, "W130\r\n12.5\r\n", 130,
                   ""},
         BuildCase{"first_option_of_the_list", "WRITE", 299, 300, "255_W131_C01", 255, "W131\r\n0\r\n", 131, ""},
+        BuildCase{"code_the_list_lacks_goes_back_as_read", "WRITE", 299, 300, "255_W131_C07", 255, "W131\r\n9\r\n", 131,
+                  ""},
         BuildCase{"shown_text_in_no_option_sends_252", "WRITE", 299, 300, "255_W131_C04", 255, "W131\r\n252\r\n", 131,
                   ""},
         BuildCase{"list_missing_from_the_file_sends_252", "WRITE", 299, 300, "255_W131_C06", 255, "W131\r\n252\r\n",
@@ -242,11 +245,13 @@ INSTANTIATE_TEST_SUITE_P(
         ReplyCase{"no_lines", "255_R130_V01", "", Unchanged, 0, ""},
         ReplyCase{"option_by_its_text", "255_R130_C02", "130|0|||High",
                   "V01= E01=e1 E03=e3 C02=Off,On,High@2 C05=Off,On,High@0 C07=A,B@0 C08=On,x,On@0", 0, ""},
-        ReplyCase{"unknown_code_keeps_the_selection", "255_R130_C02", "130|0|||9", Unchanged, 0, ""},
+        ReplyCase{"code_the_list_lacks_shown_as_itself", "255_R130_C02", "130|0|||9",
+                  "V01= E01=e1 E03=e3 C02=Off,On,High,Unknown (9)@3 C05=Off,On,High@0 C07=A,B@0 C08=On,x,On@0", 0, ""},
         ReplyCase{"box_not_writable_cut_to_its_option", "255_R130_C05", "130|0|||1",
                   "V01= E01=e1 E03=e3 C02=Off,On,High@0 C05=On@0 C07=A,B@0 C08=On,x,On@0", 0, ""},
-        ReplyCase{"box_not_writable_cut_to_what_it_showed", "255_R130_C05", "130|0|||9",
-                  "V01= E01=e1 E03=e3 C02=Off,On,High@0 C05=Off@0 C07=A,B@0 C08=On,x,On@0", 0, ""},
+        ReplyCase{"box_not_writable_cut_to_the_code_the_list_lacks", "255_R130_C05", "130|0|||9",
+                  "V01= E01=e1 E03=e3 C02=Off,On,High@0 C05=Unknown (9)@0 C07=A,B@0 C08=On,x,On@0", 0, ""},
+        ReplyCase{"no_code_keeps_the_selection", "255_R130_C02", "130|0|||x9", Unchanged, 0, ""},
         ReplyCase{"box_without_list_matches_the_value", "255_R130_C07", "130|0|||B",
                   "V01= E01=e1 E03=e3 C02=Off,On,High@0 C05=Off,On,High@0 C07=A,B@1 C08=On,x,On@0", 0, ""},
         ReplyCase{"last_equal_entry_wins", "255_R130_C08", "130|0|||1",

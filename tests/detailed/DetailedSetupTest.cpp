@@ -134,6 +134,16 @@ TEST_F(DetailedSetupWindowTest, FieldsStartEmptyOnEveryLoad)
     EXPECT_TRUE(items.text(QStringLiteral("C01")).isEmpty());
 }
 
+TEST_F(DetailedSetupWindowTest, AnOptionCodeTheListLacksComesBackFromARecordAsSaved)
+{
+    loadFile(FirstDevice);
+    const QString first = entries("C01").value(0);
+    items.showRecordText(QStringLiteral("C01"), QStringLiteral("Unknown (9)"));
+    EXPECT_EQ(items.text(QStringLiteral("C01")), QStringLiteral("Unknown (9)"));
+    items.showRecordText(QStringLiteral("C01"), QStringLiteral("No such option"));
+    EXPECT_EQ(items.text(QStringLiteral("C01")), first) << "any other text selects the first entry";
+}
+
 TEST_F(DetailedSetupWindowTest, SecondDeviceHidesTheItemsOfTheFirst)
 {
     loadFile(FirstDevice);
