@@ -40,7 +40,8 @@ void TForm1::DetailedSetupMenuClick()
                 continue;
             // Putting the copy back is no edit of the user's: the change flags stay as they were.
             const config::ChangeFlags kept = session.state.changes;
-            session.showRecord(before, session.language);
+            // In the language the items were laid out in: a file or snapshot of another language has its own.
+            session.showRecord(before, session.itemsLanguage);
             session.state.changes = kept;
             DetailedSetup->resetChangeTracking();
             return;
@@ -49,7 +50,7 @@ void TForm1::DetailedSetupMenuClick()
             platform::dialogs().message(platform::texts().noAuthorization);
             return;
         }
-        if (!DetailedSetup->ConditionsOk(session.definitionFile(session.language))) {
+        if (!DetailedSetup->ConditionsOk(session.definitionFile(session.itemsLanguage))) {
             platform::dialogs().error(platform::texts().wrongConfiguration);
             continue;
         }

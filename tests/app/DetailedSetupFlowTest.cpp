@@ -181,6 +181,33 @@ TEST_F(DetailedSetupFlowTest, CancellingAChangeAsksAndRestoresBothWindows)
     EXPECT_FALSE(window->session.state.changes.AreChanges()) << "putting the values back counted as an edit";
 }
 
+// A configuration shown from a file of another language has its items laid out by that language's definition:
+// cancelling puts them back in it, not in the configured one, whose option texts match none of them.
+TEST_F(DetailedSetupFlowTest, CancellingPutsAConfigurationOfAnotherLanguageBackInItsOwn)
+{
+    for (const char* file : {"Ostrevo-PR210-3-DE.DDF", "TABDE.DDF"})
+        QFile::copy(QStringLiteral(TARVIK_DATA_DIR "/") + QString::fromLatin1(file),
+                    folder.path() + QString::fromLatin1(file));
+    config::TConfigRecord record;
+    config::captureRecord(window->session.state, record);
+    record.setMagic(QStringLiteral("HART30File"));
+    record.setDefLanguage(QByteArrayLiteral("de "));
+    const QString path = folder.root() + QStringLiteral("/german.htf");
+    ASSERT_TRUE(platform::writeFileAtomically(path, record.toBytes()));
+    dialogs.expect(Kind::OpenFile, platform::texts().openCaption, platform::Answer::Ok, path);
+    window->OpenFileClick();
+    const QString german = session->state.items.entries(2).value(1);
+    ASSERT_FALSE(german.isEmpty());
+    session->state.items.showRecordText(QStringLiteral("C02"), german);
+
+    dialogs.expectModal(Window, platform::Answer::Cancel,
+                        [&] { typeInto(QStringLiteral("E01"), QStringLiteral("3.7")); });
+    dialogs.expect(Kind::Confirm, platform::texts().cancelChanges, platform::Answer::Yes);
+    window->DetailedSetupMenuClick();
+    EXPECT_EQ(itemText(QStringLiteral("C02")), german);
+    EXPECT_EQ(itemText(QStringLiteral("E01")), QStringLiteral("3.6"));
+}
+
 TEST_F(DetailedSetupFlowTest, ClosingWithoutAChangeDoesNothing)
 {
     dialogs.expectModal(Window, platform::Answer::Cancel);
