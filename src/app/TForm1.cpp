@@ -443,6 +443,7 @@ void TForm1::pagesCleared()
     // The detailed setup window edits what is emptied here (a stop under a method run from it): it
     // closes, and the opener sees that nothing is left to keep or to put back.
     ++clearings;
+    setWindowTitle(platform::texts().programCaption); // until a file is named again
     if (DetailedSetup && DetailedSetup->isVisible()) DetailedSetup->reject();
     showDetailedSetup(false);
     for (const config::ValueRow& row : config::valueCatalogue())
@@ -478,6 +479,9 @@ void TForm1::enableStop() { form.Odpoj->setEnabled(true); }
 
 void TForm1::beginConnection()
 {
+    // As Read!: what follows is the device, no longer an opened file, in the configured language.
+    ScreenFromFile = false;
+    session.language.DataLanguage = session.language.DdfLanguage;
     enableStop();
     form.SetupPanels->setCurrentWidget(form.InstrumentBox);
 }

@@ -91,6 +91,8 @@ public:
     // Shows a stored configuration off-line in its own definition language (an older file's twenty
     // fields only), ready to be saved, printed or written into a device.
     void showStoredConfiguration(const config::TConfigRecord& record, bool olderKind = false);
+    // The definition-file language of what is shown, its third byte marking whether the detailed setup is.
+    QByteArray withDefinitionMarker(const QByteArray& language) const;
 
     void HourGlasCur(bool on);
     void EnableMenu(bool enable);

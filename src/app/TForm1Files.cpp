@@ -27,7 +27,7 @@ void TForm1::UlozClick()
     const config::LanguageState& language = session.language;
     const bool ownLanguage =
         language.DataLanguage.isEmpty() || language.DataLanguage.left(2) == language.DdfLanguage.left(2);
-    record.setDefLanguage((ownLanguage ? language.DdfLanguage : language.DataLanguage).left(3));
+    record.setDefLanguage(withDefinitionMarker(ownLanguage ? language.DdfLanguage : language.DataLanguage).left(3));
     const platform::Texts& texts = platform::texts();
     const QString path = platform::dialogs().saveFileName(texts.saveCaption, QString(), texts.saveFilter);
     if (path.isEmpty()) return;
@@ -105,6 +105,15 @@ bool TForm1::leaveConnection()
     form.Pripoj->setEnabled(true);
     form.Odpoj->setEnabled(false);
     return true;
+}
+
+QByteArray TForm1::withDefinitionMarker(const QByteArray& language) const
+{
+    // The third byte says whether the configuration was shown with a device definition file: what is on
+    // screen decides, never a marker an earlier recording left behind.
+    const bool definitionShown = form.SetupPanels->isTabVisible(form.SetupPanels->indexOf(form.pDetailedSetup));
+    if (language.size() < 2) return language + '\xff';
+    return language.left(2) + (definitionShown ? ' ' : '\xff');
 }
 
 void TForm1::showStoredConfiguration(const config::TConfigRecord& record, bool olderKind)

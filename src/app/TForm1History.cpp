@@ -103,12 +103,7 @@ void TForm1::record(const RecordedDevice& device, const QString& activity, bool 
         snapshot.emplace();
         config::captureRecord(session.state, *snapshot);
         snapshot->setMagic(QStringLiteral("HART30File"));
-        // The marker says whether the configuration was shown with a device definition file.
-        const bool definitionShown = form.SetupPanels->isTabVisible(form.SetupPanels->indexOf(form.pDetailedSetup));
-        if (language.DdfLanguage.size() >= 2)
-            language.DdfLanguage = language.DdfLanguage.left(2) + (definitionShown ? ' ' : '\xff');
-        else
-            language.DdfLanguage = language.DdfLanguage + '\xff';
+        language.DdfLanguage = withDefinitionMarker(language.DdfLanguage);
         snapshot->setDefLanguage(language.DdfLanguage.left(3));
     }
     const platform::Texts& texts = platform::texts();

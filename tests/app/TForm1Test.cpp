@@ -713,6 +713,39 @@ TEST_F(TForm1Test, AFileIsSavedAgainInItsOwnLanguageAndAnOlderOneInTheConfigured
     }
 }
 
+// What a saved file says of itself, and what the window says, come from what is shown now: not from the marker an
+// earlier recording left, nor from a file opened before the device was found.
+TEST_F(TForm1Test, ASavedFileAndTheWindowDescribeWhatIsShownNow)
+{
+    QFile::copy(QStringLiteral(TARVIK_DATA_DIR "/Ostrevo-PR210-3-EN.DDF"),
+                folder.path() + QStringLiteral("Ostrevo-PR210-3-EN.DDF"));
+    TForm1& w = start();
+    read();
+    w.session.language.DdfLanguage = QByteArrayLiteral("en\xff"); // as recording a device without a definition leaves it
+    const QString path = folder.root() + QStringLiteral("/shown.htf");
+    dialogs.expect(Kind::SaveFile, platform::texts().saveCaption, platform::Answer::Ok, path);
+    w.UlozClick();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const auto saved = config::TConfigRecord::fromBytes(file.readAll());
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->defLanguage().left(3), QByteArrayLiteral("en ")) << "the file would open without its detailed setup";
+
+    config::TConfigRecord czech = *saved;
+    czech.setDefLanguage(QByteArrayLiteral("cz"));
+    const QString czechPath = folder.root() + QStringLiteral("/czech.htf");
+    ASSERT_TRUE(platform::writeFileAtomically(czechPath, czech.toBytes()));
+    dialogs.expect(Kind::OpenFile, platform::texts().openCaption, platform::Answer::Ok, czechPath);
+    w.OpenFileClick();
+    ASSERT_TRUE(w.ScreenFromFile);
+    dialogs.expect(Kind::Input, platform::texts().enterAddress, platform::Answer::Ok, QStringLiteral("0"));
+    w.service.Inicializacedotazovacadresou1Click();
+    ASSERT_TRUE(clock.runUntil([&] { return w.session.sequencer.online(); }, 600000));
+    EXPECT_FALSE(w.ScreenFromFile) << "a write would ask to write data from a file";
+    EXPECT_EQ(w.session.language.DataLanguage.left(2), QByteArrayLiteral("en"));
+    EXPECT_EQ(w.windowTitle(), platform::texts().programCaption);
+}
+
 TEST_F(TForm1Test, AnOlderFileWarnsThenShowsItsFieldsAndBadFilesChangeNothing)
 {
     QByteArray bytes(1776, '\0');
