@@ -2,6 +2,7 @@
 // running a method, for the simulated pressure transmitter's definition file.
 #include "FakeChannel.h"
 #include "FakeDriver.h"
+#include "FileSizeLimit.h"
 #include "ProgramFolder.h"
 #include "ReadingWindow.h"
 #include "ScopedEnvironment.h"
@@ -108,6 +109,19 @@ TEST_F(DetailedSetupFlowTest, TheProtocolIsPrintedIntoAPdfWithTheDeviceSpecificV
          {QStringLiteral("PR210"), QStringLiteral("Primary variable"), QStringLiteral("2 decimals"),
           QStringLiteral("3.6"), QStringLiteral("21.75"), QStringLiteral("Jan Novak")})
         EXPECT_TRUE(text.contains(shown)) << shown.toStdString() << " is missing from\n" << text.toStdString();
+
+    // Printed again onto a full disk: said so, and the file printed before stays as it was.
+    const std::optional<QByteArray> first = platform::readFileStart(pdf, 1 << 24);
+    ASSERT_TRUE(first && first->startsWith("%PDF"));
+    {
+        testing_support::FileSizeLimit full(first->size() / 2);
+        ASSERT_TRUE(full.active());
+        dialogs.expectModal(QStringLiteral("TTiskEdit"), platform::Answer::Ok);
+        dialogs.expect(Kind::Print, QStringLiteral("print"), platform::Answer::Ok, pdf);
+        dialogs.expect(Kind::Error, platform::fileNotWrittenText(pdf, testing_support::FileSizeLimit::reason()));
+        window->TiskniClick();
+    }
+    EXPECT_EQ(platform::readFileStart(pdf, 1 << 24), first);
 
     // The next print offers the same texts and the same file.
     dialogs.expectModal(QStringLiteral("TTiskEdit"), platform::Answer::Cancel,
