@@ -142,9 +142,11 @@ void DriverSession::learnIdentity(const Job& job, const hart::Reply& reply)
     if (job.command == 0 || job.command == 11) {
         const auto identity = hart::readIdentity(reply.data);
         if (!identity) return;
+        // Only a command 0 in a short frame tells which device answers at a polling address; one sent to the
+        // device found by tag (address 16) goes in a long frame and tells nothing of the kind.
         if (job.command == 11)
             taggedDevice = identity->longAddress;
-        else
+        else if (!job.request.address.isLong)
             longAddressOf.insert(job.request.address.polling, identity->longAddress);
     } else if (job.command == 6 && !job.request.data.isEmpty() && job.request.address.isLong) {
         // The device now answers command 0 at the polling address it says it took, which is the one asked
@@ -179,9 +181,12 @@ void DriverSession::learnDate(const Job& job, const hart::Reply& reply)
 void DriverSession::finish(const Job& job, const std::optional<hart::Reply>& reply)
 {
     if (!reply || (reply->responseCode & 0x80)) {
-        if (job.command != 0 && job.command != 11 && !job.request.address.isBroadcast() &&
+        // The device may have gone, or moved to another polling address: the loop is asked anew next time.
+        // A command 0 that went unanswered at a polling address says so as well.
+        if (job.command != 11 && !job.request.address.isBroadcast() &&
             job.addressLine.trimmed() != QStringLiteral("16"))
-            longAddressOf.remove(job.addressLine.trimmed().toInt()); // ask the loop anew next time
+            longAddressOf.remove(job.command == 0 ? int(job.request.address.polling)
+                                                  : job.addressLine.trimmed().toInt());
         answer(job, codec::replyText(job.commandLine, job.addressLine, CommunicationError, {}));
         return;
     }

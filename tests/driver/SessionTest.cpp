@@ -83,6 +83,15 @@ TEST_F(SessionTest, NoDeviceGivesCommunicationError)
     EXPECT_FALSE(session.busy());
 }
 
+TEST_F(SessionTest, AnUnansweredCommandZeroForgetsWhoWasThere)
+{
+    identify("3");
+    run("0   \r\n3\r\n");
+    bus.complete(std::nullopt); // the device was moved elsewhere
+    run("13  \r\n3\r\n");
+    EXPECT_EQ(bus.requests.back().command, 0) << "the device that was at 3 was asked as if it still were";
+}
+
 TEST_F(SessionTest, OnlyACommandZeroMarkedAsAScanIsTriedOnce)
 {
     for (const char* macro : {"0   \r\n3\r\nscan", "0   \r\n4\r\n", "13  \r\n5\r\nscan"}) {
@@ -155,6 +164,18 @@ TEST_F(SessionTest, Address16IsTheDeviceFoundByTheLastTagSearch)
     run("13  \r\n16\r\n");
     ASSERT_EQ(bus.requests.size(), 2u);
     EXPECT_EQ(bus.requests[1].address.longAddress, PressureLongAddress);
+    bus.complete(ok(QByteArray(21, '\0')));
+
+    // The tagged device asked for its identity says nothing of who answers at polling address 0.
+    const QByteArray otherIdentity = QByteArray::fromHex("fe6ed3050503020800"
+                                                         "0b1c2d");
+    identify("0");
+    run("11  \r\n16\r\nTT-205");
+    bus.complete(ok(otherIdentity));
+    run("0   \r\n16\r\n");
+    bus.complete(ok(otherIdentity));
+    run("1   \r\n0\r\n");
+    EXPECT_EQ(bus.requests.back().address.longAddress, PressureLongAddress) << "a command for 0 went to the tagged device";
 }
 
 TEST_F(SessionTest, OneCommandAtATime)
