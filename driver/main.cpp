@@ -6,6 +6,7 @@
 #include "platform/CommandLine.h"
 #include "platform/Environment.h"
 #include "platform/SimulatorClient.h"
+#include "platform/TerminationSignals.h"
 #include "server/LinkServer.h"
 #include "session/DriverSession.h"
 #include "sim/SimBus.h"
@@ -327,6 +328,11 @@ int main(int argc, char* argv[])
         qInfo("ends on terminate");
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     };
+    // SIGTERM and SIGINT take the same way out: the socket file goes, a HART-IP session is closed.
+    platform::onTerminationSignals([] {
+        qInfo("ends on a termination signal");
+        QCoreApplication::quit();
+    });
     // The network first: whoever waits for the local socket to answer (a program that started the
     // driver) then finds the TCP port open as well.
     if (!options.listen.isEmpty() && !server.listenTcp(options.listen, error)) return fail(error);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <csignal>
 
 using namespace e2e;
 
@@ -141,6 +142,18 @@ TEST_F(DriverProtocolTest, BadDataGetsAClearErrorAndNothingIsWritten)
     const QStringList tag = client.transact(macro(13, 0));
     ASSERT_GE(tag.size(), 5);
     EXPECT_EQ(tag[4], QStringLiteral("PT-101"));
+}
+
+TEST_F(DriverProtocolTest, ATerminationSignalEndsTheDriverTheOrdinaryWay)
+{
+    ASSERT_EQ(::kill(pid_t(driver.process.processId()), SIGTERM), 0);
+    ASSERT_TRUE(driver.waitForExit(10000));
+    EXPECT_EQ(driver.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(driver.process.exitCode(), 0);
+    EXPECT_FALSE(QFile::exists(driver.socketPath())) << "the socket file was left behind";
+    QFile log(driver.logFile());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(log.readAll().contains("ends on a termination signal"));
 }
 
 TEST(DriverStateFile, AFileCutShortIsKeptAsideAndTheLogSaysWhere)
