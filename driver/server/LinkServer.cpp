@@ -93,9 +93,9 @@ void LinkServer::accept(QIODevice* socket, bool network)
     clients[socket] = Client{socket, ++lastId, {}, network, false, false, false, false, {}};
     connect(socket, &QIODevice::readyRead, this, [this, socket] { readFrom(socket); });
     if (auto* l = qobject_cast<QLocalSocket*>(socket))
-        connect(l, &QLocalSocket::disconnected, this, [this, socket] { forget(socket); });
+        connect(l, &QLocalSocket::disconnected, this, [this, socket] { gone(socket); });
     else if (auto* t = qobject_cast<QTcpSocket*>(socket))
-        connect(t, &QTcpSocket::disconnected, this, [this, socket] { forget(socket); });
+        connect(t, &QTcpSocket::disconnected, this, [this, socket] { gone(socket); });
     if (socket->bytesAvailable() > 0) readFrom(socket);
 }
 
@@ -108,6 +108,30 @@ void LinkServer::forget(QIODevice* socket)
     std::erase_if(queue, [id](const Queued& q) { return q.client == id; });
     clients.erase(it);
     socket->deleteLater();
+}
+
+void LinkServer::gone(QIODevice* socket)
+{
+    const auto it = clients.find(socket);
+    if (it == clients.end() || it->second.dropped) return;
+    it->second.dropped = true;
+    forgetLater(it->second.id);
+}
+
+void LinkServer::forgetLater(quint64 id)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, id] {
+            for (auto& [socket, each] : clients)
+                if (each.id == id) {
+                    QIODevice* const leaving = socket;
+                    abortSocket(leaving);
+                    forget(leaving);
+                    return;
+                }
+        },
+        Qt::QueuedConnection);
 }
 
 void LinkServer::readFrom(QIODevice* socket)
@@ -142,18 +166,7 @@ void LinkServer::drop(Client& client)
                                 .arg(client.socket->bytesToWrite());
     client.dropped = true;
     // Callers up the stack still hold the client: it is closed and forgotten from the event loop.
-    QMetaObject::invokeMethod(
-        this,
-        [this, id = client.id] {
-            for (auto& [socket, each] : clients)
-                if (each.id == id) {
-                    QIODevice* const gone = socket;
-                    abortSocket(gone);
-                    forget(gone);
-                    return;
-                }
-        },
-        Qt::QueuedConnection);
+    forgetLater(client.id);
 }
 
 void LinkServer::handle(Client& client, const platform::channel::Message& message)
@@ -261,7 +274,7 @@ void LinkServer::terminate(Client& client)
     reply(client, encode("OK"));
     client.socket->waitForBytesWritten(1000);
     const bool others = std::any_of(clients.begin(), clients.end(), [&client](const auto& entry) {
-        return entry.second.connected && entry.second.id != client.id;
+        return entry.second.connected && !entry.second.dropped && entry.second.id != client.id;
     });
     if (!others) {
         if (onTerminate) onTerminate();

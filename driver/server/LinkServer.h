@@ -56,7 +56,7 @@ private:
         bool connected = false;
         bool commandPending = false; // queued or on the wire
         bool advised = false;        // the item's changes are sent unasked
-        bool dropped = false;        // left its answers unread: nothing more is read or sent, it is closed
+        bool dropped = false;        // gone, or left its answers unread: nothing more is read or sent
         QString item;
     };
     struct Queued {
@@ -65,6 +65,10 @@ private:
     };
     void accept(QIODevice* socket, bool network);
     void forget(QIODevice* socket);
+    // A conversation whose peer has gone: it takes nothing more at once, and is forgotten from the event
+    // loop, since a write that found the peer gone may have come here from code that still holds it.
+    void gone(QIODevice* socket);
+    void forgetLater(quint64 id);
     void readFrom(QIODevice* socket);
     void handle(Client& client, const platform::channel::Message& message);
     void execute(Client& client, const QByteArray& macro);

@@ -70,6 +70,13 @@ public:
         const auto answer = ask(channel::encode("REQUEST", "DdeHartCommand"));
         return answer && answer->verb == "DATA" ? QString::fromLatin1(answer->payload) : QStringLiteral("<no data>");
     }
+    // Sends its last words and goes at once, without waiting for any answer.
+    void sayAndLeave(const QByteArray& bytes)
+    {
+        socket.write(bytes);
+        socket.flush();
+        socket.abort();
+    }
     bool closedByDriver()
     {
         handleEventsUntil([&] { return socket.state() == QLocalSocket::UnconnectedState; });
@@ -194,6 +201,22 @@ TEST_F(LinkServerTest, TerminateEndsTheDriverOnlyWhenNoOtherProgramIsConnected)
 
     EXPECT_EQ(second.execute("terminate"), "OK");
     EXPECT_TRUE(terminated);
+}
+
+// As the program does at its end: "terminate", or a last command, and gone before the driver answers. The
+// driver's answer then finds the peer gone while it still works for that conversation.
+TEST_F(LinkServerTest, AProgramThatLeavesWithItsLastWordLeavesTheOthersServed)
+{
+    Program staying(path);
+    for (const QByteArray& last : {QByteArray("terminate"), QByteArray("0   \r\n1\r\n")}) {
+        Program leaving(path);
+        leaving.sayAndLeave(channel::encodeWithPayload("EXECUTE", last));
+        EXPECT_EQ(staying.execute("0   \r\n0\r\n"), "OK");
+        while (!bus.pending.empty())
+            bus.complete(hart::Reply{0, 0, Identity});
+        EXPECT_TRUE(staying.item().startsWith(QStringLiteral("0\r\n0\r\n"))) << last.toStdString();
+    }
+    EXPECT_FALSE(terminated) << "the driver ended under the program that stayed";
 }
 
 TEST_F(LinkServerTest, TheSimulatorIsControlledBesideTheQueueOnTheLocalSocketOnly)
