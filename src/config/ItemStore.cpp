@@ -4,6 +4,8 @@
 
 #include "config/EditRules.h"
 
+#include <algorithm>
+
 namespace config {
 
 namespace {
@@ -144,6 +146,11 @@ bool ItemStore::defined(const QString& name) const
 {
     const Item* item = find(name);
     return item && item->defined;
+}
+
+bool ItemStore::anyDefined() const
+{
+    return std::any_of(items.cbegin(), items.cend(), [](const Item& item) { return item.defined; });
 }
 
 void ItemStore::define(const QString& name, const QString& caption, const QStringList& options,

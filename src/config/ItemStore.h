@@ -35,6 +35,8 @@ public:
     void replaceEntries(int n, const QStringList& entries, int selected);
 
     bool defined(const QString& name) const;
+    // Some item is placed: the values shown were laid out by a device definition.
+    bool anyDefined() const;
     // What a device definition places: the caption of an H or L item; a C item's options (nothing
     // selected), list section and writable flag; an E, V or Q item starts empty.
     void define(const QString& name, const QString& caption, const QStringList& options = {},

@@ -93,8 +93,11 @@ std::optional<QStringList> SequencerView::writeData(int command)
 {
     const CommandRow* row = catalogueRow(command);
     if (!row) {
-        // Device-specific commands carry what their template built, and only with detailed changes.
-        if (command >= FirstDeviceSpecificCommand && !state.changes.DetailedChanged) return std::nullopt;
+        // Device-specific commands carry what their template built, and only with detailed changes of
+        // values the screen holds: a configuration shown without its definition file has none, and its
+        // empty items would write codes nobody chose.
+        if (command >= FirstDeviceSpecificCommand && (!state.changes.DetailedChanged || !state.items.anyDefined()))
+            return std::nullopt;
         return QStringList();
     }
     if (row->guard && !(state.changes.*row->guard)) return std::nullopt;

@@ -117,6 +117,19 @@ TEST(DeviceState, OnlyADeviceOfRevisionSixOrLaterHasALongTag)
     }
 }
 
+// A device-specific command is written only with detailed changes of items a definition laid out on screen.
+TEST(DeviceState, DeviceSpecificValuesAreWrittenOnlyWhenTheScreenHoldsThem)
+{
+    config::DeviceState state;
+    config::SequencerView view(state);
+    state.changes.setAll(); // as a configuration from a file written into a device
+    EXPECT_FALSE(view.writeData(130)) << "a file shown without its definition wrote its empty items";
+    state.items.define(QStringLiteral("E01"), QString());
+    EXPECT_TRUE(view.writeData(130));
+    state.changes.DetailedChanged = false;
+    EXPECT_FALSE(view.writeData(130));
+}
+
 TEST(DeviceState, AValueKeepsWhatItsInputRuleKeepsWhoeverSetsIt)
 {
     config::DeviceState state;

@@ -285,6 +285,7 @@ TEST_F(SequencerTest, ExtendedWriteStepsAreGuardedByDetailedChangesAndAwaitTheRe
     EXPECT_EQ(channel.executed.last(), QByteArray("0   \r\n0\r\n")) << "an unchanged device-specific step was sent";
 
     changes.DetailedChanged = true;
+    state.items.define(QStringLiteral("E01"), {}); // a detailed value on screen
     at(300);
     sequencer.Timer1Timer();
     EXPECT_EQ(channel.executed.last(), QByteArray("255 \r\n0\r\nW044B\r\n"));
@@ -298,6 +299,7 @@ TEST_F(SequencerTest, ACommandTooLongForTheDriverEndsItsProcedureOnce)
     runUntil([&] { return host.sequenceEnds == 1; });
     templates.writeList = {QStringLiteral("255:130:") + QString(1000, u'x')};
     changes.DetailedChanged = true;
+    state.items.define(QStringLiteral("E01"), {}); // a detailed value on screen
     dialogs.expect(Kind::Error, platform::texts().commandTooLong.arg(1011).arg(999));
     EXPECT_EQ(sequencer.run(Procedure::Write), driverlink::Ending::Refused);
     EXPECT_FALSE(sequencer.waitShown()) << "the wait dialog was left open";
@@ -397,6 +399,7 @@ TEST_F(SequencerTest, TemplateListsEndWithTheirRangeOfStates)
     auto count = [&](int command) { return driver.commands().count(command) + driver.commands().count(command + 1); };
     answerAsPressureTransmitter();
     changes.DetailedChanged = true;
+    state.items.define(QStringLiteral("E01"), {}); // a detailed value on screen
     templates.readList = list(130);
     templates.writeList = list(140);
     templates.methodList = list(150);
