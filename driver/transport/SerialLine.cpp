@@ -22,15 +22,13 @@ SerialLine::SerialLine(BytePort& port, SerialOptions options, const WireTrace& t
         replyWait.setEnabled(false);
         if (state != State::Waiting) return;
         this->trace.event(QStringLiteral("no reply within %1 ms").arg(replyTimeoutMs()));
-        receiver.reset();
         finish(Attempt::failed(Attempt::Outcome::NoReply, QStringLiteral("no reply")));
     };
     tryLimit.OnTimer = [this] {
         tryLimit.setEnabled(false);
         if (state != State::Waiting) return;
+        // What is still coming is read on: the next request waits until it has ended.
         this->trace.event(QStringLiteral("no complete reply within %1 ms").arg(tryLimitMs()));
-        receiver.reset();
-        gap.setEnabled(false);
         finish(Attempt::failed(Attempt::Outcome::Garbled, QStringLiteral("no complete reply")));
     };
     gap.OnTimer = [this] {
@@ -106,7 +104,8 @@ void SerialLine::attempt(const hart::Request& request, std::function<void(const 
     sentRequest = request;
     if (!open()) return failLater(name() + QStringLiteral(" is not open"));
     early.reset();
-    if (!receiver.idle()) {
+    // The gap timer runs from the last character heard: while it does, the line is not quiet.
+    if (gap.isEnabled()) {
         state = State::Quieting;
         restart(quietLimit, replyTimeoutMs());
         return;
@@ -154,11 +153,9 @@ void SerialLine::bytesArrived(const QByteArray& bytes)
     }
     if (bytes.isEmpty()) return;
     if (receiver.frameBegun()) replyWait.setEnabled(false);
-    // A complete frame needs no gap to end it; anything else is ended by the line's silence.
-    if (receiver.idle())
-        gap.setEnabled(false);
-    else
-        restart(gap, gapTimeoutMs());
+    // Ends a frame cut short, and tells a request waiting to be written when the line is quiet, even
+    // after a complete frame: another may follow at once (a burst frame right after a reply).
+    restart(gap, gapTimeoutMs());
 }
 
 void SerialLine::frameEnded(const FrameReceiver::Result& result)
@@ -176,7 +173,10 @@ void SerialLine::frameEnded(const FrameReceiver::Result& result)
             note = QStringLiteral("a request, ignored");
         else
             note = waited ? QStringLiteral("not the reply waited for, ignored") : QStringLiteral("no request waiting");
-    } else if (result.kind != Kind::Noise && waited) {
+    } else if (waited &&
+               (result.kind == Kind::Broken || (result.kind == Kind::BadCheck && hart::answers(result.frame, sent)))) {
+        // A damaged frame that by what it says is someone else's (another device's burst frame) ends
+        // nothing: our device may still answer, and a request written now would go over its reply.
         outcome = Attempt::failed(Attempt::Outcome::Garbled, result.why);
     }
     if (!result.noise.isEmpty()) trace.received(result.noise, QStringLiteral("noise"));
@@ -193,7 +193,9 @@ void SerialLine::frameEnded(const FrameReceiver::Result& result)
         if (outcome->outcome == Attempt::Outcome::Reply) early = outcome;
         return;
     }
-    finish(*outcome);
+    // Handed on from the event loop: the rest of this read is taken first, and a request the
+    // answer brings on sees what it was.
+    handOn(*outcome);
 }
 
 void SerialLine::portLost(const QString& why)
@@ -213,11 +215,16 @@ void SerialLine::portLost(const QString& why)
     if (state != State::Idle) failLater(name() + QStringLiteral(" is gone"));
 }
 
-void SerialLine::failLater(const QString& why)
+void SerialLine::failLater(const QString& why) { handOn(Attempt::failed(Attempt::Outcome::Unavailable, why)); }
+
+void SerialLine::handOn(const Attempt& attempt)
 {
-    state = State::Failing;
+    sending.setEnabled(false);
+    replyWait.setEnabled(false);
+    tryLimit.setEnabled(false);
+    state = State::Ending;
     early.reset();
-    deferred = Attempt::failed(Attempt::Outcome::Unavailable, why);
+    deferred = attempt;
     later.setEnabled(true);
 }
 

@@ -9,13 +9,16 @@
 //   3. wait for the reply to begin within the reply time-out (33 character times for a primary
 //      master, 41 for a secondary), read it with the frame receiver, ending a frame as broken when
 //      no character comes for 5 character times; take the reply (ACK) from the addressed device for
-//      this master, ignoring burst frames (BACK), requests of other masters and an echo of our own.
+//      this master, ignoring burst frames (BACK), requests of other masters, an echo of our own and
+//      a damaged frame that names another device or command.
 //
 // A reply that is complete before RTS is down (a modem or simulator quicker than the line) is held
 // until then: the line keeps its time either way. A try ends at the latest when the longest frame
-// could have followed the reply time-out. A request waits for the line to fall quiet when characters
-// are still coming (the rest of a frame whose length was misread), at most one reply time-out. When the port vanishes,
-// every try fails at once (Communication Error!), the log says so, and the port is opened again as soon as it is back.
+// could have followed the reply time-out. What a try came to is handed on from the event loop, once
+// the read that brought it has been taken whole. A request is written only when nothing has been
+// heard for the gap time-out (the rest of a frame whose length was misread, a burst frame right
+// after a reply), waiting at most one reply time-out. When the port vanishes, every try fails at
+// once (Communication Error!), the log says so, and the port is opened again as soon as it is back.
 #include "transport/BytePort.h"
 #include "transport/Line.h"
 #include "transport/WireTrace.h"
@@ -51,7 +54,7 @@ public:
     static constexpr int ReopenMs = 1000;
 
 private:
-    enum class State { Idle, Quieting, Sending, Waiting, Failing };
+    enum class State { Idle, Quieting, Sending, Waiting, Ending };
     void write();
     void bytesArrived(const QByteArray& bytes);
     void frameEnded(const hart::FrameReceiver::Result& result);
@@ -60,6 +63,7 @@ private:
     void switchRts(bool on);
     void finish(const Attempt& attempt);
     void failLater(const QString& why);
+    void handOn(const Attempt& attempt);
     void learnPreambles(const hart::Request& request, const hart::Reply& reply);
 
     BytePort& port;
@@ -70,8 +74,8 @@ private:
     hart::Frame sent;
     hart::Request sentRequest;
     std::function<void(const Attempt&)> done;
-    std::optional<Attempt> early; // complete before the frame had left
-    std::optional<Attempt> deferred;
+    std::optional<Attempt> early;     // complete before the frame had left
+    std::optional<Attempt> deferred;  // the outcome, handed on from the event loop
     QHash<QByteArray, int> preambles; // by long address
     bool rtsWorks = true;
     bool closedReported = false;

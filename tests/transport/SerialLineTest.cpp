@@ -84,6 +84,7 @@ TEST_F(SerialLineTest, RtsIsUpWhileTheFrameIsOnTheLineAndTheReplyIsTakenAfter)
     EXPECT_EQ(port.whats().last(), QStringLiteral("rts off"));
 
     port.deliver(replyTo(Identify, identity(5)));
+    clock.advance(1);
     ASSERT_TRUE(outcome->done);
     EXPECT_EQ(outcome->attempt.outcome, Attempt::Outcome::Reply);
     EXPECT_EQ(outcome->attempt.reply.data, identity(5));
@@ -100,6 +101,7 @@ TEST_F(SerialLineTest, LongFramesCarryThePreamblesTheDeviceAskedForAtLeastFive)
         attempt(*line, Identify);
         runUntilFrameLeft();
         port.deliver(replyTo(Identify, identity(asked)));
+        clock.advance(SerialLine::gapTimeoutMs()); // the line quiet again
         attempt(*line, ReadTag);
         const QByteArray frame = port.written.back();
         EXPECT_EQ(frame.left(sent), QByteArray(sent, char(0xFF))) << asked;
@@ -120,6 +122,7 @@ TEST_F(SerialLineTest, EachMasterWaitsItsOwnReplyTimeOut)
         const qint64 left = clock.nowMs();
         clock.advance(charactersMs(37));
         port.deliver(replyTo(ReadTag, {}, 5, primary));
+        clock.advance(1);
         ASSERT_TRUE(outcome->done);
         if (primary) {
             EXPECT_EQ(outcome->attempt.outcome, Attempt::Outcome::NoReply);
@@ -150,17 +153,26 @@ TEST_F(SerialLineTest, AGapLongerThanTheLimitBreaksTheReply)
     }
 }
 
+// Another device's burst frame, sent for the primary master or the secondary.
+QByteArray burstFrame(bool primary = false)
+{
+    hart::Frame burst = hart::replyFrame(hart::requestFrame(ReadTag, primary), {0, 0, hex("0c43e10000")}, true);
+    burst.type = hart::FrameType::Burst;
+    burst.command = 1;
+    return hart::encodeFrame(burst, 5);
+}
+
 TEST_F(SerialLineTest, OnlyTheReplyToThisRequestFromTheDeviceEndsTheTry)
 {
     const auto line = makeLine();
     const auto outcome = attempt(*line, ReadTag);
     runUntilFrameLeft();
-    hart::Frame burst = hart::replyFrame(hart::requestFrame(ReadTag, false), {0, 0, hex("0c43e10000")}, true);
-    burst.type = hart::FrameType::Burst;
-    burst.command = 1;
+    QByteArray damagedBurst = burstFrame();
+    damagedBurst[damagedBurst.size() - 4] = '\0'; // a character with a parity error
     const QByteArray ignored[] = {
+        damagedBurst,                                            // someone else's frame, damaged
         hart::encodeFrame(hart::requestFrame(ReadTag, true), 5), // an echo of our own request
-        hart::encodeFrame(burst, 5),                             // a device in burst mode
+        burstFrame(),                                            // a device in burst mode
         replyTo(ReadTag, {}, 5, false),                          // the other master's reply
         replyTo({ReadTag.address, 12, {}}),                      // a late reply to another command
     };
@@ -170,6 +182,7 @@ TEST_F(SerialLineTest, OnlyTheReplyToThisRequestFromTheDeviceEndsTheTry)
         EXPECT_FALSE(outcome->done);
     }
     port.deliver(replyTo(ReadTag, hex("514b72c35820"), 2)); // two preambles, fewer than asked for
+    clock.advance(1);
     ASSERT_TRUE(outcome->done);
     EXPECT_EQ(outcome->attempt.outcome, Attempt::Outcome::Reply);
     EXPECT_EQ(outcome->attempt.reply.data, hex("514b72c35820"));
@@ -196,6 +209,7 @@ TEST_F(SerialLineTest, ADamagedReplyEndsTheTryAsGarbled)
     QByteArray reply = replyTo(ReadTag, hex("514b72c35820"));
     reply[reply.size() - 3] = '\0'; // a character with a parity error
     port.deliver(reply);
+    clock.advance(1);
     ASSERT_TRUE(outcome->done);
     EXPECT_EQ(outcome->attempt.outcome, Attempt::Outcome::Garbled);
     EXPECT_TRUE(traced.last().endsWith(QStringLiteral("[check byte wrong]")));
@@ -246,6 +260,7 @@ TEST_F(SerialLineTest, WhatIsHeardBeforeAndWhileTheRequestIsSentAnswersNothing)
     QByteArray misread = reply;
     misread[5 + 7] = char(1);
     port.deliver(misread.left(5 + 10));
+    clock.advance(1);
     ASSERT_TRUE(first->done);
     port.deliver(reply.mid(5 + 10, 4));
     const auto second = attempt(*line, ReadTag);
@@ -260,8 +275,45 @@ TEST_F(SerialLineTest, WhatIsHeardBeforeAndWhileTheRequestIsSentAnswersNothing)
     runUntilFrameLeft();
     EXPECT_FALSE(second->done) << "a damaged echo ended the try";
     port.deliver(reply);
+    clock.advance(1);
     ASSERT_TRUE(second->done);
     EXPECT_EQ(second->attempt.outcome, Attempt::Outcome::Reply);
+}
+
+// Whatever ended the try (a reply with a burst frame after it in the same read, a time-out while
+// characters are still coming), the next request goes out only once the line has been silent for
+// the gap time-out after the last character heard.
+TEST_F(SerialLineTest, TheNextRequestWaitsUntilTheLineIsQuiet)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::pair<qint64, QByteArray>> reads; // at ms after the request's frame has left
+    };
+    std::vector<std::pair<qint64, QByteArray>> preambles;
+    for (qint64 at = 0; at <= makeLine()->tryLimitMs() + 32; at += 16)
+        preambles.push_back({at, hex("ffff")});
+    const QByteArray burst = burstFrame();
+    const Case cases[] = {
+        {"a reply and a burst frame in one read, the burst's rest later",
+         {{20, replyTo(ReadTag) + burst.left(8)}, {50, burst.mid(8)}}},
+        {"noise as the reply time-out ends the try", {{makeLine()->replyTimeoutMs() - 10, hex("1234")}}},
+        {"preambles still coming when the try's limit ends it", preambles},
+    };
+    for (const Case& c : cases) {
+        const auto line = makeLine();
+        const size_t before = port.written.size();
+        std::shared_ptr<AttemptOutcome> next;
+        line->attempt(ReadTag, [&](const Attempt&) { next = attempt(*line, Identify); }); // as the master does
+        runUntilFrameLeft();
+        const qint64 left = clock.nowMs();
+        for (const auto& [at, bytes] : c.reads) {
+            clock.advance(left + at - clock.nowMs());
+            port.deliver(bytes);
+        }
+        ASSERT_TRUE(clock.runUntil([&] { return port.written.size() == before + 2; }, 5000)) << c.name;
+        EXPECT_EQ(port.events[writeIndex()].atMs - (left + c.reads.back().first), SerialLine::gapTimeoutMs()) << c.name;
+        clock.advance(5000);
+    }
 }
 
 TEST_F(SerialLineTest, AVanishedPortFailsAtOnceAndIsOpenedAgainWhenItIsBack)
@@ -286,6 +338,7 @@ TEST_F(SerialLineTest, AVanishedPortFailsAtOnceAndIsOpenedAgainWhenItIsBack)
     const auto after = attempt(*line, ReadTag);
     runUntilFrameLeft();
     port.deliver(replyTo(ReadTag));
+    clock.advance(1);
     ASSERT_TRUE(after->done);
     EXPECT_EQ(after->attempt.outcome, Attempt::Outcome::Reply);
 }
@@ -298,6 +351,7 @@ TEST_F(SerialLineTest, APortThatCannotHoldASettingOrSwitchRtsIsUsedWithAWarning)
     const auto outcome = attempt(*line, ReadTag);
     runUntilFrameLeft();
     port.deliver(replyTo(ReadTag));
+    clock.advance(1);
     ASSERT_TRUE(outcome->done);
     EXPECT_EQ(outcome->attempt.outcome, Attempt::Outcome::Reply);
     EXPECT_TRUE(log.contains(QStringLiteral("the port does not keep odd parity; going on without it")));
