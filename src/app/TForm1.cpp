@@ -287,6 +287,7 @@ void TForm1::ScanLoopClick()
     // A driver that went away is started and connected again, as for Read!.
     if (session.link.lost() && !session.link.DoNewLink()) return;
     if (!operations::commandAllowed(*this, operations::Command::ScanLoop) || !LoopScan) return;
+    bool changesLeft = false; // the user has let unsaved changes go
     if (session.sequencer.exchangeRunning()) {
         // The scan takes the loop: the connection ends first. Unsaved changes are asked about instead.
         if (!session.state.changes.AreChanges() &&
@@ -294,12 +295,15 @@ void TForm1::ScanLoopClick()
                 platform::Answer::Ok)
             return;
         if (!leaveConnection()) return;
+        changesLeft = true;
     }
     LoopScan->prepare();
     if (!session.scanLoop(Options && Options->hart7Loop() ? 63 : 15)) return;
     platform::dialogs().showModal(*LoopScan);
     if (LoopScan->scanRunning()) session.sequencer.stop(StopSender::StopButton, false); // closed some other way
-    if (const auto address = LoopScan->chosenAddress()) service.initializeAt(*address);
+    // Connect reads the chosen device over what is shown: edits not written are asked about, as before Open.
+    if (const auto address = LoopScan->chosenAddress(); address && (changesLeft || leaveConnection()))
+        service.initializeAt(*address);
 }
 
 void TForm1::readIncomplete(const QString& problem)

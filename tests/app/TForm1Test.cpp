@@ -682,6 +682,26 @@ TEST_F(TForm1Test, ScanLoopListsTheDevicesOnTheLoopAndConnectReadsTheOneChosen)
     EXPECT_EQ(w.session.state.text(config::Control::Typ), QStringLiteral("TM120"));
 }
 
+// Off-line edits are not thrown away by a device chosen from the scan: Connect asks first, as Open does.
+TEST_F(TForm1Test, ConnectFromTheScanAsksBeforeEditsNotWrittenAreLost)
+{
+    TForm1& w = start();
+    read();
+    w.OdpojClick(StopSender::StopButton);
+    w.form.Tlumeni->setText(QStringLiteral("3"));
+    ASSERT_TRUE(w.session.state.changes.DampingChanged);
+    dialogs.expectModal(QStringLiteral("TLoopScan"), platform::Answer::Ok, [&] {
+        ASSERT_TRUE(clock.runUntil([&] { return !w.LoopScan->scanRunning(); }, 120000)) << "the scan never ended";
+        w.LoopScan->ScanResults->selectRow(0);
+        w.LoopScan->ScanConnect->click();
+    });
+    dialogs.expect(Kind::Confirm, platform::texts().changesNotSavedInDevice, platform::Answer::No);
+    w.ScanLoopClick();
+    runFor(20000);
+    EXPECT_EQ(w.form.Tlumeni->text(), QStringLiteral("3")) << "the edit was read over";
+    EXPECT_FALSE(w.session.sequencer.exchangeRunning());
+}
+
 TEST_F(TForm1Test, AFileIsSavedAgainInItsOwnLanguageAndAnOlderOneInTheConfigured)
 {
     TForm1& w = start();
