@@ -185,8 +185,7 @@ void DriverSession::finish(const Job& job, const std::optional<hart::Reply>& rep
         // A command 0 that went unanswered at a polling address says so as well.
         if (job.command != 11 && !job.request.address.isBroadcast() &&
             job.addressLine.trimmed() != QStringLiteral("16"))
-            longAddressOf.remove(job.command == 0 ? int(job.request.address.polling)
-                                                  : job.addressLine.trimmed().toInt());
+            longAddressOf.remove(job.addressLine.trimmed().toInt());
         answer(job, codec::replyText(job.commandLine, job.addressLine, CommunicationError, {}));
         return;
     }

@@ -47,15 +47,11 @@ QString unknownOptionText(int code) { return platform::texts().unknownOption.arg
 
 std::optional<int> unknownOptionCode(const QString& text)
 {
-    const QString pattern = platform::texts().unknownOption;
-    const qsizetype at = pattern.indexOf(QStringLiteral("%1"));
-    if (at < 0) return std::nullopt;
-    const QString before = pattern.left(at);
-    const QString after = pattern.mid(at + 2);
-    if (text.size() <= before.size() + after.size() || !text.startsWith(before) || !text.endsWith(after))
-        return std::nullopt;
+    // The digits are where the pattern has its "%1": the text around them must be the pattern's own.
+    const QStringList around = platform::texts().unknownOption.split(QStringLiteral("%1"));
+    if (around.size() != 2 || !text.startsWith(around[0]) || !text.endsWith(around[1])) return std::nullopt;
     bool ok = false;
-    const int code = text.mid(before.size(), text.size() - before.size() - after.size()).toInt(&ok);
+    const int code = text.mid(around[0].size(), text.size() - around[0].size() - around[1].size()).toInt(&ok);
     if (!ok || code < 0 || code > HighestCode || text != unknownOptionText(code)) return std::nullopt;
     return code;
 }

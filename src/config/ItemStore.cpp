@@ -1,7 +1,6 @@
 #include "config/ItemStore.h"
 
 #include "config/CodeTables.h"
-
 #include "config/EditRules.h"
 
 #include <algorithm>

@@ -1,7 +1,6 @@
 #include "detailed/SectionValues.h"
 
 #include "config/CodeTables.h"
-
 #include "detailed/TokenReaders.h"
 
 namespace detailed {

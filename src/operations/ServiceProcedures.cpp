@@ -40,8 +40,8 @@ std::optional<Ending> ServiceProcedures::handOver(Procedure procedure, const QSt
     driverlink::Sequencer& sequencer = host.commandSequencer();
     // The connection may have ended while the user was being asked, or while the step in flight was
     // awaited: nothing is sent then.
-    const auto notBegun = [&] { return sequencer.commError() ? Ending::CommunicationError : Ending::Stopped; };
-    if (!sequencer.exchangeRunning() || !sequencer.begin(procedure, stepData)) return notBegun();
+    if (!sequencer.exchangeRunning() || !sequencer.begin(procedure, stepData))
+        return sequencer.commError() ? Ending::CommunicationError : Ending::Stopped;
     if (!status.isEmpty()) host.setProgramStatus(status);
     if (!wait) return std::nullopt;
     return sequencer.wait();

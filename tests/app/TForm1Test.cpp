@@ -741,7 +741,8 @@ TEST_F(TForm1Test, ASavedFileAndTheWindowDescribeWhatIsShownNow)
                 folder.path() + QStringLiteral("Ostrevo-PR210-3-EN.DDF"));
     TForm1& w = start();
     read();
-    w.session.language.DdfLanguage = QByteArrayLiteral("en\xff"); // as recording a device without a definition leaves it
+    w.session.language.DdfLanguage =
+        QByteArrayLiteral("en\xff"); // as recording a device without a definition leaves it
     const QString path = folder.root() + QStringLiteral("/shown.htf");
     dialogs.expect(Kind::SaveFile, platform::texts().saveCaption, platform::Answer::Ok, path);
     w.UlozClick();
@@ -749,7 +750,8 @@ TEST_F(TForm1Test, ASavedFileAndTheWindowDescribeWhatIsShownNow)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const auto saved = config::TConfigRecord::fromBytes(file.readAll());
     ASSERT_TRUE(saved);
-    EXPECT_EQ(saved->defLanguage().left(3), QByteArrayLiteral("en ")) << "the file would open without its detailed setup";
+    EXPECT_EQ(saved->defLanguage().left(3), QByteArrayLiteral("en "))
+        << "the file would open without its detailed setup";
 
     config::TConfigRecord czech = *saved;
     czech.setDefLanguage(QByteArrayLiteral("cz"));

@@ -175,7 +175,8 @@ TEST_F(SessionTest, Address16IsTheDeviceFoundByTheLastTagSearch)
     run("0   \r\n16\r\n");
     bus.complete(ok(otherIdentity));
     run("1   \r\n0\r\n");
-    EXPECT_EQ(bus.requests.back().address.longAddress, PressureLongAddress) << "a command for 0 went to the tagged device";
+    EXPECT_EQ(bus.requests.back().address.longAddress, PressureLongAddress)
+        << "a command for 0 went to the tagged device";
 }
 
 TEST_F(SessionTest, OneCommandAtATime)

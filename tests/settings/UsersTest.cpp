@@ -323,8 +323,9 @@ TEST_F(UsersTest, TwoProgramsAddingUsersAtOnceLoseNone)
     constexpr int EachAdds = 40;
     const auto addMany = [this](const char* prefix) {
         for (int n = 0; n < EachAdds; ++n) {
-            const auto added = users().add({QString::fromLatin1(prefix) + QString::number(n), QStringLiteral("Some One"),
-                                            QStringLiteral("secret1"), QStringLiteral("READ")});
+            const auto added =
+                users().add({QString::fromLatin1(prefix) + QString::number(n), QStringLiteral("Some One"),
+                             QStringLiteral("secret1"), QStringLiteral("READ")});
             if (!added || !*added) return false;
         }
         return true;

@@ -61,7 +61,8 @@ TEST(TrendRecorder, TakesWhatEachOnlineReplyCarriedInItsUnitWithTheFixedCurrentA
         // The status of the reply that gave the sample; the first sample of each read begins a run.
         // (The reply under way when the status changed may carry either.)
         if (i != free) {
-            EXPECT_EQ(bool(sample.flags & Sample::FixedCurrent), i > free) << "after the status, then the program, said so";
+            EXPECT_EQ(bool(sample.flags & Sample::FixedCurrent), i > free)
+                << "after the status, then the program, said so";
         }
         EXPECT_EQ(bool(sample.flags & Sample::NewRun), i == 0 || i == firstRun);
     }
